@@ -1,0 +1,15 @@
+// Writing a file in one piece.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+
+namespace quillor {
+
+// Creates or replaces the file with exactly these bytes. False when it could
+// not be created or written completely; a partly written file is removed so
+// no damaged picture is left behind.
+bool WriteWholeFile(const std::filesystem::path& path, std::span<const uint8_t> bytes);
+
+}  // namespace quillor
