@@ -17,6 +17,9 @@ inline constexpr std::string_view kDriveEmptyPicture = "2";
 inline constexpr std::string_view kDriveLoadedPicture = "3";
 inline constexpr std::string_view kRecorderEmptyPicture = "4";
 inline constexpr std::string_view kRecorderSheetPicture = "5";
+// Brightness, contrast and colour setting bars.
+inline constexpr std::array<std::string_view, kBarCount> kBarPictures = {"BARBRIGHT", "BARCONTRAST",
+                                                                         "BARCOLOR"};
 
 inline constexpr int kCassetteSlot = 4;
 
