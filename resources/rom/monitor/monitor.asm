@@ -1,0 +1,99 @@
+; The monitor's command loop: one letter, then hexadecimal arguments.
+
+MonitorStart:
+  LD HL,MonitorGreeting
+  CALL MonPrint
+MonitorLoop:
+  LD SP,(4047h)             ; the system ROM's stack top
+  LD A,0Dh
+  CALL MonFreshLine
+  LD A,'#'
+  CALL DISPLAY
+  LD HL,INBUF
+  LD B,60
+  CALL LINEINPUTB
+  JP C,READYLEVEL           ; BREAK leaves the monitor
+  LD E,B
+  LD D,0
+  ADD HL,DE
+  LD (HL),0
+  LD HL,INBUF
+  CALL MonSkipBlanks
+  OR A
+  JR Z,MonitorLoop
+  CALL MonUpper
+  LD C,A
+  INC HL
+  CALL ParseArguments
+  JR C,MonitorError
+  LD HL,MonitorCommands
+FindMonCommand:
+  LD A,(HL)
+  OR A
+  JR Z,MonitorError
+  INC HL
+  LD E,(HL)
+  INC HL
+  LD D,(HL)
+  INC HL
+  CP C
+  JR NZ,FindMonCommand
+  EX DE,HL
+  JP (HL)
+
+MonitorError:
+  LD HL,MonitorWhat
+  CALL MonPrint
+  JR MonitorLoop
+
+MonitorCommands:
+  DEFB 'D'
+  DEFW MonDisplay
+  DEFB 'M'
+  DEFW MonModify
+  DEFB 'F'
+  DEFW MonFill
+  DEFB 'T'
+  DEFW MonMove
+  DEFB 'G'
+  DEFW MonGo
+  DEFB 'L'
+  DEFW MonLoad
+  DEFB 'S'
+  DEFW MonSave
+  DEFB 'H'
+  DEFW MonHelp
+  DEFB '?'
+  DEFW MonHelp
+  DEFB 'X'
+  DEFW READYLEVEL
+  DEFB 0
+
+MonHelp:
+  LD HL,MonitorHelpText
+  CALL MonPrint
+  JR MonitorLoop
+
+  IF SERIES = 1
+MonitorGreeting:
+  DEFB 0Dh,"QUILLOR MONITOR 1.0  (SERIES I)   H FOR HELP",0Dh,0
+  ENDIF
+  IF SERIES = 2
+MonitorGreeting:
+  DEFB 0Dh,"QUILLOR MONITOR 1.0  (SERIES II)   H FOR HELP",0Dh,0
+  ENDIF
+  IF SERIES = 3
+MonitorGreeting:
+  DEFB 0Dh,"QUILLOR MONITOR 1.0  (/64)   H FOR HELP",0Dh,0
+  ENDIF
+MonitorWhat:
+  DEFB "?",0Dh,0
+MonitorHelpText:
+  DEFB "D A        DISPLAY MEMORY FROM A",0Dh
+  DEFB "M A        CHANGE MEMORY (ENTER: NEXT, .: END)",0Dh
+  DEFB "F A B V    FILL A-B WITH V",0Dh
+  DEFB "T A B C    MOVE A-B TO C",0Dh
+  DEFB "G A        GO TO A",0Dh
+  DEFB "L          LOAD A MACHINE-CODE TAPE",0Dh
+  DEFB "S A B E N  SAVE A-B, ENTRY E, NAME N",0Dh
+  DEFB "X          BACK TO READY  (BREAK TOO)",0Dh,0

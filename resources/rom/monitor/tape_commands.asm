@@ -1,0 +1,145 @@
+; Machine-code tapes: L loads one (blocks of 3Ch, count, address, data,
+; checksum; then 78h and the entry), S saves memory in the same form.
+
+; L: load; shows the name, the range loaded and the entry.
+MonLoad:
+  CALL FINDLEADER
+  JR C,MonTapeStop
+  CALL TAPEREAD
+  JR C,MonTapeStop
+  CP 55h
+  JR NZ,MonNotSystem
+  LD B,6
+LoadName:
+  CALL TAPEREAD
+  JR C,MonTapeStop
+  DJNZ LoadName
+LoadBlock:
+  CALL TAPEREAD
+  JR C,MonTapeStop
+  CP 3Ch
+  JR Z,LoadData
+  CP 78h
+  JR NZ,LoadBlock
+  CALL TAPEADDR
+  JR C,MonTapeStop
+  CALL MOTOROFF
+  PUSH HL
+  LD HL,EntryText
+  CALL MonPrint
+  POP HL
+  LD (40DFh),HL             ; as SYSTEM does: "/" at its prompt starts it
+  CALL PrintHexWord
+  JP MonitorLoop
+LoadData:
+  CALL TAPEREAD
+  JR C,MonTapeStop
+  LD B,A
+  CALL TAPEADDR
+  JR C,MonTapeStop
+  LD A,H
+  ADD A,L
+  LD C,A
+LoadByte:
+  CALL TAPEREAD
+  JR C,MonTapeStop
+  LD (HL),A
+  INC HL
+  ADD A,C
+  LD C,A
+  DJNZ LoadByte
+  CALL TAPEREAD
+  JR C,MonTapeStop
+  CP C
+  JR NZ,MonChecksum
+  CALL BLINK
+  JR LoadBlock
+MonChecksum:
+  LD HL,ChecksumBad
+  JR MonTapeMessage
+MonNotSystem:
+  LD HL,NotSystem
+  JR MonTapeMessage
+MonTapeStop:
+  LD HL,TapeStopped
+MonTapeMessage:
+  CALL MOTOROFF
+  CALL MonPrint
+  JP MonitorLoop
+
+; S a b e name: save a..b with entry e under a name of up to six letters.
+MonSave:
+  LD A,3
+  CALL NeedArguments
+  CALL RangeLength
+  JP C,MonitorError
+  CALL WRITELEADER
+  LD A,55h
+  CALL TAPEWRITE
+  PUSH HL
+  LD HL,(MONNAME)
+  LD B,6
+SaveName:
+  LD A,(HL)
+  CP ' ' + 1
+  JR C,SaveNamePad
+  INC HL
+  JR SaveNameOut
+SaveNamePad:
+  LD A,' '
+SaveNameOut:
+  CALL TAPEWRITE
+  DJNZ SaveName
+  POP HL
+SaveBlock:                  ; HL = next byte, BC = bytes left
+  LD A,B
+  OR C
+  JR Z,SaveEntry
+  LD A,B
+  OR A
+  LD A,C
+  JR Z,SaveShort
+  XOR A                     ; a full block: 256 bytes (count 00)
+SaveShort:
+  LD E,A                    ; E = count (0 = 256)
+  LD A,3Ch
+  CALL TAPEWRITE
+  LD A,E
+  CALL TAPEWRITE
+  LD A,L
+  CALL TAPEWRITE
+  LD A,H
+  CALL TAPEWRITE
+  ADD A,L
+  LD D,A                    ; D = checksum
+SaveByte:
+  LD A,(HL)
+  CALL TAPEWRITE
+  ADD A,D
+  LD D,A
+  INC HL
+  DEC BC
+  DEC E
+  JR NZ,SaveByte
+  LD A,D
+  CALL TAPEWRITE
+  JR SaveBlock
+SaveEntry:
+  LD A,78h
+  CALL TAPEWRITE
+  LD HL,(MONARG3)
+  LD A,L
+  CALL TAPEWRITE
+  LD A,H
+  CALL TAPEWRITE
+  CALL MOTOROFF
+  JP MonitorLoop
+
+EntryText:
+  DEFB "ENTRY ",0
+ChecksumBad:
+  DEFB "?CHECKSUM ERROR",0Dh,0
+NotSystem:
+  DEFB "?NOT A MACHINE-CODE TAPE",0Dh,0
+TapeStopped:
+  DEFB "BREAK",0Dh,0

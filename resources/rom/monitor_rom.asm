@@ -1,0 +1,29 @@
+; Quillor monitor: the 2 KB second ROM at 3000h, started with MON at the
+; command prompt (or SYSTEM, "/12288"). It uses only the documented entry
+; points of the system ROM.
+;
+; Assembled three times: SERIES=1 ("ROM2K"), 2 ("ROM2KS2"), 3 ("ROM2KS3");
+; the variants differ only in the model named in the greeting. Only
+; 3000h-377Fh is visible to the processor, so the code must end there.
+
+  INCLUDE "fixed_address.inc"
+  INCLUDE "system/entry_points.inc"
+
+INBUF      EQU 41E8h
+MONARG1    EQU 4060h        ; up to three hexadecimal arguments
+MONARG2    EQU 4062h
+MONARG3    EQU 4064h
+MONCOUNT   EQU 4066h        ; how many were given
+MONNAME    EQU 4067h        ; pointer to the text after the arguments
+
+  ORG 3000h
+  INCLUDE "monitor/monitor.asm"
+  INCLUDE "monitor/memory_commands.asm"
+  INCLUDE "monitor/tape_commands.asm"
+  INCLUDE "monitor/hex.asm"
+
+  IF $ > 3780h
+  .ERROR The monitor must end before 3780h, where the registers begin
+  ENDIF
+  AT 3800h
+  END

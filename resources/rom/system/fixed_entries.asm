@@ -1,0 +1,123 @@
+; Entry points at fixed addresses from 006Eh to 05D9h. Short routines live
+; between them; the others are jumps to their bodies.
+
+; The device dispatcher behind 0013h, 001Bh and 0023h. A device control
+; block starts with its type byte (bit 0 input, bit 1 output, bit 2
+; control), followed by the address of its driver. The driver is called
+; with IX = the DCB, A = C = the byte, B = the operation (1, 2 or 4); an
+; input driver returns its byte in A. BC, DE, HL and IX are kept.
+DEVOP_READ    EQU 1
+DEVOP_WRITE   EQU 2
+DEVOP_CONTROL EQU 4
+
+DeviceIo:                   ; BC already pushed
+  LD C,A
+  PUSH HL
+  PUSH IX
+  PUSH DE
+  POP IX
+  LD A,(IX+0)
+  AND B
+  JR Z,DeviceRefused
+  LD L,(IX+1)
+  LD H,(IX+2)
+  LD A,C
+  CALL JumpHL
+DeviceDone:
+  POP IX
+  POP HL
+  POP BC
+  RET
+DeviceRefused:              ; the device cannot do this: nothing happens
+  XOR A
+  JR DeviceDone
+
+JumpHL:
+  JP (HL)
+
+; Default handler of the maskable interrupt (vector 4012h). The cause
+; latch at 37E0h is read, which clears it, as the hardware needs before
+; the interrupt may be enabled again.
+IntService:
+  PUSH AF
+  LD A,(INTLATCH)
+  POP AF
+  EI
+  RET
+
+; Machine identification: not 49h, so programs can tell this machine from
+; the later model.
+  AT IDBYTE
+  DEFB 51h
+
+; RST 20: type test of the number accumulator (40AFh: 2 integer,
+; 3 string, 4 single, 8 double). Z string, M integer, P and C single,
+; P and NC double; A = type - 3.
+TypeTest:
+  LD A,(TYPEFLAG)
+  CP 8
+  JR NC,TypeDouble
+  SUB 3
+  OR A
+  SCF
+  RET
+TypeDouble:
+  SUB 3
+  OR A
+  RET
+
+; RST 08: compare (HL) with the byte after the RST; on a match continue as
+; RST 10 past it, else report a syntax error.
+SyntaxCheck:
+  LD A,(HL)
+  EX (SP),HL
+  CP (HL)
+  INC HL
+  EX (SP),HL
+  JP Z,0010h
+  JP SyntaxError
+
+  AT CLS
+  JP ClearScreen
+  AT MOTOROFF
+  JP TapeMotorOff
+  AT MOTORON
+  JP TapeMotorOn
+  AT BLINK
+  JP TapeBlink
+  AT TAPEREAD
+  JP TapeReadByte
+  AT TAPEWRITE
+  JP TapeWriteByte
+  AT WRITELEADER
+  JP TapeWriteLeader
+  AT FINDLEADER
+  JP TapeFindLeader
+  AT SYSTEMCMD
+  JP SystemCommand
+  AT TAPEADDR
+  JP TapeReadAddress
+
+; Display A keeping DE.
+  AT DISPLAYKEEP
+  PUSH DE
+  CALL DISPLAY
+  POP DE
+  RET
+
+; Input a line into the buffer at (40A7h): B = length, HL = buffer,
+; carry set on BREAK.
+  AT INPUTTOBUF
+  LD HL,(INBUFPTR)
+  LD B,INBUFLEN
+  JP LINEINPUTB
+
+; Wait for a key keeping DE.
+  AT WAITKEYKEEP
+  PUSH DE
+  CALL WAITKEY
+  POP DE
+  RET
+
+  AT LINEINPUTB
+  JP LineInput

@@ -1,0 +1,74 @@
+; Line input (0040h, 05D9h): HL = buffer, B = most characters. Keys are
+; echoed; backspace (left arrow) takes one back, SHIFT + left arrow the
+; whole line. ENTER stores a carriage return after the text and returns
+; with B = the count and carry clear; BREAK does the same with carry set.
+; HL is kept; the buffer needs B + 1 bytes.
+
+LineInput:
+  PUSH DE
+  PUSH HL
+  LD C,0                    ; characters typed
+InputKey:
+  CALL WAITKEY
+  CP 0Dh
+  JR Z,InputEnd
+  CP 01h
+  JR Z,InputBreak
+  CP 08h
+  JR Z,InputBackspace
+  CP 18h
+  JR Z,InputCancel
+  CP 20h
+  JR C,InputKey             ; other control keys do nothing here
+  CP 0C0h
+  JR NC,InputKey
+  LD E,A
+  LD A,C
+  CP B
+  JR NC,InputKey            ; the buffer is full
+  LD (HL),E
+  INC HL
+  INC C
+  LD A,E
+  CALL DISPLAY
+  JR InputKey
+InputBackspace:
+  CALL InputTakeBack
+  JR InputKey
+InputCancel:
+  CALL InputTakeBack
+  JR NZ,InputCancel
+  JR InputKey
+InputEnd:
+  CALL InputFinish
+  POP HL
+  POP DE
+  OR A
+  RET
+InputBreak:
+  CALL InputFinish
+  POP HL
+  POP DE
+  SCF
+  RET
+
+InputFinish:
+  LD (HL),0Dh
+  LD A,0Dh
+  CALL DISPLAY
+  LD B,C
+  RET
+
+; Remove the last typed character; Z when none is left.
+InputTakeBack:
+  LD A,C
+  OR A
+  RET Z
+  DEC HL
+  DEC C
+  LD A,08h
+  CALL DISPLAY
+  LD A,C
+  OR A
+  RET
+

@@ -1,0 +1,178 @@
+; LIST and LLIST [from][-[to]]: the program text back as typed, each line
+; as its number, a blank and the text with the tokens spelt out. BREAK
+; stops the listing.
+
+LlistCommand:
+  LD A,1
+  JR ListStart
+ListCommand:
+  XOR A
+ListStart:
+  LD (OUTDEV),A
+  CALL ListRange
+  LD HL,(TXTTAB)
+ListLine:
+  LD A,(KBROW6)
+  AND 04h
+  JR NZ,ListDone
+  LD A,(HL)
+  INC HL
+  OR (HL)
+  JR Z,ListDone             ; the end mark
+  INC HL
+  LD E,(HL)
+  INC HL
+  LD D,(HL)
+  INC HL                    ; DE = line number, HL at the text
+  PUSH HL
+  LD HL,(LISTTO)
+  CALL CompareHLDE
+  POP HL
+  JR C,ListDone             ; past the range
+  PUSH HL
+  LD HL,(LISTFROM)
+  EX DE,HL
+  CALL CompareHLDE
+  EX DE,HL
+  POP HL
+  JR C,ListSkip             ; before the range
+  EX DE,HL
+  CALL PrintHLDecimal
+  EX DE,HL
+  LD A,' '
+  CALL OutChar
+  CALL ListText
+  LD A,0Dh
+  CALL OutChar
+  JR ListLine
+ListSkip:
+  CALL NextLineScan
+  JR ListLine
+ListDone:
+  JP ReadyLevel
+
+; LISTFROM..LISTTO from the text at HL: "", "n", "n-", "-m", "n-m".
+ListRange:
+  LD DE,0
+  LD (LISTFROM),DE
+  DEC DE
+  LD (LISTTO),DE
+  CALL SkipBlanks
+  OR A
+  RET Z
+  CALL IsDigit
+  JR NC,ListRangeTo
+  CALL DecimalToBinary
+  LD (LISTFROM),DE
+  LD (LISTTO),DE
+  CALL SkipBlanks
+  CP '-'
+  RET NZ
+  LD DE,0FFFFh
+  LD (LISTTO),DE
+ListRangeTo:
+  CP '-'
+  JP NZ,SyntaxError
+  INC HL
+  CALL SkipBlanks
+  CALL IsDigit
+  RET NC
+  CALL DecimalToBinary
+  LD (LISTTO),DE
+  RET
+
+; Spell out the tokenised text at HL up to its 00 byte; HL ends after it.
+; Text in quotes and after REM is shown as stored. ':' REM "'" (and
+; REM "'") show as the apostrophe they were typed as.
+ListText:
+  LD C,0                    ; bit 0: in quotes; bit 1: in a remark
+ListTextByte:
+  LD A,(HL)
+  INC HL
+  OR A
+  RET Z
+  BIT 1,C
+  JR NZ,ListPlain
+  CP '"'
+  JR NZ,ListNotQuote
+  LD B,A
+  LD A,C
+  XOR 1
+  LD C,A
+  LD A,B
+  JR ListPlain
+ListNotQuote:
+  BIT 0,C
+  JR NZ,ListPlain
+  CP ':'
+  JR NZ,ListNotColon
+  LD A,(HL)
+  CP 93h
+  LD A,':'
+  JR NZ,ListPlain
+  INC HL
+  LD A,(HL)
+  DEC HL
+  CP 0FBh
+  LD A,':'
+  JR NZ,ListPlain
+  INC HL                    ; ':' REM "'": only the apostrophe shows
+  LD A,93h
+ListNotColon:
+  CP 80h
+  JR C,ListPlain
+  CP 93h
+  JR NZ,ListToken
+  SET 1,C
+  LD A,(HL)
+  CP 0FBh
+  LD A,93h
+  JR NZ,ListToken
+  INC HL
+  LD A,27h
+  JR ListPlain
+ListToken:
+  CALL PrintKeyword
+  JR ListTextByte
+ListPlain:
+  CALL OutChar
+  JR ListTextByte
+
+; Show the keyword of token A (80h and up); a byte with no keyword shows
+; as it is. Keeps BC, DE, HL.
+PrintKeyword:
+  PUSH BC
+  PUSH DE
+  PUSH HL
+  SUB 80h
+  LD C,A
+  LD HL,TokenTable
+KeywordFind:
+  LD A,(HL)
+  OR A
+  JR Z,KeywordMissing
+  LD B,A
+  INC HL
+  LD A,C
+  OR A
+  JR Z,KeywordOut
+  DEC C
+KeywordSkip:
+  INC HL
+  DJNZ KeywordSkip
+  JR KeywordFind
+KeywordOut:
+  LD A,(HL)
+  CALL OutChar
+  INC HL
+  DJNZ KeywordOut
+  JR KeywordDone
+KeywordMissing:
+  LD A,C
+  ADD A,80h
+  CALL OutChar
+KeywordDone:
+  POP HL
+  POP DE
+  POP BC
+  RET

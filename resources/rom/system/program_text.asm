@@ -1,0 +1,345 @@
+; The program text: lines of link (2 bytes), line number (2 bytes),
+; tokenised text and a 00 byte, from (40A4h) up to a link of 0000; (40F9h)
+; points after that end mark.
+
+; Empty the program: end mark at the start of the text, no variables.
+DoNew:
+  LD HL,(TXTTAB)
+  XOR A
+  LD (HL),A
+  INC HL
+  LD (HL),A
+  INC HL
+SetProgramEnd:              ; HL = the end of the program text
+  LD (VARTAB),HL
+  LD (ARYTAB),HL
+  LD (STREND),HL
+  RET
+
+; Rebuild the links of the lines from the one at DE on, from where each
+; line's 00 byte really is, and set the end of the program. A line whose
+; end byte would lie beyond the top of memory is cut off there, so a
+; damaged program can never send the scan through all of memory.
+RelinkLines:
+  LD H,D
+  LD L,E
+  LD A,(HL)
+  INC HL
+  OR (HL)
+  JR Z,RelinkEnd            ; HL at the high byte of the end mark
+  INC HL
+  INC HL
+  INC HL                    ; HL at the text
+RelinkScan:
+  PUSH DE
+  LD DE,(MEMTOP)
+  CALL CompareHLDE
+  POP DE
+  JR NC,RelinkCut
+  LD A,(HL)
+  INC HL
+  OR A
+  JR NZ,RelinkScan
+  EX DE,HL                  ; HL = this line, DE = the next one
+  LD (HL),E
+  INC HL
+  LD (HL),D
+  JR RelinkLines
+RelinkCut:
+  EX DE,HL
+  XOR A
+  LD (HL),A
+  INC HL
+  LD (HL),A
+RelinkEnd:
+  INC HL
+  JR SetProgramEnd
+
+; A line typed with a number in front: HL at the number.
+EnterProgramLine:
+  CALL DecimalToBinary
+  LD (CURLINE),DE
+  CALL SkipBlanks
+  ; Tokenise into the room kept below the stack.
+  PUSH HL
+  LD HL,(STACKTOP)
+  LD DE,-STACKROOM
+  ADD HL,DE
+  EX DE,HL
+  POP HL
+  PUSH DE
+  CALL Tokenise             ; DE after the stored 00
+  POP HL                    ; HL = the tokenised text
+  PUSH HL
+  EX DE,HL
+  OR A
+  SBC HL,DE
+  LD B,H
+  LD C,L                    ; BC = its length, 00 included
+  POP HL
+  PUSH BC
+  PUSH HL
+  LD DE,(CURLINE)
+  CALL FindLine             ; HL = where the line is or belongs
+  JR NZ,LineAbsent
+  CALL DeleteLine
+LineAbsent:
+  POP DE                    ; DE = tokenised text
+  POP BC
+  LD A,(DE)
+  OR A
+  JR Z,LineEntered          ; only a number: the line is deleted
+  CALL InsertLine
+LineEntered:
+  LD DE,(TXTTAB)
+  CALL RelinkLines
+  JP CommandLoop
+
+; HL = the first line whose number is DE or above (or the end mark);
+; Z if it is line DE itself.
+FindLine:
+  LD HL,(TXTTAB)
+FindLineLoop:
+  LD A,(HL)
+  INC HL
+  OR (HL)
+  DEC HL
+  JR Z,FindLineEnd
+  PUSH HL
+  INC HL
+  INC HL
+  LD A,(HL)
+  INC HL
+  LD H,(HL)
+  LD L,A                    ; HL = this line's number
+  CALL CompareHLDE
+  POP HL
+  RET NC                    ; this number >= DE; Z when equal
+  CALL NextLine
+  JR FindLineLoop
+FindLineEnd:
+  OR 1                      ; NZ: not found
+  RET
+
+; HL = the line after the one at HL, found from its end byte.
+NextLine:
+  INC HL
+  INC HL
+  INC HL
+  INC HL
+NextLineScan:
+  LD A,(HL)
+  INC HL
+  OR A
+  JR NZ,NextLineScan
+  RET
+
+; Remove the line at HL from the program text.
+DeleteLine:
+  PUSH HL
+  CALL NextLine             ; HL = the following line
+  EX DE,HL
+  LD HL,(VARTAB)
+  OR A
+  SBC HL,DE
+  LD B,H
+  LD C,L                    ; bytes from the following line to the end
+  EX DE,HL
+  POP DE
+  PUSH DE
+  LD A,B
+  OR C
+  JR Z,DeleteMoved
+  LDIR
+DeleteMoved:
+  LD (VARTAB),DE
+  POP HL
+  RET
+
+; Insert at HL the line number (40A2h) with the BC bytes of text at DE.
+InsertLine:
+  PUSH DE
+  PUSH HL
+  LD HL,4
+  ADD HL,BC
+  PUSH HL                   ; the whole line's size
+  EX DE,HL
+  LD HL,(VARTAB)
+  ADD HL,DE                 ; the new end
+  JR C,InsertNoRoom
+  PUSH HL
+  PUSH DE
+  LD DE,(STRSPACE)
+  LD HL,-STACKROOM
+  ADD HL,DE
+  EX DE,HL                  ; DE = the limit
+  POP BC                    ; BC = size
+  POP HL                    ; HL = new end
+  PUSH HL
+  CALL CompareHLDE
+  POP HL
+  JR NC,InsertNoRoom
+  ; Move the lines from the insertion point up by the size.
+  LD (CMDSAVE),HL           ; new end
+  POP DE                    ; the size (again)
+  POP HL                    ; insertion point
+  PUSH HL
+  PUSH DE
+  EX DE,HL
+  LD HL,(VARTAB)
+  OR A
+  SBC HL,DE                 ; bytes to move
+  LD B,H
+  LD C,L
+  LD HL,(VARTAB)
+  DEC HL
+  LD DE,(CMDSAVE)
+  DEC DE
+  LD A,B
+  OR C
+  JR Z,InsertMoved
+  LDDR
+InsertMoved:
+  LD HL,(CMDSAVE)
+  LD (VARTAB),HL
+  POP BC                    ; the size
+  POP HL                    ; insertion point
+  POP DE                    ; the text
+  LD (HL),0FFh              ; a non-zero link, rebuilt afterwards
+  INC HL
+  LD (HL),0FFh
+  INC HL
+  LD A,(CURLINE)
+  LD (HL),A
+  INC HL
+  LD A,(CURLINE + 1)
+  LD (HL),A
+  INC HL
+  EX DE,HL
+  DEC BC
+  DEC BC
+  DEC BC
+  DEC BC
+  LDIR
+  RET
+InsertNoRoom:
+  JP OutOfMemory
+
+; Tokenise the text at HL (ending with 00) to DE; DE ends after the 00.
+; Keywords become their tokens, '?' becomes PRINT, an apostrophe the
+; remark ':' REM "'"; letters outside strings are made upper case. Text
+; in quotes and after REM is kept as it is; DATA is kept up to a ':'.
+Tokenise:
+  LD A,(HL)
+  OR A
+  JR Z,TokenEnd
+  CP '"'
+  JR Z,TokenString
+  CP '?'
+  JR Z,TokenPrint
+  CP 27h
+  JR Z,TokenRemark
+  PUSH DE
+  CALL MatchKeyword
+  POP DE
+  JR C,TokenFound
+  LD A,(HL)
+  CALL UpperCase
+  LD (DE),A
+  INC HL
+  INC DE
+  JR Tokenise
+TokenFound:
+  LD (DE),A
+  INC DE
+  CP 93h                    ; REM: the rest of the line as it is
+  JR Z,TokenRaw
+  CP 88h                    ; DATA: as it is up to ':'
+  JR NZ,Tokenise
+TokenData:
+  LD A,(HL)
+  OR A
+  JR Z,TokenEnd
+  CP ':'
+  JR Z,Tokenise
+  LD (DE),A
+  INC HL
+  INC DE
+  JR TokenData
+TokenPrint:
+  LD A,0B2h
+  LD (DE),A
+  INC HL
+  INC DE
+  JR Tokenise
+TokenRemark:
+  INC HL
+  LD A,':'
+  LD (DE),A
+  INC DE
+  LD A,93h
+  LD (DE),A
+  INC DE
+  LD A,0FBh
+  LD (DE),A
+  INC DE
+TokenRaw:
+  LD A,(HL)
+  LD (DE),A
+  INC HL
+  INC DE
+  OR A
+  JR NZ,TokenRaw
+  RET
+TokenString:
+  LD (DE),A
+  INC HL
+  INC DE
+  LD A,(HL)
+  OR A
+  JR Z,TokenEnd
+  CP '"'
+  JR NZ,TokenString
+  LD (DE),A
+  INC HL
+  INC DE
+  JR Tokenise
+TokenEnd:
+  XOR A
+  LD (DE),A
+  INC DE
+  RET
+
+; Does a keyword start at HL? Carry set and A = its token, HL after it.
+; The table is searched in token order, so the longer of two keywords
+; that share a beginning must come first there (INPUT before INP).
+MatchKeyword:
+  LD DE,TokenTable
+  LD C,80h
+MatchEntry:
+  LD A,(DE)
+  OR A
+  RET Z                     ; no keyword (carry clear)
+  LD B,A
+  INC DE
+  PUSH HL
+MatchChar:
+  LD A,(HL)
+  CALL UpperCase
+  EX DE,HL
+  CP (HL)
+  EX DE,HL
+  JR NZ,MatchFailed
+  INC HL
+  INC DE
+  DJNZ MatchChar
+  POP AF                    ; drop the start
+  LD A,C
+  SCF
+  RET
+MatchFailed:
+  INC DE
+  DJNZ MatchFailed          ; DE at the next entry's length
+  POP HL
+  INC C
+  JR MatchEntry

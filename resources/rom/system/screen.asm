@@ -1,0 +1,321 @@
+; The video driver: 64 x 16 characters at 3C00h-3FFFh, cursor address at
+; 4020h. In 32-column mode (port FF bit 3) the hardware shows only the
+; even cells, so the driver writes to even cells and steps by two.
+
+; Driver of the video DCB: display the code in C. All registers kept.
+VideoDriver:
+  PUSH AF
+  PUSH BC
+  PUSH DE
+  PUSH HL
+  CALL HideCursor
+  LD A,C
+  CALL VideoCode
+  CALL ShowCursor
+  POP HL
+  POP DE
+  POP BC
+  POP AF
+  RET
+
+HideCursor:
+  LD A,(CURUNDER)
+  OR A
+  RET Z
+  LD HL,(CURSOR)
+  LD (HL),A
+  XOR A
+  LD (CURUNDER),A
+  RET
+
+ShowCursor:
+  LD A,(CURSORON)
+  OR A
+  RET Z
+  LD HL,(CURSOR)
+  LD A,(HL)
+  LD (CURUNDER),A
+  LD A,(CURCHAR)
+  LD (HL),A
+  RET
+
+; A = code; the cursor is hidden. Uses all registers.
+VideoCode:
+  CP 0C0h
+  JR C,NotCompressed
+  LD B,A
+  LD A,(SPCOMP)
+  OR A
+  LD A,B
+  JR NZ,PutChar             ; special characters: shown as they are
+  SUB 0C0h                  ; space compression: C0h + n spaces
+  RET Z
+  LD B,A
+SpaceLoop:
+  PUSH BC
+  LD A,' '
+  CALL PutChar
+  POP BC
+  DJNZ SpaceLoop
+  RET
+NotCompressed:
+  CP 20h
+  JR NC,PutChar
+  LD HL,ControlTable
+  LD B,A
+ControlFind:
+  LD A,(HL)
+  INC HL
+  OR A
+  RET Z                     ; not a control code this driver knows
+  CP B
+  JR Z,ControlFound
+  INC HL
+  INC HL
+  JR ControlFind
+ControlFound:
+  LD A,(HL)
+  INC HL
+  LD H,(HL)
+  LD L,A
+  PUSH HL
+  LD HL,(CURSOR)
+  RET                       ; to the action, with HL = cursor
+
+ControlTable:
+  DEFB 08h
+  DEFW CtlBackspace
+  DEFB 0Ah
+  DEFW CtlNewLine
+  DEFB 0Dh
+  DEFW CtlNewLine
+  DEFB 0Eh
+  DEFW CtlCursorOn
+  DEFB 0Fh
+  DEFW CtlCursorOff
+  DEFB 17h
+  DEFW CtlWideMode
+  DEFB 18h
+  DEFW CtlLeft
+  DEFB 19h
+  DEFW CtlRight
+  DEFB 1Ah
+  DEFW CtlDown
+  DEFB 1Bh
+  DEFW CtlUp
+  DEFB 1Ch
+  DEFW CtlHome
+  DEFB 1Dh
+  DEFW CtlLineStart
+  DEFB 1Eh
+  DEFW CtlEraseLine
+  DEFB 1Fh
+  DEFW CtlEraseScreen
+  DEFB 0
+
+; A printable code: store it and step on, scrolling off the bottom.
+PutChar:
+  LD HL,(CURSOR)
+  LD (HL),A
+  CALL CellStep
+  ADD HL,DE
+  JR StoreCursorScroll
+
+; DE = 1, or 2 in 32-column mode.
+CellStep:
+  LD DE,1
+  LD A,(PORTFF)
+  AND 08h
+  RET Z
+  INC E
+  RET
+
+CtlBackspace:
+  CALL StepBack
+  RET C
+  LD (HL),' '
+  RET
+
+CtlLeft:
+  CALL StepBack
+  RET
+
+; HL = cursor; move it one cell back unless at the top left (carry then).
+StepBack:
+  CALL CellStep
+  OR A
+  SBC HL,DE
+  LD A,H
+  CP HIGH VIDEO
+  RET C
+  LD (CURSOR),HL
+  RET
+
+CtlRight:
+  CALL CellStep
+  ADD HL,DE
+  LD A,H
+  CP HIGH VIDEOEND
+  RET NC                    ; stays in the last cell
+  LD (CURSOR),HL
+  RET
+
+CtlNewLine:
+  LD A,L
+  AND 0C0h
+  LD L,A
+  LD DE,64
+  ADD HL,DE
+  JR StoreCursorScroll
+
+CtlDown:
+  LD DE,64
+  ADD HL,DE
+  ; fall through
+; Store HL as the cursor; past the last line, scroll and stay on it.
+StoreCursorScroll:
+  LD A,H
+  CP HIGH VIDEOEND
+  JR C,StoreCursor
+  LD DE,-64
+  ADD HL,DE
+  PUSH HL
+  CALL ScrollUp
+  POP HL
+StoreCursor:
+  LD (CURSOR),HL
+  RET
+
+CtlUp:
+  LD DE,-64
+  ADD HL,DE
+  LD A,H
+  CP HIGH VIDEO
+  RET C
+  JR StoreCursor
+
+CtlHome:
+  LD HL,VIDEO
+  JR StoreCursor
+
+CtlLineStart:
+  LD A,L
+  AND 0C0h
+  LD L,A
+  JR StoreCursor
+
+CtlEraseLine:               ; from the cursor to the end of its line
+  LD A,L
+  OR 3Fh
+  LD E,A
+  LD D,H
+  JR FillSpaces
+
+CtlEraseScreen:             ; from the cursor to the end of the screen
+  LD DE,VIDEOEND - 1
+  ; fall through
+; Fill HL..DE (inclusive) with spaces.
+FillSpaces:
+  LD (HL),' '
+  LD A,L
+  CP E
+  JR NZ,FillNext
+  LD A,H
+  CP D
+  RET Z
+FillNext:
+  INC HL
+  JR FillSpaces
+
+CtlCursorOn:
+  LD A,1
+  LD (CURSORON),A
+  RET
+
+CtlCursorOff:
+  XOR A
+  LD (CURSORON),A
+  RET
+
+CtlWideMode:                ; 32 columns: even cells only
+  LD A,(PORTFF)
+  OR 08h
+  LD (PORTFF),A
+  OUT (0FFh),A
+  RES 0,L
+  JR StoreCursor
+
+ScrollUp:
+  LD HL,VIDEO + 64
+  LD DE,VIDEO
+  LD BC,VIDEOEND - VIDEO - 64
+  LDIR
+  LD HL,VIDEOEND - 64
+  LD DE,VIDEOEND - 1
+  JR FillSpaces
+
+; 01C9h: clear the screen, back to 64 columns, cursor home. Keeps all
+; registers.
+ClearScreen:
+  PUSH AF
+  PUSH BC
+  PUSH DE
+  PUSH HL
+  LD A,(PORTFF)
+  AND 0F7h
+  LD (PORTFF),A
+  OUT (0FFh),A
+  LD HL,VIDEO
+  LD (CURSOR),HL
+  LD DE,VIDEOEND - 1
+  CALL FillSpaces
+  XOR A
+  LD (CURUNDER),A
+  CALL ShowCursor
+  POP HL
+  POP DE
+  POP BC
+  POP AF
+  RET
+
+; Display the text at HL up to a 00 byte; HL ends after it.
+PrintString:
+  LD A,(HL)
+  INC HL
+  OR A
+  RET Z
+  CALL OutChar
+  JR PrintString
+
+; Send A to the current text output: the screen, or the printer while
+; LLIST runs. Keeps all registers.
+OutChar:
+  PUSH DE
+  PUSH AF
+  LD A,(OUTDEV)
+  OR A
+  JR NZ,OutToPrinter
+  POP AF
+  CALL DISPLAY
+  POP DE
+  RET
+OutToPrinter:
+  POP AF
+  CALL PRINTCHR
+  POP DE
+  RET
+
+; Start a new line unless the cursor is already at the start of one.
+FreshLine:
+  LD A,(OUTDEV)
+  OR A
+  JR NZ,FreshLineNew
+  PUSH HL
+  LD HL,(CURSOR)
+  LD A,L
+  AND 3Fh
+  POP HL
+  RET Z
+FreshLineNew:
+  LD A,0Dh
+  JR OutChar
