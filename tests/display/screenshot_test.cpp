@@ -12,6 +12,7 @@
 
 #include "display/frame_surfaces.h"
 #include "display/monitor.h"
+#include "display/screenshot_command.h"
 #include "display/text_renderer.h"
 
 namespace quillor {
@@ -139,6 +140,22 @@ TEST(ScreenshotNames, ExtensionRules) {
   EXPECT_EQ(ScreenshotKindOf("x.Bmp"), ScreenshotKind::Bitmap);
   EXPECT_EQ(ScreenshotKindOf("x.png"), std::nullopt);
   EXPECT_EQ(ScreenshotKindOf("bmp"), std::nullopt);
+}
+
+TEST(ScreenshotCommand, ChosenFilterDecidesKindAndExtension) {
+  Display display([](std::string_view) { return std::span<const uint8_t>(); });
+  display.Start();
+  auto base = TempFile("command.png");
+  std::filesystem::remove(std::filesystem::path(base).replace_extension(".BMP"));
+  display.presentation.ScreenChanged = false;
+  EXPECT_EQ(SaveChosenScreenshot(display, base.string(), 1), std::nullopt);
+  EXPECT_TRUE(display.presentation.ScreenChanged);
+  EXPECT_EQ(std::filesystem::file_size(std::filesystem::path(base).replace_extension(".BMP")), 218698u);
+  EXPECT_EQ(SaveChosenScreenshot(display, base.string(), 0), std::nullopt);
+  EXPECT_TRUE(DecodeJpeg(ReadAll(std::filesystem::path(base).replace_extension(".JPG"))).ok);
+  display.presentation.ScreenChanged = false;
+  EXPECT_TRUE(SaveChosenScreenshot(display, "/nonexistent-dir/x", 1));
+  EXPECT_TRUE(display.presentation.ScreenChanged);
 }
 
 }  // namespace
