@@ -1,0 +1,176 @@
+#include "storage/disk_image.h"
+
+#include <algorithm>
+
+namespace quillor {
+
+namespace {
+
+constexpr uint8_t kIdAddressMark = 0xFE;
+constexpr int kFirstDataMarkScan = 7;
+constexpr int kLastDataMarkScan = 62;
+constexpr uint8_t kTrackImageWritable = 0x00;
+constexpr uint8_t kTrackImageProtected = 0xFF;
+constexpr uint8_t kTrackImageRequiredFlags = 0x50;
+
+bool IsDataAddressMark(uint8_t b) { return (b & 0xFC) == 0xF8; }
+
+int Word(const uint8_t* p) { return p[0] | (p[1] << 8); }
+
+}  // namespace
+
+void DiskImage::Open(const std::string& path) {
+  Close();
+  file_.reset(std::fopen(path.c_str(), "r+b"));
+  readOnly_ = false;
+  if (!file_) {
+    file_.reset(std::fopen(path.c_str(), "rb"));
+    readOnly_ = true;
+  }
+  if (!file_) return;
+  if (std::fseek(file_.get(), 0, SEEK_END) == 0) fileSize_ = std::ftell(file_.get());
+  if (fileSize_ > 0) Classify();
+  if (kind_ == DiskImageKind::None) {
+    Close();
+    return;
+  }
+  // A file we may not write is protected whatever its kind says.
+  writeProtected_ = writeProtected_ || readOnly_;
+}
+
+void DiskImage::Close() {
+  file_.reset();
+  fileSize_ = 0;
+  readOnly_ = false;
+  kind_ = DiskImageKind::None;
+  tablesValid_ = false;
+  trackCount_ = 0;
+  writeProtected_ = false;
+  for (auto& track : sectorMap_)
+    for (int id = 0; id < kSectorsPerTrack; ++id) track[id] = static_cast<uint8_t>(id);
+  for (auto& track : slotOffsets_) track.fill(-1);
+}
+
+void DiskImage::Classify() {
+  if (fileSize_ % kTrackBytes == 0) {
+    kind_ = DiskImageKind::Plain;
+    trackCount_ = static_cast<int>(fileSize_ / kTrackBytes);
+    tablesValid_ = true;
+    return;
+  }
+  const long afterHeader = fileSize_ - kSectorTableHeaderBytes;
+  if (afterHeader > 0 && afterHeader % kTrackBytes == 0) {
+    const long tracks = afterHeader / kTrackBytes;
+    if (tracks >= kMinTableTracks && tracks <= kMaxTracks) {
+      kind_ = DiskImageKind::PlainWithSectorTable;
+      trackCount_ = static_cast<int>(tracks);
+      tablesValid_ = ReadSectorTable();
+      return;
+    }
+  }
+  ReadTrackImageHeader();
+}
+
+bool DiskImage::ReadSectorTable() {
+  std::array<uint8_t, 3 * kSectorsPerTrack * kMaxTracks> table{};
+  if (!ReadAt(0, table.data(), static_cast<std::size_t>(3 * kSectorsPerTrack * trackCount_))) return false;
+  const uint8_t* entry = table.data();
+  for (int track = 0; track < trackCount_; ++track) {
+    for (int slot = 0; slot < kSectorsPerTrack; ++slot, entry += 3) {
+      if (entry[0] != track || entry[1] >= kSectorsPerTrack) return false;
+      sectorMap_[track][entry[1]] = static_cast<uint8_t>(slot);
+    }
+  }
+  return true;
+}
+
+// Recognises the kind by its header alone; a file that is too short or has a
+// bad header is no disk image at all.
+bool DiskImage::ReadTrackImageHeader() {
+  std::array<uint8_t, kTrackImageHeaderBytes> header{};
+  if (!ReadAt(0, header.data(), header.size())) return false;
+  const uint8_t protection = header[0];
+  const int tracks = header[1];
+  if (protection != kTrackImageWritable && protection != kTrackImageProtected) return false;
+  if (tracks < kMinTableTracks || tracks > kMaxTracks) return false;
+  if ((header[4] & kTrackImageRequiredFlags) != kTrackImageRequiredFlags) return false;
+  kind_ = DiskImageKind::TrackImage;
+  trackCount_ = tracks;
+  writeProtected_ = protection == kTrackImageProtected;
+  tablesValid_ = ReadTrackImageTables(Word(&header[2]));
+  return true;
+}
+
+bool DiskImage::ReadTrackImageTables(int trackLength) {
+  for (int track = 0; track < trackCount_; ++track) {
+    const long trackStart = kTrackImageHeaderBytes + static_cast<long>(track) * trackLength;
+    std::array<uint8_t, kTrackPointerTableBytes> pointers{};
+    if (!ReadAt(trackStart, pointers.data(), pointers.size())) return false;
+    for (int slot = 0; slot < kSectorsPerTrack; ++slot) {
+      const long idField = trackStart + Word(&pointers[2 * slot]);
+      std::array<uint8_t, kIdFieldScanBytes> id{};
+      if (!ReadAt(idField, id.data(), id.size())) return false;
+      if (id[0] != kIdAddressMark || id[1] != track || id[3] >= kSectorsPerTrack) return false;
+      const uint8_t* mark = std::find_if(&id[kFirstDataMarkScan], &id[kLastDataMarkScan + 1], IsDataAddressMark);
+      if (mark == &id[kLastDataMarkScan + 1]) return false;
+      const long data = idField + (mark - id.data()) + 1;
+      // The data must lie wholly inside the file, or a later write would
+      // grow it and a read would come up short.
+      if (data + kSectorBytes > fileSize_) return false;
+      sectorMap_[track][id[3]] = static_cast<uint8_t>(slot);
+      slotOffsets_[track][slot] = data;
+    }
+  }
+  return true;
+}
+
+int DiskImage::SlotOf(int track, int sectorId) const {
+  if (sectorId < 0 || sectorId >= kSectorsPerTrack) return 0;
+  if (track < 0 || track >= kMaxTracks) return sectorId;
+  return sectorMap_[track][sectorId];
+}
+
+long DiskImage::PlainTrackOffset(int track) const {
+  const long base = kind_ == DiskImageKind::PlainWithSectorTable ? kSectorTableHeaderBytes : 0;
+  return base + static_cast<long>(track) * kTrackBytes;
+}
+
+void DiskImage::ReadTrack(int track, TrackSpan buffer) const {
+  if (!file_ || !tablesValid_) return;
+  if (!HoldsTrack(track)) {
+    std::fill(buffer.begin(), buffer.end(), 0);
+    return;
+  }
+  if (kind_ == DiskImageKind::TrackImage) {
+    for (int slot = 0; slot < kSectorsPerTrack; ++slot)
+      ReadAt(slotOffsets_[track][slot], &buffer[slot * kSectorBytes], kSectorBytes);
+  } else {
+    ReadAt(PlainTrackOffset(track), buffer.data(), buffer.size());
+  }
+}
+
+void DiskImage::WriteTrack(int track, ConstTrackSpan buffer) {
+  if (!file_ || !tablesValid_ || readOnly_ || !HoldsTrack(track)) return;
+  if (kind_ == DiskImageKind::TrackImage) {
+    for (int slot = 0; slot < kSectorsPerTrack; ++slot)
+      WriteAt(slotOffsets_[track][slot], &buffer[slot * kSectorBytes], kSectorBytes);
+  } else {
+    WriteAt(PlainTrackOffset(track), buffer.data(), buffer.size());
+  }
+  std::fflush(file_.get());
+}
+
+// A short read stores what it got and reports failure.
+bool DiskImage::ReadAt(long offset, uint8_t* data, std::size_t size) const {
+  if (offset < 0 || offset > fileSize_) return false;
+  if (std::fseek(file_.get(), offset, SEEK_SET) != 0) return false;
+  return std::fread(data, 1, size, file_.get()) == size;
+}
+
+bool DiskImage::WriteAt(long offset, const uint8_t* data, std::size_t size) {
+  if (offset < 0 || offset + static_cast<long>(size) > fileSize_) return false;
+  if (std::fseek(file_.get(), offset, SEEK_SET) != 0) return false;
+  return std::fwrite(data, 1, size, file_.get()) == size;
+}
+
+}  // namespace quillor
