@@ -1,0 +1,41 @@
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <string_view>
+
+#include "resources/embedded_resources.h"
+
+namespace quillor {
+namespace {
+
+struct Expected {
+  std::string_view name;
+  std::size_t bytes;
+};
+
+// Everything the machine, display and debugger look up by name, with the
+// size their layouts fix.
+constexpr Expected kCarried[] = {
+    {"CHRGENS1", 4096},
+    {"CHRGENS2", 2048},
+    {"CHRGENS3", 2048},
+    {"FIXEDSYS", 4096},
+};
+
+TEST(ResourceTable, CarriesEveryResourceAtItsSize) {
+  for (const auto& e : kCarried) {
+    SCOPED_TRACE(std::string(e.name));
+    EXPECT_EQ(FindEmbeddedResource(e.name).size(), e.bytes);
+  }
+}
+
+TEST(ResourceTable, IsSortedUniqueAndFindsNothingForUnknownNames) {
+  const auto table = EmbeddedResources();
+  for (std::size_t i = 1; i < table.size(); ++i) EXPECT_LT(table[i - 1].name, table[i].name);
+  EXPECT_TRUE(FindEmbeddedResource("CHRGENS").empty());
+  EXPECT_TRUE(FindEmbeddedResource("").empty());
+  EXPECT_TRUE(FindEmbeddedResource("chrgens1").empty());
+}
+
+}  // namespace
+}  // namespace quillor
