@@ -16,6 +16,11 @@ struct Expected {
 // Everything the machine, display and debugger look up by name, with the
 // size their layouts fix.
 constexpr Expected kCarried[] = {
+    {"ROM12K", 12288},
+    {"ROM12KS3", 12288},
+    {"ROM2K", 2048},
+    {"ROM2KS2", 2048},
+    {"ROM2KS3", 2048},
     {"CHRGENS1", 4096},
     {"CHRGENS2", 2048},
     {"CHRGENS3", 2048},
