@@ -1,0 +1,21 @@
+// Shows the display's surfaces on the main window's panels.
+#pragma once
+
+#include "display/panel_presenter.h"
+#include "qt/main_window.h"
+
+namespace quillor {
+
+class QtPanelPresenter : public PanelPresenter {
+ public:
+  explicit QtPanelPresenter(TForm1& form) : form_(form) {}
+
+  void PresentSurface(Panel panel, const Surface& surface, int x, int y) override;
+  void SetBarsVisible(bool visible) override;
+
+ private:
+  SurfacePanel* PanelWidget(Panel panel) const;
+  TForm1& form_;
+};
+
+}  // namespace quillor
