@@ -1,5 +1,6 @@
 #include "qt/key_position.h"
 
+#include <QKeyEvent>
 #include <Qt>
 #include <array>
 #include <utility>
@@ -128,6 +129,12 @@ int KeyPositionFromQtKey(int qtKey) {
     if (key == qtKey) return position;
   if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F10) return kF1 + (qtKey - Qt::Key_F1);
   return 0;
+}
+
+int VirtualKeyOfEvent(const QKeyEvent& event, HostLayout layout) {
+  int position = KeyPositionFromNativeScanCode(event.nativeScanCode());
+  if (position == 0) position = KeyPositionFromQtKey(event.key());
+  return VirtualKeyAtPosition(position, layout);
 }
 
 }  // namespace quillor

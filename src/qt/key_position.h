@@ -13,6 +13,8 @@
 
 #include <cstdint>
 
+class QKeyEvent;
+
 namespace quillor {
 
 enum class HostLayout { kEnglish, kHungarian };
@@ -28,5 +30,9 @@ int KeyPositionFromNativeScanCode(uint32_t nativeScanCode);
 // A fallback for events without a scan code: the position at which a US
 // keyboard carries the key Qt reports (a Qt::Key value), or 0.
 int KeyPositionFromQtKey(int qtKey);
+
+// The virtual-key code of a key event: by its scan code where it has one,
+// else by the Qt key it reports.
+int VirtualKeyOfEvent(const QKeyEvent& event, HostLayout layout);
 
 }  // namespace quillor
