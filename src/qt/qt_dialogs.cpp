@@ -28,19 +28,19 @@ void QtDialogs::ShowMessage(std::string_view text) const {
   box.exec();
 }
 
-std::optional<ChosenFile> QtDialogs::ChooseFileToOpen(std::string_view title,
+std::optional<FileChoice> QtDialogs::ChooseOpenFile(std::string_view title,
                                                       std::string_view filter,
                                                       std::string_view initialName) const {
   return ChooseFile(false, title, filter, initialName);
 }
 
-std::optional<ChosenFile> QtDialogs::ChooseFileToSave(std::string_view title,
+std::optional<FileChoice> QtDialogs::ChooseSaveFile(std::string_view title,
                                                       std::string_view filter,
                                                       std::string_view initialName) const {
   return ChooseFile(true, title, filter, initialName);
 }
 
-std::optional<ChosenFile> QtDialogs::ChooseFile(bool save, std::string_view title,
+std::optional<FileChoice> QtDialogs::ChooseFile(bool save, std::string_view title,
                                                 std::string_view filter,
                                                 std::string_view initialName) const {
   TimerPause pause(frameTimer_);
@@ -54,7 +54,7 @@ std::optional<ChosenFile> QtDialogs::ChooseFile(bool save, std::string_view titl
   if (!initialName.empty()) dialog.selectFile(ToQString(initialName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   const auto index = filters.indexOf(dialog.selectedNameFilter());
-  return ChosenFile{dialog.selectedFiles().front().toStdString(), index < 0 ? 0 : int(index)};
+  return FileChoice{dialog.selectedFiles().front().toStdString(), index < 0 ? 0 : int(index)};
 }
 
 }  // namespace quillor

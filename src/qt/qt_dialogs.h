@@ -13,7 +13,7 @@
 
 namespace quillor {
 
-struct ChosenFile {
+struct FileChoice {
   std::string path;
   int filterIndex = 0;  // which type of the filter the user picked, from 0
 };
@@ -41,13 +41,13 @@ class QtDialogs {
   // A warning box with one OK button.
   void ShowMessage(std::string_view text) const;
   // filter in the form "desc|pattern|desc|pattern".
-  std::optional<ChosenFile> ChooseFileToOpen(std::string_view title, std::string_view filter,
+  std::optional<FileChoice> ChooseOpenFile(std::string_view title, std::string_view filter,
                                              std::string_view initialName = {}) const;
-  std::optional<ChosenFile> ChooseFileToSave(std::string_view title, std::string_view filter,
+  std::optional<FileChoice> ChooseSaveFile(std::string_view title, std::string_view filter,
                                              std::string_view initialName = {}) const;
 
  private:
-  std::optional<ChosenFile> ChooseFile(bool save, std::string_view title, std::string_view filter,
+  std::optional<FileChoice> ChooseFile(bool save, std::string_view title, std::string_view filter,
                                        std::string_view initialName) const;
 
   QWidget* parent_;

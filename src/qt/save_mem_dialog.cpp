@@ -58,7 +58,7 @@ void TSaveMem::SaveMembuttonClick() {
   to_ = static_cast<uint16_t>(to);
   start_ = static_cast<uint16_t>(start);
   const auto chosen =
-      dialogs_.ChooseFileToSave("Save Memory to Cassette", "Save Memory (*.cas)|*.CAS");
+      dialogs_.ChooseSaveFile("Save Memory to Cassette", "Save Memory (*.cas)|*.CAS");
   if (!chosen) {
     reject();
     return;
