@@ -25,6 +25,16 @@ constexpr Expected kCarried[] = {
     {"CHRGENS2", 2048},
     {"CHRGENS3", 2048},
     {"FIXEDSYS", 4096},
+    {"DSKSND", 17194},
+    // Uncompressed 24-bit bitmaps: 54 header bytes and rows padded to 4 bytes.
+    {"2", 54 + 300 * 57},
+    {"3", 54 + 300 * 57},
+    {"4", 54 + 300 * 112},
+    {"5", 54 + 492 * 163},
+    {"BARBRIGHT", 54 + 300 * 17},
+    {"BARCONTRAST", 54 + 300 * 17},
+    {"BARCOLOR", 54 + 300 * 17},
+    {"KBDHELP", 54 + 1820 * 143},
 };
 
 TEST(ResourceTable, CarriesEveryResourceAtItsSize) {
