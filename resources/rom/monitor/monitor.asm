@@ -22,9 +22,10 @@ MonitorLoop:
   OR A
   JR Z,MonitorLoop
   CALL MonUpper
-  LD C,A
   INC HL
+  PUSH AF
   CALL ParseArguments
+  POP BC                    ; B = the command letter
   JR C,MonitorError
   LD HL,MonitorCommands
 FindMonCommand:
@@ -36,7 +37,7 @@ FindMonCommand:
   INC HL
   LD D,(HL)
   INC HL
-  CP C
+  CP B
   JR NZ,FindMonCommand
   EX DE,HL
   JP (HL)
