@@ -76,6 +76,7 @@ MonSave:
   CALL WRITELEADER
   LD A,55h
   CALL TAPEWRITE
+  PUSH BC
   PUSH HL
   LD HL,(MONNAME)
   LD B,6
@@ -91,6 +92,7 @@ SaveNameOut:
   CALL TAPEWRITE
   DJNZ SaveName
   POP HL
+  POP BC
 SaveBlock:                  ; HL = next byte, BC = bytes left
   LD A,B
   OR C

@@ -194,7 +194,9 @@ SystemGo:
   CALL SkipBlanks
   CALL DecimalToBinary
   EX DE,HL
-SystemJump:
+SystemJump:                 ; a program that returns comes to READY
+  LD DE,ReadyLevel
+  PUSH DE
   JP (HL)
 
 SystemPromptText:
