@@ -1,0 +1,32 @@
+// Host key events, as Windows virtual-key codes, turned into the bits of the
+// keyboard matrix and the joystick byte. Keys are mapped by position, not by
+// the character the host would type: the machine's ROM decodes the matrix.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "machine/machine.h"
+
+namespace quillor {
+
+enum class KeyboardLayout { EN = 0, HU = 1 };
+
+inline constexpr int kVkPause = 0x13;
+
+// A key of the machine's matrix.
+struct MatrixKey {
+  int row;
+  uint8_t bit;
+};
+
+// The matrix key a virtual-key code plays after the layout swaps, if any.
+std::optional<MatrixKey> MatrixKeyForVk(int vk, KeyboardLayout layout);
+// The joystick bit a virtual-key code drives, if any.
+std::optional<uint8_t> JoystickBitForVk(int vk);
+
+// Key down and key up, Pause excluded (the scheduler's).
+void PressHostKey(Machine& machine, KeyboardLayout layout, int vk);
+void ReleaseHostKey(Machine& machine, KeyboardLayout layout, int vk);
+
+}  // namespace quillor

@@ -1,0 +1,107 @@
+#include "machine/sound_generator.h"
+
+#include <algorithm>
+
+namespace quillor {
+namespace {
+
+// Logarithmic volume steps, V[i] = round(63 * 0.841^(31 - i)).
+constexpr std::array<int, 32> kVolume{0, 0,  0,  0,  1,  1,  1,  1,  1,  1,  2,
+                                      2, 2,  3,  3,  4,  5,  6,  7,  8,  9,  11,
+                                      13, 16, 19, 22, 27, 32, 37, 45, 53, 63};
+
+constexpr std::array<uint8_t, 16> kWriteMask{0xFF, 0x0F, 0xFF, 0x0F, 0xFF, 0x0F, 0x1F, 0xFF,
+                                             0x1F, 0x1F, 0x1F, 0xFF, 0xFF, 0x0F, 0xFF, 0xFF};
+
+bool RepeatingShape(int shape) { return shape == 8 || shape == 10 || shape == 12 || shape == 14; }
+
+}  // namespace
+
+void SoundGenerator::WriteRegister(uint8_t value) {
+  registers_[selected_] = value & kWriteMask[selected_];
+  switch (selected_) {
+    case 0: case 1: case 2: case 3: case 4: case 5:
+      toneCounters_[selected_ / 2] = TonePeriod(selected_ / 2);
+      break;
+    case 6:
+      noiseCounter_ = registers_[6];
+      break;
+    case 11: case 12:
+      envelopeCounter_ = EnvelopePeriod();
+      envelopeStep_ = 0;
+      envelopeDirection_ = false;
+      break;
+    case 13:
+      envelopeStep_ = 0;
+      envelopeDirection_ = false;
+      break;
+    default:
+      break;
+  }
+}
+
+uint8_t SoundGenerator::ReadRegister() const {
+  const int r = selected_;
+  if (r <= 5) return static_cast<uint8_t>(toneCounters_[r / 2] >> (r % 2 ? 8 : 0));
+  if (r == 6) return static_cast<uint8_t>(noiseCounter_);
+  if (r == 11) return static_cast<uint8_t>(envelopeCounter_);
+  if (r == 12) return static_cast<uint8_t>(envelopeCounter_ >> 8);
+  return registers_[r];
+}
+
+int SoundGenerator::EnvelopeLevel() const {
+  const bool ended = envelopeStep_ > 31;
+  const int s = ended ? 31 : envelopeStep_;
+  switch (registers_[13]) {
+    case 4: case 5: case 6: case 7: case 13: return ended ? 31 : s;
+    case 8: return 31 - s;
+    case 10: return envelopeDirection_ ? s : 31 - s;
+    case 11: return ended ? 31 : 31 - s;
+    case 12: return s;
+    case 14: return envelopeDirection_ ? 31 - s : s;
+    case 15: return ended ? 0 : s;
+    default: return ended ? 0 : 31 - s;  // 0-3 and 9
+  }
+}
+
+void SoundGenerator::SoundGeneratorStep() {
+  for (int x = 0; x < 3; ++x) {
+    toneCounters_[x] -= 10;
+    if (toneCounters_[x] < 0) {
+      toneCounters_[x] += TonePeriod(x);
+      toneFlips_[x] = !toneFlips_[x];
+    }
+  }
+  if (--noiseCounter_ < 0) {
+    noiseCounter_ += registers_[6] + 1;
+    seed_ = seed_ * 134775813u + 1u;
+    noiseBit_ = (seed_ & 0x80000000u) == 0;
+  }
+  if (envelopeStep_ < 32) envelopeCounter_ -= 10;
+  if (envelopeCounter_ < 0) {
+    if (++envelopeStep_ > 31) {
+      if (RepeatingShape(registers_[13])) {
+        envelopeStep_ = 0;
+        envelopeDirection_ = !envelopeDirection_;
+      } else {
+        envelopeStep_ = 32;
+      }
+    }
+    envelopeCounter_ += EnvelopePeriod() + 10;
+  }
+
+  const int envelopeVolume = kVolume[EnvelopeLevel()];
+  const uint8_t mixer = registers_[kMixerRegister];
+  std::array<int, 3> channel{};
+  for (int x = 0; x < 3; ++x) {
+    const uint8_t amplitude = registers_[8 + x];
+    const int v = (amplitude & 0x10) ? envelopeVolume : kVolume[2 * (amplitude & 0x0F)];
+    const bool toneOn = !(mixer & (1 << x)) && TonePeriod(x) >= 10 && toneFlips_[x];
+    const bool noiseOn = !(mixer & (8 << x)) && noiseBit_;
+    channel[x] = std::min(255, (toneOn ? 0x80 + v : 0x80) + (noiseOn ? v : 0));
+  }
+  outputLevel_ = std::min(255, channel[0] + channel[1] - 0x80);
+  outputLevel_ = std::min(255, outputLevel_ + channel[2] - 0x80);
+}
+
+}  // namespace quillor
