@@ -1,5 +1,6 @@
 // The machine record: the address space image and the small pieces of state
-// that the bus decodes directly.
+// that the bus decodes directly. Whether the colour board's picture is shown
+// (ColourBoardDisplay) is kept by the colour board itself.
 #pragma once
 
 #include <array>
@@ -24,7 +25,6 @@ struct Machine {
   // 0..4; -1 only while start-up forces a model change.
   int model = 1;
   bool UpperMemoryPresent = true;
-  bool ColourBoardDisplay = false;
   uint8_t interruptLatch = 0;
   // Active low: a bit is 0 while its direction or fire key is held.
   uint8_t joystick = 0xFF;

@@ -18,19 +18,19 @@ struct ModelInfo {
   RomFamily family;
   // False: the upper 32 KB reads back only while the colour board is enabled.
   bool upperMemoryAlways;
-  // Video codes 0x00-0x1F read back as 0x40-0x5F (a 7-bit video RAM).
-  bool videoSevenBit;
 };
 
 inline constexpr int kModelCount = 5;
 inline constexpr int kDefaultModel = 1;
+// The one model whose video RAM keeps all eight bits.
+inline constexpr int kModelSixtyFour = 4;
 
 inline constexpr std::array<ModelInfo, kModelCount> kModels{{
-    {"ModelA1", "HT-1080Z Series I with 16K Ram", "ROM12K", "ROM2K", "CHRGENS1", 0, RomFamily::A, false, true},
-    {"ModelA2", "HT-1080Z Series I with 48K Ram", "ROM12K", "ROM2K", "CHRGENS1", 0, RomFamily::A, true, true},
-    {"ModelB1", "HT-1080Z Series II with 16K Ram", "ROM12K", "ROM2KS2", "CHRGENS2", 1, RomFamily::B, false, true},
-    {"ModelB2", "HT-1080Z Series II with 48K Ram", "ROM12K", "ROM2KS2", "CHRGENS2", 1, RomFamily::B, true, true},
-    {"ModelC", "HT-1080Z/64", "ROM12KS3", "ROM2KS3", "CHRGENS3", 2, RomFamily::C, true, false},
+    {"ModelA1", "HT-1080Z Series I with 16K Ram", "ROM12K", "ROM2K", "CHRGENS1", 0, RomFamily::A, false},
+    {"ModelA2", "HT-1080Z Series I with 48K Ram", "ROM12K", "ROM2K", "CHRGENS1", 0, RomFamily::A, true},
+    {"ModelB1", "HT-1080Z Series II with 16K Ram", "ROM12K", "ROM2KS2", "CHRGENS2", 1, RomFamily::B, false},
+    {"ModelB2", "HT-1080Z Series II with 48K Ram", "ROM12K", "ROM2KS2", "CHRGENS2", 1, RomFamily::B, true},
+    {"ModelC", "HT-1080Z/64", "ROM12KS3", "ROM2KS3", "CHRGENS3", 2, RomFamily::C, true},
 }};
 
 inline constexpr bool ValidModel(int model) { return model >= 0 && model < kModelCount; }

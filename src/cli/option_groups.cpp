@@ -1,0 +1,13 @@
+// The option groups of all rooms. A room with runner options adds its
+// Add...Options function here and defines it in its own cli/<topic>_options.cpp.
+#include "cli/option_table.h"
+
+namespace quillor::cli {
+
+void AddMachineOptions(OptionTable& table);
+
+void AddAllOptions(OptionTable& table) {
+  AddMachineOptions(table);
+}
+
+}  // namespace quillor::cli

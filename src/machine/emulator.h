@@ -1,0 +1,157 @@
+// The whole emulated computer and everything around it: one object that owns
+// the machine record, the processor, every device, the display and the
+// scheduler, and reaches the window system only through the host interfaces
+// it is given. Tests create as many as they like.
+//
+// The emulator is also the processor's bus: ReadMemory, WriteMemory,
+// ReadPort and WritePort are inline (emulator_bus.h), so ExecuteStep over it
+// makes no virtual call per access.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "cpu/cpu_state.h"
+#include "display/display.h"
+#include "frontend/host/clock.h"
+#include "frontend/host/debugger_host.h"
+#include "frontend/host/dialog_host.h"
+#include "frontend/host/paper_host.h"
+#include "frontend/host/timer_host.h"
+#include "frontend/host/wave_device.h"
+#include "frontend/host/window_host.h"
+#include "machine/cassette_panel.h"
+#include "machine/keyboard.h"
+#include "machine/machine.h"
+#include "machine/models.h"
+#include "machine/rom_registry.h"
+#include "machine/scheduler_state.h"
+#include "machine/sound_generator.h"
+#include "storage/cassette_deck.h"
+#include "storage/fdc.h"
+#include "storage/printer.h"
+#include "storage/text_input.h"
+
+namespace quillor {
+
+inline constexpr std::string_view kMainCaption = "Quillor Video Genie I / HT1080Z Emulator v2.5.5";
+
+// The host side. Any interface left null gets a do-nothing one (and the clock
+// the real steady clock).
+struct EmulatorHosts {
+  WindowHost* window = nullptr;
+  PanelPresenter* panels = nullptr;
+  TimerHost* timer = nullptr;
+  DialogHost* dialogs = nullptr;
+  Clock* clock = nullptr;
+  PaperHost* paper = nullptr;
+  DebuggerHost* debugger = nullptr;
+  WaveDevice* wave = nullptr;
+};
+
+class Emulator {
+ public:
+  explicit Emulator(EmulatorHosts hosts = {});
+  Emulator(const Emulator&) = delete;
+  Emulator& operator=(const Emulator&) = delete;
+
+  // ---- The bus (inline, emulator_bus.h) ----
+  // A read with tstates 0 is a peek: same value, no side effect.
+  uint8_t ReadMemory(uint16_t address, int tstates);
+  void WriteMemory(uint16_t address, uint8_t value, int tstates);
+  // The whole 16-bit port number: a high byte other than 0 reads 0xFF.
+  uint8_t ReadPort(uint16_t port);
+  // Decodes the low 8 bits.
+  void WritePort(uint16_t port, uint8_t value);
+  int& StepTStates() { return machine.StepTStates; }
+  // Replaces the latch read at 0x37E0 and requests the maskable interrupt.
+  void RaiseInterrupt(uint8_t latch) {
+    machine.interruptLatch = latch;
+    cpu.InterruptRequest = true;
+  }
+
+  // ---- Start-up, models, reset (start_up.cpp) ----
+  // The core's share of the main window's creation, up to the settings.
+  void FormCreate();
+  // After the settings: the saved model (forcing the ROM load and a reset),
+  // then the frame timer starts calibrating.
+  void FinishStartUp(int savedModel = kDefaultModel);
+  void SetModel(int model);
+  void ResetMachine();
+  void Reset1Click();
+  void TriggerNmi();
+  // The user's ROM folder; returns one message per refused file.
+  std::vector<std::string> UseRomFolder(const std::string& folder) { return roms.LoadUserFolder(folder); }
+
+  // ---- Keyboard (keys are Windows virtual-key codes) ----
+  void FormKeyDow(int vk);
+  void FormKeyUp(int vk);
+  void HU1Click() { layout = KeyboardLayout::HU; }
+  void EN1Click() { layout = KeyboardLayout::EN; }
+
+  // ---- The frame scheduler (frame_scheduler.cpp) ----
+  // The frame timer's handler: calibration for the first 51 ticks, then a
+  // slice of the machine per tick.
+  void TimerTick() { scheduler.calibrated ? Timer1Timer() : Timer1TimerInit(); }
+  void Timer1TimerInit();
+  void Timer1Timer();
+  // For runs without a real timer (the headless runner, tests): take the
+  // calibration's result for a host whose ticks come on time.
+  void AssumeTimerOnTime();
+  void Off1Click();
+  void x21Click();
+  void Full1Click();
+  void TogglePause();
+
+  // ---- Owned state ----
+  Machine machine;
+  CpuState cpu;
+  SchedulerState scheduler;
+  KeyboardLayout layout = KeyboardLayout::HU;
+  RomRegistry roms;
+  Display display;
+  Fdc fdc;
+  CassetteDeck cassette;
+  SoundGenerator soundGenerator;
+  TextInput textInput;
+  // A file named on the command line, started after the calibration.
+  std::string commandLineFile;
+
+ private:
+  struct DefaultHosts {
+    WindowHost window;
+    PanelPresenter panels;
+    TimerHost timer;
+    DialogHost dialogs;
+    SteadyClock clock;
+    PaperHost paper;
+    DebuggerHost debugger;
+    WaveDevice wave;
+  };
+  static EmulatorHosts Resolve(EmulatorHosts given, DefaultHosts& defaults);
+
+  uint8_t ReadDeviceArea(uint16_t address, bool peek);
+  void WriteDeviceArea(uint16_t address, uint8_t value);
+  uint8_t ReadKeyboard(uint16_t address) const;
+  void CopyRom(std::string_view name, uint16_t start, size_t size);
+  void LoadCharacterGenerator(const ModelInfo& model);
+  void RunProcessorLoop();
+  void CassetteSaveDialog();
+  void StartCommandLineFile();
+  void UpdateSpeedDisplay();
+  void SetTurbo(Turbo turbo);
+  MachineMemory Memory() const { return MachineMemory(machine.memory); }
+
+  DefaultHosts defaults_;
+  EmulatorHosts hosts_;
+
+ public:
+  // After the hosts, which it uses.
+  Printer printer;
+  CassettePanel cassettePanel;
+};
+
+}  // namespace quillor
+
+#include "machine/emulator_bus.h"

@@ -1,0 +1,185 @@
+// The frame scheduler: the timer calibration and one tick of the machine.
+#include <cmath>
+#include <string>
+
+#include "cpu/execute_step.h"
+#include "machine/emulator.h"
+#include "storage/program_loader.h"
+
+namespace quillor {
+
+int FrameBudget(double speedFactor) {
+  const double exact = kFrameTStates * speedFactor;
+  const double down = std::floor(exact);
+  const double fraction = exact - down;
+  if (fraction > 0.5) return static_cast<int>(down) + 1;
+  if (fraction < 0.5) return static_cast<int>(down);
+  const int even = static_cast<int>(down);
+  return even % 2 == 0 ? even : even + 1;
+}
+
+void Emulator::Timer1TimerInit() {
+  if (scheduler.tickCount == 0) scheduler.lastTickTime = hosts_.clock->Milliseconds();
+  if (scheduler.tickCount < kCalibrationTicks) {
+    ++scheduler.tickCount;
+    return;
+  }
+  const uint32_t now = hosts_.clock->Milliseconds();
+  if (now - scheduler.lastTickTime <= kOnTimeLimitMs) {
+    AssumeTimerOnTime();
+  } else {
+    scheduler.TimerScale = kLateTimerScale;
+    scheduler.SpeedFactor = kLateTimerScale / 2;
+  }
+  scheduler.calibrated = true;
+  scheduler.lastTickTime = now;
+  scheduler.tickCount = 0;
+  if (!commandLineFile.empty()) StartCommandLineFile();
+}
+
+void Emulator::AssumeTimerOnTime() {
+  scheduler.TimerScale = 1.0;
+  scheduler.SpeedFactor = 1.0;
+  scheduler.calibrated = true;
+  hosts_.timer->SetInterval(40);
+}
+
+void Emulator::StartCommandLineFile() {
+  const int32_t entry = LoadProgramFile(commandLineFile, true, machine.memory, cpu);
+  if (entry >= 0) {
+    cpu.PC = static_cast<uint16_t>(entry);
+    return;
+  }
+  if (cassette.OpenMediaImage(commandLineFile)) {
+    display.ShowMediaPicture(kCassetteSlot, true, *hosts_.panels);
+    cassette.ForcePanelStateRedraw();
+    cassette.RequestStatusRedraw();
+  }
+}
+
+void Emulator::SetTurbo(Turbo turbo) {
+  scheduler.turbo = turbo;
+  const double scale = scheduler.TimerScale;
+  switch (turbo) {
+    case Turbo::Off:
+      hosts_.timer->SetInterval(scale == 1.0 ? 40 : 20);
+      scheduler.SpeedFactor = scale == 1.0 ? scale : scale / 2;
+      break;
+    case Turbo::Double:
+      hosts_.timer->SetInterval(20);
+      scheduler.SpeedFactor = scale;
+      break;
+    case Turbo::Full:
+      hosts_.timer->SetInterval(20);
+      scheduler.SpeedFactor = 10 * scale;
+      break;
+  }
+}
+
+void Emulator::Off1Click() { SetTurbo(Turbo::Off); }
+void Emulator::x21Click() { SetTurbo(Turbo::Double); }
+void Emulator::Full1Click() { SetTurbo(Turbo::Full); }
+
+void Emulator::TogglePause() {
+  scheduler.Paused = !scheduler.Paused;
+  hosts_.window->SetCaption(scheduler.Paused ? "Quillor -  [Paused]" : "Quillor");
+}
+
+void Emulator::CassetteSaveDialog() {
+  hosts_.timer->Stop();
+  cassette.BeginSaveDialog();
+  const auto choice = hosts_.dialogs->ChooseSaveFile("Save cassette image", "Cassette image (*.cas)|*.CAS", "");
+  cassette.AcceptSaveFileName(choice ? std::optional<std::string>(choice->path) : std::nullopt,
+                              cassettePanel);
+  // The key-up events went to the dialog.
+  machine.KeyboardMatrix.fill(0);
+  hosts_.timer->Start();
+}
+
+void Emulator::RunProcessorLoop() {
+  SchedulerState& s = scheduler;
+  const int limit = static_cast<int>(std::floor(kFrameTStates * s.SpeedFactor));
+  for (;;) {
+    textInput.Step(cpu);
+    ExecuteStep(cpu, *this);
+    const int n = machine.StepTStates;
+    s.FrameTStates += n;
+    s.SampleTStates += n;
+    s.SoundGeneratorTStates += n;
+    s.InterruptTStates += n;
+    // Playback, reels and the recorded bit; nothing while the motor is off.
+    cassette.AfterStep(n);
+    if (cassette.SaveRequested()) CassetteSaveDialog();
+    if (s.SoundGeneratorTStates >= SoundGenerator::kStepTStates) {
+      s.SoundGeneratorTStates -= SoundGenerator::kStepTStates;
+      soundGenerator.SoundGeneratorStep();
+    }
+    if (s.InterruptTStates >= kTimerInterruptTStates) {
+      s.InterruptTStates -= kTimerInterruptTStates;
+      RaiseInterrupt(kTimerInterrupt);
+    }
+    if (s.SampleTStates >= kSampleTStates) {
+      s.SampleTStates -= kSampleTStates;
+      if (fdc.IdleCounter() <= kFdcIdleLimit) {
+        fdc.FdcService();
+        if (fdc.TakeInterrupt()) RaiseInterrupt(kDiskInterrupt);
+      }
+    }
+    for (const int breakpoint : s.Breakpoints) {
+      if (breakpoint == cpu.PC) s.BreakRequest = true;
+    }
+    if (s.BreakRequest) {
+      s.BreakRequest = false;
+      s.DebuggerStopped = true;
+      hosts_.debugger->DebuggerBreak();
+      return;
+    }
+    if (s.FrameTStates > limit) return;
+  }
+}
+
+void Emulator::UpdateSpeedDisplay() {
+  if (++scheduler.tickCount < kSpeedDisplayTicks) return;
+  const uint32_t now = hosts_.clock->Milliseconds();
+  uint32_t elapsed = now - scheduler.lastTickTime;
+  if (elapsed == 0) elapsed = 1;
+  scheduler.speed = 50000.0 / elapsed * scheduler.SpeedFactor + 0.25;
+  scheduler.lastTickTime = now;
+  scheduler.tickCount = 0;
+  const auto fps = static_cast<long long>(std::nearbyint(scheduler.speed));
+  hosts_.window->SetCaption("Quillor -  [" + std::to_string(fps) + " fps]");
+}
+
+void Emulator::Timer1Timer() {
+  SchedulerState& s = scheduler;
+  if (s.Paused) {
+    display.PresentPausedFrame(*hosts_.panels);
+    return;
+  }
+  if (!s.DebuggerStopped || s.BreakRequest) RunProcessorLoop();
+  const double budget = kFrameTStates * s.SpeedFactor;
+  // The overshoot of the last instruction is carried into the next slice.
+  if (s.FrameTStates > budget) s.FrameTStates -= FrameBudget(s.SpeedFactor);
+
+  display.PresentRunningFrame(Memory(), machine.VideoDirtyMap, *hosts_.panels);
+  if (s.FocusCountdown > 0 && --s.FocusCountdown == 0) hosts_.window->TakeFocus();
+  if (s.Breakpoints[kTemporaryBreakpoint] < 0 && !s.DebuggerStopped &&
+      hosts_.debugger->DebuggerVisible()) {
+    hosts_.debugger->RefreshDebugger(cpu.PC);
+  }
+  UpdateSpeedDisplay();
+  display.StepBarHide(*hosts_.panels);
+  if (fdc.TakeLampChange()) {
+    s.driveLampsChanged = true;
+    cassette.RequestStatusRedraw();
+  }
+  if (cassette.StatusRedrawRequested()) {
+    if (s.driveLampsChanged) {
+      display.DrawDriveLeds(fdc.DriveLamps(), *hosts_.panels);
+      s.driveLampsChanged = false;
+    }
+    cassette.StatusRedraw(cassettePanel);
+  }
+}
+
+}  // namespace quillor

@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "fakes/recording_host.h"
+#include "machine/emulator.h"
+
+namespace quillor {
+namespace {
+
+class SchedulerTest : public ::testing::Test {
+ protected:
+  SchedulerTest() : emu(std::make_unique<Emulator>(host.Hosts())) {
+    emu->FormCreate();
+    emu->FinishStartUp(1);
+    emu->AssumeTimerOnTime();
+    // A machine of NOPs (4 T-states each) unless a test loads a program.
+    emu->machine.memory.fill(0x00);
+    emu->cpu.PC = 0x4000;
+  }
+  void Load(uint16_t address, std::initializer_list<uint8_t> bytes) {
+    for (uint8_t b : bytes) emu->machine.memory[address++] = b;
+  }
+  testing::RecordingHost host;
+  std::unique_ptr<Emulator> emu;
+};
+
+TEST(FrameBudget, RoundsHalvesToEven) {
+  EXPECT_EQ(FrameBudget(1.0), 70960);
+  EXPECT_EQ(FrameBudget(0.78125), 55438);  // 55437.5
+  EXPECT_EQ(FrameBudget(15.625), 1108750);
+  EXPECT_EQ(FrameBudget(0.5 + 1.0 / 141920), 35480);  // 35480.5
+}
+
+TEST_F(SchedulerTest, LateTimerBudgetCarriesTheOvershoot) {
+  emu->scheduler.TimerScale = kLateTimerScale;
+  emu->Off1Click();
+  EXPECT_DOUBLE_EQ(emu->scheduler.SpeedFactor, 0.78125);
+  EXPECT_EQ(host.intervals.back(), 20);
+  emu->Timer1Timer();
+  EXPECT_EQ(emu->scheduler.FrameTStates, 2);  // ended at 55440
+  emu->Timer1Timer();
+  EXPECT_EQ(emu->scheduler.FrameTStates, 0);  // ended at 55438
+  emu->Full1Click();
+  EXPECT_DOUBLE_EQ(emu->scheduler.SpeedFactor, 15.625);
+  emu->x21Click();
+  EXPECT_DOUBLE_EQ(emu->scheduler.SpeedFactor, 1.5625);
+}
+
+TEST_F(SchedulerTest, DevicesTickEvery80TStates) {
+  emu->scheduler.SpeedFactor = 0.4;  // 28384 T-states: the tone counter does not wrap
+  emu->Timer1Timer();
+  // 28388 T-states ran: 354 steps of 80 with 68 left over.
+  EXPECT_EQ(emu->scheduler.SoundGeneratorTStates, 68);
+  EXPECT_EQ(emu->scheduler.SampleTStates, 68);
+  emu->WritePort(0x1F, 0);
+  const int counter = emu->ReadPort(0x1E);
+  emu->WritePort(0x1F, 1);
+  EXPECT_EQ(counter | emu->ReadPort(0x1E) << 8, 0x0FFF - 10 * 354);
+}
+
+TEST_F(SchedulerTest, TimerInterruptsAre88700TStatesApartAtEverySpeed) {
+  // EI; JR $ ... and at 0x0038 an interrupt routine that counts in 0x5000,
+  // acknowledges the latch and returns with interrupts enabled.
+  Load(0x4000, {0xFB, 0x18, 0xFE});
+  Load(0x0038, {0xF5, 0x3A, 0xE0, 0x37, 0x3A, 0x00, 0x50, 0x3C, 0x32, 0x00, 0x50, 0xF1, 0xFB, 0xC9});
+  emu->cpu.SP = 0x6000;
+  long long total = 0;
+  for (const double speed : {1.0, 10.0, 0.78125}) {
+    emu->scheduler.SpeedFactor = speed;
+    for (int tick = 0; tick < 12; ++tick) {
+      const int before = emu->scheduler.FrameTStates;
+      emu->Timer1Timer();
+      total += FrameBudget(speed) + emu->scheduler.FrameTStates - before;
+      ASSERT_EQ(emu->scheduler.InterruptTStates, total % kTimerInterruptTStates);
+    }
+  }
+  // Each raise is taken within a few steps; the last may still be pending.
+  const int taken = emu->machine.memory[0x5000] + (emu->cpu.InterruptRequest ? 1 : 0);
+  EXPECT_EQ(taken % 256, (total / kTimerInterruptTStates) % 256);
+  EXPECT_GT(total / kTimerInterruptTStates, 100);
+}
+
+TEST_F(SchedulerTest, PauseRunsNothingAndRepaintsEveryFifthTick) {
+  emu->FormKeyDow(kVkPause);
+  EXPECT_EQ(host.captions.back(), "Quillor -  [Paused]");
+  emu->display.presentation.PresentCountdown = 5;
+  host.presented.clear();
+  for (int i = 0; i < 10; ++i) emu->Timer1Timer();
+  EXPECT_EQ(emu->cpu.PC, 0x4000);
+  EXPECT_EQ(host.PresentsOf(Panel::Screen), 2);
+  emu->TogglePause();
+  EXPECT_EQ(host.captions.back(), "Quillor");
+  emu->Timer1Timer();
+  EXPECT_NE(emu->cpu.PC, 0x4000);
+}
+
+TEST_F(SchedulerTest, BreakpointStopsAfterTheStepThatReachesIt) {
+  emu->scheduler.Breakpoints[3] = 0x4100;
+  emu->Timer1Timer();
+  EXPECT_EQ(emu->cpu.PC, 0x4100);
+  EXPECT_TRUE(emu->scheduler.DebuggerStopped);
+  EXPECT_EQ(host.debuggerBreaks, 1);
+  EXPECT_EQ(emu->scheduler.FrameTStates, 0x100 * 4);  // a slice cut short keeps its count
+
+  // Stopped: the screen keeps being served but nothing runs.
+  host.presented.clear();
+  emu->display.presentation.PresentCountdown = 1;
+  emu->Timer1Timer();
+  EXPECT_EQ(emu->cpu.PC, 0x4100);
+  EXPECT_EQ(host.PresentsOf(Panel::Screen), 1);
+
+  // A single step runs exactly one instruction.
+  emu->scheduler.BreakRequest = true;
+  emu->Timer1Timer();
+  EXPECT_EQ(emu->cpu.PC, 0x4101);
+  EXPECT_TRUE(emu->scheduler.DebuggerStopped);
+  EXPECT_FALSE(emu->scheduler.BreakRequest);
+
+  // Resuming on the breakpoint's address does not stop there at once.
+  emu->scheduler.Breakpoints[3] = 0x4101;
+  emu->scheduler.DebuggerStopped = false;
+  emu->Timer1Timer();
+  EXPECT_FALSE(emu->scheduler.DebuggerStopped);
+  EXPECT_EQ(emu->cpu.PC, static_cast<uint16_t>(0x4101 + (70960 - 0x100 * 4 - 4) / 4 + 1));
+}
+
+TEST_F(SchedulerTest, OpenDebuggerFollowsTheRunningProgram) {
+  host.debuggerVisible = true;
+  emu->Timer1Timer();
+  ASSERT_EQ(host.debuggerRefreshes.size(), 1u);
+  EXPECT_EQ(host.debuggerRefreshes[0], emu->cpu.PC);
+  emu->scheduler.Breakpoints[kTemporaryBreakpoint] = 0x0000;
+  emu->Timer1Timer();
+  EXPECT_EQ(host.debuggerRefreshes.size(), 1u);
+}
+
+TEST(Calibration, OnTimeAndLateHostsAndTheSpeedDisplay) {
+  for (const bool late : {false, true}) {
+    testing::RecordingHost host;
+    auto emu = std::make_unique<Emulator>(host.Hosts());
+    emu->FormCreate();
+    emu->FinishStartUp(1);
+    for (int tick = 0; tick < 51; ++tick) {
+      host.now += late ? 31 : 20;
+      emu->TimerTick();
+    }
+    EXPECT_TRUE(emu->scheduler.calibrated);
+    EXPECT_EQ(emu->cpu.PC, 0);  // no emulation while calibrating
+    EXPECT_DOUBLE_EQ(emu->scheduler.SpeedFactor, late ? 0.78125 : 1.0);
+    EXPECT_EQ(host.intervals.empty() ? 20 : host.intervals.back(), late ? 20 : 40);
+    for (int tick = 0; tick < 25; ++tick) {
+      host.now += late ? 31 : 40;
+      emu->TimerTick();
+    }
+    // 25 ticks of 31 ms: 50000 / 775 x 0.78125 + 0.25 = 50.65.
+    EXPECT_EQ(host.captions.back(), late ? "Quillor -  [51 fps]" : "Quillor -  [50 fps]");
+  }
+}
+
+TEST_F(SchedulerTest, FocusComesBackWhenItsCountdownEnds) {
+  emu->scheduler.FocusCountdown = 2;
+  emu->Timer1Timer();
+  EXPECT_EQ(host.focusTaken, 0);
+  emu->Timer1Timer();
+  emu->Timer1Timer();
+  EXPECT_EQ(host.focusTaken, 1);
+}
+
+}  // namespace
+}  // namespace quillor
