@@ -21,7 +21,6 @@
 #include "frontend/host/timer_host.h"
 #include "frontend/host/wave_device.h"
 #include "frontend/host/window_host.h"
-#include "machine/cassette_panel.h"
 #include "machine/keyboard.h"
 #include "machine/machine.h"
 #include "machine/models.h"
@@ -29,6 +28,8 @@
 #include "machine/scheduler_state.h"
 #include "machine/sound_generator.h"
 #include "storage/cassette_deck.h"
+#include "storage/display_cassette_panel.h"
+#include "storage/drive_state.h"
 #include "storage/fdc.h"
 #include "storage/printer.h"
 #include "storage/text_input.h"
@@ -111,7 +112,8 @@ class Emulator {
   KeyboardLayout layout = KeyboardLayout::HU;
   RomRegistry roms;
   Display display;
-  Fdc fdc;
+  DiskDrives drives;
+  Fdc fdc{drives};
   CassetteDeck cassette;
   SoundGenerator soundGenerator;
   TextInput textInput;
@@ -149,7 +151,7 @@ class Emulator {
  public:
   // After the hosts, which it uses.
   Printer printer;
-  CassettePanel cassettePanel;
+  DisplayCassettePanel cassettePanel;
 };
 
 }  // namespace quillor

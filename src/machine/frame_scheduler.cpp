@@ -120,7 +120,7 @@ void Emulator::RunProcessorLoop() {
     }
     if (s.SampleTStates >= kSampleTStates) {
       s.SampleTStates -= kSampleTStates;
-      if (fdc.IdleCounter() <= kFdcIdleLimit) {
+      if (fdc.ServiceDue()) {
         fdc.FdcService();
         if (fdc.TakeInterrupt()) RaiseInterrupt(kDiskInterrupt);
       }
@@ -169,13 +169,12 @@ void Emulator::Timer1Timer() {
   }
   UpdateSpeedDisplay();
   display.StepBarHide(*hosts_.panels);
-  if (fdc.TakeLampChange()) {
-    s.driveLampsChanged = true;
-    cassette.RequestStatusRedraw();
-  }
+  // The controller and the recorder each ask for the status redraw.
+  if (fdc.TakeLampsChanged()) s.driveLampsChanged = true;
+  if (fdc.TakeStatusRedraw() || s.driveLampsChanged) cassette.RequestStatusRedraw();
   if (cassette.StatusRedrawRequested()) {
     if (s.driveLampsChanged) {
-      display.DrawDriveLeds(fdc.DriveLamps(), *hosts_.panels);
+      display.DrawDriveLeds(fdc.State().driveLeds, *hosts_.panels);
       s.driveLampsChanged = false;
     }
     cassette.StatusRedraw(cassettePanel);

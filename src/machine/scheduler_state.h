@@ -10,7 +10,6 @@ namespace quillor {
 inline constexpr int kFrameTStates = 70960;
 inline constexpr int kTimerInterruptTStates = 88700;
 inline constexpr int kSampleTStates = 80;
-inline constexpr int kFdcIdleLimit = 60000;
 inline constexpr int kBreakpointCount = 11;
 // The debugger's temporary breakpoint; while negative the open debugger
 // follows the running program.
