@@ -1,7 +1,7 @@
 // Start-up, the model switches, reset and NMI.
 #include <algorithm>
 
-#include "cpu/execute_step.h"
+#include "cpu/cpu_control.h"
 #include "machine/emulator.h"
 
 namespace quillor {
