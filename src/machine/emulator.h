@@ -139,6 +139,7 @@ class Emulator {
   void CopyRom(std::string_view name, uint16_t start, size_t size);
   void LoadCharacterGenerator(const ModelInfo& model);
   void RunProcessorLoop();
+  void ArmBreakpoints();
   void CassetteSaveDialog();
   void StartCommandLineFile();
   void UpdateSpeedDisplay();
@@ -147,6 +148,8 @@ class Emulator {
 
   DefaultHosts defaults_;
   EmulatorHosts hosts_;
+  std::array<uint8_t, 65536> breakpointMap_{};
+  std::array<int, kBreakpointCount> armedBreakpoints_{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
 
  public:
   // After the hosts, which it uses.

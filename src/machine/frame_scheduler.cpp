@@ -96,46 +96,71 @@ void Emulator::CassetteSaveDialog() {
   hosts_.timer->Start();
 }
 
+// The eleven entries as a map by address, so the check after every step is
+// one look-up. Nothing can change the entries while a slice runs.
+void Emulator::ArmBreakpoints() {
+  for (const int address : armedBreakpoints_) {
+    if (address >= 0 && address <= 0xFFFF) breakpointMap_[address] = 0;
+  }
+  armedBreakpoints_ = scheduler.Breakpoints;
+  for (const int address : armedBreakpoints_) {
+    if (address >= 0 && address <= 0xFFFF) breakpointMap_[address] = 1;
+  }
+}
+
 void Emulator::RunProcessorLoop() {
   SchedulerState& s = scheduler;
   const int limit = static_cast<int>(std::floor(kFrameTStates * s.SpeedFactor));
+  ArmBreakpoints();
+  // The counters live in registers for the slice and go back on every exit.
+  int frame = s.FrameTStates, sample = s.SampleTStates;
+  int soundGenerator = s.SoundGeneratorTStates, interrupt = s.InterruptTStates;
+  auto storeCounters = [&] {
+    s.FrameTStates = frame;
+    s.SampleTStates = sample;
+    s.SoundGeneratorTStates = soundGenerator;
+    s.InterruptTStates = interrupt;
+  };
   for (;;) {
     textInput.Step(cpu);
     ExecuteStep(cpu, *this);
     const int n = machine.StepTStates;
-    s.FrameTStates += n;
-    s.SampleTStates += n;
-    s.SoundGeneratorTStates += n;
-    s.InterruptTStates += n;
+    frame += n;
+    sample += n;
+    soundGenerator += n;
+    interrupt += n;
     // Playback, reels and the recorded bit; nothing while the motor is off.
     cassette.AfterStep(n);
-    if (cassette.SaveRequested()) CassetteSaveDialog();
-    if (s.SoundGeneratorTStates >= SoundGenerator::kStepTStates) {
-      s.SoundGeneratorTStates -= SoundGenerator::kStepTStates;
-      soundGenerator.SoundGeneratorStep();
+    if (cassette.SaveRequested()) [[unlikely]] {
+      storeCounters();
+      CassetteSaveDialog();
     }
-    if (s.InterruptTStates >= kTimerInterruptTStates) {
-      s.InterruptTStates -= kTimerInterruptTStates;
+    if (soundGenerator >= SoundGenerator::kStepTStates) {
+      soundGenerator -= SoundGenerator::kStepTStates;
+      this->soundGenerator.SoundGeneratorStep();
+    }
+    if (interrupt >= kTimerInterruptTStates) [[unlikely]] {
+      interrupt -= kTimerInterruptTStates;
       RaiseInterrupt(kTimerInterrupt);
     }
-    if (s.SampleTStates >= kSampleTStates) {
-      s.SampleTStates -= kSampleTStates;
+    if (sample >= kSampleTStates) {
+      sample -= kSampleTStates;
       if (fdc.ServiceDue()) {
         fdc.FdcService();
         if (fdc.TakeInterrupt()) RaiseInterrupt(kDiskInterrupt);
       }
     }
-    for (const int breakpoint : s.Breakpoints) {
-      if (breakpoint == cpu.PC) s.BreakRequest = true;
-    }
-    if (s.BreakRequest) {
+    if (breakpointMap_[cpu.PC] || s.BreakRequest) [[unlikely]] {
+      if (breakpointMap_[cpu.PC]) s.BreakRequest = true;
+      storeCounters();
       s.BreakRequest = false;
       s.DebuggerStopped = true;
       hosts_.debugger->DebuggerBreak();
       return;
     }
-    if (s.FrameTStates > limit) return;
+    if (frame > limit) break;
   }
+  storeCounters();
 }
 
 void Emulator::UpdateSpeedDisplay() {

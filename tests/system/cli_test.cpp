@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Result {
+  int status;
+  std::string out;  // standard output and error together
+};
+
+Result RunCli(const std::string& args) {
+  const std::string command = std::string(QUILLOR_CLI) + " " + args + " 2>&1";
+  FILE* pipe = popen(command.c_str(), "r");
+  Result result{-1, ""};
+  if (!pipe) return result;
+  std::array<char, 4096> buffer;
+  size_t n;
+  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.out.append(buffer.data(), n);
+  const int status = pclose(pipe);
+  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return result;
+}
+
+// A main ROM that writes "HI" and three block graphics codes to the top
+// line, then halts.
+std::string TestRomFolder() {
+  const fs::path folder = fs::path(QUILLOR_TEST_TMP) / "cli_rom";
+  fs::create_directories(folder);
+  std::string rom(12288, '\0');
+  const unsigned char program[] = {
+      0x3E, 'H',  0x32, 0x00, 0x3C,  // LD A,'H' / LD (3C00h),A
+      0x3E, 'I',  0x32, 0x01, 0x3C,  // LD A,'I' / LD (3C01h),A
+      0x3E, 0x80, 0x32, 0x03, 0x3C,  // none lit
+      0x3E, 0xBF, 0x32, 0x04, 0x3C,  // all lit
+      0x3E, 0x81, 0x32, 0x05, 0x3C,  // one lit
+      0x3E, 0x01, 0x32, 0x06, 0x3C,  // code 01 reads back as 'A'
+      0x76,                          // HALT
+  };
+  std::copy(std::begin(program), std::end(program), rom.begin());
+  std::ofstream(folder / "ROM12K.bin", std::ios::binary) << rom;
+  return folder.string();
+}
+
+TEST(Cli, PrintsTheScreenOfAMachineRunFromAUserRom) {
+  const Result r = RunCli("--rom-dir " + TestRomFolder() + " --frames 100 --screen");
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "HI  #+A");
+  EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 16);
+}
+
+TEST(Cli, UntilWaitsForTextAndFailsAfterItsBound) {
+  const std::string roms = "--rom-dir " + TestRomFolder();
+  EXPECT_EQ(RunCli(roms + " --until HI").status, 0);
+  const Result r = RunCli(roms + " --timeout-frames 20 --until NEVER");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.out.find("within 20 frames"), std::string::npos) << r.out;
+}
+
+TEST(Cli, BadArgumentsAreRefusedBeforeAnythingRuns) {
+  for (const char* args : {"--frames", "--frames -3", "--model 5", "--seconds soon", "--bogus",
+                           "--type 'back\\\\slash'", "--type '~'"}) {
+    const Result r = RunCli(args);
+    EXPECT_EQ(r.status, 2) << args;
+    EXPECT_NE(r.out.find("quillor-cli: "), std::string::npos) << args << ": " << r.out;
+  }
+  EXPECT_EQ(RunCli("--help").status, 0);
+}
+
+TEST(Cli, AWrongSizedRomImageIsRefusedWithItsSize) {
+  const fs::path folder = fs::path(QUILLOR_TEST_TMP) / "cli_bad_rom";
+  fs::create_directories(folder);
+  std::ofstream(folder / "ROM2K", std::ios::binary) << std::string(100, 'x');
+  const Result r = RunCli("--rom-dir " + folder.string() + " --frames 1");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.out.find("100 bytes"), std::string::npos) << r.out;
+}
+
+TEST(Cli, TypedKeysReachTheBuiltInCommandPrompt) {
+  const Result r = RunCli("--until READY --type 'ABC, 1+2=3?\\n' --frames 10 --screen");
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_NE(r.out.find("ABC, 1+2=3?"), std::string::npos) << r.out;
+}
+
+}  // namespace
