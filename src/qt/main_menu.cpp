@@ -26,52 +26,56 @@ QAction* TForm1::AddCheckItem(QMenu* menu, const QString& caption, const char* n
 }
 
 void TForm1::CreateMenus() {
+  auto Connect = [this](QAction* action, void (TForm1::*handler)()) {
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+  };
   QMenuBar* bar = menuBar();
 
   QMenu* file = bar->addMenu("&File");
   AddItem(file, "&Autostart", "Autostart1");
   AddItem(file, "&Text input", "Textinput1");
-  AddItem(file, "Save &Memory to Cas", "SaveMemorytoCas1");
+  Connect(AddItem(file, "Save &Memory to Cas", "SaveMemorytoCas1"), &TForm1::SaveMemorytoCas1Click);
   file->addSeparator();
-  AddItem(file, "&Screenshot", "Screenshot1", Qt::Key_F8);
+  Connect(AddItem(file, "&Screenshot", "Screenshot1", Qt::Key_F8), &TForm1::Screenshot1Click);
   file->addSeparator();
-  AddItem(file, "E&xit", "Exit1");
+  Connect(AddItem(file, "E&xit", "Exit1"), &TForm1::Exit1Click);
 
   QMenu* cpu = bar->addMenu("&CPU");
-  AddItem(cpu, "&Reset", "Reset1", Qt::Key_F11);
-  AddItem(cpu, "&NMI", "NMI1", Qt::Key_F12);
+  Connect(AddItem(cpu, "&Reset", "Reset1", Qt::Key_F11), &TForm1::Reset1Click);
+  Connect(AddItem(cpu, "&NMI", "NMI1", Qt::Key_F12), &TForm1::NMI1Click);
   QMenu* turbo = cpu->addMenu("&Turbo");
-  AddCheckItem(turbo, "&Off", "Off1", true);
-  AddCheckItem(turbo, "x &2", "x21", false);
-  AddCheckItem(turbo, "&Full", "Full1", false);
+  Connect(AddCheckItem(turbo, "&Off", "Off1", true), &TForm1::Off1Click);
+  Connect(AddCheckItem(turbo, "x &2", "x21", false), &TForm1::x21Click);
+  Connect(AddCheckItem(turbo, "&Full", "Full1", false), &TForm1::Full1Click);
 
   QMenu* options = bar->addMenu("&Options");
   QMenu* config = options->addMenu("&Config");
-  AddCheckItem(config, "HT-1080Z Series I with 16K Ram", "ModelA1", false);
-  AddCheckItem(config, "HT-1080Z Series I with 48K Ram", "ModelA2", true);
-  AddCheckItem(config, "HT-1080Z Series II with 16K Ram", "ModelB1", false);
-  AddCheckItem(config, "HT-1080Z Series II with 48K Ram", "ModelB2", false);
-  AddCheckItem(config, "HT-1080Z/64", "ModelC", false);
+  Connect(AddCheckItem(config, "HT-1080Z Series I with 16K Ram", "ModelA1", false), &TForm1::ModelA1Click);
+  Connect(AddCheckItem(config, "HT-1080Z Series I with 48K Ram", "ModelA2", true), &TForm1::ModelA2Click);
+  Connect(AddCheckItem(config, "HT-1080Z Series II with 16K Ram", "ModelB1", false), &TForm1::ModelB1Click);
+  Connect(AddCheckItem(config, "HT-1080Z Series II with 48K Ram", "ModelB2", false), &TForm1::ModelB2Click);
+  Connect(AddCheckItem(config, "HT-1080Z/64", "ModelC", false), &TForm1::ModelCClick);
   QMenu* layout = options->addMenu("&Layout");
-  AddCheckItem(layout, "HU", "HU1", true);
-  AddCheckItem(layout, "EN", "EN1", false);
+  Connect(AddCheckItem(layout, "HU", "HU1", true), &TForm1::HU1Click);
+  Connect(AddCheckItem(layout, "EN", "EN1", false), &TForm1::EN1Click);
 
   QMenu* display = bar->addMenu("&Display");
-  AddItem(display, "&Cut", "Cut1", Qt::Key_F5)->setCheckable(true);
-  AddItem(display, "&Page", "Page1", Qt::Key_F6)->setCheckable(true);
+  Connect(AddItem(display, "&Cut", "Cut1", Qt::Key_F5), &TForm1::Cut1Click)->setCheckable(true);
+  Connect(AddItem(display, "&Page", "Page1", Qt::Key_F6), &TForm1::Page1Click)->setCheckable(true);
   QMenu* micolor = display->addMenu("&Micolor 01");
-  AddCheckItem(micolor, "&Enabled", "Enabled1", true);
-  AddItem(micolor, "&Toggle", "Toggle1", Qt::Key_F4)->setCheckable(true);
+  Connect(AddCheckItem(micolor, "&Enabled", "Enabled1", true), &TForm1::Enabled1Click);
+  Connect(AddItem(micolor, "&Toggle", "Toggle1", Qt::Key_F4), &TForm1::Toggle1Click)->setCheckable(true);
 
   QMenu* monitor = bar->addMenu("&Monitor");
-  AddItem(monitor, "&Settings", "Settings1", Qt::Key_F3);
-  AddCheckItem(monitor, "S&can lines", "Scanlines1", false);
+  Connect(AddItem(monitor, "&Settings", "Settings1", Qt::Key_F3), &TForm1::Settings1Click);
+  Connect(AddCheckItem(monitor, "S&can lines", "Scanlines1", false), &TForm1::Scanlines1Click);
   QMenu* skins = monitor->addMenu("S&kins");
-  AddItem(skins, "Solid", "Solid1");
-  AddItem(skins, "B/W TV", "BWTV1");
-  AddItem(skins, "&Amber monitor", "Ambermonitor1");
-  AddItem(skins, "Green monitor", "Greenmonitor1");
-  AddItem(skins, "High contrast", "Highcontrast1");
+  connect(AddItem(skins, "Solid", "Solid1"), &QAction::triggered, this, [this] { ApplySkin(Skin::Solid); });
+  connect(AddItem(skins, "B/W TV", "BWTV1"), &QAction::triggered, this, [this] { ApplySkin(Skin::BwTv); });
+  connect(AddItem(skins, "&Amber monitor", "Ambermonitor1"), &QAction::triggered, this, [this] { ApplySkin(Skin::Amber); });
+  connect(AddItem(skins, "Green monitor", "Greenmonitor1"), &QAction::triggered, this, [this] { ApplySkin(Skin::Green); });
+  connect(AddItem(skins, "High contrast", "Highcontrast1"), &QAction::triggered, this, [this] { ApplySkin(Skin::HighContrast); });
 
   QMenu* insert = bar->addMenu("&Insert");
   QMenu* remove = bar->addMenu("&Remove");
@@ -87,8 +91,8 @@ void TForm1::CreateMenus() {
   AddItem(cassette, "&Remove", "Remove1");
 
   QMenu* help = bar->addMenu("&Help");
-  AddItem(help, "&Keyboard", "Kbd1");
-  AddItem(help, "&About", "About1");
+  Connect(AddItem(help, "&Keyboard", "Kbd1"), &TForm1::Kbd1Click);
+  Connect(AddItem(help, "&About", "About1"), &TForm1::About1Click);
 }
 
 }  // namespace quillor

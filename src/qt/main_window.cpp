@@ -1,7 +1,16 @@
 #include "qt/main_window.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLayout>
+
+#include "display/screenshot_command.h"
+#include "frontend/save_memory.h"
+#include "qt/kbd_layout_help.h"
+#include "qt/key_position.h"
+#include "qt/save_mem_dialog.h"
+#include "resources/embedded_resources.h"
 
 namespace quillor {
 namespace {
@@ -12,12 +21,22 @@ constexpr int kSideColumn = 646;
 constexpr QSize kBarSize{100, 17};
 constexpr QSize kDriveSize{100, 57};
 constexpr QRect kCassetteArea{kSideColumn, 384, 100, 112};
+// The frame timer's interval until the calibration has measured the host.
+constexpr int kCalibrationInterval = 20;
+
+QImage PictureResource(std::string_view name) {
+  const auto bytes = FindEmbeddedResource(name);
+  QImage picture;
+  if (!bytes.empty())
+    picture.loadFromData(bytes.data(), static_cast<int>(bytes.size()));
+  return picture;
+}
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+TForm1::TForm1(std::string startFile, QWidget* parent)
+    : QMainWindow(parent), dialogs_(this, &timer1_), panels_(*this) {
   setObjectName("TForm1");
-  setWindowTitle("Quillor Video Genie I / HT1080Z Emulator v2.5.5");
   client_ = new QWidget(this);
   client_->setObjectName("client");
   client_->setFixedSize(kClientSize);
@@ -30,8 +49,31 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   CreatePanels();
   CreateMenus();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+  timer1_.setTimerType(Qt::PreciseTimer);
+  timer1_.setInterval(kCalibrationInterval);
+  connect(&timer1_, &QTimer::timeout, this, &TForm1::Timer1Timer);
+
+  emulator_ = std::make_unique<Emulator>(
+      EmulatorHosts{.window = this, .panels = &panels_, .timer = this, .dialogs = &dialogs_});
+  emulator_->commandLineFile = std::move(startFile);
+  emulator_->FormCreate();
+  bezel_->Present(PictureResource("BEZEL"));
+  for (int slot = 0; slot <= kCassetteSlot; ++slot)
+    emulator_->display.ShowMediaPicture(slot, false, panels_);
+  emulator_->FinishStartUp();
+  emulator_->display.monitor.RedrawBars();
+  for (int bar = 0; bar < kBarCount; ++bar)
+    panels_.PresentSurface(BarPanel(bar), emulator_->display.surfaces.BarSurfaces[bar], 0, 0);
+  ConnectPanels();
+  SyncChecks();
+
+  kbdLayoutHelp_ = new TKbdLayoutHelp(this, PictureResource("KBDHELP"));
+  saveMem_ = new TSaveMem(this, dialogs_);
   client_->setFocus();
 }
+
+TForm1::~TForm1() { timer1_.stop(); }
 
 void TForm1::CreatePanels() {
   const QColor background(kWindowColour);
@@ -48,6 +90,130 @@ void TForm1::CreatePanels() {
                                        QRect(QPoint(kSideColumn, 144 + 60 * i), kDriveSize),
                                        background);
   cassettePanel_ = new SurfacePanel(client_, "pCas", kCassetteArea, background);
+}
+
+void TForm1::ConnectPanels() {
+  connect(screenPanel_, &SurfacePanel::MousePressed, this, &TForm1::Settings1Click);
+  for (int bar = 0; bar < 3; ++bar)
+    connect(bars_[bar], &SurfacePanel::MousePressed, this,
+            [this, bar](Qt::MouseButton, QPoint position) { PressBar(bar, position); });
+}
+
+QAction* TForm1::Item(const char* name) const { return findChild<QAction*>(name); }
+
+void TForm1::SyncChecks() {
+  const Emulator& core = *emulator_;
+  Item("Off1")->setChecked(core.scheduler.turbo == Turbo::Off);
+  Item("x21")->setChecked(core.scheduler.turbo == Turbo::Double);
+  Item("Full1")->setChecked(core.scheduler.turbo == Turbo::Full);
+  for (int model = 0; model < kModelCount; ++model)
+    Item(std::string(kModels[model].menuItem).c_str())->setChecked(core.machine.model == model);
+  Item("HU1")->setChecked(core.layout == KeyboardLayout::HU);
+  Item("EN1")->setChecked(core.layout == KeyboardLayout::EN);
+  Item("Cut1")->setChecked(core.display.text.CutChecked());
+  Item("Page1")->setChecked(core.display.text.PageChecked());
+  Item("Enabled1")->setChecked(core.display.colourBoard.Enabled());
+  Item("Toggle1")->setChecked(core.display.colourBoard.ColourBoardDisplay());
+  Item("Scanlines1")->setChecked(core.display.monitor.Settings().ScanLines);
+}
+
+void TForm1::SetCaption(std::string_view caption) {
+  setWindowTitle(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+}
+
+void TForm1::TakeFocus() {
+  activateWindow();
+  client_->setFocus();
+}
+
+void TForm1::Timer1Timer() { emulator_->TimerTick(); }
+
+void TForm1::Reset1Click() { emulator_->Reset1Click(); }
+void TForm1::NMI1Click() { emulator_->TriggerNmi(); }
+void TForm1::Off1Click() { emulator_->Off1Click(); SyncChecks(); }
+void TForm1::x21Click() { emulator_->x21Click(); SyncChecks(); }
+void TForm1::Full1Click() { emulator_->Full1Click(); SyncChecks(); }
+void TForm1::SetModelClick(int model) { emulator_->SetModel(model); SyncChecks(); }
+void TForm1::HU1Click() { emulator_->HU1Click(); SyncChecks(); }
+void TForm1::EN1Click() { emulator_->EN1Click(); SyncChecks(); }
+
+void TForm1::Cut1Click() { emulator_->display.CutCommand(Memory()); SyncChecks(); }
+void TForm1::Page1Click() { emulator_->display.PageCommand(Memory()); SyncChecks(); }
+
+void TForm1::Enabled1Click() {
+  emulator_->display.ToggleColourBoardEnabled(Memory(), emulator_->machine.UpperMemoryPresent,
+                                              panels_);
+  SyncChecks();
+}
+
+void TForm1::Toggle1Click() {
+  emulator_->display.ToggleColourBoardDisplay(Memory(), panels_);
+  SyncChecks();
+}
+
+void TForm1::Settings1Click() { emulator_->display.ToggleMonitorBars(panels_); }
+
+void TForm1::Scanlines1Click() {
+  emulator_->display.ToggleScanLines(Memory(), panels_);
+  SyncChecks();
+}
+
+void TForm1::ApplySkin(Skin skin) {
+  emulator_->display.ApplySkin(skin, Memory(), panels_);
+  SyncChecks();
+}
+
+void TForm1::PressBar(int bar, QPoint position) {
+  emulator_->display.PressBar(static_cast<SettingBar>(bar), position.x(), Memory(), panels_);
+}
+
+void TForm1::Screenshot1Click() {
+  TimerPause pause(&timer1_);
+  const auto choice = dialogs_.ChooseSaveFile(kScreenshotTitle, kScreenshotFilter, "");
+  if (!choice) return;
+  if (const auto message = SaveChosenScreenshot(emulator_->display, choice->path,
+                                                choice->filterIndex))
+    dialogs_.ShowMessage(*message, MessageKind::Error);
+}
+
+void TForm1::SaveMemorytoCas1Click() {
+  TimerPause pause(&timer1_);
+  if (saveMem_->exec() != QDialog::Accepted) return;
+  Emulator& core = *emulator_;
+  SaveMemoryToCassette(saveMem_->ChosenName(), saveMem_->From(), saveMem_->To(),
+                       saveMem_->Start(),
+                       [&core](uint16_t address) { return core.ReadMemory(address, 0); });
+}
+
+void TForm1::Exit1Click() { close(); }
+
+void TForm1::Kbd1Click() {
+  kbdLayoutHelp_->show();
+  kbdLayoutHelp_->raise();
+  kbdLayoutHelp_->activateWindow();
+}
+
+void TForm1::About1Click() {
+  dialogs_.ShowMessage(kMainCaption, MessageKind::Information);
+}
+
+HostLayout TForm1::Layout() const {
+  return emulator_->layout == KeyboardLayout::HU ? HostLayout::kHungarian : HostLayout::kEnglish;
+}
+
+// A held key repeats, on some desktops as press-release pairs. Repeated
+// presses would only set the same bit again (or toggle Pause to and fro), and
+// only the real release lets the key go.
+void TForm1::keyPressEvent(QKeyEvent* event) {
+  if (!event->isAutoRepeat())
+    if (const int vk = VirtualKeyOfEvent(*event, Layout())) emulator_->FormKeyDow(vk);
+  event->accept();
+}
+
+void TForm1::keyReleaseEvent(QKeyEvent* event) {
+  if (!event->isAutoRepeat())
+    if (const int vk = VirtualKeyOfEvent(*event, Layout())) emulator_->FormKeyUp(vk);
+  event->accept();
 }
 
 void TForm1::FormActivate() {

@@ -1,6 +1,7 @@
 // The main window: the monitor with its screen, the setting bars, the four
-// drives and the cassette recorder, and the menus. It turns window-system
-// events into calls on the emulator and shows what the emulator presents.
+// drives and the cassette recorder, and the menus. It owns the emulator and
+// its frame timer, turns window-system events into calls on the emulator and
+// shows what the emulator presents; the behaviour itself is the emulator's.
 #pragma once
 
 #include <QAction>
@@ -8,20 +9,37 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
+#include <memory>
+#include <string>
 #include <vector>
 
+#include "frontend/host/timer_host.h"
+#include "frontend/host/window_host.h"
+#include "machine/emulator.h"
+#include "qt/key_position.h"
+#include "qt/qt_dialogs.h"
+#include "qt/qt_panel_presenter.h"
 #include "qt/surface_panel.h"
 
 namespace quillor {
 
-class TForm1 : public QMainWindow {
+class TKbdLayoutHelp;
+class TSaveMem;
+
+class TForm1 : public QMainWindow, public WindowHost, public TimerHost {
   Q_OBJECT
 
  public:
-  explicit TForm1(QWidget* parent = nullptr);
+  // startFile: a file named on the command line, started or inserted once
+  // the timer calibration is over (empty for none).
+  explicit TForm1(std::string startFile = {}, QWidget* parent = nullptr);
+  ~TForm1() override;
 
   static constexpr QSize kClientSize{762, 512};
   static constexpr QRgb kWindowColour = qRgb(0x18, 0x30, 0x60);
+
+  Emulator& Core() { return *emulator_; }
+  QTimer& Timer1() { return timer1_; }
 
   // The function-key shortcuts of the menu reach the main window only while
   // it is active; another window of the program gets them otherwise.
@@ -35,9 +53,45 @@ class TForm1 : public QMainWindow {
   SurfacePanel* DrivePanel(int drive) const { return drivePanels_[drive]; }
   SurfacePanel* CassettePanel() const { return cassettePanel_; }
 
+  // WindowHost
+  void SetCaption(std::string_view caption) override;
+  void TakeFocus() override;
+  // TimerHost
+  void SetInterval(int ms) override { timer1_.setInterval(ms); }
+  void Stop() override { timer1_.stop(); }
+  void Start() override { timer1_.start(); }
+
+ public slots:
+  void Timer1Timer();
+  void Reset1Click();
+  void NMI1Click();
+  void Off1Click();
+  void x21Click();
+  void Full1Click();
+  void ModelA1Click() { SetModelClick(0); }
+  void ModelA2Click() { SetModelClick(1); }
+  void ModelB1Click() { SetModelClick(2); }
+  void ModelB2Click() { SetModelClick(3); }
+  void ModelCClick() { SetModelClick(4); }
+  void HU1Click();
+  void EN1Click();
+  void Cut1Click();
+  void Page1Click();
+  void Enabled1Click();
+  void Toggle1Click();
+  void Settings1Click();
+  void Scanlines1Click();
+  void Screenshot1Click();
+  void SaveMemorytoCas1Click();
+  void Exit1Click();
+  void Kbd1Click();
+  void About1Click();
+
  protected:
   void changeEvent(QEvent* event) override;
   bool focusNextPrevChild(bool next) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
 
  private:
   struct FunctionKey {
@@ -47,9 +101,18 @@ class TForm1 : public QMainWindow {
 
   void CreatePanels();
   void CreateMenus();
+  void ConnectPanels();
   QAction* AddItem(QMenu* menu, const QString& caption, const char* name,
                    QKeySequence functionKey = {});
   QAction* AddCheckItem(QMenu* menu, const QString& caption, const char* name, bool checked);
+  QAction* Item(const char* name) const;
+  // Check marks follow the emulator's state after every command.
+  void SyncChecks();
+  void SetModelClick(int model);
+  void ApplySkin(Skin skin);
+  void PressBar(int bar, QPoint position);
+  MachineMemory Memory() const { return MachineMemory(emulator_->machine.memory); }
+  HostLayout Layout() const;
 
   QWidget* client_ = nullptr;
   SurfacePanel* bezel_ = nullptr;
@@ -58,6 +121,13 @@ class TForm1 : public QMainWindow {
   std::array<SurfacePanel*, 4> drivePanels_{};
   SurfacePanel* cassettePanel_ = nullptr;
   std::vector<FunctionKey> functionKeys_;
+
+  QTimer timer1_;
+  QtDialogs dialogs_;
+  QtPanelPresenter panels_;
+  std::unique_ptr<Emulator> emulator_;
+  TKbdLayoutHelp* kbdLayoutHelp_ = nullptr;
+  TSaveMem* saveMem_ = nullptr;
 };
 
 }  // namespace quillor

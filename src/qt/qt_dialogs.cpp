@@ -22,21 +22,24 @@ TimerPause::~TimerPause() {
   if (wasRunning_) timer_->start();
 }
 
-void QtDialogs::ShowMessage(std::string_view text) const {
+void QtDialogs::ShowMessage(std::string_view text, MessageKind kind) {
   TimerPause pause(frameTimer_);
-  QMessageBox box(QMessageBox::Warning, QString(), ToQString(text), QMessageBox::Ok, parent_);
+  const auto icon = kind == MessageKind::Information ? QMessageBox::Information
+                    : kind == MessageKind::Error     ? QMessageBox::Critical
+                                                     : QMessageBox::Warning;
+  QMessageBox box(icon, "Quillor", ToQString(text), QMessageBox::Ok, parent_);
   box.exec();
 }
 
 std::optional<FileChoice> QtDialogs::ChooseOpenFile(std::string_view title,
                                                       std::string_view filter,
-                                                      std::string_view initialName) const {
+                                                      std::string_view initialName) {
   return ChooseFile(false, title, filter, initialName);
 }
 
 std::optional<FileChoice> QtDialogs::ChooseSaveFile(std::string_view title,
                                                       std::string_view filter,
-                                                      std::string_view initialName) const {
+                                                      std::string_view initialName) {
   return ChooseFile(true, title, filter, initialName);
 }
 

@@ -11,12 +11,9 @@
 #include <string>
 #include <string_view>
 
-namespace quillor {
+#include "frontend/host/dialog_host.h"
 
-struct FileChoice {
-  std::string path;
-  int filterIndex = 0;  // which type of the filter the user picked, from 0
-};
+namespace quillor {
 
 // Stops the timer for as long as it lives, and restarts it afterwards only if
 // it was running: a caller that stopped it on purpose keeps it stopped.
@@ -32,19 +29,19 @@ class TimerPause {
   bool wasRunning_;
 };
 
-class QtDialogs {
+class QtDialogs : public DialogHost {
  public:
   QtDialogs(QWidget* parent, QTimer* frameTimer) : parent_(parent), frameTimer_(frameTimer) {}
 
   QTimer* FrameTimer() const { return frameTimer_; }
 
-  // A warning box with one OK button.
-  void ShowMessage(std::string_view text) const;
+  // A box with one OK button.
+  void ShowMessage(std::string_view text, MessageKind kind = MessageKind::Warning) override;
   // filter in the form "desc|pattern|desc|pattern".
   std::optional<FileChoice> ChooseOpenFile(std::string_view title, std::string_view filter,
-                                             std::string_view initialName = {}) const;
+                                           std::string_view initialName = {}) override;
   std::optional<FileChoice> ChooseSaveFile(std::string_view title, std::string_view filter,
-                                             std::string_view initialName = {}) const;
+                                           std::string_view initialName = {}) override;
 
  private:
   std::optional<FileChoice> ChooseFile(bool save, std::string_view title, std::string_view filter,

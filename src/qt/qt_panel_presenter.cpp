@@ -1,5 +1,6 @@
 #include "qt/qt_panel_presenter.h"
 
+#include "qt/main_window.h"
 #include "qt/surface_image.h"
 
 namespace quillor {

@@ -2,9 +2,11 @@
 #pragma once
 
 #include "display/panel_presenter.h"
-#include "qt/main_window.h"
 
 namespace quillor {
+
+class SurfacePanel;
+class TForm1;
 
 class QtPanelPresenter : public PanelPresenter {
  public:

@@ -9,7 +9,7 @@
 
 namespace quillor {
 
-TSaveMem::TSaveMem(QWidget* parent, const QtDialogs& dialogs) : QDialog(parent), dialogs_(dialogs) {
+TSaveMem::TSaveMem(QWidget* parent, QtDialogs& dialogs) : QDialog(parent), dialogs_(dialogs) {
   setObjectName("TSaveMem");
   setWindowTitle("Save Memory to Cassette");
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);

@@ -18,7 +18,7 @@ class TSaveMem : public QDialog {
   // How the dialog closed besides accepted (a file chosen) and rejected.
   static constexpr int kAbort = 3;  // an address box did not hold four hex digits
 
-  TSaveMem(QWidget* parent, const QtDialogs& dialogs);
+  TSaveMem(QWidget* parent, QtDialogs& dialogs);
 
   uint16_t From() const { return from_; }
   uint16_t To() const { return to_; }
@@ -33,7 +33,7 @@ class TSaveMem : public QDialog {
   void SaveMembuttonClick();
 
  private:
-  const QtDialogs& dialogs_;
+  QtDialogs& dialogs_;
   uint16_t from_ = 0x4000;
   uint16_t to_ = 0xFFFF;
   uint16_t start_ = 0x4200;
