@@ -3,6 +3,8 @@
 #include <QMenuBar>
 #include <QtTest>
 
+#include <QKeyEvent>
+
 #include "qt/main_window.h"
 
 namespace quillor {
@@ -17,11 +19,13 @@ class MainWindowTest : public QObject {
     return action;
   }
 
-  QStringList MenuCaptions(QMenu* menu) {
-    QStringList captions;
-    for (QAction* action : menu->actions())
-      if (!action->isSeparator()) captions << action->text();
-    return captions;
+  // A key event as the window system delivers it: with the XKB key code of
+  // its position (input-layer code + 8), and a Qt key that disagrees, so
+  // that only the position can give the right answer.
+  void SendKey(TForm1& form, QEvent::Type type, int position, bool autoRepeat = false) {
+    QKeyEvent event(type, Qt::Key_Eacute, Qt::NoModifier, quint32(position + 8), 0, 0, QString(),
+                    autoRepeat);
+    QApplication::sendEvent(form.centralWidget(), &event);
   }
 
  private slots:
@@ -101,6 +105,98 @@ class MainWindowTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QCOMPARE(Item(form, "Reset1")->shortcut(), QKeySequence(Qt::Key_F11));
     QCOMPARE(Item(form, "Settings1")->shortcut(), QKeySequence(Qt::Key_F3));
+  }
+
+  void CommandsMoveTheirCheckMarks() {
+    TForm1 form;
+    Item(form, "Full1")->trigger();
+    QVERIFY(Item(form, "Full1")->isChecked());
+    QVERIFY(!Item(form, "Off1")->isChecked());
+    QCOMPARE(form.Timer1().interval(), 20);
+    Item(form, "ModelC")->trigger();
+    QVERIFY(Item(form, "ModelC")->isChecked());
+    QVERIFY(!Item(form, "ModelA2")->isChecked());
+    QCOMPARE(form.Core().machine.model, 4);
+    Item(form, "EN1")->trigger();
+    QVERIFY(Item(form, "EN1")->isChecked() && !Item(form, "HU1")->isChecked());
+    Item(form, "Cut1")->trigger();
+    QVERIFY(Item(form, "Cut1")->isChecked());
+    QCOMPARE(form.Core().display.text.CharacterWidth(), 16);
+    // "&Toggle" only acts while the board is enabled.
+    Item(form, "Enabled1")->trigger();
+    QVERIFY(!Item(form, "Enabled1")->isChecked());
+    Item(form, "Toggle1")->trigger();
+    QVERIFY(!Item(form, "Toggle1")->isChecked());
+    Item(form, "Scanlines1")->trigger();
+    QVERIFY(Item(form, "Scanlines1")->isChecked());
+    Item(form, "Solid1")->trigger();
+    QVERIFY(!Item(form, "Scanlines1")->isChecked());
+  }
+
+  void HostKeysReachTheMatrixByPosition() {
+    TForm1 form;
+    auto& matrix = form.Core().machine.KeyboardMatrix;
+    constexpr int kLeftBrace = 26, kBackspace = 14, kZeroKey = 11, kGraveKey = 41;
+    SendKey(form, QEvent::KeyPress, kLeftBrace);
+    QCOMPARE(matrix[0], uint8_t{0x01});
+    // A repeated release is no release.
+    SendKey(form, QEvent::KeyRelease, kLeftBrace, true);
+    QCOMPARE(matrix[0], uint8_t{0x01});
+    SendKey(form, QEvent::KeyRelease, kLeftBrace);
+    QCOMPARE(matrix[0], uint8_t{0x00});
+    SendKey(form, QEvent::KeyPress, kBackspace);
+    QCOMPARE(matrix[6], uint8_t{0x20});
+    SendKey(form, QEvent::KeyRelease, kBackspace);
+    QCOMPARE(matrix[6], uint8_t{0x00});
+    // The key right of "9" is the machine's 0 in both layouts; the key left
+    // of "1" is none.
+    for (const char* layout : {"HU1", "EN1"}) {
+      Item(form, layout)->trigger();
+      SendKey(form, QEvent::KeyPress, kZeroKey);
+      QCOMPARE(matrix[4], uint8_t{0x01});
+      SendKey(form, QEvent::KeyRelease, kZeroKey);
+      SendKey(form, QEvent::KeyPress, kGraveKey);
+      QCOMPARE(matrix[4], uint8_t{0x00});
+      SendKey(form, QEvent::KeyRelease, kGraveKey);
+    }
+  }
+
+  void TabIsAMachineKeyNotFocusNavigation() {
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QWidget* focused = QApplication::focusWidget();
+    QTest::keyClick(focused, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), focused);
+  }
+
+  void PauseShowsInTheCaptionAndStopsTheMachine() {
+    TForm1 form;
+    form.Core().AssumeTimerOnTime();
+    constexpr int kPauseKey = 119;
+    SendKey(form, QEvent::KeyPress, kPauseKey);
+    QCOMPARE(form.windowTitle(), QString("Quillor -  [Paused]"));
+    QVERIFY(form.Core().scheduler.Paused);
+    const uint16_t pc = form.Core().cpu.PC;
+    form.Timer1Timer();
+    QCOMPARE(form.Core().cpu.PC, pc);
+    SendKey(form, QEvent::KeyRelease, kPauseKey);
+    QVERIFY(form.Core().scheduler.Paused);
+    SendKey(form, QEvent::KeyPress, kPauseKey);
+    QCOMPARE(form.windowTitle(), QString("Quillor"));
+  }
+
+  void AClickOnTheScreenShowsTheBars() {
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTest::mouseClick(form.ScreenPanel(), Qt::LeftButton, {}, QPoint(100, 100));
+    for (int i = 0; i < 3; ++i) QVERIFY(form.Bar(i)->isVisible());
+    // A press on the brightness bar's scale sets the value under it.
+    QTest::mouseClick(form.Bar(0), Qt::LeftButton, {}, QPoint(24 + 30, 8));
+    QCOMPARE(form.Core().display.monitor.Settings().Brightness, 30);
+    QTest::mouseClick(form.ScreenPanel(), Qt::LeftButton, {}, QPoint(100, 100));
+    for (int i = 0; i < 3; ++i) QVERIFY(!form.Bar(i)->isVisible());
   }
 };
 
