@@ -47,14 +47,15 @@ GlyphTables::GlyphTables() { Rebuild(); }
 
 bool GlyphTables::Load(std::span<const uint8_t> generator, GeneratorVariant variant) {
   size_t wanted = variant == GeneratorVariant::SeriesOne ? kGeneratorBytes : kTextGeneratorBytes;
-  size_t taken = std::min(wanted, generator.size());
-  std::copy_n(generator.begin(), taken, image_.begin());
+  // An incomplete image would show garbage glyphs; the ones loaded before stay.
+  if (generator.size() < wanted) return false;
+  std::copy_n(generator.begin(), wanted, image_.begin());
   // On the Series I and II machines codes 0x00-0x1F decode to the same
   // glyphs as 0x40-0x5F; the 64 model has glyphs of its own there.
   if (variant != GeneratorVariant::SixtyFour)
     std::copy_n(image_.begin() + 0x400, 0x200, image_.begin());
   Rebuild();
-  return taken == wanted;
+  return true;
 }
 
 void GlyphTables::Rebuild() {

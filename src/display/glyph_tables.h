@@ -35,8 +35,8 @@ class GlyphTables {
 
   // Copies a generator into the working image (4096 bytes for the first
   // variant, 2048 for the others, so codes 0x80-0xFF keep the block graphics
-  // loaded before) and rebuilds both tables. Short data fills what it
-  // covers and returns false.
+  // loaded before) and rebuilds both tables. A shorter image is refused
+  // (false) and the working image kept.
   bool Load(std::span<const uint8_t> generator, GeneratorVariant variant);
 
   // 8 levels of glyph row `row` of `code`, pixel 0 in the lowest byte, so a

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "display/colour_board.h"
+#include "resources/embedded_resources.h"
 #include "display_test_support.h"
 
 namespace quillor {
@@ -111,9 +112,10 @@ TEST_F(TextRendererTest, TextOnlyGeneratorKeepsTheBlockGraphics) {
   Show(0, 0, 0x81);
   EXPECT_EQ(Lower(0, 0, 0), before);
   EXPECT_EQ(Lower(0, 0, 4), Row8(8, 0));
-  // A short image is taken as far as it goes and reported.
-  EXPECT_FALSE(text.LoadCharacterGenerator(std::span<const uint8_t>(seriesTwo).first(100),
+  // A short image is refused and the glyphs stay.
+  EXPECT_FALSE(text.LoadCharacterGenerator(std::span<const uint8_t>(generator).first(100),
                                            GeneratorVariant::SeriesTwo));
+  EXPECT_EQ(text.Glyphs().WorkingImage()[0x42 * 16 + 2], seriesTwo[0x42 * 16 + 2]);
 }
 
 TEST_F(TextRendererTest, ThirtyTwoColumnPages) {
@@ -193,6 +195,27 @@ TEST_F(TextRendererTest, DirtyCellsAreRenderedOnceAndCleared) {
   EXPECT_EQ(Lower(63, 15, 11), Row8(8, 3));
   EXPECT_EQ(Lower(500 % 64, 500 / 64, 0), Row8(8, 0));
   EXPECT_EQ(dirty, (std::array<uint8_t, kVideoBytes>{}));
+}
+
+}  // namespace
+}  // namespace quillor
+
+namespace quillor {
+namespace {
+
+TEST(BuiltInGenerators, LoadCompletelyAndKeepTheBlockGraphics) {
+  FrameSurfaces surfaces;
+  PresentationState presentation;
+  PixelOverlay overlay;
+  TextRenderer text(surfaces.ScreenSurface, presentation, overlay);
+  if (FindEmbeddedResource("CHRGENS1").empty()) GTEST_SKIP() << "this build carries no CHRGENS1";
+  ASSERT_TRUE(text.LoadCharacterGenerator("CHRGENS1", GeneratorVariant::SeriesOne));
+  auto blocks = text.Glyphs().WorkingImage().subspan(0x800);
+  std::vector<uint8_t> before(blocks.begin(), blocks.end());
+  ASSERT_TRUE(text.LoadCharacterGenerator("CHRGENS2", GeneratorVariant::SeriesTwo));
+  EXPECT_TRUE(std::equal(before.begin(), before.end(), text.Glyphs().WorkingImage().begin() + 0x800));
+  ASSERT_TRUE(text.LoadCharacterGenerator("CHRGENS3", GeneratorVariant::SixtyFour));
+  EXPECT_FALSE(text.LoadCharacterGenerator("NO-SUCH-GENERATOR", GeneratorVariant::SeriesOne));
 }
 
 }  // namespace
