@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "display_test_support.h"
+#include "resources/embedded_resources.h"
 
 namespace quillor {
 namespace {
@@ -125,6 +126,24 @@ TEST_F(DisplayTest, BarsShowAndHideThroughTheHost) {
   display.ToggleMonitorBars(host);
   for (int i = 0; i < kBarHideFrames; ++i) display.StepBarHide(host);
   EXPECT_EQ(host.bars, (std::vector<bool>{true, false, true, false}));
+}
+
+TEST(BuiltInPictures, StartAndMediaPicturesUseThem) {
+  if (FindEmbeddedResource(kRecorderSheetPicture).empty()) GTEST_SKIP() << "this build carries no pictures";
+  Display display;
+  display.Start();
+  EXPECT_EQ(display.surfaces.CassetteSheet.Width(), kCassetteSheetWidth);
+  EXPECT_EQ(display.surfaces.CassetteSheet.Height(), kCassetteSheetHeight);
+  for (const Surface& bar : display.surfaces.BarSurfaces) {
+    EXPECT_EQ(bar.Width(), kBarWidth);
+    EXPECT_EQ(bar.PixelColour(0, 0), 0x0080FFu);
+    EXPECT_EQ(bar.PixelColour(1, 1), 0x183060u);
+  }
+  RecordingPresenter host;
+  for (int slot = 0; slot <= kCassetteSlot; ++slot) display.ShowMediaPicture(slot, slot % 2 == 0, host);
+  EXPECT_EQ(host.log.size(), 5u);
+  EXPECT_EQ(display.surfaces.CassettePanelSurface.Width(), kCassetteSheetWidth);
+  EXPECT_EQ(display.surfaces.DrivePanelSurfaces[1].Height(), kDrivePanelHeight);
 }
 
 }  // namespace
