@@ -36,6 +36,10 @@
 
 namespace quillor {
 
+inline constexpr int kMediaInsert = 0;  // left mouse button
+inline constexpr int kMediaRemove = 1;  // right mouse button
+inline constexpr int kMediaRefresh = 2;  // middle mouse button
+
 inline constexpr std::string_view kMainCaption = "Quillor Video Genie I / HT1080Z Emulator v2.5.5";
 
 // The host side. Any interface left null gets a do-nothing one (and the clock
@@ -91,6 +95,28 @@ class Emulator {
   void HU1Click() { layout = KeyboardLayout::HU; }
   void EN1Click() { layout = KeyboardLayout::EN; }
 
+  // ---- Media and programs (media_commands.cpp) ----
+  // The insert/remove command of slots 0-3 (drives) and 4 (cassette). mode is
+  // a mouse button: kMediaInsert (left) asks for a file, kMediaRemove (right)
+  // empties the slot, anything else only refreshes its panel.
+  void LoadImage(int slot, int mode);
+  // Insertion without the dialog (the runner, dropped files, favourites):
+  // "Unknown image format!" and an empty slot when the file does not open.
+  bool InsertMedia(int slot, const std::string& path);
+  void pDiskMouseDown(int drive, int button);
+  // x, y on the cassette panel picture: the rewind button, else LoadImage.
+  void pCasMouseDown(int button, int x, int y);
+  void RewindCassette();
+  void Autostart1Click();
+  // Loads and starts a program file; "Not a program file!" when it is none.
+  // Returns LoadProgramFile's result.
+  int32_t AutostartFile(const std::string& path);
+  void Textinput1Click();
+  bool StartTextInput(const std::string& path);
+  // As for a file named on the command line: a machine-code program starts,
+  // anything else is inserted as the tape. True when either happened.
+  bool StartFile(const std::string& path);
+
   // ---- The frame scheduler (frame_scheduler.cpp) ----
   // The frame timer's handler: calibration for the first 51 ticks, then a
   // slice of the machine per tick.
@@ -142,6 +168,8 @@ class Emulator {
   void ArmBreakpoints();
   void CassetteSaveDialog();
   void StartCommandLineFile();
+  void RemoveMedia(int slot);
+  void RefreshMediaSlot(int slot);
   void UpdateSpeedDisplay();
   void SetTurbo(Turbo turbo);
   MachineMemory Memory() const { return MachineMemory(machine.memory); }

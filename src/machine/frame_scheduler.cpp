@@ -4,7 +4,6 @@
 
 #include "cpu/execute_step.h"
 #include "machine/emulator.h"
-#include "storage/program_loader.h"
 
 namespace quillor {
 
@@ -42,19 +41,6 @@ void Emulator::AssumeTimerOnTime() {
   scheduler.SpeedFactor = 1.0;
   scheduler.calibrated = true;
   hosts_.timer->SetInterval(40);
-}
-
-void Emulator::StartCommandLineFile() {
-  const int32_t entry = LoadProgramFile(commandLineFile, true, machine.memory, cpu);
-  if (entry >= 0) {
-    cpu.PC = static_cast<uint16_t>(entry);
-    return;
-  }
-  if (cassette.OpenMediaImage(commandLineFile)) {
-    display.ShowMediaPicture(kCassetteSlot, true, *hosts_.panels);
-    cassette.ForcePanelStateRedraw();
-    cassette.RequestStatusRedraw();
-  }
 }
 
 void Emulator::SetTurbo(Turbo turbo) {
