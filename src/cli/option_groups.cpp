@@ -5,9 +5,13 @@
 namespace quillor::cli {
 
 void AddMachineOptions(OptionTable& table);
+void AddDisplayOptions(OptionTable& table);
+void AddResourceOptions(OptionTable& table);
 
 void AddAllOptions(OptionTable& table) {
   AddMachineOptions(table);
+  AddDisplayOptions(table);
+  AddResourceOptions(table);
 }
 
 }  // namespace quillor::cli

@@ -32,11 +32,8 @@ void Display::PresentRunningFrame(MachineMemory memory,
   if (colourBoard.ColourBoardDisplay()) {
     host.PresentSurface(Panel::Screen, surfaces.HiresSurface, kHiresPanelX, kHiresPanelY);
     presentation.ScreenChanged = false;
-  } else {
-    // While the colour board picture is shown the flags accumulate, to be
-    // consumed when the text screen returns.
-    text.RenderDirtyCells(VideoOf(memory), videoDirtyMap);
   }
+  RenderPendingCells(memory, videoDirtyMap);
   if (presentation.ScreenChanged) {
     host.PresentSurface(Panel::Screen, surfaces.ScreenSurface, 0, 0);
     presentation.ScreenChanged = false;
@@ -53,6 +50,13 @@ void Display::PresentRunningFrame(MachineMemory memory,
       host.PresentSurface(DrivePanel(i), surfaces.DrivePanelSurfaces[i], 0, 0);
     host.PresentSurface(Panel::Cassette, surfaces.CassettePanelSurface, 0, 0);
   }
+}
+
+void Display::RenderPendingCells(MachineMemory memory,
+                                 std::span<uint8_t, kVideoBytes> videoDirtyMap) {
+  // While the colour board picture is shown the flags accumulate, to be
+  // consumed when the text screen returns.
+  if (!colourBoard.ColourBoardDisplay()) text.RenderDirtyCells(VideoOf(memory), videoDirtyMap);
 }
 
 void Display::PresentPausedFrame(PanelPresenter& host) {

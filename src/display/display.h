@@ -40,6 +40,10 @@ class Display {
                            PanelPresenter& host);
   // A paused tick: only the periodic repaint.
   void PresentPausedFrame(PanelPresenter& host);
+  // Draws the cells written since the last running frame into the text
+  // screen surface, as that frame would (nothing while the colour board
+  // picture is shown): for taking the surface between frames.
+  void RenderPendingCells(MachineMemory memory, std::span<uint8_t, kVideoBytes> videoDirtyMap);
 
   // Monitor palette; redraws the colour board picture while it is shown.
   void SetColors(MachineMemory memory, PanelPresenter& host);

@@ -110,6 +110,21 @@ TEST_F(DisplayTest, ColourBoardPictureReplacesTheTextScreen) {
   EXPECT_TRUE(upper);
 }
 
+TEST_F(DisplayTest, PendingCellsCanBeDrawnBetweenFramesWithoutAPresent) {
+  memory[kVideoBase] = 0xBF;  // all lit
+  dirty[0] = 1;
+  display.RenderPendingCells(Memory(), dirty);
+  EXPECT_EQ(dirty[0], 0);
+  EXPECT_NE(display.surfaces.ScreenSurface.Row(kTextTop + 1)[kTextLeft] % 4, 0);
+  EXPECT_EQ(host.log.size(), 0u);
+  EXPECT_TRUE(display.presentation.ScreenChanged);  // the next frame presents it
+  // While the colour board picture is shown the flags wait for the text screen.
+  display.ToggleColourBoardDisplay(Memory(), host);
+  dirty[1] = 1;
+  display.RenderPendingCells(Memory(), dirty);
+  EXPECT_EQ(dirty[1], 1);
+}
+
 TEST_F(DisplayTest, MonitorChangesWhileThePictureIsShownRedrawIt) {
   display.ToggleColourBoardDisplay(Memory(), host);
   memory[0x8000] = 0x02;  // written while shown but not drawn by us here
