@@ -4,6 +4,7 @@
 #include <fstream>
 #include <memory>
 
+#include "fakes/process_temp.h"
 #include "fakes/recording_host.h"
 #include "machine/emulator.h"
 
@@ -14,8 +15,7 @@ namespace fs = std::filesystem;
 
 // ROM images whose every byte tells which image it is.
 std::string MarkedRomFolder() {
-  const fs::path folder = fs::path(QUILLOR_TEST_TMP) / "marked_roms";
-  fs::create_directories(folder);
+  const fs::path folder = testing::ProcessTempFolder("marked_roms");
   const std::pair<const char*, std::pair<size_t, char>> images[] = {
       {"ROM12K", {12288, 0x11}}, {"ROM2K", {2048, 0x22}}, {"ROM2KS2", {2048, 0x33}},
       {"ROM12KS3", {12288, 0x44}}, {"ROM2KS3", {2048, 0x55}}};

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "fakes/process_temp.h"
 #include "system/run_cli.h"
 
 namespace quillor::test {
@@ -27,8 +28,7 @@ constexpr size_t kPixelOffset = 14 + 40 + 256 * 4;
 constexpr size_t kBitmapBytes = kPixelOffset + size_t{kStride} * kHeight;  // 218 698
 
 fs::path TempFile(const std::string& name) {
-  const fs::path folder = fs::path(QUILLOR_TEST_TMP) / "cli_display";
-  fs::create_directories(folder);
+  const fs::path folder = quillor::testing::ProcessTempFolder("cli_display");
   fs::remove(folder / name);
   return folder / name;
 }
@@ -110,8 +110,7 @@ TEST(CliScreenshot, ShowsTheStartUpScreenInTheDefaultPalette) {
 // A main ROM that writes 'H', a blank and the all-lit block graphics code to
 // the top line, then halts; the picture must show exactly those cells.
 std::string TopLineRomFolder() {
-  const fs::path folder = fs::path(QUILLOR_TEST_TMP) / "cli_display_rom";
-  fs::create_directories(folder);
+  const fs::path folder = quillor::testing::ProcessTempFolder("cli_display_rom");
   std::string rom(12288, '\0');
   const unsigned char program[] = {
       0x3E, 'H',  0x32, 0x00, 0x3C,  // LD A,'H' / LD (3C00h),A
