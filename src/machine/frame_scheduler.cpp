@@ -33,6 +33,8 @@ void Emulator::Timer1TimerInit() {
   scheduler.calibrated = true;
   scheduler.lastTickTime = now;
   scheduler.tickCount = 0;
+  // A turbo item chosen while calibrating takes effect now (see SetTurbo).
+  SetTurbo(scheduler.turbo);
   if (!commandLineFile.empty()) StartCommandLineFile();
 }
 
@@ -45,6 +47,10 @@ void Emulator::AssumeTimerOnTime() {
 
 void Emulator::SetTurbo(Turbo turbo) {
   scheduler.turbo = turbo;
+  // The calibration measures 50 ticks at 20 ms. Changing the interval under
+  // it would make an on-time host look late and slow the machine for good,
+  // and its result would overwrite the chosen speed; so the choice waits.
+  if (!scheduler.calibrated) return;
   const double scale = scheduler.TimerScale;
   switch (turbo) {
     case Turbo::Off:
@@ -77,8 +83,9 @@ void Emulator::CassetteSaveDialog() {
   const auto choice = hosts_.dialogs->ChooseSaveFile("Save cassette image", "Cassette image (*.cas)|*.CAS", "");
   cassette.AcceptSaveFileName(choice ? std::optional<std::string>(choice->path) : std::nullopt,
                               cassettePanel);
-  // The key-up events went to the dialog.
+  // The key-up events went to the dialog: release the keys and the joystick.
   machine.KeyboardMatrix.fill(0);
+  machine.joystick = 0xFF;
   hosts_.timer->Start();
 }
 

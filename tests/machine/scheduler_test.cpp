@@ -158,6 +158,41 @@ TEST(Calibration, OnTimeAndLateHostsAndTheSpeedDisplay) {
   }
 }
 
+TEST(Calibration, ATurboChosenWhileCalibratingWaitsForItsResult) {
+  for (const Turbo turbo : {Turbo::Off, Turbo::Full}) {
+    testing::RecordingHost host;
+    auto emu = std::make_unique<Emulator>(host.Hosts());
+    emu->FormCreate();
+    emu->FinishStartUp(1);
+    host.intervals.clear();
+    for (int tick = 0; tick < 51; ++tick) {
+      if (tick == 10) turbo == Turbo::Off ? emu->Off1Click() : emu->Full1Click();
+      if (tick == 10) EXPECT_TRUE(host.intervals.empty());  // still ticking at 20 ms
+      host.now += 20;
+      emu->TimerTick();
+    }
+    EXPECT_EQ(emu->scheduler.TimerScale, 1.0);
+    EXPECT_EQ(emu->scheduler.turbo, turbo);
+    EXPECT_DOUBLE_EQ(emu->scheduler.SpeedFactor, turbo == Turbo::Full ? 10.0 : 1.0);
+    EXPECT_EQ(host.intervals.back(), turbo == Turbo::Full ? 20 : 40);
+  }
+}
+
+TEST_F(SchedulerTest, SaveDialogStopsTheTimerAndReleasesKeysAndJoystick) {
+  Load(0x4000, {0x3E, 0x05, 0xD3, 0xFF, 0x76});  // LD A,5 / OUT (0FFh),A: motor on, a pulse / HALT
+  emu->machine.KeyboardMatrix[3] = 0x10;
+  emu->machine.joystick = 0xFE;
+  host.timerRunning = true;
+  emu->Timer1Timer();
+  ASSERT_EQ(host.dialogRequests.size(), 1u);
+  EXPECT_TRUE(host.dialogRequests[0].save);
+  EXPECT_EQ(host.dialogRequests[0].title, "Save cassette image");
+  EXPECT_EQ(host.timerStops, 1);
+  EXPECT_TRUE(host.timerRunning);
+  EXPECT_EQ(emu->machine.KeyboardMatrix[3], 0);
+  EXPECT_EQ(emu->machine.joystick, 0xFF);
+}
+
 TEST_F(SchedulerTest, FocusComesBackWhenItsCountdownEnds) {
   emu->scheduler.FocusCountdown = 2;
   emu->Timer1Timer();
