@@ -1,0 +1,146 @@
+// Tapes through the emulated recorder in real time: CSAVE and CLOAD,
+// SYSTEM with a tape written by the save-memory code, and the ROM's byte
+// entries writing to and reading from the recorder.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "frontend/save_memory.h"
+#include "storage/disk_image_builder.h"
+#include "storage/program_loader.h"
+#include "system/running_machine.h"
+
+namespace quillor::test {
+namespace {
+
+constexpr int kTapeFrames = 6000;
+
+std::vector<uint8_t> Leader() {
+  std::vector<uint8_t> bytes(255, 0x00);
+  bytes.push_back(0xA5);
+  return bytes;
+}
+
+TEST(BasicTape, CsaveRecordsTheProgramThatTheLoaderAndCloadReadBack) {
+  RunningMachine m;
+  ASSERT_TRUE(m.Boot());
+  ASSERT_TRUE(m.Type("10 PRINT \"HI\";A<>B\r20 GOTO 10\r"));
+  const std::vector<uint8_t> program = m.ProgramText();
+  const std::string path = TestFilePath("csave.cas");
+  m.host.dialogAnswers.push_back(FileChoice{path});
+  ASSERT_TRUE(m.Type("CSAVE \"N\"\r", kTapeFrames));
+  ASSERT_EQ(m.host.dialogRequests.size(), 1u);
+  EXPECT_TRUE(m.host.dialogRequests[0].save);
+
+  std::vector<uint8_t> expected = Leader();
+  expected.insert(expected.end(), {0xD3, 0xD3, 0xD3, 'N'});
+  expected.insert(expected.end(), program.begin(), program.end());
+  EXPECT_EQ(ReadTestFile(path), expected);
+
+  // The loader puts the same program at the start of the text.
+  std::array<uint8_t, 0x10000> memory{};
+  memory[0x40A4] = 0xE9;
+  memory[0x40A5] = 0x42;
+  CpuState cpu;
+  ASSERT_EQ(LoadProgramFile(path, false, memory, cpu), kBasicProgram);
+  EXPECT_TRUE(std::equal(program.begin(), program.end(), memory.begin() + 0x42E9));
+  EXPECT_EQ(memory[0x40F9] | memory[0x40FA] << 8, m.BasicEnd());
+
+  ASSERT_TRUE(m.Type("NEW\r"));
+  ASSERT_EQ(m.BasicEnd(), 0x42EB);
+  ASSERT_TRUE(m.emu.cassette.OpenMediaImage(path));
+  m.emu.cassette.Rewind(m.emu.cassettePanel);
+  ASSERT_TRUE(m.Type("CLOAD\rLIST\r", kTapeFrames));
+  EXPECT_EQ(m.ProgramText(), program);
+  EXPECT_NE(m.Screen().find(">LIST\n10 PRINT \"HI\";A<>B\n20 GOTO 10\nREADY\n>"), std::string::npos) << m.Screen();
+}
+
+TEST(SystemTape, LoadsASavedMemoryTapeAndSlashStartsIt) {
+  // A program that copies a message to the middle of the screen and stays,
+  // followed by enough data for a second block.
+  std::array<uint8_t, 0x180> image{};
+  const uint8_t code[] = {
+      0x21, 0x0D, 0x70,  // 7000 LD HL,700Dh
+      0x11, 0x00, 0x3E,  // 7003 LD DE,3E00h
+      0x01, 20, 0x00,    // 7006 LD BC,20
+      0xED, 0xB0,        // 7009 LDIR
+      0x18, 0xFE,        // 700B JR $
+      'T', 'A', 'P', 'E', ' ', 'P', 'R', 'O', 'G', 'R', 'A', 'M', ' ', 'R', 'U', 'N', 'N', 'I', 'N', 'G',
+  };
+  for (size_t i = 0; i < image.size(); ++i) image[i] = static_cast<uint8_t>(i * 7 + 3);
+  std::copy(std::begin(code), std::end(code), image.begin());
+  const std::string path = SaveMemoryToCassette(TestFilePath("runner.cas"), 0x7000, 0x7000 + image.size(), 0x7000,
+                                                [&](uint16_t a) { return image[a - 0x7000]; });
+  ASSERT_FALSE(path.empty());
+
+  RunningMachine m(0, false);
+  ASSERT_TRUE(m.Boot());
+  ASSERT_TRUE(m.emu.cassette.OpenMediaImage(path));
+  ASSERT_TRUE(m.Type("SYSTEM\rRUNNER\r", kTapeFrames));
+  EXPECT_EQ(m.Word(0x40DF), 0x7000);
+  EXPECT_TRUE(std::equal(image.begin(), image.end(), m.emu.machine.memory.begin() + 0x7000));
+  EXPECT_NE(m.Screen().find("*? RUNNER\n"), std::string::npos) << m.Screen();
+  EXPECT_EQ(m.Screen().find("ERROR"), std::string::npos) << m.Screen();
+
+  m.emu.textInput.StartWithText({'/', '\r'});
+  ASSERT_TRUE(m.RunUntilScreenShows("TAPE PROGRAM RUNNING")) << m.Screen();
+  EXPECT_EQ(m.emu.cpu.PC, 0x700B);
+}
+
+TEST(TapeEntries, BytesWrittenWith0264AreRecordedExactlyAndReadBackWith0235) {
+  std::vector<uint8_t> data(256);
+  for (size_t i = 0; i < data.size(); ++i) data[i] = static_cast<uint8_t>(i * 73 + 5);
+  const uint8_t writer[] = {
+      0x3E, 0x00,        // 5000 LD A,0
+      0xCD, 0x12, 0x02,  // 5002 CALL 0212h   cassette 0, motor on
+      0xCD, 0x87, 0x02,  // 5005 CALL 0287h   leader and sync
+      0x21, 0x00, 0x51,  // 5008 LD HL,5100h
+      0x06, 0x00,        // 500B LD B,0       256 bytes
+      0x7E,              // 500D LD A,(HL)
+      0xCD, 0x64, 0x02,  // 500E CALL 0264h
+      0x23,              // 5011 INC HL
+      0x10, 0xF9,        // 5012 DJNZ 500Dh
+      0xCD, 0xF8, 0x01,  // 5014 CALL 01F8h   motor off
+      0x18, 0xFE,        // 5017 JR $
+  };
+  const std::string path = TestFilePath("bytes.cas");
+  {
+    RunningMachine m;
+    ASSERT_TRUE(m.Boot());
+    m.host.dialogAnswers.push_back(FileChoice{path});
+    m.Store(0x5100, data);
+    m.Start(0x5000, writer);
+    ASSERT_TRUE(m.RunUntil([&] { return m.emu.cpu.PC == 0x5017; }, kTapeFrames));
+    m.RunFrames(1);
+  }
+  std::vector<uint8_t> expected = Leader();
+  expected.insert(expected.end(), data.begin(), data.end());
+  ASSERT_EQ(ReadTestFile(path), expected);
+
+  const uint8_t reader[] = {
+      0x3E, 0x00,        // 5000 LD A,0
+      0xCD, 0x12, 0x02,  // 5002 CALL 0212h
+      0xCD, 0x96, 0x02,  // 5005 CALL 0296h   find leader and sync
+      0x21, 0x00, 0x52,  // 5008 LD HL,5200h
+      0x06, 0x00,        // 500B LD B,0
+      0xCD, 0x35, 0x02,  // 500D CALL 0235h
+      0x77,              // 5010 LD (HL),A
+      0x23,              // 5011 INC HL
+      0x10, 0xF9,        // 5012 DJNZ 500Dh
+      0xCD, 0xF8, 0x01,  // 5014 CALL 01F8h
+      0x18, 0xFE,        // 5017 JR $
+  };
+  RunningMachine m;
+  ASSERT_TRUE(m.Boot());
+  ASSERT_TRUE(m.emu.cassette.OpenMediaImage(path));
+  m.Start(0x5000, reader);
+  ASSERT_TRUE(m.RunUntil([&] { return m.emu.cpu.PC == 0x5017; }, kTapeFrames));
+  EXPECT_TRUE(std::equal(data.begin(), data.end(), m.emu.machine.memory.begin() + 0x5200));
+  EXPECT_FALSE(m.emu.cassette.Motor());
+}
+
+}  // namespace
+}  // namespace quillor::test
