@@ -33,8 +33,8 @@ void TForm1::CreateMenus() {
   QMenuBar* bar = menuBar();
 
   QMenu* file = bar->addMenu("&File");
-  AddItem(file, "&Autostart", "Autostart1");
-  AddItem(file, "&Text input", "Textinput1");
+  Connect(AddItem(file, "&Autostart", "Autostart1"), &TForm1::Autostart1Click);
+  Connect(AddItem(file, "&Text input", "Textinput1"), &TForm1::Textinput1Click);
   Connect(AddItem(file, "Save &Memory to Cas", "SaveMemorytoCas1"), &TForm1::SaveMemorytoCas1Click);
   file->addSeparator();
   Connect(AddItem(file, "&Screenshot", "Screenshot1", Qt::Key_F8), &TForm1::Screenshot1Click);
@@ -77,18 +77,21 @@ void TForm1::CreateMenus() {
   connect(AddItem(skins, "Green monitor", "Greenmonitor1"), &QAction::triggered, this, [this] { ApplySkin(Skin::Green); });
   connect(AddItem(skins, "High contrast", "Highcontrast1"), &QAction::triggered, this, [this] { ApplySkin(Skin::HighContrast); });
 
+  // The drive items' captions come from the drives (RefreshDriveCaptions).
   QMenu* insert = bar->addMenu("&Insert");
+  Connect(AddItem(insert, "Drive &0", "Disk01"), &TForm1::Disk01Click);
+  Connect(AddItem(insert, "Drive &1", "Disk11"), &TForm1::Disk11Click);
+  Connect(AddItem(insert, "Drive &2", "Disk21"), &TForm1::Disk21Click);
+  Connect(AddItem(insert, "Drive &3", "Disk31"), &TForm1::Disk31Click);
   QMenu* remove = bar->addMenu("&Remove");
-  for (int drive = 0; drive < 4; ++drive) {
-    const QString caption = QString("Drive &%1").arg(drive);
-    const QString name = QString("Disk%1").arg(drive);
-    AddItem(insert, caption, qPrintable(name + "1"));
-    AddItem(remove, caption, qPrintable(name + "2"));
-  }
+  Connect(AddItem(remove, "Drive &0", "Disk02"), &TForm1::Disk02Click);
+  Connect(AddItem(remove, "Drive &1", "Disk12"), &TForm1::Disk12Click);
+  Connect(AddItem(remove, "Drive &2", "Disk22"), &TForm1::Disk22Click);
+  Connect(AddItem(remove, "Drive &3", "Disk32"), &TForm1::Disk32Click);
 
   QMenu* cassette = bar->addMenu("&Cassette");
-  AddItem(cassette, "&Insert", "Insert1");
-  AddItem(cassette, "&Remove", "Remove1");
+  Connect(AddItem(cassette, "&Insert", "Insert1"), &TForm1::Insert1Click);
+  Connect(AddItem(cassette, "&Remove", "Remove1"), &TForm1::Remove1Click);
 
   QMenu* help = bar->addMenu("&Help");
   Connect(AddItem(help, "&Keyboard", "Kbd1"), &TForm1::Kbd1Click);

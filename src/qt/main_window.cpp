@@ -34,8 +34,11 @@ QImage PictureResource(std::string_view name) {
 
 }  // namespace
 
-TForm1::TForm1(std::string startFile, QWidget* parent)
-    : QMainWindow(parent), dialogs_(this, &timer1_), panels_(*this) {
+TForm1::TForm1(std::string startFile, DialogHost* dialogs, QWidget* parent)
+    : QMainWindow(parent),
+      dialogs_(this, &timer1_),
+      dialogHost_(dialogs ? dialogs : &dialogs_),
+      panels_(*this) {
   setObjectName("TForm1");
   client_ = new QWidget(this);
   client_->setObjectName("client");
@@ -55,7 +58,7 @@ TForm1::TForm1(std::string startFile, QWidget* parent)
   connect(&timer1_, &QTimer::timeout, this, &TForm1::Timer1Timer);
 
   emulator_ = std::make_unique<Emulator>(
-      EmulatorHosts{.window = this, .panels = &panels_, .timer = this, .dialogs = &dialogs_});
+      EmulatorHosts{.window = this, .panels = &panels_, .timer = this, .dialogs = dialogHost_});
   emulator_->commandLineFile = std::move(startFile);
   emulator_->FormCreate();
   bezel_->Present(PictureResource("BEZEL"));
@@ -67,6 +70,8 @@ TForm1::TForm1(std::string startFile, QWidget* parent)
     panels_.PresentSurface(BarPanel(bar), emulator_->display.surfaces.BarSurfaces[bar], 0, 0);
   ConnectPanels();
   SyncChecks();
+  RefreshDriveCaptions();
+  setAcceptDrops(true);
 
   kbdLayoutHelp_ = new TKbdLayoutHelp(this, PictureResource("KBDHELP"));
   saveMem_ = new TSaveMem(this, dialogs_);
@@ -97,6 +102,11 @@ void TForm1::ConnectPanels() {
   for (int bar = 0; bar < 3; ++bar)
     connect(bars_[bar], &SurfacePanel::MousePressed, this,
             [this, bar](Qt::MouseButton, QPoint position) { PressBar(bar, position); });
+  connect(drivePanels_[0], &SurfacePanel::MousePressed, this, &TForm1::pDisk0MouseDown);
+  connect(drivePanels_[1], &SurfacePanel::MousePressed, this, &TForm1::pDisk1MouseDown);
+  connect(drivePanels_[2], &SurfacePanel::MousePressed, this, &TForm1::pDisk2MouseDown);
+  connect(drivePanels_[3], &SurfacePanel::MousePressed, this, &TForm1::pDisk3MouseDown);
+  connect(cassettePanel_, &SurfacePanel::MousePressed, this, &TForm1::pCasMouseDown);
 }
 
 QAction* TForm1::Item(const char* name) const { return findChild<QAction*>(name); }
@@ -169,11 +179,11 @@ void TForm1::PressBar(int bar, QPoint position) {
 
 void TForm1::Screenshot1Click() {
   TimerPause pause(&timer1_);
-  const auto choice = dialogs_.ChooseSaveFile(kScreenshotTitle, kScreenshotFilter, "");
+  const auto choice = dialogHost_->ChooseSaveFile(kScreenshotTitle, kScreenshotFilter, "");
   if (!choice) return;
   if (const auto message = SaveChosenScreenshot(emulator_->display, choice->path,
                                                 choice->filterIndex))
-    dialogs_.ShowMessage(*message, MessageKind::Error);
+    dialogHost_->ShowMessage(*message, MessageKind::Error);
 }
 
 void TForm1::SaveMemorytoCas1Click() {
@@ -194,7 +204,7 @@ void TForm1::Kbd1Click() {
 }
 
 void TForm1::About1Click() {
-  dialogs_.ShowMessage(kMainCaption, MessageKind::Information);
+  dialogHost_->ShowMessage(kMainCaption, MessageKind::Information);
 }
 
 HostLayout TForm1::Layout() const {

@@ -31,8 +31,11 @@ class TForm1 : public QMainWindow, public WindowHost, public TimerHost {
 
  public:
   // startFile: a file named on the command line, started or inserted once
-  // the timer calibration is over (empty for none).
-  explicit TForm1(std::string startFile = {}, QWidget* parent = nullptr);
+  // the timer calibration is over (empty for none). dialogs: where the
+  // emulator's and the window's file choices and messages go; null for the
+  // window's own Qt dialogs (tests give a scripted one).
+  explicit TForm1(std::string startFile = {}, DialogHost* dialogs = nullptr,
+                  QWidget* parent = nullptr);
   ~TForm1() override;
 
   static constexpr QSize kClientSize{762, 512};
@@ -86,10 +89,33 @@ class TForm1 : public QMainWindow, public WindowHost, public TimerHost {
   void Exit1Click();
   void Kbd1Click();
   void About1Click();
+  // Media and programs. DiskN1 is drive N's item of the "&Insert" submenu,
+  // DiskN2 its item of the "&Remove" submenu.
+  void Disk01Click() { DriveMenuClick(0, kMediaInsert); }
+  void Disk11Click() { DriveMenuClick(1, kMediaInsert); }
+  void Disk21Click() { DriveMenuClick(2, kMediaInsert); }
+  void Disk31Click() { DriveMenuClick(3, kMediaInsert); }
+  void Disk02Click() { DriveMenuClick(0, kMediaRemove); }
+  void Disk12Click() { DriveMenuClick(1, kMediaRemove); }
+  void Disk22Click() { DriveMenuClick(2, kMediaRemove); }
+  void Disk32Click() { DriveMenuClick(3, kMediaRemove); }
+  void Insert1Click();
+  void Remove1Click();
+  void pDisk0MouseDown(Qt::MouseButton button) { DriveMouseDown(0, button); }
+  void pDisk1MouseDown(Qt::MouseButton button) { DriveMouseDown(1, button); }
+  void pDisk2MouseDown(Qt::MouseButton button) { DriveMouseDown(2, button); }
+  void pDisk3MouseDown(Qt::MouseButton button) { DriveMouseDown(3, button); }
+  void pCasMouseDown(Qt::MouseButton button, QPoint position);
+  void Autostart1Click();
+  void Textinput1Click();
+  // What a file dropped on the window does: the same as the command line.
+  void StartDroppedFile(const QString& path);
 
  protected:
   void changeEvent(QEvent* event) override;
   bool focusNextPrevChild(bool next) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
 
@@ -111,6 +137,11 @@ class TForm1 : public QMainWindow, public WindowHost, public TimerHost {
   void SetModelClick(int model);
   void ApplySkin(Skin skin);
   void PressBar(int bar, QPoint position);
+  void DriveMenuClick(int drive, int mode);
+  void DriveMouseDown(int drive, Qt::MouseButton button);
+  // The drive items of the "&Insert" and "&Remove" submenus show what each
+  // drive holds; refreshed after every media command.
+  void RefreshDriveCaptions();
   MachineMemory Memory() const { return MachineMemory(emulator_->machine.memory); }
   HostLayout Layout() const;
 
@@ -124,6 +155,7 @@ class TForm1 : public QMainWindow, public WindowHost, public TimerHost {
 
   QTimer timer1_;
   QtDialogs dialogs_;
+  DialogHost* dialogHost_;
   QtPanelPresenter panels_;
   std::unique_ptr<Emulator> emulator_;
   TKbdLayoutHelp* kbdLayoutHelp_ = nullptr;
