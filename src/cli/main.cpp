@@ -5,20 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_dialogs.h"
 #include "cli/option_table.h"
 #include "machine/emulator.h"
 
 namespace quillor::cli {
 namespace {
-
-// Messages the core would show in a box go to the error stream; file
-// choosers answer "cancelled", since nobody is there to choose.
-class ConsoleDialogs final : public DialogHost {
- public:
-  void ShowMessage(std::string_view text, MessageKind) override {
-    std::cerr << "quillor-cli: " << text << "\n";
-  }
-};
 
 int Run(const std::vector<std::string>& args) {
   OptionTable table;
@@ -33,11 +25,12 @@ int Run(const std::vector<std::string>& args) {
     return 0;
   }
 
-  ConsoleDialogs dialogs;
+  CliDialogs dialogs(std::cerr);
   EmulatorHosts hosts;
   hosts.dialogs = &dialogs;
   auto emulator = std::make_unique<Emulator>(hosts);
   RunContext ctx{*emulator, std::cout, std::cerr};
+  ctx.dialogs = &dialogs;
 
   for (const Step& step : parsed.steps) {
     if (step.option->phase == Phase::Setup && !step.option->run(ctx, step.argument)) {
@@ -48,9 +41,11 @@ int Run(const std::vector<std::string>& args) {
   emulator->FinishStartUp(kDefaultModel);
   emulator->AssumeTimerOnTime();
   for (const Step& step : parsed.steps) {
-    if (step.option->phase == Phase::Action && !step.option->run(ctx, step.argument)) {
-      return kExitFailure;
-    }
+    if (step.option->phase != Phase::Action) continue;
+    // A message the core showed (such as "Unknown image format!") fails the
+    // step as surely as the step's own verdict.
+    const bool ok = step.option->run(ctx, step.argument);
+    if (dialogs.TakeFailure() || !ok) return kExitFailure;
   }
   return 0;
 }

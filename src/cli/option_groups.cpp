@@ -7,11 +7,15 @@ namespace quillor::cli {
 void AddMachineOptions(OptionTable& table);
 void AddDisplayOptions(OptionTable& table);
 void AddResourceOptions(OptionTable& table);
+void AddCassetteOptions(OptionTable& table);
+void AddDiskOptions(OptionTable& table);
 
 void AddAllOptions(OptionTable& table) {
   AddMachineOptions(table);
   AddDisplayOptions(table);
   AddResourceOptions(table);
+  AddCassetteOptions(table);
+  AddDiskOptions(table);
 }
 
 }  // namespace quillor::cli

@@ -50,11 +50,15 @@ ParseResult ParseArguments(const OptionTable& table, const std::vector<std::stri
     }
     std::string argument;
     if (!option->argument.empty()) {
-      if (i + 1 >= args.size()) {
-        result.error = name + " needs an argument " + option->argument;
+      if (i + static_cast<size_t>(option->words) >= args.size()) {
+        result.error = name + " needs " + (option->words > 1 ? "arguments " : "an argument ") +
+                       option->argument;
         return result;
       }
-      argument = args[++i];
+      for (int w = 0; w < option->words; ++w) {
+        if (w > 0) argument += '\0';
+        argument += args[++i];
+      }
     }
     if (option->check) {
       if (auto problem = option->check(argument)) {
@@ -65,6 +69,16 @@ ParseResult ParseArguments(const OptionTable& table, const std::vector<std::stri
     result.steps.push_back({option, argument});
   }
   return result;
+}
+
+std::vector<std::string_view> SplitWords(std::string_view joined) {
+  std::vector<std::string_view> words;
+  for (;;) {
+    const size_t end = joined.find('\0');
+    words.push_back(joined.substr(0, end));
+    if (end == std::string_view::npos) return words;
+    joined.remove_prefix(end + 1);
+  }
 }
 
 std::optional<std::string> CheckCount(std::string_view option, std::string_view text, long long max,

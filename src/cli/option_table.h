@@ -21,12 +21,15 @@ inline constexpr int kExitFailure = 1;     // the run went wrong (e.g. --until t
 inline constexpr int kExitBadArguments = 2;
 inline constexpr int kDefaultTimeoutFrames = 3000;  // 120 s of machine time
 
+class CliDialogs;
+
 // What a step can reach.
 struct RunContext {
   Emulator& emulator;
   std::ostream& out;
   std::ostream& err;
   int timeoutFrames = kDefaultTimeoutFrames;
+  CliDialogs* dialogs = nullptr;  // the runner's answers to the core's dialogs
 };
 
 enum class Phase { Setup, Action };
@@ -40,7 +43,13 @@ struct Option {
   std::function<std::optional<std::string>(std::string_view)> check;
   // Runs the step; false when it failed (it has said why on ctx.err).
   std::function<bool(RunContext&, std::string_view)> run;
+  // How many command-line words the argument takes. The words reach check and
+  // run joined by '\0', which no command-line word can contain; SplitWords
+  // takes them apart.
+  int words = 1;
 };
+
+std::vector<std::string_view> SplitWords(std::string_view joined);
 
 class OptionTable {
  public:

@@ -80,7 +80,7 @@ void Emulator::TogglePause() {
 void Emulator::CassetteSaveDialog() {
   hosts_.timer->Stop();
   cassette.BeginSaveDialog();
-  const auto choice = hosts_.dialogs->ChooseSaveFile("Save cassette image", "Cassette image (*.cas)|*.CAS", "");
+  const auto choice = hosts_.dialogs->ChooseSaveFile(kCassetteSaveTitle, "Cassette image (*.cas)|*.CAS", "");
   cassette.AcceptSaveFileName(choice ? std::optional<std::string>(choice->path) : std::nullopt,
                               cassettePanel);
   // The key-up events went to the dialog: release the keys and the joystick.

@@ -42,12 +42,16 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "storage/cassette_panel_view.h"
 #include "storage/tape_file_writer.h"
 
 namespace quillor {
+
+// The title of the save dialog a new recording asks its file name with.
+inline constexpr std::string_view kCassetteSaveTitle = "Save cassette image";
 
 inline constexpr int kTapeStepTStates = 218;
 inline constexpr int kTapeCellSteps = 21;
