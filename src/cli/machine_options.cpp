@@ -59,12 +59,12 @@ void AddMachineOptions(OptionTable& table) {
                return problems.empty();
              }});
   table.Add({"--model", "N",
-             "switch to model N: 0/1 Series I 16K/48K, 2/3 Series II 16K/48K, 4 HT-1080Z/64 "
-             "(the machine starts as model 1)",
-             Phase::Action,
+             "start as model N: 0/1 Series I 16K/48K, 2/3 Series II 16K/48K, 4 HT-1080Z/64 "
+             "(model 1 without it)",
+             Phase::Setup,
              [](std::string_view n) { return CheckCount("--model", n, kModelCount - 1); },
              [](RunContext& ctx, std::string_view n) {
-               ctx.emulator.SetModel(static_cast<int>(CountOf(n)));
+               ctx.startModel = static_cast<int>(CountOf(n));
                return true;
              }});
   table.Add({"--frames", "N", "run N frames of 40 ms of machine time, as fast as the host can",

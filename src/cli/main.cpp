@@ -38,7 +38,7 @@ int Run(const std::vector<std::string>& args) {
     }
   }
   emulator->FormCreate();
-  emulator->FinishStartUp(kDefaultModel);
+  emulator->FinishStartUp(ctx.startModel < 0 ? kDefaultModel : ctx.startModel);
   emulator->AssumeTimerOnTime();
   for (const Step& step : parsed.steps) {
     if (step.option->phase != Phase::Action) continue;

@@ -29,6 +29,7 @@ struct RunContext {
   std::ostream& out;
   std::ostream& err;
   int timeoutFrames = kDefaultTimeoutFrames;
+  int startModel = -1;  // the model the machine starts as; -1 for the usual one
   CliDialogs* dialogs = nullptr;  // the runner's answers to the core's dialogs
 };
 

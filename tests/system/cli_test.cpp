@@ -89,4 +89,14 @@ TEST(Cli, TypedKeysReachTheBuiltInCommandPrompt) {
   EXPECT_NE(r.out.find("ABC, 1+2=3?"), std::string::npos) << r.out;
 }
 
+TEST(Cli, TheMachineStartsAsTheModelAskedFor) {
+  const Result sixtyFour = RunCli("--model 4 --frames 100 --screen");
+  ASSERT_EQ(sixtyFour.status, 0) << sixtyFour.out;
+  EXPECT_NE(sixtyFour.out.find("(HT-1080Z/64)"), std::string::npos) << sixtyFour.out;
+  const Result seriesTwo = RunCli("--frames 100 --model 2 --screen");
+  ASSERT_EQ(seriesTwo.status, 0) << seriesTwo.out;
+  EXPECT_NE(seriesTwo.out.find("SERIES I/II"), std::string::npos) << seriesTwo.out;
+  EXPECT_NE(RunCli("--model 5").status, 0);
+}
+
 }  // namespace
