@@ -43,9 +43,9 @@ constexpr uint16_t kProgramOrigin = 0x5000;
 const std::string kCmdMessage = "HELLO FROM A CMD FILE";
 
 // A .cmd file: one load record with the routine, then the entry record.
-std::string WriteCmdProgram() {
+std::string WriteCmdProgram(const std::string& name) {
   const Bytes code = ScreenWriter(kProgramOrigin, kCmdMessage);
-  return WriteTestFile("prog.cmd", Join({{0x01, uint8_t(code.size() + 2), 0x00, 0x50}, code,
+  return WriteTestFile(name, Join({{0x01, uint8_t(code.size() + 2), 0x00, 0x50}, code,
                                          {0x02, 0x02, 0x00, 0x50}}));
 }
 
@@ -58,22 +58,22 @@ Bytes RemLine(uint8_t number, const std::string& text) {
 std::string Quoted(const std::string& path) { return "'" + path + "'"; }
 
 TEST(CliPrograms, RunStartsACmdProgramThatWritesTheScreen) {
-  const auto r = RunCli("--run " + Quoted(WriteCmdProgram()) + " --frames 50 --screen");
+  const auto r = RunCli("--run " + Quoted(WriteCmdProgram("cli_run.cmd")) + " --frames 50 --screen");
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_EQ(r.out.substr(0, r.out.find('\n')), kCmdMessage) << r.out;
 }
 
 TEST(CliPrograms, SavedMemoryLoadsBackThroughRunAndAutostart) {
-  const std::string chosen = TestFilePath("saved_memory.bin");
-  const std::string image = TestFilePath("saved_memory.cas");
+  const std::string chosen = TestFilePath("cli_saved.bin");
+  const std::string image = TestFilePath("cli_saved.cas");
   std::filesystem::remove(image);
-  const auto save = RunCli("--run " + Quoted(WriteCmdProgram()) + " --frames 5 --save-memory 5000 0x5040 " +
+  const auto save = RunCli("--run " + Quoted(WriteCmdProgram("cli_save.cmd")) + " --frames 5 --save-memory 5000 0x5040 " +
                            "5000 " + Quoted(chosen));
   ASSERT_EQ(save.status, 0) << save.out;
   EXPECT_NE(save.out.find("wrote " + image), std::string::npos) << save.out;
   const Bytes tape = ReadTestFile(image);
   ASSERT_GT(tape.size(), 262u);
-  EXPECT_EQ(std::string(tape.begin() + 257, tape.begin() + 263), "SAVED_");
+  EXPECT_EQ(std::string(tape.begin() + 257, tape.begin() + 263), "CLI_SA");
 
   const auto run = RunCli("--run " + Quoted(image) + " --frames 5 --screen");
   EXPECT_EQ(run.out.substr(0, run.out.find('\n')), kCmdMessage) << run.out;
@@ -84,29 +84,29 @@ TEST(CliPrograms, SavedMemoryLoadsBackThroughRunAndAutostart) {
 }
 
 TEST(CliPrograms, AutostartLoadsABasicProgramAndRefusesOtherFiles) {
-  const std::string bas = WriteTestFile("prog.bas", Join({{0xFF}, RemLine(30, "FROM DISK"), {0x00, 0x00}}));
+  const std::string bas = WriteTestFile("cli_autostart.bas", Join({{0xFF}, RemLine(30, "FROM DISK"), {0x00, 0x00}}));
   const auto r = RunCli("--until READY --autostart " + Quoted(bas) + " --frames 10 --type 'LIST\\n' --frames 20 --screen");
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("\n30 REM FROM DISK\n"), std::string::npos) << r.out;
 
-  const auto bad = RunCli("--autostart " + Quoted(WriteTestFile("notes.txt", Text("just text"))) + " --screen");
+  const auto bad = RunCli("--autostart " + Quoted(WriteTestFile("cli_notes.txt", Text("just text"))) + " --screen");
   EXPECT_EQ(bad.status, 1);
   EXPECT_NE(bad.out.find("quillor-cli: Not a program file!"), std::string::npos) << bad.out;
   EXPECT_EQ(bad.out.find("\n\n\n"), std::string::npos) << "the screen step must not run:\n" << bad.out;
 }
 
 TEST(CliPrograms, TextInputTypesEachLineOnce) {
-  const std::string text = WriteTestFile("input.txt", Text("40 REM TYPED\r\nLIST\r\n"));
+  const std::string text = WriteTestFile("cli_input.txt", Text("40 REM TYPED\r\nLIST\r\n"));
   const auto r = RunCli("--until READY --text-input " + Quoted(text) + " --frames 100 --screen");
   ASSERT_EQ(r.status, 0) << r.out;
   // The line as typed and as listed.
   EXPECT_EQ(Occurrences(r.out, "40 REM TYPED\n"), 2u) << r.out;
   EXPECT_EQ(Occurrences(r.out, "LIST\n"), 1u) << r.out;
-  EXPECT_EQ(RunCli("--text-input " + Quoted(TestFilePath("no_such.txt"))).status, 1);
+  EXPECT_EQ(RunCli("--text-input " + Quoted(TestFilePath("cli_no_such.txt"))).status, 1);
 }
 
 TEST(CliCassette, RecordingsGoToTheRecordNameAndThenToNumberedNames) {
-  const std::string first = TestFilePath("rec.cas"), second = TestFilePath("rec-2.cas");
+  const std::string first = TestFilePath("cli_rec.cas"), second = TestFilePath("cli_rec-2.cas");
   std::filesystem::remove(first);
   std::filesystem::remove(second);
   const auto r = RunCli("--until READY --record-cas " + Quoted(first) +
@@ -128,7 +128,7 @@ TEST(CliCassette, RecordingsGoToTheRecordNameAndThenToNumberedNames) {
 
 TEST(CliCassette, TapesLoadThroughTheRomAndRewind) {
   const std::string tape = WriteTestFile(
-      "basic.cas", Join({Bytes(255, 0x00), {0xA5, 0xD3, 0xD3, 0xD3, 'T'}, RemLine(20, "FROM TAPE"), {0, 0}}));
+      "cli_basic.cas", Join({Bytes(255, 0x00), {0xA5, 0xD3, 0xD3, 0xD3, 'T'}, RemLine(20, "FROM TAPE"), {0, 0}}));
   const std::string load = " --type 'CLOAD\\n' --frames 300";
   const auto r = RunCli("--until READY --cas " + Quoted(tape) + load + " --type 'NEW\\n' --rewind" + load +
                         " --type 'LIST\\n' --frames 20 --screen");
@@ -141,25 +141,25 @@ TEST(CliCassette, TapesLoadThroughTheRomAndRewind) {
   EXPECT_NE(played.out.find("BREAK"), std::string::npos) << played.out;
   EXPECT_EQ(played.out.find("20 REM FROM TAPE"), std::string::npos) << played.out;
 
-  const auto bad = RunCli("--cas " + Quoted(TestFilePath("no_such.cas")) + " --frames 1");
+  const auto bad = RunCli("--cas " + Quoted(TestFilePath("cli_no_such.cas")) + " --frames 1");
   EXPECT_EQ(bad.status, 1);
   EXPECT_NE(bad.out.find("quillor-cli: Unknown image format!"), std::string::npos) << bad.out;
 }
 
 TEST(CliCassette, RunInsertsAFileThatIsNoMachineCodeAsTheTape) {
   const std::string tape = WriteTestFile(
-      "basic_run.cas", Join({Bytes(255, 0x00), {0xA5, 0xD3, 0xD3, 0xD3, 'R'}, RemLine(50, "RUN TAPE"), {0, 0}}));
+      "cli_basic_run.cas", Join({Bytes(255, 0x00), {0xA5, 0xD3, 0xD3, 0xD3, 'R'}, RemLine(50, "RUN TAPE"), {0, 0}}));
   const auto r = RunCli("--run " + Quoted(tape) + " --until READY --type 'CLOAD\\n' --frames 300 "
                         "--type 'LIST\\n' --frames 20 --screen");
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("\n50 REM RUN TAPE\n"), std::string::npos) << r.out;
-  const auto missing = RunCli("--run " + Quoted(TestFilePath("no_such.cmd")));
+  const auto missing = RunCli("--run " + Quoted(TestFilePath("cli_no_such.cmd")));
   EXPECT_EQ(missing.status, 1);
   EXPECT_NE(missing.out.find("cannot read"), std::string::npos) << missing.out;
 }
 
 TEST(CliCassette, BadSaveMemoryAddressesAreRefusedBeforeAnythingRuns) {
-  const std::string out = TestFilePath("never.cas");
+  const std::string out = TestFilePath("cli_never.cas");
   std::filesystem::remove(out);
   for (const std::string args : {"--save-memory 4000 0X4200 4000 ", "--save-memory 400 4200 4000 ",
                                  "--save-memory 4000 4200 42G0 "}) {
@@ -181,14 +181,14 @@ std::string WriteBootDisk(const std::string& name, const std::string& message) {
 }
 
 TEST(CliDisks, TheRomBootsADiskInDriveZero) {
-  const std::string disk = WriteBootDisk("boot.dsk", "BOOTED FROM DRIVE 0");
+  const std::string disk = WriteBootDisk("cli_boot0.dsk", "BOOTED FROM DRIVE 0");
   const auto r = RunCli("--disk0 " + Quoted(disk) + " --frames 200 --screen");
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "BOOTED FROM DRIVE 0") << r.out;
 }
 
 TEST(CliDisks, OtherDrivesAndEjectedDisksDoNotBoot) {
-  const std::string disk = WriteBootDisk("boot1.dsk", "BOOTED");
+  const std::string disk = WriteBootDisk("cli_boot1.dsk", "BOOTED");
   // A controller with a disk, but none in drive 0.
   const auto drive1 = RunCli("--disk1 " + Quoted(disk) + " --frames 200 --screen");
   ASSERT_EQ(drive1.status, 0) << drive1.out;
@@ -204,7 +204,7 @@ TEST(CliDisks, OtherDrivesAndEjectedDisksDoNotBoot) {
 }
 
 TEST(CliDisks, AnImageOfNoKnownKindFailsWithTheMessage) {
-  const std::string bad = WriteTestFile("bad.dsk", Bytes(1000, 0x11));
+  const std::string bad = WriteTestFile("cli_bad.dsk", Bytes(1000, 0x11));
   const auto r = RunCli("--disk0 " + Quoted(bad) + " --frames 200 --screen");
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.out.find("quillor-cli: Unknown image format!"), std::string::npos) << r.out;
