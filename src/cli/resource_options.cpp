@@ -10,33 +10,19 @@
 namespace quillor::cli {
 namespace {
 
-// A step takes one argument, so the name and the file come as NAME=FILE;
-// resource names never hold an '='.
-struct DumpRequest {
-  std::string_view name;
-  std::string_view file;
-};
-
-std::optional<DumpRequest> SplitRequest(std::string_view text) {
-  const size_t equals = text.find('=');
-  if (equals == std::string_view::npos || equals == 0 || equals + 1 == text.size()) return std::nullopt;
-  return DumpRequest{text.substr(0, equals), text.substr(equals + 1)};
-}
-
-std::optional<std::string> CheckDump(std::string_view text) {
-  const auto request = SplitRequest(text);
-  if (!request) return "--dump-resource needs NAME=FILE, not '" + std::string(text) + "'";
-  if (FindEmbeddedResource(request->name).empty()) {
-    return "--dump-resource: this build carries no resource named '" + std::string(request->name) +
+std::optional<std::string> CheckDump(std::string_view joined) {
+  const std::string_view name = SplitWords(joined)[0];
+  if (FindEmbeddedResource(name).empty()) {
+    return "--dump-resource: this build carries no resource named '" + std::string(name) +
            "' (--list-resources shows the names)";
   }
   return std::nullopt;
 }
 
 bool DumpResource(RunContext& ctx, std::string_view text) {
-  const DumpRequest request = *SplitRequest(text);
-  const std::filesystem::path file{std::string(request.file)};
-  if (WriteWholeFile(file, FindEmbeddedResource(request.name))) return true;
+  const auto words = SplitWords(text);
+  const std::filesystem::path file{std::string(words[1])};
+  if (WriteWholeFile(file, FindEmbeddedResource(words[0]))) return true;
   ctx.err << "quillor-cli: --dump-resource: could not write " << file
           << "; check that the folder exists and that you may write to it\n";
   return false;
@@ -51,9 +37,10 @@ void AddResourceOptions(OptionTable& table) {
                  ctx.out << std::left << std::setw(12) << r.name << " " << r.bytes.size() << "\n";
                return true;
              }});
-  table.Add({"--dump-resource", "NAME=FILE",
-             "write the embedded resource NAME to FILE, byte for byte", Phase::Action, CheckDump,
-             DumpResource});
+  Option dump{"--dump-resource", "NAME FILE", "write the embedded resource NAME to FILE, byte for byte",
+              Phase::Action, CheckDump, DumpResource};
+  dump.words = 2;
+  table.Add(std::move(dump));
 }
 
 }  // namespace quillor::cli

@@ -48,6 +48,9 @@ bool Emulator::InsertMedia(int slot, const std::string& path) {
   if (!opened) {
     hosts_.dialogs->ShowMessage(kUnknownImageFormat, MessageKind::Warning);
     RemoveMedia(slot);
+  } else if (IsDrive(slot) && drives.Present(slot)) {
+    // The controller's track buffer takes track 0 of the new disk.
+    fdc.DiskInserted(slot);
   }
   RefreshMediaSlot(slot);
   return opened;

@@ -166,8 +166,10 @@ TEST(Calibration, ATurboChosenWhileCalibratingWaitsForItsResult) {
     emu->FinishStartUp(1);
     host.intervals.clear();
     for (int tick = 0; tick < 51; ++tick) {
-      if (tick == 10) turbo == Turbo::Off ? emu->Off1Click() : emu->Full1Click();
-      if (tick == 10) EXPECT_TRUE(host.intervals.empty());  // still ticking at 20 ms
+      if (tick == 10) {
+        turbo == Turbo::Off ? emu->Off1Click() : emu->Full1Click();
+        EXPECT_TRUE(host.intervals.empty());  // still ticking at 20 ms
+      }
       host.now += 20;
       emu->TimerTick();
     }

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/process_temp.h"
 #include "storage/disk_geometry.h"
 
 namespace quillor::test {
@@ -86,9 +87,9 @@ inline std::vector<uint8_t> BuildTrackImage(int tracks, const SlotIds& slots, ui
   return out;
 }
 
+// In a folder of this test process's own (see fakes/process_temp.h).
 inline std::string TestFilePath(const std::string& name) {
-  std::filesystem::create_directories(QUILLOR_TEST_TMP);
-  return std::string(QUILLOR_TEST_TMP) + "/" + name;
+  return (testing::ProcessTempFolder("files") / name).string();
 }
 
 inline std::string WriteTestFile(const std::string& name, const std::vector<uint8_t>& bytes) {

@@ -165,7 +165,7 @@ TEST(CliScreenshot, AnUnwritableFileFailsWithAMessage) {
 
 TEST(CliResources, DumpWritesTheResourceByteForByte) {
   const fs::path file = TempFile("chrgens1.bin");
-  const CliResult r = RunCli("--list-resources --dump-resource CHRGENS1=" + file.string());
+  const CliResult r = RunCli("--list-resources --dump-resource CHRGENS1 " + file.string());
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("CHRGENS1     4096\n"), std::string::npos) << r.out;
   const std::vector<uint8_t> bytes = ReadAll(file);
@@ -175,11 +175,11 @@ TEST(CliResources, DumpWritesTheResourceByteForByte) {
 }
 
 TEST(CliResources, UnknownNamesAndUnwritableFilesAreRefused) {
-  const CliResult unknown = RunCli("--dump-resource NOSUCH=x.bin");
+  const CliResult unknown = RunCli("--dump-resource NOSUCH x.bin");
   EXPECT_EQ(unknown.status, 2);
   EXPECT_NE(unknown.out.find("--list-resources"), std::string::npos) << unknown.out;
   EXPECT_EQ(RunCli("--dump-resource CHRGENS1").status, 2);
-  const CliResult unwritable = RunCli("--dump-resource CHRGENS1=/nonexistent-folder/x.bin");
+  const CliResult unwritable = RunCli("--dump-resource CHRGENS1 /nonexistent-folder/x.bin");
   EXPECT_EQ(unwritable.status, 1);
   EXPECT_NE(unwritable.out.find("could not write"), std::string::npos) << unwritable.out;
 }

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "storage/disk_image_builder.h"
-#include "system/cli_runner.h"
+#include "system/run_cli.h"
 
 namespace quillor {
 namespace {

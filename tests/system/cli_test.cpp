@@ -1,39 +1,23 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <sys/wait.h>
+
+#include "fakes/process_temp.h"
+#include "system/run_cli.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-  int status;
-  std::string out;  // standard output and error together
-};
-
-Result RunCli(const std::string& args) {
-  const std::string command = std::string(QUILLOR_CLI) + " " + args + " 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  Result result{-1, ""};
-  if (!pipe) return result;
-  std::array<char, 4096> buffer;
-  size_t n;
-  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.out.append(buffer.data(), n);
-  const int status = pclose(pipe);
-  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
-}
+using quillor::test::RunCli;
+using Result = quillor::test::CliResult;
 
 // A main ROM that writes "HI" and three block graphics codes to the top
 // line, then halts.
 std::string TestRomFolder() {
-  const fs::path folder = fs::path(QUILLOR_TEST_TMP) / "cli_rom";
-  fs::create_directories(folder);
+  const fs::path folder = quillor::testing::ProcessTempFolder("cli_rom");
   std::string rom(12288, '\0');
   const unsigned char program[] = {
       0x3E, 'H',  0x32, 0x00, 0x3C,  // LD A,'H' / LD (3C00h),A
@@ -75,7 +59,7 @@ TEST(Cli, BadArgumentsAreRefusedBeforeAnythingRuns) {
 }
 
 TEST(Cli, AWrongSizedRomImageIsRefusedWithItsSize) {
-  const fs::path folder = fs::path(QUILLOR_TEST_TMP) / "cli_bad_rom";
+  const fs::path folder = quillor::testing::ProcessTempFolder("cli_bad_rom");
   fs::create_directories(folder);
   std::ofstream(folder / "ROM2K", std::ios::binary) << std::string(100, 'x');
   const Result r = RunCli("--rom-dir " + folder.string() + " --frames 1");

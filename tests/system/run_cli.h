@@ -27,4 +27,10 @@ inline CliResult RunCommand(const std::string& command) {
 
 inline CliResult RunCli(const std::string& args) { return RunCommand(std::string(QUILLOR_CLI) + " " + args); }
 
+inline size_t Occurrences(const std::string& text, const std::string& part) {
+  size_t count = 0;
+  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+  return count;
+}
+
 }  // namespace quillor::test
