@@ -55,6 +55,9 @@ TEST_F(MediaCommands, DiskInsertAsksWithItsTitleAndFilterAndNamesTheDrive) {
   EXPECT_TRUE(emu->drives.Present(2));
   EXPECT_EQ(emu->drives.MenuCaption(2), "Drive &2: " + disk.string());
   EXPECT_EQ(host.PresentsOf(Panel::Drive2), 1);
+  // The controller's track buffer now holds track 0 of the new disk.
+  EXPECT_EQ(emu->fdc.State().bufferedDrive, 2);
+  EXPECT_EQ(emu->fdc.State().bufferedTrack, 0);
 
   emu->pDiskMouseDown(2, kMediaRemove);
   EXPECT_FALSE(emu->drives.Present(2));
