@@ -14,23 +14,11 @@ namespace fs = std::filesystem;
 using quillor::test::RunCli;
 using Result = quillor::test::CliResult;
 
-// A main ROM that writes "HI" and three block graphics codes to the top
-// line, then halts.
+// "HI", a blank, then block graphics codes with none, all and one lit, and
+// code 01, which reads back as 'A' on this model.
 std::string TestRomFolder() {
-  const fs::path folder = quillor::testing::ProcessTempFolder("cli_rom");
-  std::string rom(12288, '\0');
-  const unsigned char program[] = {
-      0x3E, 'H',  0x32, 0x00, 0x3C,  // LD A,'H' / LD (3C00h),A
-      0x3E, 'I',  0x32, 0x01, 0x3C,  // LD A,'I' / LD (3C01h),A
-      0x3E, 0x80, 0x32, 0x03, 0x3C,  // none lit
-      0x3E, 0xBF, 0x32, 0x04, 0x3C,  // all lit
-      0x3E, 0x81, 0x32, 0x05, 0x3C,  // one lit
-      0x3E, 0x01, 0x32, 0x06, 0x3C,  // code 01 reads back as 'A'
-      0x76,                          // HALT
-  };
-  std::copy(std::begin(program), std::end(program), rom.begin());
-  std::ofstream(folder / "ROM12K.bin", std::ios::binary) << rom;
-  return folder.string();
+  static constexpr uint8_t kCodes[] = {'H', 'I', ' ', 0x80, 0xBF, 0x81, 0x01};
+  return quillor::test::TopLineRomFolder("cli_rom", kCodes);
 }
 
 TEST(Cli, PrintsTheScreenOfAMachineRunFromAUserRom) {

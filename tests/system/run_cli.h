@@ -2,9 +2,16 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <span>
+#include <string_view>
 #include <sys/wait.h>
+
+#include "fakes/process_temp.h"
 
 namespace quillor::test {
 
@@ -26,6 +33,22 @@ inline CliResult RunCommand(const std::string& command) {
 }
 
 inline CliResult RunCli(const std::string& args) { return RunCommand(std::string(QUILLOR_CLI) + " " + args); }
+
+// A folder holding a main ROM that stores the given codes at the start of
+// video memory, one LD A,n / LD (addr),A pair per code, then halts: for
+// --rom-dir runs that must show exactly known cells.
+inline std::string TopLineRomFolder(std::string_view name, std::span<const uint8_t> codes) {
+  const auto folder = quillor::testing::ProcessTempFolder(name);
+  std::string rom(12288, '\0');
+  size_t at = 0;
+  for (size_t i = 0; i < codes.size(); ++i) {
+    const char pair[] = {'\x3E', static_cast<char>(codes[i]), '\x32', static_cast<char>(i), '\x3C'};
+    for (char b : pair) rom[at++] = b;
+  }
+  rom[at] = '\x76';  // HALT
+  std::ofstream(folder / "ROM12K.bin", std::ios::binary) << rom;
+  return folder.string();
+}
 
 inline size_t Occurrences(const std::string& text, const std::string& part) {
   size_t count = 0;
