@@ -10,11 +10,11 @@
 #include <string>
 #include <string_view>
 
-#include <jpeglib.h>
 
 #include "art/canvas.h"
 #include "art/picture_files.h"
 #include "display/bitmap_picture.h"
+#include "display/jpeg_decoder.h"
 #include "resources/embedded_resources.h"
 
 namespace {
@@ -69,28 +69,15 @@ void DrawBitmap(Canvas& c, Flow& flow, std::string_view name) {
 }
 
 void DrawJpeg(Canvas& c, Flow& flow, std::string_view name) {
-  const auto bytes = FindEmbeddedResource(name);
-  if (bytes.empty()) return;
-  jpeg_decompress_struct info{};
-  jpeg_error_mgr errors{};
-  info.err = jpeg_std_error(&errors);
-  jpeg_create_decompress(&info);
-  jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
-  jpeg_read_header(&info, TRUE);
-  info.out_color_space = JCS_RGB;
-  jpeg_start_decompress(&info);
-  auto [x, y] = flow.Place(static_cast<int>(info.output_width), static_cast<int>(info.output_height) + 12);
+  const auto jpeg = DecodeJpeg(FindEmbeddedResource(name));
+  if (!jpeg || jpeg->components != 3) return;
+  auto [x, y] = flow.Place(jpeg->width, jpeg->height + 12);
   Label(c, x, y, "\"" + std::string(name) + "\"");
-  std::vector<JSAMPLE> row(info.output_width * 3);
-  while (info.output_scanline < info.output_height) {
-    const int j = static_cast<int>(info.output_scanline);
-    JSAMPROW rows[1] = {row.data()};
-    jpeg_read_scanlines(&info, rows, 1);
-    for (unsigned i = 0; i < info.output_width; ++i)
-      c.Set(x + static_cast<int>(i), y + 12 + j, {row[3 * i], row[3 * i + 1], row[3 * i + 2]});
-  }
-  jpeg_finish_decompress(&info);
-  jpeg_destroy_decompress(&info);
+  for (int j = 0; j < jpeg->height; ++j)
+    for (int i = 0; i < jpeg->width; ++i) {
+      const uint8_t* px = jpeg->pixels.data() + 3 * (static_cast<size_t>(j) * jpeg->width + i);
+      c.Set(x + i, y + 12 + j, {px[0], px[1], px[2]});
+    }
 }
 
 // Sixteen glyphs a line, each cell 6 x 12 pixels drawn twice the size, in

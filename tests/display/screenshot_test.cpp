@@ -2,15 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <csetjmp>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
-#include <jpeglib.h>
 
 #include "display/frame_surfaces.h"
+#include "display/jpeg_decoder.h"
 #include "display/monitor.h"
 #include "display/screenshot_command.h"
 #include "display/text_renderer.h"
@@ -28,49 +27,6 @@ std::filesystem::path TempFile(const char* name) {
 std::vector<uint8_t> ReadAll(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), {});
-}
-
-struct Decoded {
-  bool ok = false;
-  int width = 0, height = 0, components = 0;
-  bool progressive = true;
-  std::vector<uint8_t> rgb;
-};
-
-struct DecodeError {
-  jpeg_error_mgr manager;
-  std::jmp_buf escape;
-};
-
-Decoded DecodeJpeg(const std::vector<uint8_t>& bytes) {
-  Decoded d;
-  jpeg_decompress_struct info{};
-  DecodeError error{};
-  info.err = jpeg_std_error(&error.manager);
-  error.manager.error_exit = [](j_common_ptr c) {
-    std::longjmp(reinterpret_cast<DecodeError*>(c->err)->escape, 1);
-  };
-  if (setjmp(error.escape)) {
-    jpeg_destroy_decompress(&info);
-    return d;
-  }
-  jpeg_create_decompress(&info);
-  jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
-  jpeg_read_header(&info, TRUE);
-  jpeg_start_decompress(&info);
-  d.width = static_cast<int>(info.output_width);
-  d.height = static_cast<int>(info.output_height);
-  d.components = info.output_components;
-  d.progressive = info.progressive_mode;
-  d.rgb.resize(static_cast<size_t>(d.width) * d.height * d.components);
-  while (info.output_scanline < info.output_height) {
-    JSAMPROW row = d.rgb.data() + static_cast<size_t>(info.output_scanline) * d.width * d.components;
-    jpeg_read_scanlines(&info, &row, 1);
-  }
-  jpeg_finish_decompress(&info);
-  jpeg_destroy_decompress(&info);
-  d.ok = true;
-  return d;
 }
 
 class ScreenshotTest : public ::testing::Test {
@@ -105,8 +61,9 @@ TEST_F(ScreenshotTest, JpegDecodesToTheScreenSize) {
   surfaces.ScreenSurface.ApplyPalette();
   auto path = TempFile("shot.jpg");
   ASSERT_EQ(SaveScreenshot(surfaces.ScreenSurface, path, ScreenshotKind::Jpeg), std::nullopt);
-  Decoded d = DecodeJpeg(ReadAll(path));
-  ASSERT_TRUE(d.ok);
+  const auto decoded = DecodeJpeg(ReadAll(path));
+  ASSERT_TRUE(decoded);
+  const JpegPicture& d = *decoded;
   EXPECT_EQ(d.width, 537);
   EXPECT_EQ(d.height, 403);
   EXPECT_EQ(d.components, 3);
@@ -115,8 +72,8 @@ TEST_F(ScreenshotTest, JpegDecodesToTheScreenSize) {
   // (quality 50 blurs single lines, so only the sum is compared).
   long red = 0, blue = 0;
   for (int x = 0; x < 537; ++x) {
-    red += d.rgb[(1 * 537 + x) * 3] + d.rgb[(2 * 537 + x) * 3];
-    blue += d.rgb[(1 * 537 + x) * 3 + 2] + d.rgb[(2 * 537 + x) * 3 + 2];
+    red += d.pixels[(1 * 537 + x) * 3] + d.pixels[(2 * 537 + x) * 3];
+    blue += d.pixels[(1 * 537 + x) * 3 + 2] + d.pixels[(2 * 537 + x) * 3 + 2];
   }
   EXPECT_GT(red, blue * 2);
 }
@@ -129,6 +86,12 @@ TEST_F(ScreenshotTest, FailuresAreReportedForBothKinds) {
     EXPECT_NE(message->find(path.string()), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(path));
   }
+}
+
+TEST(JpegDecoder, BytesThatAreNoJpegAreRefusedWithoutEndingTheProgram) {
+  const std::vector<uint8_t> bitmapHeader{'B', 'M', 0x36, 0x00, 0x00, 0x00};
+  EXPECT_FALSE(DecodeJpeg(bitmapHeader));
+  EXPECT_FALSE(DecodeJpeg({}));
 }
 
 TEST(ScreenshotNames, ExtensionRules) {
@@ -152,7 +115,7 @@ TEST(ScreenshotCommand, ChosenFilterDecidesKindAndExtension) {
   EXPECT_TRUE(display.presentation.ScreenChanged);
   EXPECT_EQ(std::filesystem::file_size(std::filesystem::path(base).replace_extension(".BMP")), 218698u);
   EXPECT_EQ(SaveChosenScreenshot(display, base.string(), 0), std::nullopt);
-  EXPECT_TRUE(DecodeJpeg(ReadAll(std::filesystem::path(base).replace_extension(".JPG"))).ok);
+  EXPECT_TRUE(DecodeJpeg(ReadAll(std::filesystem::path(base).replace_extension(".JPG"))).has_value());
   display.presentation.ScreenChanged = false;
   EXPECT_TRUE(SaveChosenScreenshot(display, "/nonexistent-dir/x", 1));
   EXPECT_TRUE(display.presentation.ScreenChanged);

@@ -2,14 +2,13 @@
 // the display reads them.
 #include <gtest/gtest.h>
 
-#include <jpeglib.h>
-
 #include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "display/bitmap_picture.h"
+#include "display/jpeg_decoder.h"
 #include "display/panel_pictures.h"
 #include "resources/embedded_resources.h"
 
@@ -102,42 +101,15 @@ TEST(RecorderSheet, ReelFramesTurnAndCloseTheLoop) {
   }
 }
 
-struct JpegInfo {
-  int width = 0, height = 0;
-  bool progressive = true;
-  std::vector<uint8_t> rgb;
-};
-
-std::optional<JpegInfo> DecodeJpeg(std::span<const uint8_t> bytes) {
-  if (bytes.size() < 4) return std::nullopt;
-  jpeg_decompress_struct info{};
-  jpeg_error_mgr errors{};
-  info.err = jpeg_std_error(&errors);
-  jpeg_create_decompress(&info);
-  jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
-  jpeg_read_header(&info, TRUE);
-  info.out_color_space = JCS_RGB;
-  jpeg_start_decompress(&info);
-  JpegInfo out{static_cast<int>(info.output_width), static_cast<int>(info.output_height),
-               info.progressive_mode != 0, {}};
-  out.rgb.resize(static_cast<size_t>(out.width) * out.height * 3);
-  while (info.output_scanline < info.output_height) {
-    JSAMPROW row = out.rgb.data() + static_cast<size_t>(info.output_scanline) * out.width * 3;
-    jpeg_read_scanlines(&info, &row, 1);
-  }
-  jpeg_finish_decompress(&info);
-  jpeg_destroy_decompress(&info);
-  return out;
-}
-
 TEST(MonitorBezel, IsABaselineJpegWithADarkOpeningBehindTheScreen) {
   const auto jpeg = DecodeJpeg(FindEmbeddedResource("BEZEL"));
   ASSERT_TRUE(jpeg);
+  ASSERT_EQ(jpeg->components, 3);
   EXPECT_EQ(jpeg->width, 614);
   EXPECT_EQ(jpeg->height, 480);
   EXPECT_FALSE(jpeg->progressive);
   auto brightness = [&](int x, int y) {
-    const uint8_t* p = jpeg->rgb.data() + 3 * (static_cast<size_t>(y) * jpeg->width + x);
+    const uint8_t* p = jpeg->pixels.data() + 3 * (static_cast<size_t>(y) * jpeg->width + x);
     return p[0] + p[1] + p[2];
   };
   // Around the screen panel (x 38-574, y 44-446 of the picture) the glass
