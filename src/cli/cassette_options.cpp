@@ -8,7 +8,7 @@
 #include "cli/cli_dialogs.h"
 #include "cli/option_table.h"
 #include "frontend/save_memory.h"
-#include "machine/emulator.h"
+#include "frontend/user_commands.h"
 #include "storage/program_loader.h"
 
 namespace quillor::cli {
@@ -42,10 +42,8 @@ SaveRange ReadSaveRange(std::string_view joined) {
 bool SaveMemory(RunContext& ctx, std::string_view joined) {
   const SaveRange range = ReadSaveRange(joined);
   const std::string chosen(SplitWords(joined)[3]);
-  Emulator& emulator = ctx.emulator;
-  const std::string written = SaveMemoryToCassette(
-      chosen, range.addresses[0], range.addresses[1], range.addresses[2],
-      [&emulator](uint16_t address) { return emulator.ReadMemory(address, 0); });
+  const std::string written =
+      ctx.commands.SaveMemory(chosen, range.addresses[0], range.addresses[1], range.addresses[2]);
   if (written.empty()) {
     ctx.err << "quillor-cli: --save-memory: cannot write " << SaveMemoryFileName(chosen) << "\n";
     return false;
@@ -66,7 +64,7 @@ bool RunFile(RunContext& ctx, std::string_view path) {
 void AddCassetteOptions(OptionTable& table) {
   table.Add({"--cas", "FILE", "insert FILE as the cassette (tape image)", Phase::Action, nullptr,
              [](RunContext& ctx, std::string_view path) {
-               return ctx.emulator.InsertMedia(kCassetteSlot, Text(path));
+               return ctx.commands.InsertMedia(kCassetteSlot, Text(path));
              }});
   table.Add({"--rewind", "", "rewind the cassette to its beginning", Phase::Action, nullptr,
              [](RunContext& ctx, std::string_view) {
@@ -81,12 +79,12 @@ void AddCassetteOptions(OptionTable& table) {
              "load a program file (.cmd, .cas, .bas) and start it; a BASIC program returns to "
              "the command level, so let the ROM reach READY first",
              Phase::Action, nullptr, [](RunContext& ctx, std::string_view path) {
-               return ctx.emulator.AutostartFile(Text(path)) != kNotAProgram;
+               return ctx.commands.AutostartFile(Text(path)) != kNotAProgram;
              }});
   table.Add({"--text-input", "FILE",
              "type the text file FILE whenever the ROM waits for a key (CR LF ends a line)",
              Phase::Action, nullptr, [](RunContext& ctx, std::string_view path) {
-               return ctx.emulator.StartTextInput(Text(path));
+               return ctx.commands.StartTextInput(Text(path));
              }});
   table.Add({"--record-cas", "FILE",
              "the machine's tape recordings from now on go to FILE, the second to FILE-2, ...; "

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "frontend/host/dialog_host.h"
+#include "host/dialog_host.h"
 
 namespace quillor::cli {
 

@@ -4,7 +4,7 @@
 
 #include "cli/option_table.h"
 #include "display/screenshot.h"
-#include "machine/emulator.h"
+#include "frontend/user_commands.h"
 
 namespace quillor::cli {
 namespace {
@@ -32,8 +32,6 @@ std::optional<std::string> CheckSkin(std::string_view name) {
   return "--skin needs one of " + known + ", not '" + std::string(name) + "'";
 }
 
-MachineMemory MemoryOf(Emulator& emulator) { return MachineMemory(emulator.machine.memory); }
-
 // A name ending in .jpg/.jpeg or .bmp (any case) is used as given; any other
 // name becomes a bitmap with its extension replaced by ".BMP", as the save
 // dialog does.
@@ -46,11 +44,7 @@ bool TakeScreenshot(RunContext& ctx, std::string_view name) {
     ctx.err << "quillor-cli: --screenshot: no .jpg, .jpeg or .bmp in the name; writing the bitmap "
             << path << "\n";
   }
-  Display& display = ctx.emulator.display;
-  // The frames render the cells written during them, but a step between
-  // frames (or none at all) may have left cells pending.
-  display.RenderPendingCells(MemoryOf(ctx.emulator), ctx.emulator.machine.VideoDirtyMap);
-  if (const auto failure = SaveScreenshot(display.surfaces.ScreenSurface, path, kind)) {
+  if (const auto failure = ctx.commands.SaveScreenshotAs(path.string(), kind)) {
     ctx.err << "quillor-cli: --screenshot: " << *failure << "\n";
     return false;
   }
@@ -67,24 +61,22 @@ void AddDisplayOptions(OptionTable& table) {
   table.Add({"--skin", "NAME",
              "set the monitor to solid, bw-tv, amber, green or high-contrast", Phase::Action,
              CheckSkin, [](RunContext& ctx, std::string_view name) {
-               PanelPresenter noWindow;  // the surfaces change all the same
-               ctx.emulator.display.ApplySkin(FindSkin(name)->skin, MemoryOf(ctx.emulator), noWindow);
+               ctx.commands.ApplySkin(FindSkin(name)->skin);
                return true;
              }});
   table.Add({"--scanlines", "", "switch the monitor's scan lines on (or off again)", Phase::Action,
              nullptr, [](RunContext& ctx, std::string_view) {
-               PanelPresenter noWindow;
-               ctx.emulator.display.ToggleScanLines(MemoryOf(ctx.emulator), noWindow);
+               ctx.commands.ToggleScanLines();
                return true;
              }});
   table.Add({"--cut", "", "switch 32-column mode on (or off again); ignored while the pixel "
              "overlay is on", Phase::Action, nullptr, [](RunContext& ctx, std::string_view) {
-               ctx.emulator.display.CutCommand(MemoryOf(ctx.emulator));
+               ctx.commands.Cut();
                return true;
              }});
   table.Add({"--page", "", "show the other half of the 64 columns in 32-column mode",
              Phase::Action, nullptr, [](RunContext& ctx, std::string_view) {
-               ctx.emulator.display.PageCommand(MemoryOf(ctx.emulator));
+               ctx.commands.Page();
                return true;
              }});
 }

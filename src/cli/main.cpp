@@ -7,6 +7,7 @@
 
 #include "cli/cli_dialogs.h"
 #include "cli/option_table.h"
+#include "frontend/user_commands.h"
 #include "machine/emulator.h"
 
 namespace quillor::cli {
@@ -29,7 +30,8 @@ int Run(const std::vector<std::string>& args) {
   EmulatorHosts hosts;
   hosts.dialogs = &dialogs;
   auto emulator = std::make_unique<Emulator>(hosts);
-  RunContext ctx{*emulator, std::cout, std::cerr};
+  UserCommands commands(*emulator);
+  RunContext ctx{*emulator, commands, std::cout, std::cerr};
   ctx.dialogs = &dialogs;
 
   for (const Step& step : parsed.steps) {

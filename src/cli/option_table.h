@@ -14,6 +14,7 @@
 namespace quillor {
 
 class Emulator;
+class UserCommands;
 
 namespace cli {
 
@@ -26,6 +27,7 @@ class CliDialogs;
 // What a step can reach.
 struct RunContext {
   Emulator& emulator;
+  UserCommands& commands;  // the same commands the desktop window calls
   std::ostream& out;
   std::ostream& err;
   int timeoutFrames = kDefaultTimeoutFrames;

@@ -19,7 +19,7 @@ std::string ScreenText(Emulator& emulator) {
     std::string line;
     for (int column = 0; column < 64; ++column) {
       const auto address = static_cast<uint16_t>(kVideoStart + row * 64 + column);
-      line += ScreenCharacter(emulator.ReadMemory(address, 0));
+      line += ScreenCharacter(emulator.PeekMemory(address));
     }
     line.erase(line.find_last_not_of(' ') + 1);
     text += line;

@@ -4,8 +4,8 @@
 // inlinable call: no virtual dispatch on the per-access path.
 //
 //   ReadMemory(address, tstates)  -> byte. Adds tstates to StepTStates().
-//       The processor never passes 0; a read with 0 is a side-effect-free
-//       peek used by the debugger and the disassembler.
+//       The debugger and the disassembler never use it; they read through
+//       the side-effect-free MemoryPeek (memory_peek.h).
 //   WriteMemory(address, value, tstates). Adds tstates to StepTStates().
 //   ReadPort(port) -> byte, WritePort(port, value): the whole 16-bit port
 //       number the instruction puts on the bus; no T-state charge (the

@@ -46,7 +46,7 @@ void Display::PresentRunningFrame(MachineMemory memory,
     --presentation.PanelCountdown;
   } else {
     presentation.PanelCountdown = kPanelReload;
-    for (int i = 0; i < kDriveCount; ++i)
+    for (int i = 0; i < kDrivePanelCount; ++i)
       host.PresentSurface(DrivePanel(i), surfaces.DrivePanelSurfaces[i], 0, 0);
     host.PresentSurface(Panel::Cassette, surfaces.CassettePanelSurface, 0, 0);
   }
@@ -144,9 +144,9 @@ void Display::RedrawScreen(MachineMemory memory, PanelPresenter& host) {
     text.RedrawTextScreen(VideoOf(memory));
 }
 
-void Display::DrawDriveLeds(const std::array<bool, kDriveCount>& active, PanelPresenter& host) {
+void Display::DrawDriveLeds(const std::array<bool, kDrivePanelCount>& active, PanelPresenter& host) {
   quillor::DrawDriveLeds(surfaces.DrivePanelSurfaces, active);
-  for (int i = 0; i < kDriveCount; ++i)
+  for (int i = 0; i < kDrivePanelCount; ++i)
     host.PresentSurface(DrivePanel(i), surfaces.DrivePanelSurfaces[i], 0, 0);
 }
 

@@ -14,7 +14,7 @@
 #include "display/frame_surfaces.h"
 #include "display/monitor.h"
 #include "display/panel_pictures.h"
-#include "display/panel_presenter.h"
+#include "host/panel_presenter.h"
 #include "display/text_renderer.h"
 
 namespace quillor {
@@ -67,7 +67,7 @@ class Display {
   // Full redraw of whichever picture is shown (after an autostart load).
   void RedrawScreen(MachineMemory memory, PanelPresenter& host);
 
-  void DrawDriveLeds(const std::array<bool, kDriveCount>& active, PanelPresenter& host);
+  void DrawDriveLeds(const std::array<bool, kDrivePanelCount>& active, PanelPresenter& host);
   void ShowMediaPicture(int slot, bool mediaInserted, PanelPresenter& host);
 
   FrameSurfaces surfaces;

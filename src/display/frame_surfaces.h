@@ -25,14 +25,14 @@ inline constexpr int kDebuggerSurfaceWidth = 560;
 inline constexpr int kDebuggerSurfaceHeight = 378;
 inline constexpr int kBarWidth = 100;
 inline constexpr int kBarHeight = 17;
-inline constexpr int kDriveCount = 4;
+inline constexpr int kDrivePanelCount = 4;  // one picture per drive
 inline constexpr int kBarCount = 3;
 
 struct FrameSurfaces {
   FrameSurfaces();
 
   Surface ScreenSurface;                              // text screen and border, 8 bit
-  std::array<Surface, kDriveCount> DrivePanelSurfaces;  // drive pictures with lamps, 24 bit
+  std::array<Surface, kDrivePanelCount> DrivePanelSurfaces;  // drive pictures with lamps, 24 bit
   Surface CassettePanelSurface;                       // recorder picture, 24 bit
   Surface CassetteSheet;                              // recorder picture sheet, never shown
   Surface HiresSurface;                               // colour board picture, 8 bit

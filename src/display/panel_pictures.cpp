@@ -23,9 +23,9 @@ uint32_t LitLampColour(uint32_t off) {
   return red << 16 | green << 8 | blue;
 }
 
-void DrawDriveLeds(std::array<Surface, kDriveCount>& drives,
-                   const std::array<bool, kDriveCount>& active) {
-  for (int i = 0; i < kDriveCount; ++i)
+void DrawDriveLeds(std::array<Surface, kDrivePanelCount>& drives,
+                   const std::array<bool, kDrivePanelCount>& active) {
+  for (int i = 0; i < kDrivePanelCount; ++i)
     for (const LampPixel& p : kDriveLamp)
       drives[i].SetPixel(p.x, p.y, active[i] ? LitLampColour(p.off) : p.off);
 }
@@ -40,7 +40,7 @@ bool LoadPicture(Surface& surface, const PictureLookup& lookup, std::string_view
 
 Surface* ShowMediaPicture(FrameSurfaces& surfaces, const PictureLookup& lookup, int slot,
                           bool mediaInserted) {
-  if (slot >= 0 && slot < kDriveCount) {
+  if (slot >= 0 && slot < kDrivePanelCount) {
     Surface& drive = surfaces.DrivePanelSurfaces[slot];
     return LoadPicture(drive, lookup, mediaInserted ? kDriveLoadedPicture : kDriveEmptyPicture)
                ? &drive

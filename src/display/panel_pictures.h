@@ -37,7 +37,7 @@ extern const std::array<LampPixel, kLampPixels> kDriveLamp;
 uint32_t LitLampColour(uint32_t off);
 
 // Draws each drive's lamp, lit where `active` says so.
-void DrawDriveLeds(std::array<Surface, kDriveCount>& drives, const std::array<bool, kDriveCount>& active);
+void DrawDriveLeds(std::array<Surface, kDrivePanelCount>& drives, const std::array<bool, kDrivePanelCount>& active);
 
 // Loads a picture resource into a surface, which takes its size. False (and
 // the surface unchanged) when the resource is missing or not a picture.

@@ -63,7 +63,7 @@ std::string SaveMemoryFileName(const std::string& chosen) {
 }
 
 std::vector<uint8_t> BuildMemoryTape(std::string_view name, uint16_t from, uint16_t to, uint16_t start,
-                                     const MemoryPeek& peek) {
+                                     const PeekFunction& peek) {
   std::vector<uint8_t> out(kLeaderBytes, 0x00);
   out.push_back(kSyncByte);
   out.push_back(kSystemTapeMarker);
@@ -93,7 +93,7 @@ std::vector<uint8_t> BuildMemoryTape(std::string_view name, uint16_t from, uint1
 }
 
 std::string SaveMemoryToCassette(const std::string& chosen, uint16_t from, uint16_t to, uint16_t start,
-                                 const MemoryPeek& peek) {
+                                 const PeekFunction& peek) {
   const std::string path = SaveMemoryFileName(chosen);
   const auto image = BuildMemoryTape(TapeProgramName(path), from, to, start, peek);
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"), &std::fclose);

@@ -17,7 +17,7 @@
 namespace quillor {
 
 // Reads the machine's memory without side effects (an uncounted bus read).
-using MemoryPeek = std::function<uint8_t(uint16_t address)>;
+using PeekFunction = std::function<uint8_t(uint16_t address)>;
 
 // Four hex digits, optionally after "0x" (lower-case x); characters after the
 // fourth digit are ignored. Returns 0x0000-0xFFFF, or -1 and sets inputError.
@@ -31,12 +31,12 @@ std::string TapeProgramName(const std::string& path);
 std::string SaveMemoryFileName(const std::string& chosen);
 
 std::vector<uint8_t> BuildMemoryTape(std::string_view name, uint16_t from, uint16_t to, uint16_t start,
-                                     const MemoryPeek& peek);
+                                     const PeekFunction& peek);
 
 // Writes the image to SaveMemoryFileName(chosen), named after that file.
 // Returns the path written, or an empty string when the file could not be
 // created or written.
 std::string SaveMemoryToCassette(const std::string& chosen, uint16_t from, uint16_t to, uint16_t start,
-                                 const MemoryPeek& peek);
+                                 const PeekFunction& peek);
 
 }  // namespace quillor

@@ -13,14 +13,16 @@
 #include <string_view>
 
 #include "cpu/cpu_state.h"
+#include "cpu/memory_peek.h"
 #include "display/display.h"
-#include "frontend/host/clock.h"
-#include "frontend/host/debugger_host.h"
-#include "frontend/host/dialog_host.h"
-#include "frontend/host/paper_host.h"
-#include "frontend/host/timer_host.h"
-#include "frontend/host/wave_device.h"
-#include "frontend/host/window_host.h"
+#include "host/clock.h"
+#include "host/debugger_host.h"
+#include "host/dialog_host.h"
+#include "host/paper_host.h"
+#include "host/timer_host.h"
+#include "host/wave_device.h"
+#include "host/window_host.h"
+#include "machine/display_cassette_panel.h"
 #include "machine/keyboard.h"
 #include "machine/machine.h"
 #include "machine/models.h"
@@ -28,17 +30,12 @@
 #include "machine/scheduler_state.h"
 #include "machine/sound_generator.h"
 #include "storage/cassette_deck.h"
-#include "storage/display_cassette_panel.h"
 #include "storage/drive_state.h"
 #include "storage/fdc.h"
 #include "storage/printer.h"
 #include "storage/text_input.h"
 
 namespace quillor {
-
-inline constexpr int kMediaInsert = 0;  // left mouse button
-inline constexpr int kMediaRemove = 1;  // right mouse button
-inline constexpr int kMediaRefresh = 2;  // middle mouse button
 
 inline constexpr std::string_view kMainCaption = "Quillor Video Genie I / HT1080Z Emulator v2.5.5";
 
@@ -55,15 +52,24 @@ struct EmulatorHosts {
   WaveDevice* wave = nullptr;
 };
 
-class Emulator {
+// The display's drive panels and the drives are counted apart; they must agree.
+static_assert(kDrivePanelCount == kDriveCount, "one drive panel per drive");
+
+class Emulator final : public MemoryPeek {
  public:
   explicit Emulator(EmulatorHosts hosts = {});
   Emulator(const Emulator&) = delete;
   Emulator& operator=(const Emulator&) = delete;
 
+  // The host interfaces this emulator reports to (the defaults where none
+  // was given), for the user's commands that sit on top of it.
+  const EmulatorHosts& Hosts() const { return hosts_; }
+
   // ---- The bus (inline, emulator_bus.h) ----
-  // A read with tstates 0 is a peek: same value, no side effect.
   uint8_t ReadMemory(uint16_t address, int tstates);
+  // What ReadMemory would return, with no T-states counted and no device
+  // touched: the debugger's, the disassembler's and the commands' read.
+  uint8_t PeekMemory(uint16_t address) const override;
   void WriteMemory(uint16_t address, uint8_t value, int tstates);
   // The whole 16-bit port number: a high byte other than 0 reads 0xFF.
   uint8_t ReadPort(uint16_t port);
@@ -84,35 +90,29 @@ class Emulator {
   void FinishStartUp(int savedModel = kDefaultModel);
   void SetModel(int model);
   void ResetMachine();
-  void Reset1Click();
   void TriggerNmi();
   // The user's ROM folder; returns one message per refused file.
   std::vector<std::string> UseRomFolder(const std::string& folder) { return roms.LoadUserFolder(folder); }
 
   // ---- Keyboard (keys are Windows virtual-key codes) ----
-  void FormKeyDow(int vk);
-  void FormKeyUp(int vk);
-  void HU1Click() { layout = KeyboardLayout::HU; }
-  void EN1Click() { layout = KeyboardLayout::EN; }
+  // A host key pressed or released: the matrix or the joystick.
+  void HostKeyDown(int vk);
+  void HostKeyUp(int vk);
+  void SetLayout(KeyboardLayout chosen) { layout = chosen; }
 
-  // ---- Media and programs (media_commands.cpp) ----
-  // The insert/remove command of slots 0-3 (drives) and 4 (cassette). mode is
-  // a mouse button: kMediaInsert (left) asks for a file, kMediaRemove (right)
-  // empties the slot, anything else only refreshes its panel.
-  void LoadImage(int slot, int mode);
-  // Insertion without the dialog (the runner, dropped files, favourites):
-  // "Unknown image format!" and an empty slot when the file does not open.
+  // ---- Media and programs (media.cpp) ----
+  // Slots 0-3 are the drives, kCassetteSlot the recorder. An image that does
+  // not open leaves its slot empty; false then. The panel shows the result.
   bool InsertMedia(int slot, const std::string& path);
-  void pDiskMouseDown(int drive, int button);
-  // x, y on the cassette panel picture: the rewind button, else LoadImage.
-  void pCasMouseDown(int button, int x, int y);
+  void RemoveMedia(int slot);
+  // Shows the slot's picture as it is and asks for the status redraw.
+  void RefreshMediaSlot(int slot);
   void RewindCassette();
-  void Autostart1Click();
-  // Loads and starts a program file; "Not a program file!" when it is none.
-  // Returns LoadProgramFile's result.
-  int32_t AutostartFile(const std::string& path);
-  void Textinput1Click();
-  bool StartTextInput(const std::string& path);
+  // Loads a program file and points the processor at it; returns
+  // LoadProgramFile's result (kNotAProgram and the others when nothing ran).
+  int32_t RunProgramFile(const std::string& path);
+  // False when the file cannot be opened.
+  bool StartTextInput(const std::string& path) { return textInput.Start(path); }
   // As for a file named on the command line: a machine-code program starts,
   // anything else is inserted as the tape. True when either happened.
   bool StartFile(const std::string& path);
@@ -126,10 +126,8 @@ class Emulator {
   // For runs without a real timer (the headless runner, tests): take the
   // calibration's result for a host whose ticks come on time.
   void AssumeTimerOnTime();
-  void Off1Click();
-  void x21Click();
-  void Full1Click();
-  void TogglePause();
+  void SetTurbo(Turbo turbo);
+  void SetPaused(bool paused) { scheduler.Paused = paused; }
 
   // ---- Owned state ----
   Machine machine;
@@ -159,7 +157,10 @@ class Emulator {
   };
   static EmulatorHosts Resolve(EmulatorHosts given, DefaultHosts& defaults);
 
-  uint8_t ReadDeviceArea(uint16_t address, bool peek);
+  template <typename DeviceRead>
+  uint8_t DecodeRead(uint16_t address, DeviceRead device) const;
+  uint8_t ReadDeviceArea(uint16_t address);
+  uint8_t PeekDeviceArea(uint16_t address) const;
   void WriteDeviceArea(uint16_t address, uint8_t value);
   uint8_t ReadKeyboard(uint16_t address) const;
   void CopyRom(std::string_view name, uint16_t start, size_t size);
@@ -168,10 +169,7 @@ class Emulator {
   void ArmBreakpoints();
   void CassetteSaveDialog();
   void StartCommandLineFile();
-  void RemoveMedia(int slot);
-  void RefreshMediaSlot(int slot);
   void UpdateSpeedDisplay();
-  void SetTurbo(Turbo turbo);
   MachineMemory Memory() const { return MachineMemory(machine.memory); }
 
   DefaultHosts defaults_;

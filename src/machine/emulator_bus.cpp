@@ -2,19 +2,30 @@
 
 namespace quillor {
 
-uint8_t Emulator::ReadDeviceArea(uint16_t address, bool peek) {
+namespace {
+
+bool IsFdcRegister(uint16_t address) {
+  return address == 0x37E1 || (address >= 0x37EC && address <= 0x37EF);
+}
+
+}  // namespace
+
+uint8_t Emulator::ReadDeviceArea(uint16_t address) {
+  // Reading the latch acknowledges the interrupt; the controller's data
+  // register hands its byte over.
+  if (address == 0x37E0) {
+    const uint8_t latch = machine.interruptLatch;
+    machine.interruptLatch = 0;
+    return latch;
+  }
+  if (IsFdcRegister(address)) return fdc.FdcRegisterRead(address);
+  return PeekDeviceArea(address);
+}
+
+uint8_t Emulator::PeekDeviceArea(uint16_t address) const {
+  if (address == 0x37E0) return machine.interruptLatch;
+  if (IsFdcRegister(address)) return fdc.PeekRegister(address);
   switch (address) {
-    case 0x37E0: {
-      const uint8_t latch = machine.interruptLatch;
-      if (!peek) machine.interruptLatch = 0;
-      return latch;
-    }
-    case 0x37E1:
-    case 0x37EC:
-    case 0x37ED:
-    case 0x37EE:
-    case 0x37EF:
-      return fdc.FdcRegisterRead(address, peek);
     case 0x37E8:
       return Printer::kReadyStatus;
     default:

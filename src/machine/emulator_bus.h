@@ -11,8 +11,10 @@ inline constexpr uint16_t kKeyboardStart = 0x3800;
 inline constexpr uint16_t kRamStart = 0x4000;
 inline constexpr uint16_t kUpperRamStart = 0x8000;
 
-inline uint8_t Emulator::ReadMemory(uint16_t address, int tstates) {
-  machine.StepTStates += tstates;
+// Memory, video and keyboard read alike for the processor and the peek; only
+// the device area differs, which Device() reads.
+template <typename DeviceRead>
+inline uint8_t Emulator::DecodeRead(uint16_t address, DeviceRead device) const {
   if (address < kDeviceAreaStart) return machine.memory[address];
   if (address >= kRamStart) {
     if (address < kUpperRamStart || machine.UpperMemoryPresent) return machine.memory[address];
@@ -25,7 +27,16 @@ inline uint8_t Emulator::ReadMemory(uint16_t address, int tstates) {
     return (v < 0x20 && machine.model != kModelSixtyFour) ? static_cast<uint8_t>(v + 0x40) : v;
   }
   if (address >= kKeyboardStart) return ReadKeyboard(address);
-  return ReadDeviceArea(address, tstates == 0);
+  return device(address);
+}
+
+inline uint8_t Emulator::ReadMemory(uint16_t address, int tstates) {
+  machine.StepTStates += tstates;
+  return DecodeRead(address, [this](uint16_t a) { return ReadDeviceArea(a); });
+}
+
+inline uint8_t Emulator::PeekMemory(uint16_t address) const {
+  return DecodeRead(address, [this](uint16_t a) { return PeekDeviceArea(a); });
 }
 
 inline uint8_t Emulator::ReadKeyboard(uint16_t address) const {

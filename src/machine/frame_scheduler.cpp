@@ -68,15 +68,6 @@ void Emulator::SetTurbo(Turbo turbo) {
   }
 }
 
-void Emulator::Off1Click() { SetTurbo(Turbo::Off); }
-void Emulator::x21Click() { SetTurbo(Turbo::Double); }
-void Emulator::Full1Click() { SetTurbo(Turbo::Full); }
-
-void Emulator::TogglePause() {
-  scheduler.Paused = !scheduler.Paused;
-  hosts_.window->SetCaption(scheduler.Paused ? "Quillor -  [Paused]" : "Quillor");
-}
-
 void Emulator::CassetteSaveDialog() {
   hosts_.timer->Stop();
   cassette.BeginSaveDialog();

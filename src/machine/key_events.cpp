@@ -1,19 +1,10 @@
-// Key events of the main window. Pause belongs to the scheduler; every
-// other key goes to the matrix or the joystick.
+// Host keys reach the matrix or the joystick through the chosen layout.
 #include "machine/emulator.h"
 
 namespace quillor {
 
-void Emulator::FormKeyDow(int vk) {
-  if (vk == kVkPause) {
-    TogglePause();
-    return;
-  }
-  PressHostKey(machine, layout, vk);
-}
+void Emulator::HostKeyDown(int vk) { PressHostKey(machine, layout, vk); }
 
-void Emulator::FormKeyUp(int vk) {
-  if (vk != kVkPause) ReleaseHostKey(machine, layout, vk);
-}
+void Emulator::HostKeyUp(int vk) { ReleaseHostKey(machine, layout, vk); }
 
 }  // namespace quillor

@@ -95,11 +95,6 @@ void Emulator::ResetMachine() {
   soundGenerator.Mute();
 }
 
-void Emulator::Reset1Click() {
-  ResetMachine();
-  if (scheduler.DebuggerStopped) hosts_.debugger->RefreshDebugger(cpu.PC);
-}
-
 void Emulator::TriggerNmi() {
   // The stack writes count toward no step: the next step starts from 0.
   TriggerCpuNmi(cpu, *this);

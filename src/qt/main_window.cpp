@@ -5,8 +5,6 @@
 #include <QKeyEvent>
 #include <QLayout>
 
-#include "display/screenshot_command.h"
-#include "frontend/save_memory.h"
 #include "qt/kbd_layout_help.h"
 #include "qt/key_position.h"
 #include "qt/save_mem_dialog.h"
@@ -59,6 +57,7 @@ TForm1::TForm1(std::string startFile, DialogHost* dialogs, QWidget* parent)
 
   emulator_ = std::make_unique<Emulator>(
       EmulatorHosts{.window = this, .panels = &panels_, .timer = this, .dialogs = dialogHost_});
+  commands_ = std::make_unique<UserCommands>(*emulator_);
   emulator_->commandLineFile = std::move(startFile);
   emulator_->FormCreate();
   bezel_->Present(PictureResource("BEZEL"));
@@ -138,61 +137,33 @@ void TForm1::TakeFocus() {
 
 void TForm1::Timer1Timer() { emulator_->TimerTick(); }
 
-void TForm1::Reset1Click() { emulator_->Reset1Click(); }
+void TForm1::Reset1Click() { commands_->Reset(); }
 void TForm1::NMI1Click() { emulator_->TriggerNmi(); }
-void TForm1::Off1Click() { emulator_->Off1Click(); SyncChecks(); }
-void TForm1::x21Click() { emulator_->x21Click(); SyncChecks(); }
-void TForm1::Full1Click() { emulator_->Full1Click(); SyncChecks(); }
+void TForm1::Off1Click() { emulator_->SetTurbo(Turbo::Off); SyncChecks(); }
+void TForm1::x21Click() { emulator_->SetTurbo(Turbo::Double); SyncChecks(); }
+void TForm1::Full1Click() { emulator_->SetTurbo(Turbo::Full); SyncChecks(); }
 void TForm1::SetModelClick(int model) { emulator_->SetModel(model); SyncChecks(); }
-void TForm1::HU1Click() { emulator_->HU1Click(); SyncChecks(); }
-void TForm1::EN1Click() { emulator_->EN1Click(); SyncChecks(); }
+void TForm1::HU1Click() { emulator_->SetLayout(KeyboardLayout::HU); SyncChecks(); }
+void TForm1::EN1Click() { emulator_->SetLayout(KeyboardLayout::EN); SyncChecks(); }
 
-void TForm1::Cut1Click() { emulator_->display.CutCommand(Memory()); SyncChecks(); }
-void TForm1::Page1Click() { emulator_->display.PageCommand(Memory()); SyncChecks(); }
-
-void TForm1::Enabled1Click() {
-  emulator_->display.ToggleColourBoardEnabled(Memory(), emulator_->machine.UpperMemoryPresent,
-                                              panels_);
-  SyncChecks();
-}
-
-void TForm1::Toggle1Click() {
-  emulator_->display.ToggleColourBoardDisplay(Memory(), panels_);
-  SyncChecks();
-}
-
-void TForm1::Settings1Click() { emulator_->display.ToggleMonitorBars(panels_); }
-
-void TForm1::Scanlines1Click() {
-  emulator_->display.ToggleScanLines(Memory(), panels_);
-  SyncChecks();
-}
-
-void TForm1::ApplySkin(Skin skin) {
-  emulator_->display.ApplySkin(skin, Memory(), panels_);
-  SyncChecks();
-}
-
-void TForm1::PressBar(int bar, QPoint position) {
-  emulator_->display.PressBar(static_cast<SettingBar>(bar), position.x(), Memory(), panels_);
-}
+void TForm1::Cut1Click() { commands_->Cut(); SyncChecks(); }
+void TForm1::Page1Click() { commands_->Page(); SyncChecks(); }
+void TForm1::Enabled1Click() { commands_->ToggleColourBoardEnabled(); SyncChecks(); }
+void TForm1::Toggle1Click() { commands_->ToggleColourBoardDisplay(); SyncChecks(); }
+void TForm1::Settings1Click() { commands_->ToggleMonitorBars(); }
+void TForm1::Scanlines1Click() { commands_->ToggleScanLines(); SyncChecks(); }
+void TForm1::ApplySkin(Skin skin) { commands_->ApplySkin(skin); SyncChecks(); }
+void TForm1::PressBar(int bar, QPoint position) { commands_->PressBar(bar, position.x()); }
 
 void TForm1::Screenshot1Click() {
   TimerPause pause(&timer1_);
-  const auto choice = dialogHost_->ChooseSaveFile(kScreenshotTitle, kScreenshotFilter, "");
-  if (!choice) return;
-  if (const auto message = SaveChosenScreenshot(emulator_->display, choice->path,
-                                                choice->filterIndex))
-    dialogHost_->ShowMessage(*message, MessageKind::Error);
+  commands_->Screenshot();
 }
 
 void TForm1::SaveMemorytoCas1Click() {
   TimerPause pause(&timer1_);
   if (saveMem_->exec() != QDialog::Accepted) return;
-  Emulator& core = *emulator_;
-  SaveMemoryToCassette(saveMem_->ChosenName(), saveMem_->From(), saveMem_->To(),
-                       saveMem_->Start(),
-                       [&core](uint16_t address) { return core.ReadMemory(address, 0); });
+  commands_->SaveMemory(saveMem_->ChosenName(), saveMem_->From(), saveMem_->To(), saveMem_->Start());
 }
 
 void TForm1::Exit1Click() { close(); }
@@ -203,9 +174,7 @@ void TForm1::Kbd1Click() {
   kbdLayoutHelp_->activateWindow();
 }
 
-void TForm1::About1Click() {
-  dialogHost_->ShowMessage(kMainCaption, MessageKind::Information);
-}
+void TForm1::About1Click() { commands_->About(); }
 
 HostLayout TForm1::Layout() const {
   return emulator_->layout == KeyboardLayout::HU ? HostLayout::kHungarian : HostLayout::kEnglish;
@@ -216,13 +185,13 @@ HostLayout TForm1::Layout() const {
 // only the real release lets the key go.
 void TForm1::keyPressEvent(QKeyEvent* event) {
   if (!event->isAutoRepeat())
-    if (const int vk = VirtualKeyOfEvent(*event, Layout())) emulator_->FormKeyDow(vk);
+    if (const int vk = VirtualKeyOfEvent(*event, Layout())) commands_->KeyDown(vk);
   event->accept();
 }
 
 void TForm1::keyReleaseEvent(QKeyEvent* event) {
   if (!event->isAutoRepeat())
-    if (const int vk = VirtualKeyOfEvent(*event, Layout())) emulator_->FormKeyUp(vk);
+    if (const int vk = VirtualKeyOfEvent(*event, Layout())) commands_->KeyUp(vk);
   event->accept();
 }
 

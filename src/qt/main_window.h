@@ -13,8 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "frontend/host/timer_host.h"
-#include "frontend/host/window_host.h"
+#include "host/timer_host.h"
+#include "host/window_host.h"
+#include "frontend/user_commands.h"
 #include "machine/emulator.h"
 #include "qt/key_position.h"
 #include "qt/qt_dialogs.h"
@@ -42,6 +43,7 @@ class TForm1 : public QMainWindow, public WindowHost, public TimerHost {
   static constexpr QRgb kWindowColour = qRgb(0x18, 0x30, 0x60);
 
   Emulator& Core() { return *emulator_; }
+  UserCommands& Commands() { return *commands_; }
   QTimer& Timer1() { return timer1_; }
 
   // The function-key shortcuts of the menu reach the main window only while
@@ -142,7 +144,6 @@ class TForm1 : public QMainWindow, public WindowHost, public TimerHost {
   // The drive items of the "&Insert" and "&Remove" submenus show what each
   // drive holds; refreshed after every media command.
   void RefreshDriveCaptions();
-  MachineMemory Memory() const { return MachineMemory(emulator_->machine.memory); }
   HostLayout Layout() const;
 
   QWidget* client_ = nullptr;
@@ -158,6 +159,7 @@ class TForm1 : public QMainWindow, public WindowHost, public TimerHost {
   DialogHost* dialogHost_;
   QtPanelPresenter panels_;
   std::unique_ptr<Emulator> emulator_;
+  std::unique_ptr<UserCommands> commands_;
   TKbdLayoutHelp* kbdLayoutHelp_ = nullptr;
   TSaveMem* saveMem_ = nullptr;
 };

@@ -50,26 +50,26 @@ void TForm1::RefreshDriveCaptions() {
 }
 
 void TForm1::DriveMenuClick(int drive, int mode) {
-  emulator_->LoadImage(drive, mode);
+  commands_->LoadImage(drive, mode);
   RefreshDriveCaptions();
 }
 
 void TForm1::DriveMouseDown(int drive, Qt::MouseButton button) {
-  emulator_->pDiskMouseDown(drive, MediaMode(button));
+  commands_->DrivePanelPress(drive, MediaMode(button));
   RefreshDriveCaptions();
 }
 
-void TForm1::Insert1Click() { emulator_->LoadImage(kCassetteSlot, kMediaInsert); }
-void TForm1::Remove1Click() { emulator_->LoadImage(kCassetteSlot, kMediaRemove); }
+void TForm1::Insert1Click() { commands_->LoadImage(kCassetteSlot, kMediaInsert); }
+void TForm1::Remove1Click() { commands_->LoadImage(kCassetteSlot, kMediaRemove); }
 
 void TForm1::pCasMouseDown(Qt::MouseButton button, QPoint position) {
   // The cassette picture is presented at the panel's origin, so panel and
   // picture coordinates are the same.
-  emulator_->pCasMouseDown(MediaMode(button), position.x(), position.y());
+  commands_->CassettePanelPress(MediaMode(button), position.x(), position.y());
 }
 
-void TForm1::Autostart1Click() { emulator_->Autostart1Click(); }
-void TForm1::Textinput1Click() { emulator_->Textinput1Click(); }
+void TForm1::Autostart1Click() { commands_->Autostart(); }
+void TForm1::Textinput1Click() { commands_->TextInput(); }
 
 void TForm1::StartDroppedFile(const QString& path) {
   emulator_->StartFile(path.toStdString());

@@ -1,7 +1,7 @@
 // Shows the display's surfaces on the main window's panels.
 #pragma once
 
-#include "display/panel_presenter.h"
+#include "host/panel_presenter.h"
 
 namespace quillor {
 

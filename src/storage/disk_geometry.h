@@ -7,10 +7,9 @@
 #include <cstdint>
 #include <span>
 
-#include "display/frame_surfaces.h"  // kDriveCount, shared with the drive panels
-
 namespace quillor {
 
+inline constexpr int kDriveCount = 4;
 inline constexpr int kMaxTracks = 80;
 inline constexpr int kLastTrack = kMaxTracks - 1;
 inline constexpr int kSectorsPerTrack = 10;

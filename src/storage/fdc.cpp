@@ -46,18 +46,22 @@ FdcCommandGroup FdcCommandGroupOf(uint8_t command) {
   return FdcCommandGroup::Undecoded;
 }
 
-uint8_t Fdc::FdcRegisterRead(uint16_t address, bool peek) {
+uint8_t Fdc::FdcRegisterRead(uint16_t address) {
+  // Taking the data byte answers the controller's data request.
+  if (address == kFdcDataAddress) {
+    s_.dataRequest = false;
+    s_.status &= ~kStatusDataRequest;
+  }
+  return PeekRegister(address);
+}
+
+uint8_t Fdc::PeekRegister(uint16_t address) const {
   switch (address) {
     case kFdcSelectAddress: return s_.selectLatch;
     case kFdcCommandAddress: return drives_.AnyDiskPresent() ? static_cast<uint8_t>(s_.status | s_.notReady) : 0xFF;
     case kFdcTrackAddress: return s_.track;
     case kFdcSectorAddress: return s_.sector;
-    case kFdcDataAddress:
-      if (!peek) {
-        s_.dataRequest = false;
-        s_.status &= ~kStatusDataRequest;
-      }
-      return s_.dataOut;
+    case kFdcDataAddress: return s_.dataOut;
     default: return 0xFF;
   }
 }

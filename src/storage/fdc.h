@@ -48,8 +48,9 @@ class Fdc {
   Fdc& operator=(const Fdc&) = delete;
 
   // ---- The bus ----
-  // A peek (a debugger read) has no side effects.
-  uint8_t FdcRegisterRead(uint16_t address, bool peek);
+  uint8_t FdcRegisterRead(uint16_t address);
+  // The same value with no side effect (the debugger's read).
+  uint8_t PeekRegister(uint16_t address) const;
   void FdcRegisterWrite(uint16_t address, uint8_t value);
 
   // ---- The scheduler ----

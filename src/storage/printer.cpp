@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "frontend/host/dialog_host.h"
+#include "host/dialog_host.h"
 
 namespace quillor {
 

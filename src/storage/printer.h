@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "frontend/host/paper_host.h"
+#include "host/paper_host.h"
 
 namespace quillor {
 

@@ -137,7 +137,7 @@ TEST_F(MonitorTest, BarPressesAndHideCountdown) {
 TEST(DriveLamps, LitColoursAndDrawing) {
   EXPECT_EQ(LitLampColour(0x716B87), 0xE280A2u);  // 226, 128.4, 162
   EXPECT_EQ(LitLampColour(0xB5B2C7), 0xFFD6EFu);  // capped red, 213.6, 238.8
-  std::array<Surface, kDriveCount> drives;
+  std::array<Surface, kDrivePanelCount> drives;
   for (Surface& d : drives) d.SetSize(kDrivePanelWidth, kDrivePanelHeight, 24);
   DrawDriveLeds(drives, {false, true, false, false});
   EXPECT_EQ(drives[0].PixelColour(8, 49), 0x716B87u);

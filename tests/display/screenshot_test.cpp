@@ -11,7 +11,7 @@
 #include "display/frame_surfaces.h"
 #include "display/jpeg_decoder.h"
 #include "display/monitor.h"
-#include "display/screenshot_command.h"
+#include "frontend/screenshot_command.h"
 #include "display/text_renderer.h"
 
 namespace quillor {

@@ -9,14 +9,14 @@
 #include <string_view>
 #include <vector>
 
-#include "display/panel_presenter.h"
-#include "frontend/host/clock.h"
-#include "frontend/host/debugger_host.h"
-#include "frontend/host/dialog_host.h"
-#include "frontend/host/paper_host.h"
-#include "frontend/host/timer_host.h"
-#include "frontend/host/wave_device.h"
-#include "frontend/host/window_host.h"
+#include "host/panel_presenter.h"
+#include "host/clock.h"
+#include "host/debugger_host.h"
+#include "host/dialog_host.h"
+#include "host/paper_host.h"
+#include "host/timer_host.h"
+#include "host/wave_device.h"
+#include "host/window_host.h"
 #include "machine/emulator.h"
 
 namespace quillor::testing {

@@ -42,7 +42,7 @@ std::vector<uint8_t> Pattern() {
 
 TEST(SaveMemory, BlockLayoutAndChecksums) {
   const auto memory = Pattern();
-  const MemoryPeek peek = [&](uint16_t a) { return memory[a]; };
+  const PeekFunction peek = [&](uint16_t a) { return memory[a]; };
   auto tape = BuildMemoryTape("GAME  ", 0x4000, 0x4001, 0x4200, peek);
   ASSERT_EQ(tape.size(), 255u + 2 + 6 + 6 + 3);
   EXPECT_EQ(tape[255], 0xA5);

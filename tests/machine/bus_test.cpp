@@ -24,7 +24,7 @@ TEST_F(BusTest, KeyboardRowsAreSelectedByAddressBitsAndOred) {
   EXPECT_EQ(e().ReadMemory(0x3901, 3), e().ReadMemory(0x3801, 3));
   EXPECT_EQ(e().ReadMemory(0x3B80, 3), 0x80);
   e().machine.KeyboardMatrix.fill(0);
-  e().FormKeyDow(0x20);  // space
+  e().HostKeyDown(0x20);  // space
   EXPECT_EQ(e().ReadMemory(0x3840, 3), 0x80);
 }
 
@@ -62,7 +62,7 @@ TEST_F(BusTest, UpperMemoryReadsFfWhenAbsentButStoresWrites) {
 TEST_F(BusTest, LatchIsClearedByAProcessorReadButNotByAPeek) {
   e().RaiseInterrupt(0x80);
   EXPECT_TRUE(e().cpu.InterruptRequest);
-  EXPECT_EQ(e().ReadMemory(0x37E0, 0), 0x80);
+  EXPECT_EQ(e().PeekMemory(0x37E0), 0x80);
   EXPECT_EQ(e().ReadMemory(0x37E0, 3), 0x80);
   EXPECT_EQ(e().ReadMemory(0x37E0, 3), 0x00);
   e().RaiseInterrupt(0x80);
@@ -97,7 +97,7 @@ TEST_F(BusTest, MemoryAccessesChargeTheirTStatesAndPeeksNothing) {
   e().machine.StepTStates = 0;
   e().ReadMemory(0x4000, 4);
   e().WriteMemory(0x4000, 1, 3);
-  e().ReadMemory(0x4000, 0);
+  e().PeekMemory(0x4000);
   EXPECT_EQ(e().machine.StepTStates, 7);
 }
 
@@ -126,10 +126,10 @@ TEST_F(BusTest, PortReadsCompareAll16BitsAndWritesOnlyTheLow8) {
 }
 
 TEST_F(BusTest, JoystickKeysDriveTheActiveLowPort) {
-  e().FormKeyDow(0x68);
-  e().FormKeyDow(0x11);
+  e().HostKeyDown(0x68);
+  e().HostKeyDown(0x11);
   EXPECT_EQ(e().ReadPort(0x13), 0xFF & ~0x11);
-  e().FormKeyUp(0x68);
+  e().HostKeyUp(0x68);
   EXPECT_EQ(e().ReadPort(0x13), 0xFF & ~0x10);
 }
 

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "frontend/user_commands.h"
 #include "machine/emulator.h"
 
 namespace quillor {
@@ -71,11 +72,12 @@ TEST(Keyboard, AnyFireKeyReleasesFire) {
 
 TEST(Keyboard, PauseTogglesOnKeyDownOnly) {
   auto e = std::make_unique<Emulator>();
-  e->FormKeyDow(kVkPause);
+  UserCommands commands(*e);
+  commands.KeyDown(kVkPause);
   EXPECT_TRUE(e->scheduler.Paused);
-  e->FormKeyUp(kVkPause);
+  commands.KeyUp(kVkPause);
   EXPECT_TRUE(e->scheduler.Paused);
-  e->FormKeyDow(kVkPause);
+  commands.KeyDown(kVkPause);
   EXPECT_FALSE(e->scheduler.Paused);
   EXPECT_EQ(e->machine.KeyboardMatrix, (std::array<uint8_t, 8>{}));
 }

@@ -6,6 +6,7 @@
 
 #include "fakes/process_temp.h"
 #include "fakes/recording_host.h"
+#include "frontend/user_commands.h"
 #include "machine/emulator.h"
 
 namespace quillor {
@@ -93,7 +94,7 @@ TEST_F(ModelsTest, ResetKeepsIAndRAndThePendingInterrupt) {
   emu->RaiseInterrupt(0x80);
   emu->soundGenerator.SelectRegister(7);
   emu->soundGenerator.WriteRegister(0x00);
-  emu->Reset1Click();
+  UserCommands(*emu).Reset();
   EXPECT_EQ(emu->cpu.PC, 0);
   EXPECT_EQ(emu->cpu.I, 0x12);
   EXPECT_EQ(emu->cpu.R, 0x34);

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "fakes/recording_host.h"
+#include "frontend/user_commands.h"
 #include "machine/emulator.h"
 
 namespace quillor {
@@ -34,16 +35,16 @@ TEST(FrameBudget, RoundsHalvesToEven) {
 
 TEST_F(SchedulerTest, LateTimerBudgetCarriesTheOvershoot) {
   emu->scheduler.TimerScale = kLateTimerScale;
-  emu->Off1Click();
+  emu->SetTurbo(Turbo::Off);
   EXPECT_DOUBLE_EQ(emu->scheduler.SpeedFactor, 0.78125);
   EXPECT_EQ(host.intervals.back(), 20);
   emu->Timer1Timer();
   EXPECT_EQ(emu->scheduler.FrameTStates, 2);  // ended at 55440
   emu->Timer1Timer();
   EXPECT_EQ(emu->scheduler.FrameTStates, 0);  // ended at 55438
-  emu->Full1Click();
+  emu->SetTurbo(Turbo::Full);
   EXPECT_DOUBLE_EQ(emu->scheduler.SpeedFactor, 15.625);
-  emu->x21Click();
+  emu->SetTurbo(Turbo::Double);
   EXPECT_DOUBLE_EQ(emu->scheduler.SpeedFactor, 1.5625);
 }
 
@@ -82,14 +83,15 @@ TEST_F(SchedulerTest, TimerInterruptsAre88700TStatesApartAtEverySpeed) {
 }
 
 TEST_F(SchedulerTest, PauseRunsNothingAndRepaintsEveryFifthTick) {
-  emu->FormKeyDow(kVkPause);
+  UserCommands commands(*emu);
+  commands.KeyDown(kVkPause);
   EXPECT_EQ(host.captions.back(), "Quillor -  [Paused]");
   emu->display.presentation.PresentCountdown = 5;
   host.presented.clear();
   for (int i = 0; i < 10; ++i) emu->Timer1Timer();
   EXPECT_EQ(emu->cpu.PC, 0x4000);
   EXPECT_EQ(host.PresentsOf(Panel::Screen), 2);
-  emu->TogglePause();
+  commands.TogglePause();
   EXPECT_EQ(host.captions.back(), "Quillor");
   emu->Timer1Timer();
   EXPECT_NE(emu->cpu.PC, 0x4000);
@@ -167,7 +169,7 @@ TEST(Calibration, ATurboChosenWhileCalibratingWaitsForItsResult) {
     host.intervals.clear();
     for (int tick = 0; tick < 51; ++tick) {
       if (tick == 10) {
-        turbo == Turbo::Off ? emu->Off1Click() : emu->Full1Click();
+        emu->SetTurbo(turbo);
         EXPECT_TRUE(host.intervals.empty());  // still ticking at 20 ms
       }
       host.now += 20;

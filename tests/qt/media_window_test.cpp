@@ -137,7 +137,7 @@ class MediaWindowTest : public QObject {
         WriteFile("go.cmd", {0x01, 0x05, 0x00, 0x50, 0x3E, 0x41, 0xC9, 0x02, 0x02, 0x00, 0x50});
     Drop(form, program);
     QCOMPARE(form.Core().cpu.PC, uint16_t{0x5000});
-    QCOMPARE(form.Core().ReadMemory(0x5001, 0), uint8_t{0x41});
+    QCOMPARE(form.Core().PeekMemory(0x5001), uint8_t{0x41});
 
     const QString tape = WriteFile("song.cas", std::vector<uint8_t>(64, 0x00));
     Drop(form, tape);

@@ -35,7 +35,7 @@ struct DiskBus {
       return latch;
     }
     if (address == kFdcSelectAddress || (address >= kFdcCommandAddress && address <= kFdcDataAddress))
-      return fdc.FdcRegisterRead(address, tstates == 0);
+      return fdc.FdcRegisterRead(address);
     return memory[address];
   }
   void WriteMemory(uint16_t address, uint8_t value, int tstates) {

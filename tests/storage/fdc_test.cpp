@@ -17,7 +17,7 @@ class FdcTest : public ::testing::Test {
     fdc_.DiskInserted(drive);
   }
   void Write(uint16_t address, uint8_t value) { fdc_.FdcRegisterWrite(address, value); }
-  uint8_t Read(uint16_t address) { return fdc_.FdcRegisterRead(address, false); }
+  uint8_t Read(uint16_t address) { return fdc_.FdcRegisterRead(address); }
   uint8_t Status() { return Read(kFdcCommandAddress); }
   void Tick(int n = 1) {
     for (int i = 0; i < n && fdc_.ServiceDue(); ++i) fdc_.FdcService();
@@ -155,7 +155,7 @@ TEST_F(FdcTest, ReadDeliversTheSectorAsItPassesTheHead) {
   EXPECT_EQ(TickUntil([&] { return (S().status & kStatusDataRequest) != 0; }), 2042);
   for (int i = 0; i < kSectorBytes; ++i) {
     // A debugger peek leaves the request standing.
-    EXPECT_EQ(fdc_.FdcRegisterRead(kFdcDataAddress, true), test::PatternByte(17, 3, i));
+    EXPECT_EQ(fdc_.PeekRegister(kFdcDataAddress), test::PatternByte(17, 3, i));
     EXPECT_EQ(Status() & 0x23, 0x23) << i;
     ASSERT_EQ(Read(kFdcDataAddress), test::PatternByte(17, 3, i)) << i;
     EXPECT_EQ(Status() & kStatusDataRequest, 0);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "storage/disk_image_builder.h"
+#include "frontend/user_commands.h"
 #include "system/running_machine.h"
 
 namespace quillor::test {
@@ -66,7 +67,7 @@ std::vector<uint8_t> BootDisk() {
 TEST(DiskBoot, RunsTheBootSectorOfDriveZeroInsteadOfTheBanner) {
   RunningMachine m;
   ASSERT_TRUE(m.emu.drives.OpenMediaImage(WriteTestFile("boot.dsk", BootDisk()), 0));
-  m.emu.Reset1Click();
+  UserCommands(m.emu).Reset();
   ASSERT_TRUE(m.RunUntilScreenShows("BOOTED FROM DISK", kBootFrames)) << m.Screen();
   m.RunFrames(5);
   EXPECT_EQ(m.emu.cpu.PC, 0x420E);
@@ -79,10 +80,10 @@ TEST(DiskBoot, RunsTheBootSectorOfDriveZeroInsteadOfTheBanner) {
 TEST(DiskBoot, BreakHeldThroughTheResetSkipsTheDisk) {
   RunningMachine m;
   ASSERT_TRUE(m.emu.drives.OpenMediaImage(WriteTestFile("boot.dsk", BootDisk()), 0));
-  m.emu.FormKeyDow(0x23);  // END plays BREAK
-  m.emu.Reset1Click();
+  m.emu.HostKeyDown(0x23);  // END plays BREAK
+  UserCommands(m.emu).Reset();
   ASSERT_TRUE(m.RunUntilScreenShows("BYTES FREE", kBootFrames)) << m.Screen();
-  m.emu.FormKeyUp(0x23);
+  m.emu.HostKeyUp(0x23);
   ASSERT_TRUE(m.RunUntilScreenShows("READY\n>")) << m.Screen();
   EXPECT_EQ(m.Screen().find("BOOTED"), std::string::npos) << m.Screen();
 }
@@ -90,7 +91,7 @@ TEST(DiskBoot, BreakHeldThroughTheResetSkipsTheDisk) {
 TEST(DiskBoot, AnEmptyDriveZeroIsReportedAndTheBannerFollows) {
   RunningMachine m;
   ASSERT_TRUE(m.emu.drives.OpenMediaImage(WriteTestFile("boot.dsk", BootDisk()), 1));
-  m.emu.Reset1Click();
+  UserCommands(m.emu).Reset();
   ASSERT_TRUE(m.Boot()) << m.Screen();
   const std::string screen = m.Screen();
   EXPECT_EQ(screen.find("NO SYSTEM DISK IN DRIVE 0\nQUILLOR SYSTEM ROM"), 0u) << screen;

@@ -59,8 +59,8 @@ TEST_F(EntryPoint, KeyboardScanAnswersZeroThenTheNewKey) {
   };
   m.Start(0x5000, program);
   m.RunFrames(2);
-  m.emu.FormKeyDow(0x10);  // SHIFT
-  m.emu.FormKeyDow('K');
+  m.emu.HostKeyDown(0x10);  // SHIFT
+  m.emu.HostKeyDown('K');
   ASSERT_TRUE(RunTo(0x500F));
   EXPECT_EQ(m.Byte(kDone), 0x00);
   EXPECT_EQ(m.Byte(kDone + 1), 'k');
@@ -77,7 +77,7 @@ TEST_F(EntryPoint, KeyWaitReturnsTheKeyAndKeepsHl) {
   m.Start(0x5000, program);
   m.RunFrames(5);
   ASSERT_NE(m.emu.cpu.PC, 0x500C) << "returned without a key";
-  m.emu.FormKeyDow(0x0D);  // ENTER
+  m.emu.HostKeyDown(0x0D);  // ENTER
   ASSERT_TRUE(RunTo(0x500C));
   EXPECT_EQ(m.Byte(kDone), 0x0D);
   EXPECT_EQ(m.Word(kDone + 1), 0x1234);

@@ -15,9 +15,9 @@ constexpr int kVkShift = 0x10, kVkEnd = 0x23, kVkLeft = 0x25, kVkReturn = 0x0D;
 
 // Holds the host keys together for a few frames, then lets them go.
 void Press(RunningMachine& m, std::initializer_list<int> vks) {
-  for (const int vk : vks) m.emu.FormKeyDow(vk);
+  for (const int vk : vks) m.emu.HostKeyDown(vk);
   m.RunFrames(3);
-  for (const int vk : vks) m.emu.FormKeyUp(vk);
+  for (const int vk : vks) m.emu.HostKeyUp(vk);
   m.RunFrames(3);
 }
 
@@ -25,7 +25,7 @@ class HostKeys : public ::testing::TestWithParam<int> {};
 
 TEST_P(HostKeys, AppearWithShiftAndTheLeftArrowTakesOneBack) {
   RunningMachine m(GetParam());
-  m.emu.EN1Click();
+  m.emu.SetLayout(KeyboardLayout::EN);
   ASSERT_TRUE(m.Boot());
   Press(m, {'A'});
   Press(m, {kVkShift, 'B'});     // lower case
@@ -43,9 +43,9 @@ INSTANTIATE_TEST_SUITE_P(Models, HostKeys, ::testing::Values(0, kModelSixtyFour)
 TEST(HostKeysHeld, AKeyHeldDownIsTakenOnce) {
   RunningMachine m;
   ASSERT_TRUE(m.Boot());
-  m.emu.FormKeyDow('Q');
+  m.emu.HostKeyDown('Q');
   m.RunFrames(50);
-  m.emu.FormKeyUp('Q');
+  m.emu.HostKeyUp('Q');
   m.RunFrames(3);
   EXPECT_NE(m.Screen().find("READY\n>Q+\n"), std::string::npos) << m.Screen();
 }

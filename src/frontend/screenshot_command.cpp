@@ -1,4 +1,4 @@
-#include "display/screenshot_command.h"
+#include "frontend/screenshot_command.h"
 
 namespace quillor {
 

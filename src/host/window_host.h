@@ -10,8 +10,8 @@ namespace quillor {
 class WindowHost {
  public:
   virtual ~WindowHost() = default;
-  // Scheduler (speed display every 25 ticks, pause toggle) and start-up: the
-  // main window's title bar text.
+  // Scheduler (speed display every 25 ticks), the pause command and
+  // start-up: the main window's title bar text.
   virtual void SetCaption(std::string_view /*caption*/) {}
   // Scheduler, when the focus countdown after a debugger resume reaches 0:
   // the main window takes the keyboard focus back.

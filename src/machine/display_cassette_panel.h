@@ -4,7 +4,7 @@
 #pragma once
 
 #include "display/display.h"
-#include "display/panel_presenter.h"
+#include "host/panel_presenter.h"
 #include "storage/cassette_panel_view.h"
 
 namespace quillor {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "fakes/recording_host.h"
+#include "frontend/user_commands.h"
 #include "machine/emulator.h"
 #include "storage/program_loader.h"
 
@@ -35,6 +36,7 @@ class MediaCommands : public ::testing::Test {
  protected:
   void SetUp() override {
     emu = std::make_unique<Emulator>(host.Hosts());
+    commands = std::make_unique<UserCommands>(*emu);
     emu->FormCreate();
     emu->FinishStartUp(1);
     host.presented.clear();
@@ -43,12 +45,13 @@ class MediaCommands : public ::testing::Test {
 
   testing::RecordingHost host;
   std::unique_ptr<Emulator> emu;
+  std::unique_ptr<UserCommands> commands;
 };
 
 TEST_F(MediaCommands, DiskInsertAsksWithItsTitleAndFilterAndNamesTheDrive) {
   const auto disk = PlainDisk("a.dsk");
   Answer(disk);
-  emu->LoadImage(2, kMediaInsert);
+  commands->LoadImage(2, kMediaInsert);
   ASSERT_EQ(host.dialogRequests.size(), 1u);
   EXPECT_EQ(host.dialogRequests[0].title, "Insert disk image");
   EXPECT_EQ(host.dialogRequests[0].filter, "Disk images (*.dsk)|*.DSK");
@@ -59,7 +62,7 @@ TEST_F(MediaCommands, DiskInsertAsksWithItsTitleAndFilterAndNamesTheDrive) {
   EXPECT_EQ(emu->fdc.State().bufferedDrive, 2);
   EXPECT_EQ(emu->fdc.State().bufferedTrack, 0);
 
-  emu->pDiskMouseDown(2, kMediaRemove);
+  commands->DrivePanelPress(2, kMediaRemove);
   EXPECT_FALSE(emu->drives.Present(2));
   EXPECT_FALSE(emu->drives.AnyDiskPresent());
   EXPECT_EQ(emu->drives.MenuCaption(2), "Drive &2: <Empty>");
@@ -69,23 +72,23 @@ TEST_F(MediaCommands, DiskInsertAsksWithItsTitleAndFilterAndNamesTheDrive) {
 
 TEST_F(MediaCommands, AFileOfNoKnownKindIsReportedAndLeavesTheSlotEmpty) {
   Answer(PlainDisk("good.dsk"));
-  emu->LoadImage(0, kMediaInsert);
+  commands->LoadImage(0, kMediaInsert);
   Answer(WriteFile("odd.dsk", std::vector<uint8_t>(1000, 0)));
-  emu->LoadImage(0, kMediaInsert);
+  commands->LoadImage(0, kMediaInsert);
   EXPECT_EQ(host.messages, std::vector<std::string>{"Unknown image format!"});
   EXPECT_EQ(host.messageKinds[0], MessageKind::Warning);
   EXPECT_FALSE(emu->drives.Present(0));
   EXPECT_EQ(emu->drives.MenuCaption(0), "Drive &0: <Empty>");
 
-  EXPECT_FALSE(emu->InsertMedia(kCassetteSlot, (fs::path(QUILLOR_TEST_TMP) / "missing.cas").string()));
+  EXPECT_FALSE(commands->InsertMedia(kCassetteSlot, (fs::path(QUILLOR_TEST_TMP) / "missing.cas").string()));
   EXPECT_EQ(host.messages.size(), 2u);
   EXPECT_FALSE(emu->cassette.Inserted());
   EXPECT_TRUE(emu->cassette.FileName().empty());
 }
 
 TEST_F(MediaCommands, CancelledOrMiddleButtonOnlyRefreshesThePanel) {
-  emu->LoadImage(1, kMediaInsert);  // no answer: cancelled
-  emu->pDiskMouseDown(1, kMediaRefresh);
+  commands->LoadImage(1, kMediaInsert);  // no answer: cancelled
+  commands->DrivePanelPress(1, kMediaRefresh);
   EXPECT_EQ(host.dialogRequests.size(), 1u);
   EXPECT_EQ(host.PresentsOf(Panel::Drive1), 2);
   EXPECT_TRUE(host.messages.empty());
@@ -94,7 +97,7 @@ TEST_F(MediaCommands, CancelledOrMiddleButtonOnlyRefreshesThePanel) {
 TEST_F(MediaCommands, CassettePanelRewindsInsideTheButtonAndInsertsElsewhere) {
   const auto tape = WriteFile("t.cas", {0x00, 0x00, 0xA5, 0x55});
   Answer(tape);
-  emu->pCasMouseDown(kMediaInsert, 60, 60);
+  commands->CassettePanelPress(kMediaInsert, 60, 60);
   ASSERT_EQ(host.dialogRequests.size(), 1u);
   EXPECT_EQ(host.dialogRequests[0].title, "Insert cassette image");
   EXPECT_EQ(host.dialogRequests[0].filter, "Cassette images (*.asm, *.bas, *.cas)|*.ASM; *.BAS; *.CAS");
@@ -102,27 +105,27 @@ TEST_F(MediaCommands, CassettePanelRewindsInsideTheButtonAndInsertsElsewhere) {
   EXPECT_EQ(emu->cassette.FileName(), tape.string());
 
   // Any button on the rewind button of a loaded recorder rewinds, no dialog.
-  emu->pCasMouseDown(kMediaRemove, kRewindLeft, kRewindBottom);
+  commands->CassettePanelPress(kMediaRemove, kRewindLeft, kRewindBottom);
   EXPECT_EQ(host.dialogRequests.size(), 1u);
   EXPECT_TRUE(emu->cassette.Inserted());
 
-  emu->pCasMouseDown(kMediaRemove, 60, 60);
+  commands->CassettePanelPress(kMediaRemove, 60, 60);
   EXPECT_FALSE(emu->cassette.Inserted());
   // With no tape the rewind button is just part of the panel.
-  emu->pCasMouseDown(kMediaInsert, kRewindLeft, kRewindTop);
+  commands->CassettePanelPress(kMediaInsert, kRewindLeft, kRewindTop);
   EXPECT_EQ(host.dialogRequests.size(), 2u);
 }
 
 TEST_F(MediaCommands, AutostartStartsMachineCodeAndRefusesOtherFiles) {
   Answer(WriteFile("p.cmd", SmallCommandFile()));
-  emu->Autostart1Click();
+  commands->Autostart();
   EXPECT_EQ(host.dialogRequests[0].title, "Autostart file");
   EXPECT_EQ(host.dialogRequests[0].filter, "Program files (*.bas, *.cas, *.cmd)|*.BAS;*.CAS;*.CMD");
   EXPECT_EQ(emu->cpu.PC, 0x5000);
   EXPECT_EQ(emu->machine.memory[0x5001], 0x41);
 
   Answer(WriteFile("notes.cmd", {0x00, 0x00, 0x7A}));
-  emu->Autostart1Click();
+  commands->Autostart();
   EXPECT_EQ(host.messages, std::vector<std::string>{"Not a program file!"});
   EXPECT_EQ(emu->cpu.PC, 0x5000);
 }
@@ -130,7 +133,7 @@ TEST_F(MediaCommands, AutostartStartsMachineCodeAndRefusesOtherFiles) {
 TEST_F(MediaCommands, AutostartOfBasicEntersTheRelinkAtTheTextStart) {
   emu->machine.memory[0x40A4] = 0xE9;
   emu->machine.memory[0x40A5] = 0x42;
-  EXPECT_EQ(emu->AutostartFile(WriteFile("p.bas", {0xFF, 0x01, 0x02, 0x03}).string()), kBasicProgram);
+  EXPECT_EQ(commands->AutostartFile(WriteFile("p.bas", {0xFF, 0x01, 0x02, 0x03}).string()), kBasicProgram);
   EXPECT_EQ(emu->cpu.PC, 0x1AE9);
   EXPECT_EQ(emu->cpu.DE(), 0x42E9);
   EXPECT_EQ(emu->machine.memory[0x42EB], 0x03);
@@ -154,17 +157,17 @@ TEST_F(MediaCommands, StartFileRunsMachineCodeAndInsertsAnythingElseAsTheTape) {
 
 TEST_F(MediaCommands, TextInputAsksAgainStopsTheRunningInputAndReportsAMissingFile) {
   Answer(WriteFile("t.txt", {'A', '\r'}));
-  emu->Textinput1Click();
+  commands->TextInput();
   EXPECT_EQ(host.dialogRequests[0].title, "Text input");
   EXPECT_EQ(host.dialogRequests[0].filter, "Text files (*.txt)|*.TXT|All files (*.*)|*.*");
   EXPECT_EQ(host.dialogRequests[0].initialName, "");
   EXPECT_TRUE(emu->textInput.Active());
 
-  emu->Textinput1Click();  // cancelled: the running input ends
+  commands->TextInput();  // cancelled: the running input ends
   EXPECT_FALSE(emu->textInput.Active());
 
   Answer(fs::path(QUILLOR_TEST_TMP) / "no_such.txt");
-  emu->Textinput1Click();
+  commands->TextInput();
   EXPECT_FALSE(emu->textInput.Active());
   EXPECT_EQ(host.messages, std::vector<std::string>{"File not found!"});
 }

@@ -1,4 +1,4 @@
-#include "storage/display_cassette_panel.h"
+#include "machine/display_cassette_panel.h"
 
 #include "display/cassette_panel_drawing.h"
 

@@ -1,0 +1,85 @@
+// The user's commands: what a menu item, a panel click, a dropped file or a
+// runner option asks of the emulator, with the dialogs, messages and
+// captions that go with it. The desktop window and the headless runner call
+// these same functions, so neither wires the emulator's parts by hand; the
+// emulator below keeps only the machine and its plain verbs.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "display/screenshot.h"
+#include "machine/emulator.h"
+
+namespace quillor {
+
+// What a mouse button does on a media panel or in LoadImage.
+inline constexpr int kMediaInsert = 0;   // left: ask for a file
+inline constexpr int kMediaRemove = 1;   // right: empty the slot
+inline constexpr int kMediaRefresh = 2;  // middle (or any other): redraw only
+
+class UserCommands {
+ public:
+  explicit UserCommands(Emulator& emulator) : emulator_(emulator) {}
+
+  // ---- Media and programs (media_commands.cpp) ----
+  // The insert/remove command of slots 0-3 (drives) and kCassetteSlot. mode
+  // is a mouse button: kMediaInsert asks for a file, kMediaRemove empties the
+  // slot, anything else only refreshes its panel.
+  void LoadImage(int slot, int mode);
+  // Insertion without the dialog (the runner, dropped files, favourites):
+  // "Unknown image format!" and an empty slot when the file does not open.
+  bool InsertMedia(int slot, const std::string& path);
+  void DrivePanelPress(int drive, int mode);
+  // x, y on the cassette panel picture: the rewind button, else LoadImage.
+  void CassettePanelPress(int mode, int x, int y);
+  // "&Autostart": asks for a program file and starts it.
+  void Autostart();
+  // Loads and starts a program file; "Not a program file!" when it is none.
+  // Returns LoadProgramFile's result.
+  int32_t AutostartFile(const std::string& path);
+  // "&Text input": asks for a text file; choosing again stops the running one.
+  void TextInput();
+  // "File not found!" when the file cannot be opened.
+  bool StartTextInput(const std::string& path);
+
+  // ---- Speed, pause, keys, reset (machine_commands.cpp) ----
+  void TogglePause();
+  // Host keys from the window: Pause toggles the pause, the others go to the
+  // machine.
+  void KeyDown(int vk);
+  void KeyUp(int vk);
+  // Resets the processor; a machine stopped in the debugger shows where.
+  void Reset();
+  void About();
+
+  // ---- The display and the monitor (display_commands.cpp) ----
+  void Cut();
+  void Page();
+  void ToggleColourBoardEnabled();
+  void ToggleColourBoardDisplay();
+  void ToggleMonitorBars();
+  void ToggleScanLines();
+  void ApplySkin(Skin skin);
+  void PressBar(int bar, int x);
+  // "&Screenshot": the save dialog, then the picture; a failure is shown.
+  void Screenshot();
+  // The screen picture as it is now, cells written since the last frame
+  // included. The message when no file was written.
+  std::optional<std::string> SaveScreenshotAs(const std::string& path, ScreenshotKind kind);
+
+  // ---- Memory to tape (display_commands.cpp) ----
+  // Saves FROM up to TO with entry START as a machine-code tape; the path
+  // written, or empty when it could not be written.
+  std::string SaveMemory(const std::string& chosen, uint16_t from, uint16_t to, uint16_t start);
+
+ private:
+  MachineMemory Memory() const { return MachineMemory(emulator_.machine.memory); }
+  const EmulatorHosts& Hosts() const { return emulator_.Hosts(); }
+
+  Emulator& emulator_;
+};
+
+}  // namespace quillor
