@@ -22,6 +22,7 @@ inline constexpr uint8_t kSelectIX = 1;
 inline constexpr uint8_t kSelectIY = 2;
 
 struct CpuState {
+  bool operator==(const CpuState&) const = default;
   uint8_t A = 0, F = 0;
   uint8_t B = 0, C = 0, D = 0, E = 0;
   // HL, IX and IY side by side, so that one handler serves all three: the

@@ -10,6 +10,8 @@ void UserCommands::TogglePause() {
   Hosts().window->SetCaption(paused ? "Quillor -  [Paused]" : "Quillor");
 }
 
+void UserCommands::ToggleFastTape() { emulator_.SetFastTape(!emulator_.scheduler.fastTape); }
+
 void UserCommands::KeyDown(int vk) {
   if (vk == kVkPause) {
     TogglePause();

@@ -47,6 +47,8 @@ class UserCommands {
 
   // ---- Speed, pause, keys, reset (machine_commands.cpp) ----
   void TogglePause();
+  // "&Fast tape": on or off.
+  void ToggleFastTape();
   // Host keys from the window: Pause toggles the pause, the others go to the
   // machine.
   void KeyDown(int vk);

@@ -120,14 +120,20 @@ class Emulator final : public MemoryPeek {
   // ---- The frame scheduler (frame_scheduler.cpp) ----
   // The frame timer's handler: calibration for the first 51 ticks, then a
   // slice of the machine per tick.
-  void TimerTick() { scheduler.calibrated ? Timer1Timer() : Timer1TimerInit(); }
+  void TimerTick();
   void Timer1TimerInit();
   void Timer1Timer();
+  // The part of a tick after the processor loop: the slice's carry, the
+  // screen, the panels, the caption and the debugger.
+  void FinishTick();
+  // From inside the processor loop when a recording needs its file name.
+  void CassetteSaveDialog();
   // For runs without a real timer (the headless runner, tests): take the
   // calibration's result for a host whose ticks come on time.
   void AssumeTimerOnTime();
   void SetTurbo(Turbo turbo);
   void SetPaused(bool paused) { scheduler.Paused = paused; }
+  void SetFastTape(bool on) { scheduler.fastTape = on; }
 
   // ---- Owned state ----
   Machine machine;
@@ -166,8 +172,13 @@ class Emulator final : public MemoryPeek {
   void CopyRom(std::string_view name, uint16_t start, size_t size);
   void LoadCharacterGenerator(const ModelInfo& model);
   void RunProcessorLoop();
+  void RunProcessorLoop(double speedFactor);
+  void CarryOvershoot(double speedFactor);
+  bool FastTapeApplies() const;
+  void RunFastTape();
+  bool MustWatchEveryStep() const;
+  int RunUntilDue(int due);
   void ArmBreakpoints();
-  void CassetteSaveDialog();
   void StartCommandLineFile();
   void UpdateSpeedDisplay();
   MachineMemory Memory() const { return MachineMemory(machine.memory); }
@@ -176,6 +187,10 @@ class Emulator final : public MemoryPeek {
   EmulatorHosts hosts_;
   std::array<uint8_t, 65536> breakpointMap_{};
   std::array<int, kBreakpointCount> armedBreakpoints_{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+  bool anyBreakpointArmed_ = false;
+  // T-states left in RunUntilDue's run; zeroed by a device that must be
+  // watched step by step from now on.
+  int runLeft_ = 0;
 
  public:
   // After the hosts, which it uses.

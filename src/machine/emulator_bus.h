@@ -88,7 +88,11 @@ inline void Emulator::WritePort(uint16_t port, uint8_t value) {
     case 0x1E: soundGenerator.WriteRegister(value); break;
     case 0x1F: soundGenerator.SelectRegister(value); break;
     case 0xFD: printer.PrintCharacter(value); break;
-    case 0xFF: cassette.CassettePortWrite(value); break;
+    case 0xFF:
+      cassette.CassettePortWrite(value);
+      // A running motor needs the recorder after every step.
+      if (cassette.Motor()) runLeft_ = 0;
+      break;
     default:
       if (ColourBoard::HandlesPort(low)) {
         display.colourBoard.WritePort(low, value, machine.VideoDirtyMap);

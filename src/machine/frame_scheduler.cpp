@@ -1,4 +1,5 @@
 // The frame scheduler: the timer calibration and one tick of the machine.
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -15,6 +16,37 @@ int FrameBudget(double speedFactor) {
   if (fraction < 0.5) return static_cast<int>(down);
   const int even = static_cast<int>(down);
   return even % 2 == 0 ? even : even + 1;
+}
+
+void Emulator::TimerTick() {
+  if (!scheduler.calibrated) {
+    Timer1TimerInit();
+    return;
+  }
+  RunFastTape();
+  Timer1Timer();
+}
+
+bool Emulator::FastTapeApplies() const {
+  const SchedulerState& s = scheduler;
+  return s.fastTape && cassette.Motor() && !s.Paused && !s.DebuggerStopped && !s.BreakRequest;
+}
+
+// Loading a tape at the machine's 500 baud takes minutes; while the motor
+// runs, a tick first runs whole frames at the machine's own rate for as long
+// as a part of the interval allows. Emulated time stays exact (the timer
+// interrupt, the recorder and the devices see every T-state as always); only
+// the host's clock is outrun. The tick's own slice and screen work follow.
+void Emulator::RunFastTape() {
+  if (!FastTapeApplies()) return;
+  const uint32_t start = hosts_.clock->Milliseconds();
+  scheduler.fastTapeRunning = true;
+  for (int frame = 0; frame < kFastTapeMaxFrames && FastTapeApplies(); ++frame) {
+    RunProcessorLoop(1.0);
+    CarryOvershoot(1.0);
+    if (hosts_.clock->Milliseconds() - start >= kFastTapeMs) break;
+  }
+  scheduler.fastTapeRunning = false;
 }
 
 void Emulator::Timer1TimerInit() {
@@ -87,14 +119,42 @@ void Emulator::ArmBreakpoints() {
     if (address >= 0 && address <= 0xFFFF) breakpointMap_[address] = 0;
   }
   armedBreakpoints_ = scheduler.Breakpoints;
+  anyBreakpointArmed_ = false;
   for (const int address : armedBreakpoints_) {
-    if (address >= 0 && address <= 0xFFFF) breakpointMap_[address] = 1;
+    if (address >= 0 && address <= 0xFFFF) {
+      breakpointMap_[address] = 1;
+      anyBreakpointArmed_ = true;
+    }
   }
 }
 
-void Emulator::RunProcessorLoop() {
+// Whether something must see every single step: the recorder while its motor
+// runs (playback edges, reels, the recorded bit), text being typed (the hook
+// watches for the key wait), a breakpoint or a pending single step.
+bool Emulator::MustWatchEveryStep() const {
+  return cassette.Motor() || textInput.Active() || anyBreakpointArmed_ || scheduler.BreakRequest;
+}
+
+// Runs instructions until at least `due` T-states have passed, or a device
+// asked to be watched step by step (WritePort ends the run then): the steps
+// in between have nothing due, so they need no bookkeeping. Returns the
+// T-states run; the last step's count stays in StepTStates.
+int Emulator::RunUntilDue(int due) {
+  runLeft_ = due;
+  int run = 0;
+  do {
+    ExecuteStep(cpu, *this);
+    run += machine.StepTStates;
+    runLeft_ -= machine.StepTStates;
+  } while (runLeft_ > 0);
+  return run;
+}
+
+void Emulator::RunProcessorLoop() { RunProcessorLoop(scheduler.SpeedFactor); }
+
+void Emulator::RunProcessorLoop(double speedFactor) {
   SchedulerState& s = scheduler;
-  const int limit = static_cast<int>(std::floor(kFrameTStates * s.SpeedFactor));
+  const int limit = static_cast<int>(std::floor(kFrameTStates * speedFactor));
   ArmBreakpoints();
   // The counters live in registers for the slice and go back on every exit.
   int frame = s.FrameTStates, sample = s.SampleTStates;
@@ -106,15 +166,28 @@ void Emulator::RunProcessorLoop() {
     s.InterruptTStates = interrupt;
   };
   for (;;) {
-    textInput.Step(cpu);
-    ExecuteStep(cpu, *this);
-    const int n = machine.StepTStates;
+    const bool watched = MustWatchEveryStep();
+    int n;
+    if (watched) {
+      textInput.Step(cpu);
+      ExecuteStep(cpu, *this);
+      n = machine.StepTStates;
+    } else {
+      // Up to the step at which the first device tick, the timer interrupt
+      // or the end of the slice falls due: the same step the one-by-one
+      // loop would service them after, since none fell due before it.
+      const int due = std::min({SoundGenerator::kStepTStates - soundGenerator, kSampleTStates - sample,
+                                kTimerInterruptTStates - interrupt, limit + 1 - frame});
+      n = RunUntilDue(due);
+    }
     frame += n;
     sample += n;
     soundGenerator += n;
     interrupt += n;
     // Playback, reels and the recorded bit; nothing while the motor is off.
-    cassette.AfterStep(n);
+    // Outside a watched stretch the motor can only have started in the
+    // run's last step, which ended the run.
+    cassette.AfterStep(machine.StepTStates);
     if (cassette.SaveRequested()) [[unlikely]] {
       storeCounters();
       CassetteSaveDialog();
@@ -134,7 +207,7 @@ void Emulator::RunProcessorLoop() {
         if (fdc.TakeInterrupt()) RaiseInterrupt(kDiskInterrupt);
       }
     }
-    if (breakpointMap_[cpu.PC] || s.BreakRequest) [[unlikely]] {
+    if (watched && (breakpointMap_[cpu.PC] || s.BreakRequest)) [[unlikely]] {
       if (breakpointMap_[cpu.PC]) s.BreakRequest = true;
       storeCounters();
       s.BreakRequest = false;
@@ -166,9 +239,18 @@ void Emulator::Timer1Timer() {
     return;
   }
   if (!s.DebuggerStopped || s.BreakRequest) RunProcessorLoop();
-  const double budget = kFrameTStates * s.SpeedFactor;
+  FinishTick();
+}
+
+void Emulator::CarryOvershoot(double speedFactor) {
   // The overshoot of the last instruction is carried into the next slice.
-  if (s.FrameTStates > budget) s.FrameTStates -= FrameBudget(s.SpeedFactor);
+  if (scheduler.FrameTStates > kFrameTStates * speedFactor)
+    scheduler.FrameTStates -= FrameBudget(speedFactor);
+}
+
+void Emulator::FinishTick() {
+  SchedulerState& s = scheduler;
+  CarryOvershoot(s.SpeedFactor);
 
   display.PresentRunningFrame(Memory(), machine.VideoDirtyMap, *hosts_.panels);
   if (s.FocusCountdown > 0 && --s.FocusCountdown == 0) hosts_.window->TakeFocus();

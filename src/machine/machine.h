@@ -14,6 +14,7 @@ inline constexpr uint8_t kTimerInterrupt = 0x80;
 inline constexpr uint8_t kDiskInterrupt = 0x40;
 
 struct Machine {
+  bool operator==(const Machine&) const = default;
   // 0x0000-0x2FFF main ROM, 0x3000-0x37FF second ROM, 0x3C00-0x3FFF video,
   // 0x4000-0xFFFF RAM. The bytes behind 0x3780-0x3BFF are never read.
   std::array<uint8_t, 65536> memory{};

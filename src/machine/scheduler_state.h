@@ -19,6 +19,11 @@ inline constexpr uint32_t kOnTimeLimitMs = 1200;
 inline constexpr double kLateTimerScale = 1.5625;  // ticks every 31.25 ms
 inline constexpr int kSpeedDisplayTicks = 25;
 inline constexpr int kFocusCountdownTicks = 50;
+// Fast tape: the frames a tick may add while the recorder's motor runs, and
+// the host milliseconds they may take (below the shortest timer interval, so
+// the window stays responsive).
+inline constexpr int kFastTapeMaxFrames = 250;
+inline constexpr uint32_t kFastTapeMs = 15;
 
 enum class Turbo { Off, Double, Full };
 
@@ -40,6 +45,11 @@ struct SchedulerState {
   std::array<int, kBreakpointCount> Breakpoints{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
   int FocusCountdown = 0;
   bool driveLampsChanged = false;
+  // "&Fast tape": while the recorder's motor runs, the frame timer runs the
+  // machine as fast as the host allows.
+  bool fastTape = true;
+  // True while those extra frames run (the sound output stays silent then).
+  bool fastTapeRunning = false;
 };
 
 // 70960 x SpeedFactor as a whole number of T-states, halves to even, so the

@@ -29,6 +29,8 @@ class SoundGenerator {
   int OutputLevel() const { return outputLevel_; }
   uint8_t Register(int index) const { return registers_[index]; }
 
+  bool operator==(const SoundGenerator&) const = default;
+
  private:
   int TonePeriod(int channel) const {
     return registers_[2 * channel] | (registers_[2 * channel + 1] << 8);

@@ -56,6 +56,7 @@ void TForm1::CreateMenus() {
   Connect(AddCheckItem(config, "HT-1080Z Series II with 16K Ram", "ModelB1", false), &TForm1::ModelB1Click);
   Connect(AddCheckItem(config, "HT-1080Z Series II with 48K Ram", "ModelB2", false), &TForm1::ModelB2Click);
   Connect(AddCheckItem(config, "HT-1080Z/64", "ModelC", false), &TForm1::ModelCClick);
+  Connect(AddCheckItem(options, "&Fast tape", "FastTape1", true), &TForm1::FastTape1Click);
   QMenu* layout = options->addMenu("&Layout");
   Connect(AddCheckItem(layout, "HU", "HU1", true), &TForm1::HU1Click);
   Connect(AddCheckItem(layout, "EN", "EN1", false), &TForm1::EN1Click);

@@ -117,6 +117,7 @@ void TForm1::SyncChecks() {
   Item("Full1")->setChecked(core.scheduler.turbo == Turbo::Full);
   for (int model = 0; model < kModelCount; ++model)
     Item(std::string(kModels[model].menuItem).c_str())->setChecked(core.machine.model == model);
+  Item("FastTape1")->setChecked(core.scheduler.fastTape);
   Item("HU1")->setChecked(core.layout == KeyboardLayout::HU);
   Item("EN1")->setChecked(core.layout == KeyboardLayout::EN);
   Item("Cut1")->setChecked(core.display.text.CutChecked());
@@ -143,6 +144,7 @@ void TForm1::Off1Click() { emulator_->SetTurbo(Turbo::Off); SyncChecks(); }
 void TForm1::x21Click() { emulator_->SetTurbo(Turbo::Double); SyncChecks(); }
 void TForm1::Full1Click() { emulator_->SetTurbo(Turbo::Full); SyncChecks(); }
 void TForm1::SetModelClick(int model) { emulator_->SetModel(model); SyncChecks(); }
+void TForm1::FastTape1Click() { commands_->ToggleFastTape(); SyncChecks(); }
 void TForm1::HU1Click() { emulator_->SetLayout(KeyboardLayout::HU); SyncChecks(); }
 void TForm1::EN1Click() { emulator_->SetLayout(KeyboardLayout::EN); SyncChecks(); }
 

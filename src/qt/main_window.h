@@ -78,6 +78,7 @@ class TForm1 : public QMainWindow, public WindowHost, public TimerHost {
   void ModelB1Click() { SetModelClick(2); }
   void ModelB2Click() { SetModelClick(3); }
   void ModelCClick() { SetModelClick(4); }
+  void FastTape1Click();
   void HU1Click();
   void EN1Click();
   void Cut1Click();

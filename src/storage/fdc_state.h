@@ -29,6 +29,7 @@ inline constexpr uint8_t kStatusWriteProtected = 0x40;  // no disk at the end of
 inline constexpr uint8_t kStatusNotReady = 0x80;
 
 struct FdcState {
+  bool operator==(const FdcState&) const = default;
   uint8_t command = 0;
   uint8_t track = 0;
   uint8_t sector = 0;

@@ -1,0 +1,313 @@
+// The processor loop runs instructions in stretches up to the next T-state at
+// which a device falls due. The plain loop it replaced (one instruction, then
+// every device in order) is kept here, and both run the same workloads side
+// by side: after every frame the whole machine must be the same.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "cpu/execute_step.h"
+#include "frontend/save_memory.h"
+#include "storage/disk_image_builder.h"
+#include "system/running_machine.h"
+
+namespace quillor::test {
+namespace {
+
+// One instruction, then every device, as the machine's devices define it.
+void ReferenceProcessorLoop(Emulator& e) {
+  SchedulerState& s = e.scheduler;
+  const int limit = static_cast<int>(std::floor(kFrameTStates * s.SpeedFactor));
+  for (;;) {
+    e.textInput.Step(e.cpu);
+    ExecuteStep(e.cpu, e);
+    const int n = e.machine.StepTStates;
+    s.FrameTStates += n;
+    s.SampleTStates += n;
+    s.SoundGeneratorTStates += n;
+    s.InterruptTStates += n;
+    e.cassette.AfterStep(n);
+    if (e.cassette.SaveRequested()) e.CassetteSaveDialog();
+    if (s.SoundGeneratorTStates >= SoundGenerator::kStepTStates) {
+      s.SoundGeneratorTStates -= SoundGenerator::kStepTStates;
+      e.soundGenerator.SoundGeneratorStep();
+    }
+    if (s.InterruptTStates >= kTimerInterruptTStates) {
+      s.InterruptTStates -= kTimerInterruptTStates;
+      e.RaiseInterrupt(kTimerInterrupt);
+    }
+    if (s.SampleTStates >= kSampleTStates) {
+      s.SampleTStates -= kSampleTStates;
+      if (e.fdc.ServiceDue()) {
+        e.fdc.FdcService();
+        if (e.fdc.TakeInterrupt()) e.RaiseInterrupt(kDiskInterrupt);
+      }
+    }
+    for (const int address : s.Breakpoints)
+      if (address == e.cpu.PC) s.BreakRequest = true;
+    if (s.BreakRequest) {
+      s.BreakRequest = false;
+      s.DebuggerStopped = true;
+      e.Hosts().debugger->DebuggerBreak();
+      return;
+    }
+    if (s.FrameTStates > limit) break;
+  }
+}
+
+void ReferenceTick(Emulator& e) {
+  if (e.scheduler.Paused) {
+    e.Timer1Timer();  // a paused tick runs no instruction
+    return;
+  }
+  if (!e.scheduler.DebuggerStopped || e.scheduler.BreakRequest) ReferenceProcessorLoop(e);
+  e.FinishTick();
+}
+
+// Everything a program, the screen or a file could tell apart.
+void ExpectSameMachine(const Emulator& a, const Emulator& b, int frame) {
+  ASSERT_TRUE(a.cpu == b.cpu) << "processor differs after frame " << frame << ": PC " << a.cpu.PC
+                              << " against " << b.cpu.PC;
+  ASSERT_TRUE(a.machine == b.machine) << "memory or machine record differs after frame " << frame;
+  const SchedulerState &x = a.scheduler, &y = b.scheduler;
+  ASSERT_EQ(x.FrameTStates, y.FrameTStates) << frame;
+  ASSERT_EQ(x.SampleTStates, y.SampleTStates) << frame;
+  ASSERT_EQ(x.InterruptTStates, y.InterruptTStates) << frame;
+  ASSERT_EQ(x.SoundGeneratorTStates, y.SoundGeneratorTStates) << frame;
+  ASSERT_EQ(x.DebuggerStopped, y.DebuggerStopped) << frame;
+  ASSERT_TRUE(a.fdc.State() == b.fdc.State()) << "disk controller differs after frame " << frame;
+  ASSERT_TRUE(a.soundGenerator == b.soundGenerator) << "sound generator differs after frame " << frame;
+  ASSERT_EQ(a.textInput.Active(), b.textInput.Active()) << frame;
+  const CassetteDeck &c = a.cassette, &d = b.cassette;
+  ASSERT_EQ(c.Motor(), d.Motor()) << frame;
+  ASSERT_EQ(c.CassettePortRead(), d.CassettePortRead()) << frame;
+  ASSERT_EQ(c.OutputLevel(), d.OutputLevel()) << frame;
+  ASSERT_EQ(c.Phase(), d.Phase()) << frame;
+  ASSERT_EQ(c.BitsLeft(), d.BitsLeft()) << frame;
+  ASSERT_EQ(c.TapePosition(), d.TapePosition()) << frame;
+  ASSERT_EQ(c.ReelTick(), d.ReelTick()) << frame;
+  ASSERT_EQ(c.PulsePending(), d.PulsePending()) << frame;
+  ASSERT_EQ(c.PulseTimer(), d.PulseTimer()) << frame;
+  ASSERT_EQ(c.Recording(), d.Recording()) << frame;
+  ASSERT_EQ(c.RecordLength(), d.RecordLength()) << frame;
+  ASSERT_EQ(c.RecordBitCount(), d.RecordBitCount()) << frame;
+}
+
+// Two machines, one on the production loop and one on the reference, given
+// the same inputs frame by frame.
+class SideBySide {
+ public:
+  explicit SideBySide(int model = kDefaultModel) : fast_(model), plain_(model) {}
+
+  // Applies the same change to both machines.
+  void Both(const std::function<void(RunningMachine&)>& change) {
+    change(fast_);
+    change(plain_);
+  }
+  // Runs frames on both, comparing after each; stops at the first difference.
+  void RunFrames(int frames) {
+    for (int i = 0; i < frames; ++i, ++frame_) {
+      fast_.emu.Timer1Timer();
+      ReferenceTick(plain_.emu);
+      ExpectSameMachine(fast_.emu, plain_.emu, frame_);
+      if (::testing::Test::HasFatalFailure()) return;
+    }
+  }
+  RunningMachine& Fast() { return fast_; }
+  RunningMachine& Plain() { return plain_; }
+
+ private:
+  RunningMachine fast_, plain_;
+  int frame_ = 0;
+};
+
+void TypeText(RunningMachine& m, std::string_view text) {
+  m.emu.textInput.StartWithText(std::vector<uint8_t>(text.begin(), text.end()));
+}
+
+TEST(SteppingEquivalence, BootsToThePromptAndRunsTypedCommands) {
+  SideBySide run;
+  run.RunFrames(120);
+  ASSERT_NE(run.Fast().Screen().find("READY"), std::string::npos);
+  run.Both([](RunningMachine& m) { TypeText(m, "10 PRINT \"A\"\rLIST\r"); });
+  run.RunFrames(60);
+  EXPECT_NE(run.Fast().Screen().find("10 PRINT"), std::string::npos) << run.Fast().Screen();
+}
+
+TEST(SteppingEquivalence, LoadsATapeThroughTheRom) {
+  std::vector<uint8_t> image(0x300);
+  for (size_t i = 0; i < image.size(); ++i) image[i] = static_cast<uint8_t>(i * 13 + 1);
+  image[0] = 0x18;  // 7000 JR $
+  image[1] = 0xFE;
+  const std::string path = SaveMemoryToCassette(TestFilePath("equivalence.cas"), 0x7000, 0x7300, 0x7000,
+                                                [&](uint16_t a) { return image[a - 0x7000]; });
+  ASSERT_FALSE(path.empty());
+  SideBySide run(0);
+  run.RunFrames(100);
+  run.Both([&](RunningMachine& m) {
+    ASSERT_TRUE(m.emu.cassette.OpenMediaImage(path));
+    TypeText(m, "SYSTEM\rEQUIVA\r");
+  });
+  run.RunFrames(700);
+  EXPECT_TRUE(std::equal(image.begin(), image.end(), run.Fast().emu.machine.memory.begin() + 0x7000));
+}
+
+TEST(SteppingEquivalence, BootsADiskAndReadsItsSectors) {
+  std::vector<uint8_t> disk = BuildPlainImage(35);
+  const uint8_t boot[] = {
+      0x00,              // 4200 NOP
+      0x21, 0x10, 0x42,  // 4201 LD HL,4210h
+      0x7E,              // 4204 LD A,(HL)
+      0xB7,              // 4205 OR A
+      0x28, 0x06,        // 4206 JR Z,420Eh
+      0xCD, 0x33, 0x00,  // 4208 CALL 0033h
+      0x23,              // 420B INC HL
+      0x18, 0xF6,        // 420C JR 4204h
+      0x18, 0xFE,        // 420E JR $
+      'D', 'I', 'S', 'K', 0x0D, 0x00,
+  };
+  std::copy(std::begin(boot), std::end(boot), disk.begin());
+  const std::string path = WriteTestFile("equivalence.dsk", disk);
+  SideBySide run;
+  run.Both([&](RunningMachine& m) {
+    ASSERT_TRUE(m.emu.drives.OpenMediaImage(path, 0));
+    m.emu.fdc.DiskInserted(0);
+  });
+  run.RunFrames(150);
+  EXPECT_EQ(run.Fast().emu.cpu.PC, 0x420E);
+  EXPECT_NE(run.Fast().Screen().find("DISK"), std::string::npos) << run.Fast().Screen();
+}
+
+TEST(SteppingEquivalence, ATapePortAndSoundGeneratorProgramRecordsTheSameBytes) {
+  const uint8_t program[] = {
+      0x3E, 0x07,        // 5000 LD A,7      mixer: tones on
+      0xD3, 0x1F,        // 5002 OUT (1Fh),A
+      0x3E, 0x38,        // 5004 LD A,38h
+      0xD3, 0x1E,        // 5006 OUT (1Eh),A
+      0x3E, 0x08,        // 5008 LD A,8      channel A volume
+      0xD3, 0x1F,        // 500A OUT (1Fh),A
+      0x3E, 0x1F,        // 500C LD A,1Fh    envelope
+      0xD3, 0x1E,        // 500E OUT (1Eh),A
+      0x3E, 0x0D,        // 5010 LD A,13     envelope shape
+      0xD3, 0x1F,        // 5012 OUT (1Fh),A
+      0x3E, 0x0A,        // 5014 LD A,0Ah
+      0xD3, 0x1E,        // 5016 OUT (1Eh),A
+      0x3E, 0x00,        // 5018 LD A,0
+      0xCD, 0x12, 0x02,  // 501A CALL 0212h   cassette on
+      0xCD, 0x87, 0x02,  // 501D CALL 0287h   leader and sync
+      0x21, 0x00, 0x60,  // 5020 LD HL,6000h
+      0x06, 0x40,        // 5023 LD B,64
+      0x7E,              // 5025 LD A,(HL)
+      0xCD, 0x64, 0x02,  // 5026 CALL 0264h
+      0x23,              // 5029 INC HL
+      0x10, 0xF9,        // 502A DJNZ 5025h
+      0xCD, 0xF8, 0x01,  // 502C CALL 01F8h   motor off
+      0x18, 0xFE,        // 502F JR $
+  };
+  const std::string fastFile = TestFilePath("equivalence-fast.cas");
+  const std::string plainFile = TestFilePath("equivalence-plain.cas");
+  SideBySide run;
+  run.RunFrames(100);
+  run.Fast().host.dialogAnswers.push_back(FileChoice{fastFile});
+  run.Plain().host.dialogAnswers.push_back(FileChoice{plainFile});
+  run.Both([&](RunningMachine& m) {
+    for (int i = 0; i < 64; ++i) m.emu.machine.memory[0x6000 + i] = static_cast<uint8_t>(i * 37);
+    m.Start(0x5000, program);
+  });
+  run.RunFrames(250);
+  EXPECT_EQ(run.Fast().emu.cpu.PC, 0x502F);
+  const std::vector<uint8_t> recorded = ReadTestFile(fastFile);
+  EXPECT_GT(recorded.size(), 64u);
+  EXPECT_EQ(recorded, ReadTestFile(plainFile));
+
+  // And back: the motor starts from a program, not from typed text.
+  const uint8_t reader[] = {
+      0x3E, 0x00,        // 5000 LD A,0
+      0xCD, 0x12, 0x02,  // 5002 CALL 0212h
+      0xCD, 0x96, 0x02,  // 5005 CALL 0296h   find leader and sync
+      0x21, 0x00, 0x62,  // 5008 LD HL,6200h
+      0x06, 0x40,        // 500B LD B,64
+      0xCD, 0x35, 0x02,  // 500D CALL 0235h
+      0x77,              // 5010 LD (HL),A
+      0x23,              // 5011 INC HL
+      0x10, 0xF9,        // 5012 DJNZ 500Dh
+      0xCD, 0xF8, 0x01,  // 5014 CALL 01F8h
+      0x18, 0xFE,        // 5017 JR $
+  };
+  run.Both([&](RunningMachine& m) {
+    ASSERT_TRUE(m.emu.cassette.OpenMediaImage(fastFile));
+    m.Start(0x5000, reader);
+  });
+  run.RunFrames(250);
+  EXPECT_EQ(run.Fast().emu.cpu.PC, 0x5017);
+  EXPECT_TRUE(std::equal(run.Fast().emu.machine.memory.begin() + 0x6000,
+                         run.Fast().emu.machine.memory.begin() + 0x6040,
+                         run.Fast().emu.machine.memory.begin() + 0x6200));
+}
+
+TEST(SteppingEquivalence, TimerInterruptsArriveAtTheSameInstruction) {
+  const uint8_t program[] = {
+      0xF3,              // 5000 DI
+      0x31, 0x00, 0x7F,  // 5001 LD SP,7F00h
+      0x3E, 0xC3,        // 5004 LD A,0C3h     JP 5030h into the interrupt vector
+      0x32, 0x12, 0x40,  // 5006 LD (4012h),A
+      0x21, 0x30, 0x50,  // 5009 LD HL,5030h
+      0x22, 0x13, 0x40,  // 500C LD (4013h),HL
+      0xED, 0x56,        // 500F IM 1
+      0x11, 0x00, 0x60,  // 5011 LD DE,6000h
+      0xFB,              // 5014 EI
+      0x03,              // 5015 INC BC        instructions of many lengths
+      0x1A,              // 5016 LD A,(DE)
+      0x81,              // 5017 ADD A,C
+      0x12,              // 5018 LD (DE),A
+      0x13,              // 5019 INC DE
+      0x7A,              // 501A LD A,D
+      0xE6, 0x0F,        // 501B AND 0Fh
+      0xF6, 0x60,        // 501D OR 60h
+      0x57,              // 501F LD D,A
+      0x18, 0xF3,        // 5020 JR 5015h
+      0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+      0xF5,              // 5030 PUSH AF
+      0xE5,              // 5031 PUSH HL
+      0x3A, 0xE0, 0x37,  // 5032 LD A,(37E0h)  take the interrupt
+      0x2A, 0x00, 0x70,  // 5035 LD HL,(7000h)
+      0x23,              // 5038 INC HL
+      0x22, 0x00, 0x70,  // 5039 LD (7000h),HL
+      0xE1,              // 503C POP HL
+      0xF1,              // 503D POP AF
+      0xFB,              // 503E EI
+      0xED, 0x4D,        // 503F RETI
+  };
+  SideBySide run;
+  run.RunFrames(100);
+  run.Both([&](RunningMachine& m) { m.Start(0x5000, program); });
+  run.RunFrames(100);
+  // The pushed return addresses below the stack and the data the loop
+  // stirred tell where every interrupt came in.
+  EXPECT_GT(run.Fast().Word(0x7000), 70);
+}
+
+TEST(SteppingEquivalence, ABreakpointStopsBothAtTheSameStepAndSingleStepsAgree) {
+  SideBySide run;
+  run.RunFrames(100);
+  run.Both([](RunningMachine& m) { m.emu.scheduler.Breakpoints[0] = kKeyWaitEntry; });
+  run.RunFrames(3);
+  ASSERT_TRUE(run.Fast().emu.scheduler.DebuggerStopped);
+  EXPECT_EQ(run.Fast().emu.cpu.PC, kKeyWaitEntry);
+  for (int step = 0; step < 20; ++step) {
+    run.Both([](RunningMachine& m) { m.emu.scheduler.BreakRequest = true; });
+    run.RunFrames(1);
+  }
+  run.Both([](RunningMachine& m) {
+    m.emu.scheduler.Breakpoints[0] = -1;
+    m.emu.scheduler.DebuggerStopped = false;
+  });
+  run.RunFrames(20);
+  EXPECT_FALSE(run.Fast().emu.scheduler.DebuggerStopped);
+}
+
+}  // namespace
+}  // namespace quillor::test
