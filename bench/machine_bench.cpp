@@ -73,3 +73,38 @@ BENCHMARK(BM_BareProcessorSameLoop)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace quillor
+
+namespace quillor {
+namespace {
+
+// The bare processor on the built-in ROM's idle loop at its READY prompt: the
+// booted machine's memory and registers on a flat bus (no key is held there
+// either), against BM_WholeMachineIdleAtPrompt.
+void BM_BareProcessorIdleLoop(benchmark::State& state) {
+  auto emulator = std::make_unique<Emulator>();
+  emulator->FormCreate();
+  emulator->FinishStartUp(kDefaultModel);
+  emulator->AssumeTimerOnTime();
+  for (int i = 0; i < 100; ++i) emulator->Timer1Timer();
+  auto bus = std::make_unique<FlatBus>();
+  bus->memory = emulator->machine.memory;
+  CpuState cpu = emulator->cpu;
+  int64_t tstates = 0;
+  for (auto _ : state) {
+    int slice = 0;
+    while (slice <= kFrameTStates) {
+      ExecuteStep(cpu, *bus);
+      slice += bus->StepTStates();
+    }
+    tstates += slice;
+    bus->portReads.clear();
+    bus->portWrites.clear();
+  }
+  benchmark::DoNotOptimize(cpu.A);
+  state.counters["TStatesPerSecond"] =
+      benchmark::Counter(static_cast<double>(tstates), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_BareProcessorIdleLoop)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace quillor

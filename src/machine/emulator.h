@@ -178,6 +178,7 @@ class Emulator final : public MemoryPeek {
   void RunFastTape();
   bool MustWatchEveryStep() const;
   int RunUntilDue(int due);
+  int RunWatched(int due);
   void ArmBreakpoints();
   void StartCommandLineFile();
   void UpdateSpeedDisplay();

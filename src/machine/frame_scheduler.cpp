@@ -138,7 +138,7 @@ bool Emulator::MustWatchEveryStep() const {
 // Runs instructions until at least `due` T-states have passed, or a device
 // asked to be watched step by step (WritePort ends the run then): the steps
 // in between have nothing due, so they need no bookkeeping. Returns the
-// T-states run; the last step's count stays in StepTStates.
+// T-states run.
 int Emulator::RunUntilDue(int due) {
   runLeft_ = due;
   int run = 0;
@@ -147,7 +147,27 @@ int Emulator::RunUntilDue(int due) {
     run += machine.StepTStates;
     runLeft_ -= machine.StepTStates;
   } while (runLeft_ > 0);
+  // A motor that started in the last step gets that step, as every step
+  // after it.
+  cassette.AfterStep(machine.StepTStates);
   return run;
+}
+
+// The same stretch with the per-step work: the text-input hook before each
+// step; the recorder after it; and an early end where the scheduler must act
+// at once (a recording that needs its file name, a breakpoint, a single
+// step).
+int Emulator::RunWatched(int due) {
+  int run = 0;
+  for (;;) {
+    textInput.Step(cpu);
+    ExecuteStep(cpu, *this);
+    const int n = machine.StepTStates;
+    run += n;
+    cassette.AfterStep(n);
+    if (run >= due || cassette.SaveRequested() || breakpointMap_[cpu.PC] || scheduler.BreakRequest)
+      return run;
+  }
 }
 
 void Emulator::RunProcessorLoop() { RunProcessorLoop(scheduler.SpeedFactor); }
@@ -166,28 +186,16 @@ void Emulator::RunProcessorLoop(double speedFactor) {
     s.InterruptTStates = interrupt;
   };
   for (;;) {
-    const bool watched = MustWatchEveryStep();
-    int n;
-    if (watched) {
-      textInput.Step(cpu);
-      ExecuteStep(cpu, *this);
-      n = machine.StepTStates;
-    } else {
-      // Up to the step at which the first device tick, the timer interrupt
-      // or the end of the slice falls due: the same step the one-by-one
-      // loop would service them after, since none fell due before it.
-      const int due = std::min({SoundGenerator::kStepTStates - soundGenerator, kSampleTStates - sample,
-                                kTimerInterruptTStates - interrupt, limit + 1 - frame});
-      n = RunUntilDue(due);
-    }
+    // Up to the step at which the first device tick, the timer interrupt or
+    // the end of the slice falls due: the same step after which the
+    // one-by-one loop would service them, since none fell due before it.
+    const int due = std::min({SoundGenerator::kStepTStates - soundGenerator, kSampleTStates - sample,
+                              kTimerInterruptTStates - interrupt, limit + 1 - frame});
+    const int n = MustWatchEveryStep() ? RunWatched(due) : RunUntilDue(due);
     frame += n;
     sample += n;
     soundGenerator += n;
     interrupt += n;
-    // Playback, reels and the recorded bit; nothing while the motor is off.
-    // Outside a watched stretch the motor can only have started in the
-    // run's last step, which ended the run.
-    cassette.AfterStep(machine.StepTStates);
     if (cassette.SaveRequested()) [[unlikely]] {
       storeCounters();
       CassetteSaveDialog();
@@ -207,7 +215,7 @@ void Emulator::RunProcessorLoop(double speedFactor) {
         if (fdc.TakeInterrupt()) RaiseInterrupt(kDiskInterrupt);
       }
     }
-    if (watched && (breakpointMap_[cpu.PC] || s.BreakRequest)) [[unlikely]] {
+    if (breakpointMap_[cpu.PC] || s.BreakRequest) [[unlikely]] {
       if (breakpointMap_[cpu.PC]) s.BreakRequest = true;
       storeCounters();
       s.BreakRequest = false;

@@ -197,6 +197,59 @@ TEST_F(SchedulerTest, SaveDialogStopsTheTimerAndReleasesKeysAndJoystick) {
   EXPECT_EQ(emu->machine.joystick, 0xFF);
 }
 
+// Loop iterations of 26 T-states counted in DE:HL, with the tape motor on or off.
+uint32_t IterationsOfOneTick(Emulator& emu, testing::RecordingHost& host, bool motor, bool fastTape) {
+  const std::initializer_list<uint8_t> program = {
+      0x3E, uint8_t(motor ? 0x04 : 0x00),  // 4000 LD A,4 or 0
+      0xD3, 0xFF,                          // 4002 OUT (0FFh),A
+      0x21, 0x00, 0x00,                    // 4004 LD HL,0
+      0x11, 0x00, 0x00,                    // 4007 LD DE,0
+      0x23,                                // 400A INC HL
+      0x7C,                                // 400B LD A,H
+      0xB5,                                // 400C OR L
+      0x20, 0xFB,                          // 400D JR NZ,400Ah
+      0x13,                                // 400F INC DE
+      0x18, 0xF8,                          // 4010 JR 400Ah
+  };
+  uint16_t address = 0x4000;
+  for (uint8_t b : program) emu.machine.memory[address++] = b;
+  emu.cpu.PC = 0x4000;
+  emu.cpu.IFF1 = false;
+  emu.SetFastTape(fastTape);
+  emu.WritePort(0xFF, motor ? 0x04 : 0x00);  // the motor as the tick begins
+  emu.TimerTick();
+  host.now += 40;
+  return uint32_t(emu.cpu.DE()) << 16 | emu.cpu.HL();
+}
+
+TEST_F(SchedulerTest, FastTapeRunsManyFramesPerTickOnlyWhileTheMotorRuns) {
+  const uint32_t oneFrame = kFrameTStates / 26;
+  EXPECT_NEAR(IterationsOfOneTick(*emu, host, false, true), oneFrame, 2);
+  EXPECT_NEAR(IterationsOfOneTick(*emu, host, true, false), oneFrame, 2);
+  // The test clock stands still, so the tick adds its most frames.
+  EXPECT_NEAR(IterationsOfOneTick(*emu, host, true, true), oneFrame * (kFastTapeMaxFrames + 1), 300);
+  EXPECT_FALSE(emu->scheduler.fastTapeRunning);
+}
+
+TEST_F(SchedulerTest, FastTapeStopsWhenTheHostTimeIsUsed) {
+  // A clock that moves 1 ms each time it is read ends the extra frames after 15 ms.
+  class MovingClock final : public Clock {
+   public:
+    uint32_t Milliseconds() override { return now++; }
+    uint32_t now = 0;
+  } clock;
+  EmulatorHosts hosts = host.Hosts();
+  hosts.clock = &clock;
+  Emulator e(hosts);
+  e.FormCreate();
+  e.FinishStartUp(1);
+  e.AssumeTimerOnTime();
+  e.machine.memory.fill(0);
+  const uint32_t iterations = IterationsOfOneTick(e, host, true, true);
+  EXPECT_GT(iterations, 10 * kFrameTStates / 26);
+  EXPECT_LT(iterations, 20 * kFrameTStates / 26);
+}
+
 TEST_F(SchedulerTest, FocusComesBackWhenItsCountdownEnds) {
   emu->scheduler.FocusCountdown = 2;
   emu->Timer1Timer();
