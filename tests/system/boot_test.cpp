@@ -8,6 +8,7 @@
 
 #include "storage/disk_image_builder.h"
 #include "frontend/user_commands.h"
+#include "system/rom_programs.h"
 #include "system/running_machine.h"
 
 namespace quillor::test {
@@ -44,25 +45,7 @@ TEST_P(Boot, ShowsTheBannerFreeMemoryAndThePrompt) {
 
 INSTANTIATE_TEST_SUITE_P(Models, Boot, ::testing::Range(0, kModelCount));
 
-// A disk whose boot sector prints a line through the display entry and
-// stays there.
-std::vector<uint8_t> BootDisk() {
-  std::vector<uint8_t> image = BuildPlainImage(35);
-  const uint8_t sector[] = {
-      0x00,              // 4200 NOP: boot sectors start harmlessly
-      0x21, 0x10, 0x42,  // 4201 LD HL,4210h
-      0x7E,              // 4204 LD A,(HL)
-      0xB7,              // 4205 OR A
-      0x28, 0x06,        // 4206 JR Z,420Eh
-      0xCD, 0x33, 0x00,  // 4208 CALL 0033h
-      0x23,              // 420B INC HL
-      0x18, 0xF6,        // 420C JR 4204h
-      0x18, 0xFE,        // 420E JR $
-      'B', 'O', 'O', 'T', 'E', 'D', ' ', 'F', 'R', 'O', 'M', ' ', 'D', 'I', 'S', 'K', 0x0D, 0x00,
-  };
-  std::copy(std::begin(sector), std::end(sector), image.begin());
-  return image;
-}
+std::vector<uint8_t> BootDisk() { return BootDiskPrinting("BOOTED FROM DISK"); }
 
 TEST(DiskBoot, RunsTheBootSectorOfDriveZeroInsteadOfTheBanner) {
   RunningMachine m;

@@ -12,6 +12,7 @@
 #include "cpu/execute_step.h"
 #include "frontend/save_memory.h"
 #include "storage/disk_image_builder.h"
+#include "system/rom_programs.h"
 #include "system/running_machine.h"
 
 namespace quillor::test {
@@ -156,56 +157,33 @@ TEST(SteppingEquivalence, LoadsATapeThroughTheRom) {
 }
 
 TEST(SteppingEquivalence, BootsADiskAndReadsItsSectors) {
-  std::vector<uint8_t> disk = BuildPlainImage(35);
-  const uint8_t boot[] = {
-      0x00,              // 4200 NOP
-      0x21, 0x10, 0x42,  // 4201 LD HL,4210h
-      0x7E,              // 4204 LD A,(HL)
-      0xB7,              // 4205 OR A
-      0x28, 0x06,        // 4206 JR Z,420Eh
-      0xCD, 0x33, 0x00,  // 4208 CALL 0033h
-      0x23,              // 420B INC HL
-      0x18, 0xF6,        // 420C JR 4204h
-      0x18, 0xFE,        // 420E JR $
-      'D', 'I', 'S', 'K', 0x0D, 0x00,
-  };
-  std::copy(std::begin(boot), std::end(boot), disk.begin());
-  const std::string path = WriteTestFile("equivalence.dsk", disk);
+  const std::string path = WriteTestFile("equivalence.dsk", BootDiskPrinting("DISK"));
   SideBySide run;
   run.Both([&](RunningMachine& m) {
     ASSERT_TRUE(m.emu.drives.OpenMediaImage(path, 0));
     m.emu.fdc.DiskInserted(0);
   });
   run.RunFrames(150);
-  EXPECT_EQ(run.Fast().emu.cpu.PC, 0x420E);
+  EXPECT_EQ(run.Fast().emu.cpu.PC, kBootSectorEnd);
   EXPECT_NE(run.Fast().Screen().find("DISK"), std::string::npos) << run.Fast().Screen();
 }
 
 TEST(SteppingEquivalence, ATapePortAndSoundGeneratorProgramRecordsTheSameBytes) {
-  const uint8_t program[] = {
-      0x3E, 0x07,        // 5000 LD A,7      mixer: tones on
-      0xD3, 0x1F,        // 5002 OUT (1Fh),A
-      0x3E, 0x38,        // 5004 LD A,38h
-      0xD3, 0x1E,        // 5006 OUT (1Eh),A
-      0x3E, 0x08,        // 5008 LD A,8      channel A volume
-      0xD3, 0x1F,        // 500A OUT (1Fh),A
-      0x3E, 0x1F,        // 500C LD A,1Fh    envelope
-      0xD3, 0x1E,        // 500E OUT (1Eh),A
-      0x3E, 0x0D,        // 5010 LD A,13     envelope shape
-      0xD3, 0x1F,        // 5012 OUT (1Fh),A
-      0x3E, 0x0A,        // 5014 LD A,0Ah
-      0xD3, 0x1E,        // 5016 OUT (1Eh),A
-      0x3E, 0x00,        // 5018 LD A,0
-      0xCD, 0x12, 0x02,  // 501A CALL 0212h   cassette on
-      0xCD, 0x87, 0x02,  // 501D CALL 0287h   leader and sync
-      0x21, 0x00, 0x60,  // 5020 LD HL,6000h
-      0x06, 0x40,        // 5023 LD B,64
-      0x7E,              // 5025 LD A,(HL)
-      0xCD, 0x64, 0x02,  // 5026 CALL 0264h
-      0x23,              // 5029 INC HL
-      0x10, 0xF9,        // 502A DJNZ 5025h
-      0xCD, 0xF8, 0x01,  // 502C CALL 01F8h   motor off
-      0x18, 0xFE,        // 502F JR $
+  // The sound generator set going, then the ROM's tape writer.
+  const uint8_t soundSetUp[] = {
+      0x3E, 0x07,        // 4F00 LD A,7      mixer: tones on
+      0xD3, 0x1F,        // 4F02 OUT (1Fh),A
+      0x3E, 0x38,        // 4F04 LD A,38h
+      0xD3, 0x1E,        // 4F06 OUT (1Eh),A
+      0x3E, 0x08,        // 4F08 LD A,8      channel A volume
+      0xD3, 0x1F,        // 4F0A OUT (1Fh),A
+      0x3E, 0x1F,        // 4F0C LD A,1Fh    envelope
+      0xD3, 0x1E,        // 4F0E OUT (1Eh),A
+      0x3E, 0x0D,        // 4F10 LD A,13     envelope shape
+      0xD3, 0x1F,        // 4F12 OUT (1Fh),A
+      0x3E, 0x0A,        // 4F14 LD A,0Ah
+      0xD3, 0x1E,        // 4F16 OUT (1Eh),A
+      0xC3, 0x00, 0x50,  // 4F18 JP 5000h
   };
   const std::string fastFile = TestFilePath("equivalence-fast.cas");
   const std::string plainFile = TestFilePath("equivalence-plain.cas");
@@ -214,38 +192,26 @@ TEST(SteppingEquivalence, ATapePortAndSoundGeneratorProgramRecordsTheSameBytes) 
   run.Fast().host.dialogAnswers.push_back(FileChoice{fastFile});
   run.Plain().host.dialogAnswers.push_back(FileChoice{plainFile});
   run.Both([&](RunningMachine& m) {
-    for (int i = 0; i < 64; ++i) m.emu.machine.memory[0x6000 + i] = static_cast<uint8_t>(i * 37);
-    m.Start(0x5000, program);
+    for (int i = 0; i < 256; ++i) m.emu.machine.memory[0x5100 + i] = static_cast<uint8_t>(i * 37);
+    m.Store(kTapeProgramStart, TapeWriter());
+    m.Start(0x4F00, soundSetUp);
   });
-  run.RunFrames(250);
-  EXPECT_EQ(run.Fast().emu.cpu.PC, 0x502F);
+  run.RunFrames(400);
+  EXPECT_EQ(run.Fast().emu.cpu.PC, kTapeProgramEnd);
   const std::vector<uint8_t> recorded = ReadTestFile(fastFile);
-  EXPECT_GT(recorded.size(), 64u);
+  EXPECT_GT(recorded.size(), 256u);
   EXPECT_EQ(recorded, ReadTestFile(plainFile));
 
   // And back: the motor starts from a program, not from typed text.
-  const uint8_t reader[] = {
-      0x3E, 0x00,        // 5000 LD A,0
-      0xCD, 0x12, 0x02,  // 5002 CALL 0212h
-      0xCD, 0x96, 0x02,  // 5005 CALL 0296h   find leader and sync
-      0x21, 0x00, 0x62,  // 5008 LD HL,6200h
-      0x06, 0x40,        // 500B LD B,64
-      0xCD, 0x35, 0x02,  // 500D CALL 0235h
-      0x77,              // 5010 LD (HL),A
-      0x23,              // 5011 INC HL
-      0x10, 0xF9,        // 5012 DJNZ 500Dh
-      0xCD, 0xF8, 0x01,  // 5014 CALL 01F8h
-      0x18, 0xFE,        // 5017 JR $
-  };
   run.Both([&](RunningMachine& m) {
     ASSERT_TRUE(m.emu.cassette.OpenMediaImage(fastFile));
-    m.Start(0x5000, reader);
+    m.Start(kTapeProgramStart, TapeReader());
   });
-  run.RunFrames(250);
-  EXPECT_EQ(run.Fast().emu.cpu.PC, 0x5017);
-  EXPECT_TRUE(std::equal(run.Fast().emu.machine.memory.begin() + 0x6000,
-                         run.Fast().emu.machine.memory.begin() + 0x6040,
-                         run.Fast().emu.machine.memory.begin() + 0x6200));
+  run.RunFrames(400);
+  EXPECT_EQ(run.Fast().emu.cpu.PC, kTapeProgramEnd);
+  EXPECT_TRUE(std::equal(run.Fast().emu.machine.memory.begin() + 0x5100,
+                         run.Fast().emu.machine.memory.begin() + 0x5200,
+                         run.Fast().emu.machine.memory.begin() + 0x5200));
 }
 
 TEST(SteppingEquivalence, TimerInterruptsArriveAtTheSameInstruction) {

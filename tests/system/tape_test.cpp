@@ -11,6 +11,7 @@
 #include "frontend/save_memory.h"
 #include "storage/disk_image_builder.h"
 #include "storage/program_loader.h"
+#include "system/rom_programs.h"
 #include "system/running_machine.h"
 
 namespace quillor::test {
@@ -93,51 +94,25 @@ TEST(SystemTape, LoadsASavedMemoryTapeAndSlashStartsIt) {
 TEST(TapeEntries, BytesWrittenWith0264AreRecordedExactlyAndReadBackWith0235) {
   std::vector<uint8_t> data(256);
   for (size_t i = 0; i < data.size(); ++i) data[i] = static_cast<uint8_t>(i * 73 + 5);
-  const uint8_t writer[] = {
-      0x3E, 0x00,        // 5000 LD A,0
-      0xCD, 0x12, 0x02,  // 5002 CALL 0212h   cassette 0, motor on
-      0xCD, 0x87, 0x02,  // 5005 CALL 0287h   leader and sync
-      0x21, 0x00, 0x51,  // 5008 LD HL,5100h
-      0x06, 0x00,        // 500B LD B,0       256 bytes
-      0x7E,              // 500D LD A,(HL)
-      0xCD, 0x64, 0x02,  // 500E CALL 0264h
-      0x23,              // 5011 INC HL
-      0x10, 0xF9,        // 5012 DJNZ 500Dh
-      0xCD, 0xF8, 0x01,  // 5014 CALL 01F8h   motor off
-      0x18, 0xFE,        // 5017 JR $
-  };
   const std::string path = TestFilePath("bytes.cas");
   {
     RunningMachine m;
     ASSERT_TRUE(m.Boot());
     m.host.dialogAnswers.push_back(FileChoice{path});
     m.Store(0x5100, data);
-    m.Start(0x5000, writer);
-    ASSERT_TRUE(m.RunUntil([&] { return m.emu.cpu.PC == 0x5017; }, kTapeFrames));
+    m.Start(kTapeProgramStart, TapeWriter());
+    ASSERT_TRUE(m.RunUntil([&] { return m.emu.cpu.PC == kTapeProgramEnd; }, kTapeFrames));
     m.RunFrames(1);
   }
   std::vector<uint8_t> expected = Leader();
   expected.insert(expected.end(), data.begin(), data.end());
   ASSERT_EQ(ReadTestFile(path), expected);
 
-  const uint8_t reader[] = {
-      0x3E, 0x00,        // 5000 LD A,0
-      0xCD, 0x12, 0x02,  // 5002 CALL 0212h
-      0xCD, 0x96, 0x02,  // 5005 CALL 0296h   find leader and sync
-      0x21, 0x00, 0x52,  // 5008 LD HL,5200h
-      0x06, 0x00,        // 500B LD B,0
-      0xCD, 0x35, 0x02,  // 500D CALL 0235h
-      0x77,              // 5010 LD (HL),A
-      0x23,              // 5011 INC HL
-      0x10, 0xF9,        // 5012 DJNZ 500Dh
-      0xCD, 0xF8, 0x01,  // 5014 CALL 01F8h
-      0x18, 0xFE,        // 5017 JR $
-  };
   RunningMachine m;
   ASSERT_TRUE(m.Boot());
   ASSERT_TRUE(m.emu.cassette.OpenMediaImage(path));
-  m.Start(0x5000, reader);
-  ASSERT_TRUE(m.RunUntil([&] { return m.emu.cpu.PC == 0x5017; }, kTapeFrames));
+  m.Start(kTapeProgramStart, TapeReader());
+  ASSERT_TRUE(m.RunUntil([&] { return m.emu.cpu.PC == kTapeProgramEnd; }, kTapeFrames));
   EXPECT_TRUE(std::equal(data.begin(), data.end(), m.emu.machine.memory.begin() + 0x5200));
   EXPECT_FALSE(m.emu.cassette.Motor());
 }
