@@ -24,9 +24,9 @@ struct DiskControllerView {
   uint8_t command = 0;
   uint8_t track = 0;
   uint8_t sector = 0;
-  uint8_t dataOut = 0;  // data register as last written
+  uint8_t dataWritten = 0;  // data register as the program last wrote it
   uint8_t status = 0;
-  uint8_t dataIn = 0;  // data register as last read
+  uint8_t dataRead = 0;  // data register as the program last read it
 };
 
 class DebugTarget : public MemoryPeek {

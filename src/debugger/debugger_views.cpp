@@ -121,9 +121,9 @@ void DebuggerModel::DrawDiskController() {
   screen_.Write(58, 12, HexByte(fdc.command) + " " + CommandName(fdc.command), 2);
   screen_.Write(58, 13, withDecimal(fdc.track), 2);
   screen_.Write(58, 14, withDecimal(fdc.sector), 2);
-  screen_.Write(58, 15, HexByte(fdc.dataOut), 2);
+  screen_.Write(58, 15, HexByte(fdc.dataWritten), 2);
   screen_.Write(58, 16, HexByte(fdc.status), 0);
-  screen_.Write(58, 17, HexByte(fdc.dataIn), 0);
+  screen_.Write(58, 17, HexByte(fdc.dataRead), 0);
 }
 
 void DebuggerModel::DrawFlags() {
