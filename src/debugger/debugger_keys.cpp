@@ -87,7 +87,6 @@ void DebuggerModel::KeyDown(int key) {
 }
 
 void DebuggerModel::CommandKey(int key) {
-  CpuState& cpu = target_.Cpu();
   switch (key) {
     case kVkEscape:
       CloseWindow();
@@ -106,11 +105,7 @@ void DebuggerModel::CommandKey(int key) {
       target_.SetDebuggerStopped(false);
       break;
     case kVkF6: ToggleBreakpoint(viewAddress_); break;
-    case kVkF7:
-      cpu.Halted = false;
-      ResumeFromDebugger();
-      target_.SetBreakRequest();
-      break;
+    case kVkF7: SingleStep(); break;
     case kVkF8: StepOver(); break;
     case kVkF9:
       ResumeFromDebugger();
@@ -120,8 +115,12 @@ void DebuggerModel::CommandKey(int key) {
   }
 }
 
-// Calls, restarts and the block instructions run to the instruction after
-// them; anything else is a single step.
+void DebuggerModel::SingleStep() {
+  target_.Cpu().Halted = false;
+  ResumeFromDebugger();
+  target_.SetBreakRequest();
+}
+
 void DebuggerModel::StepOver() {
   CpuState& cpu = target_.Cpu();
   cpu.Halted = false;

@@ -73,6 +73,11 @@ class DebuggerModel {
   void ToggleFromMenu();
   // The window's close button: run on.
   void CloseWindow();
+  // F7: run one processor step, then stop again.
+  void SingleStep();
+  // F8: calls, restarts and block instructions run to the instruction after
+  // them; anything else is a single step.
+  void StepOver();
   void KeyDown(int virtualKey);
   // x, y in pixels of the picture.
   void MouseDown(MouseButton button, int x, int y);
@@ -103,7 +108,6 @@ class DebuggerModel {
 
   // Keys (debugger_keys.cpp).
   void CommandKey(int key);
-  void StepOver();
   void EditKey(int key);
   void EditDumpAddress(int key, int digit);
   void EditDumpBytes(int key, int digit);
