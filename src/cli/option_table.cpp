@@ -59,6 +59,10 @@ ParseResult ParseArguments(const OptionTable& table, const std::vector<std::stri
         if (w > 0) argument += '\0';
         argument += args[++i];
       }
+      while (option->moreWords && i + 1 < args.size() && !args[i + 1].starts_with("--")) {
+        argument += '\0';
+        argument += args[++i];
+      }
     }
     if (option->check) {
       if (auto problem = option->check(argument)) {

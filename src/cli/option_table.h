@@ -50,6 +50,9 @@ struct Option {
   // run joined by '\0', which no command-line word can contain; SplitWords
   // takes them apart.
   int words = 1;
+  // The argument goes on over the following words up to the next option
+  // (a word starting with "--"); at least `words` are needed.
+  bool moreWords = false;
 };
 
 std::vector<std::string_view> SplitWords(std::string_view joined);

@@ -26,7 +26,7 @@ void UserCommands::KeyUp(int vk) {
 
 void UserCommands::Reset() {
   emulator_.ResetMachine();
-  if (emulator_.scheduler.DebuggerStopped) Hosts().debugger->RefreshDebugger(emulator_.cpu.PC);
+  if (emulator_.scheduler.DebuggerStopped) emulator_.debugger.FollowProgram(emulator_.cpu.PC);
 }
 
 void UserCommands::About() { Hosts().dialogs->ShowMessage(kMainCaption, MessageKind::Information); }

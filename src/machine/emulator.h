@@ -14,15 +14,17 @@
 
 #include "cpu/cpu_state.h"
 #include "cpu/memory_peek.h"
+#include "debugger/debugger_model.h"
+#include "debugger/debugger_window.h"
 #include "display/display.h"
 #include "host/clock.h"
-#include "host/debugger_host.h"
 #include "host/dialog_host.h"
 #include "host/paper_host.h"
 #include "host/timer_host.h"
 #include "host/wave_device.h"
 #include "host/window_host.h"
 #include "machine/display_cassette_panel.h"
+#include "machine/emulator_debug_target.h"
 #include "machine/keyboard.h"
 #include "machine/machine.h"
 #include "machine/models.h"
@@ -48,7 +50,7 @@ struct EmulatorHosts {
   DialogHost* dialogs = nullptr;
   Clock* clock = nullptr;
   PaperHost* paper = nullptr;
-  DebuggerHost* debugger = nullptr;
+  DebuggerWindow* debugger = nullptr;
   WaveDevice* wave = nullptr;
 };
 
@@ -158,7 +160,7 @@ class Emulator final : public MemoryPeek {
     DialogHost dialogs;
     SteadyClock clock;
     PaperHost paper;
-    DebuggerHost debugger;
+    DebuggerWindow debugger;
     WaveDevice wave;
   };
   static EmulatorHosts Resolve(EmulatorHosts given, DefaultHosts& defaults);
@@ -186,6 +188,7 @@ class Emulator final : public MemoryPeek {
 
   DefaultHosts defaults_;
   EmulatorHosts hosts_;
+  EmulatorDebugTarget debugTarget_{*this};
   std::array<uint8_t, 65536> breakpointMap_{};
   std::array<int, kBreakpointCount> armedBreakpoints_{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
   bool anyBreakpointArmed_ = false;
@@ -197,6 +200,9 @@ class Emulator final : public MemoryPeek {
   // After the hosts, which it uses.
   Printer printer;
   DisplayCassettePanel cassettePanel;
+  // The debugger's model: its views, commands and the stop, step and
+  // breakpoint switches it shares with the scheduler.
+  DebuggerModel debugger;
 };
 
 }  // namespace quillor

@@ -220,7 +220,7 @@ void Emulator::RunProcessorLoop(double speedFactor) {
       storeCounters();
       s.BreakRequest = false;
       s.DebuggerStopped = true;
-      hosts_.debugger->DebuggerBreak();
+      debugger.DebuggerBreak();
       return;
     }
     if (frame > limit) break;
@@ -262,9 +262,8 @@ void Emulator::FinishTick() {
 
   display.PresentRunningFrame(Memory(), machine.VideoDirtyMap, *hosts_.panels);
   if (s.FocusCountdown > 0 && --s.FocusCountdown == 0) hosts_.window->TakeFocus();
-  if (s.Breakpoints[kTemporaryBreakpoint] < 0 && !s.DebuggerStopped &&
-      hosts_.debugger->DebuggerVisible()) {
-    hosts_.debugger->RefreshDebugger(cpu.PC);
+  if (s.Breakpoints[kTemporaryBreakpoint] < 0 && !s.DebuggerStopped && debugger.Visible()) {
+    debugger.FollowProgram(cpu.PC);
   }
   UpdateSpeedDisplay();
   display.StepBarHide(*hosts_.panels);

@@ -48,7 +48,7 @@ int32_t Emulator::RunProgramFile(const std::string& path) {
   const int32_t result = LoadProgramFile(path, false, machine.memory, cpu);
   if (result >= 0) {
     cpu.PC = static_cast<uint16_t>(result);
-    if (hosts_.debugger->DebuggerVisible()) hosts_.debugger->RefreshDebugger(cpu.PC);
+    if (debugger.Visible()) debugger.FollowProgram(cpu.PC);
   }
   // The loader wrote memory behind the video dirty map.
   display.RedrawScreen(Memory(), *hosts_.panels);

@@ -3,6 +3,7 @@
 
 #include "cpu/cpu_control.h"
 #include "machine/emulator.h"
+#include "resources/embedded_resources.h"
 
 namespace quillor {
 namespace {
@@ -32,7 +33,8 @@ EmulatorHosts Emulator::Resolve(EmulatorHosts given, DefaultHosts& defaults) {
 Emulator::Emulator(EmulatorHosts hosts)
     : hosts_(Resolve(hosts, defaults_)),
       printer(*hosts_.paper),
-      cassettePanel(display, *hosts_.panels) {}
+      cassettePanel(display, *hosts_.panels),
+      debugger(debugTarget_, *hosts_.debugger, FindEmbeddedResource("FIXEDSYS")) {}
 
 void Emulator::CopyRom(std::string_view name, uint16_t start, size_t size) {
   const auto image = roms.Find(name);

@@ -44,6 +44,10 @@ void TForm1::CreateMenus() {
   QMenu* cpu = bar->addMenu("&CPU");
   Connect(AddItem(cpu, "&Reset", "Reset1", Qt::Key_F11), &TForm1::Reset1Click);
   Connect(AddItem(cpu, "&NMI", "NMI1", Qt::Key_F12), &TForm1::NMI1Click);
+  // F1 works from every window of the program, the debugger's included.
+  QAction* debugger = Connect(AddItem(cpu, "&Debugger", "Debugger1"), &TForm1::Debugger1Click);
+  debugger->setShortcut(Qt::Key_F1);
+  debugger->setShortcutContext(Qt::ApplicationShortcut);
   QMenu* turbo = cpu->addMenu("&Turbo");
   Connect(AddCheckItem(turbo, "&Off", "Off1", true), &TForm1::Off1Click);
   Connect(AddCheckItem(turbo, "x &2", "x21", false), &TForm1::x21Click);

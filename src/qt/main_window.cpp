@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLayout>
 
+#include "qt/debug_window.h"
 #include "qt/kbd_layout_help.h"
 #include "qt/key_position.h"
 #include "qt/save_mem_dialog.h"
@@ -55,8 +56,11 @@ TForm1::TForm1(std::string startFile, DialogHost* dialogs, QWidget* parent)
   timer1_.setInterval(kCalibrationInterval);
   connect(&timer1_, &QTimer::timeout, this, &TForm1::Timer1Timer);
 
-  emulator_ = std::make_unique<Emulator>(
-      EmulatorHosts{.window = this, .panels = &panels_, .timer = this, .dialogs = dialogHost_});
+  // Created hidden, before the emulator whose debugger reports to it.
+  debug_ = new TDebug(this);
+  emulator_ = std::make_unique<Emulator>(EmulatorHosts{
+      .window = this, .panels = &panels_, .timer = this, .dialogs = dialogHost_, .debugger = debug_});
+  debug_->SetModel(&emulator_->debugger, [this] { return Layout(); });
   commands_ = std::make_unique<UserCommands>(*emulator_);
   emulator_->commandLineFile = std::move(startFile);
   emulator_->FormCreate();
@@ -77,7 +81,11 @@ TForm1::TForm1(std::string startFile, DialogHost* dialogs, QWidget* parent)
   client_->setFocus();
 }
 
-TForm1::~TForm1() { timer1_.stop(); }
+// The debugger window goes first: it drives the emulator's debugger.
+TForm1::~TForm1() {
+  timer1_.stop();
+  delete debug_;
+}
 
 void TForm1::CreatePanels() {
   const QColor background(kWindowColour);
@@ -143,6 +151,7 @@ void TForm1::NMI1Click() { emulator_->TriggerNmi(); }
 void TForm1::Off1Click() { emulator_->SetTurbo(Turbo::Off); SyncChecks(); }
 void TForm1::x21Click() { emulator_->SetTurbo(Turbo::Double); SyncChecks(); }
 void TForm1::Full1Click() { emulator_->SetTurbo(Turbo::Full); SyncChecks(); }
+void TForm1::Debugger1Click() { emulator_->debugger.ToggleFromMenu(); }
 void TForm1::SetModelClick(int model) { emulator_->SetModel(model); SyncChecks(); }
 void TForm1::FastTape1Click() { commands_->ToggleFastTape(); SyncChecks(); }
 void TForm1::HU1Click() { emulator_->SetLayout(KeyboardLayout::HU); SyncChecks(); }

@@ -24,6 +24,7 @@
 
 namespace quillor {
 
+class TDebug;
 class TKbdLayoutHelp;
 class TSaveMem;
 
@@ -57,6 +58,7 @@ class TForm1 : public QMainWindow, public WindowHost, public TimerHost {
   SurfacePanel* Bar(int index) const { return bars_[index]; }
   SurfacePanel* DrivePanel(int drive) const { return drivePanels_[drive]; }
   SurfacePanel* CassettePanel() const { return cassettePanel_; }
+  TDebug* Debug() const { return debug_; }
 
   // WindowHost
   void SetCaption(std::string_view caption) override;
@@ -73,6 +75,7 @@ class TForm1 : public QMainWindow, public WindowHost, public TimerHost {
   void Off1Click();
   void x21Click();
   void Full1Click();
+  void Debugger1Click();
   void ModelA1Click() { SetModelClick(0); }
   void ModelA2Click() { SetModelClick(1); }
   void ModelB1Click() { SetModelClick(2); }
@@ -161,6 +164,7 @@ class TForm1 : public QMainWindow, public WindowHost, public TimerHost {
   QtPanelPresenter panels_;
   std::unique_ptr<Emulator> emulator_;
   std::unique_ptr<UserCommands> commands_;
+  TDebug* debug_ = nullptr;
   TKbdLayoutHelp* kbdLayoutHelp_ = nullptr;
   TSaveMem* saveMem_ = nullptr;
 };

@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "debugger/debugger_window.h"
 #include "host/panel_presenter.h"
 #include "host/clock.h"
-#include "host/debugger_host.h"
 #include "host/dialog_host.h"
 #include "host/paper_host.h"
 #include "host/timer_host.h"
@@ -27,7 +27,7 @@ class RecordingHost final : public WindowHost,
                             public DialogHost,
                             public Clock,
                             public PaperHost,
-                            public DebuggerHost,
+                            public DebuggerWindow,
                             public WaveDevice {
  public:
   struct Presented {
@@ -81,10 +81,15 @@ class RecordingHost final : public WindowHost,
   // PaperHost
   void AppendLine(std::string_view line) override { paper.emplace_back(line); }
   void ClearPaper() override { paper.clear(); }
-  // DebuggerHost
-  void DebuggerBreak() override { ++debuggerBreaks; }
-  void RefreshDebugger(uint16_t viewAddress) override { debuggerRefreshes.push_back(viewAddress); }
-  bool DebuggerVisible() const override { return debuggerVisible; }
+  // DebuggerWindow
+  void ShowDebugger() override {
+    debuggerShown = true;
+    ++debuggerShows;
+  }
+  void HideDebugger() override { debuggerShown = false; }
+  void SetDebuggerCaption(std::string_view caption) override { debuggerCaptions.emplace_back(caption); }
+  void FocusDebugger() override { ++debuggerFocus; }
+  void PresentDebugger() override { ++debuggerPresents; }
   // WaveDevice
   bool Open(int samplesPerSecond) override {
     openedRate = samplesPerSecond;
@@ -108,11 +113,12 @@ class RecordingHost final : public WindowHost,
   std::vector<Presented> presented;
   std::vector<bool> barsVisible;
   std::vector<int> intervals;
-  std::vector<uint16_t> debuggerRefreshes;
+  std::vector<std::string> debuggerCaptions;
   std::vector<uint8_t> submitted;
   uint32_t now = 0;
-  int focusTaken = 0, timerStops = 0, timerStarts = 0, debuggerBreaks = 0, openedRate = 0;
-  bool timerRunning = false, debuggerVisible = false, waveOpens = true;
+  int focusTaken = 0, timerStops = 0, timerStarts = 0, openedRate = 0;
+  int debuggerShows = 0, debuggerFocus = 0, debuggerPresents = 0;
+  bool timerRunning = false, debuggerShown = false, waveOpens = true;
 
  private:
   std::optional<FileChoice> Answer(bool save, std::string_view title, std::string_view filter,

@@ -102,7 +102,8 @@ TEST_F(SchedulerTest, BreakpointStopsAfterTheStepThatReachesIt) {
   emu->Timer1Timer();
   EXPECT_EQ(emu->cpu.PC, 0x4100);
   EXPECT_TRUE(emu->scheduler.DebuggerStopped);
-  EXPECT_EQ(host.debuggerBreaks, 1);
+  EXPECT_EQ(host.debuggerShows, 1);
+  EXPECT_EQ(host.debuggerCaptions.back(), "Z80 CPU [Stopped]");
   EXPECT_EQ(emu->scheduler.FrameTStates, 0x100 * 4);  // a slice cut short keeps its count
 
   // Stopped: the screen keeps being served but nothing runs.
@@ -128,13 +129,15 @@ TEST_F(SchedulerTest, BreakpointStopsAfterTheStepThatReachesIt) {
 }
 
 TEST_F(SchedulerTest, OpenDebuggerFollowsTheRunningProgram) {
-  host.debuggerVisible = true;
+  emu->debugger.DebuggerBreak();
+  emu->debugger.KeyDown(kVkF9);
   emu->Timer1Timer();
-  ASSERT_EQ(host.debuggerRefreshes.size(), 1u);
-  EXPECT_EQ(host.debuggerRefreshes[0], emu->cpu.PC);
+  EXPECT_EQ(emu->debugger.ViewAddress(), emu->cpu.PC);
+  const int presents = host.debuggerPresents;
   emu->scheduler.Breakpoints[kTemporaryBreakpoint] = 0x0000;
   emu->Timer1Timer();
-  EXPECT_EQ(host.debuggerRefreshes.size(), 1u);
+  EXPECT_EQ(host.debuggerPresents, presents);
+  EXPECT_NE(emu->debugger.ViewAddress(), emu->cpu.PC);
 }
 
 TEST(Calibration, OnTimeAndLateHostsAndTheSpeedDisplay) {

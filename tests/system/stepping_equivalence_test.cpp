@@ -52,7 +52,7 @@ void ReferenceProcessorLoop(Emulator& e) {
     if (s.BreakRequest) {
       s.BreakRequest = false;
       s.DebuggerStopped = true;
-      e.Hosts().debugger->DebuggerBreak();
+      e.debugger.DebuggerBreak();
       return;
     }
     if (s.FrameTStates > limit) break;
