@@ -51,6 +51,8 @@ bool Emulator::InsertMedia(int slot, const std::string& path) {
   } else if (IsDrive(slot) && drives.Present(slot)) {
     // The controller's track buffer takes track 0 of the new disk.
     fdc.DiskInserted(slot);
+    const std::string& notice = drives.Drive(slot).image.Notice();
+    if (!notice.empty()) hosts_.dialogs->ShowMessage(notice, MessageKind::Warning);
   }
   RefreshMediaSlot(slot);
   return opened;

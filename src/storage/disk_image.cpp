@@ -1,6 +1,10 @@
 #include "storage/disk_image.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <string_view>
+#include <vector>
 
 namespace quillor {
 
@@ -16,6 +20,41 @@ constexpr uint8_t kTrackImageRequiredFlags = 0x50;
 bool IsDataAddressMark(uint8_t b) { return (b & 0xFC) == 0xF8; }
 
 int Word(const uint8_t* p) { return p[0] | (p[1] << 8); }
+
+constexpr std::string_view kOverlapNotice =
+    "The sectors of this disk image overlap, so writing one would damage another. "
+    "The disk is inserted write-protected.";
+
+// A stretch of the file, [begin, end).
+struct Span {
+  long begin, end;
+};
+
+bool Overlap(const Span& a, const Span& b) { return a.begin < b.end && b.begin < a.end; }
+
+// True when a sector's data area covers another's, or covers a byte that
+// opening the image reads to find the sectors (header, pointers, ID fields
+// up to their data marks): writing that sector would change the layout.
+bool LayoutOverlaps(std::vector<Span> data, std::vector<Span> fixed) {
+  std::sort(data.begin(), data.end(), [](const Span& a, const Span& b) { return a.begin < b.begin; });
+  for (std::size_t i = 1; i < data.size(); ++i)
+    if (data[i].begin < data[i - 1].end) return true;
+  for (const Span& f : fixed) {
+    // The data areas are disjoint and sorted, so only the last one starting
+    // before f ends can reach into it.
+    auto after = std::lower_bound(data.begin(), data.end(), f.end,
+                                  [](const Span& d, long end) { return d.begin < end; });
+    if (after != data.begin() && Overlap(*std::prev(after), f)) return true;
+  }
+  return false;
+}
+
+// The size the file has now, which another program may have changed.
+long CurrentSize(std::FILE* file) {
+  struct stat info {};
+  if (fstat(fileno(file), &info) != 0) return -1;
+  return static_cast<long>(info.st_size);
+}
 
 }  // namespace
 
@@ -46,6 +85,7 @@ void DiskImage::Close() {
   tablesValid_ = false;
   trackCount_ = 0;
   writeProtected_ = false;
+  notice_.clear();
   for (auto& track : sectorMap_)
     for (int id = 0; id < kSectorsPerTrack; ++id) track[id] = static_cast<uint8_t>(id);
   for (auto& track : slotOffsets_) track.fill(-1);
@@ -102,10 +142,12 @@ bool DiskImage::ReadTrackImageHeader() {
 }
 
 bool DiskImage::ReadTrackImageTables(int trackLength) {
+  std::vector<Span> data, fixed{{0, kTrackImageHeaderBytes}};
   for (int track = 0; track < trackCount_; ++track) {
     const long trackStart = kTrackImageHeaderBytes + static_cast<long>(track) * trackLength;
     std::array<uint8_t, kTrackPointerTableBytes> pointers{};
     if (!ReadAt(trackStart, pointers.data(), pointers.size())) return false;
+    fixed.push_back({trackStart, trackStart + 2 * kSectorsPerTrack});
     for (int slot = 0; slot < kSectorsPerTrack; ++slot) {
       const long idField = trackStart + Word(&pointers[2 * slot]);
       std::array<uint8_t, kIdFieldScanBytes> id{};
@@ -113,13 +155,19 @@ bool DiskImage::ReadTrackImageTables(int trackLength) {
       if (id[0] != kIdAddressMark || id[1] != track || id[3] >= kSectorsPerTrack) return false;
       const uint8_t* mark = std::find_if(&id[kFirstDataMarkScan], &id[kLastDataMarkScan + 1], IsDataAddressMark);
       if (mark == &id[kLastDataMarkScan + 1]) return false;
-      const long data = idField + (mark - id.data()) + 1;
+      const long dataStart = idField + (mark - id.data()) + 1;
       // The data must lie wholly inside the file, or a later write would
       // grow it and a read would come up short.
-      if (data + kSectorBytes > fileSize_) return false;
+      if (dataStart + kSectorBytes > fileSize_) return false;
       sectorMap_[track][id[3]] = static_cast<uint8_t>(slot);
-      slotOffsets_[track][slot] = data;
+      slotOffsets_[track][slot] = dataStart;
+      data.push_back({dataStart, dataStart + kSectorBytes});
+      fixed.push_back({idField, dataStart});
     }
+  }
+  if (!writeProtected_ && LayoutOverlaps(std::move(data), std::move(fixed))) {
+    writeProtected_ = true;
+    notice_ = kOverlapNotice;
   }
   return true;
 }

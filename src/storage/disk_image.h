@@ -59,6 +59,9 @@ class DiskImage {
   bool TablesValid() const { return tablesValid_; }
   int TrackCount() const { return trackCount_; }
   bool WriteProtected() const { return writeProtected_; }
+  // Why a usable disk was inserted write protected although its file may be
+  // written; empty when it was not.
+  const std::string& Notice() const { return notice_; }
 
   // The slot (0-9) of the track that holds sector ID sectorId (0-9). Tracks
   // the map does not cover keep the identity layout.
@@ -92,6 +95,7 @@ class DiskImage {
   bool tablesValid_ = false;
   int trackCount_ = 0;
   bool writeProtected_ = false;
+  std::string notice_;
   // [track][sector ID] = slot, and for track images the file offset of each
   // slot's 256 data bytes.
   std::array<std::array<uint8_t, kSectorsPerTrack>, kMaxTracks> sectorMap_{};
