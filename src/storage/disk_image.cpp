@@ -67,7 +67,13 @@ void DiskImage::Open(const std::string& path) {
     readOnly_ = true;
   }
   if (!file_) return;
-  if (std::fseek(file_.get(), 0, SEEK_END) == 0) fileSize_ = std::ftell(file_.get());
+  // Only a regular file is a disk: not a folder, a device or a pipe.
+  struct stat info {};
+  if (fstat(fileno(file_.get()), &info) != 0 || !S_ISREG(info.st_mode)) {
+    Close();
+    return;
+  }
+  fileSize_ = static_cast<long>(info.st_size);
   if (fileSize_ > 0) Classify();
   if (kind_ == DiskImageKind::None) {
     Close();
@@ -113,7 +119,8 @@ void DiskImage::Classify() {
 
 bool DiskImage::ReadSectorTable() {
   std::array<uint8_t, 3 * kSectorsPerTrack * kMaxTracks> table{};
-  if (!ReadAt(0, table.data(), static_cast<std::size_t>(3 * kSectorsPerTrack * trackCount_))) return false;
+  const auto tableBytes = static_cast<std::size_t>(3 * kSectorsPerTrack * trackCount_);
+  if (ReadAt(0, table.data(), tableBytes) != tableBytes) return false;
   const uint8_t* entry = table.data();
   for (int track = 0; track < trackCount_; ++track) {
     for (int slot = 0; slot < kSectorsPerTrack; ++slot, entry += 3) {
@@ -128,7 +135,7 @@ bool DiskImage::ReadSectorTable() {
 // bad header is no disk image at all.
 bool DiskImage::ReadTrackImageHeader() {
   std::array<uint8_t, kTrackImageHeaderBytes> header{};
-  if (!ReadAt(0, header.data(), header.size())) return false;
+  if (ReadAt(0, header.data(), header.size()) != header.size()) return false;
   const uint8_t protection = header[0];
   const int tracks = header[1];
   if (protection != kTrackImageWritable && protection != kTrackImageProtected) return false;
@@ -146,12 +153,12 @@ bool DiskImage::ReadTrackImageTables(int trackLength) {
   for (int track = 0; track < trackCount_; ++track) {
     const long trackStart = kTrackImageHeaderBytes + static_cast<long>(track) * trackLength;
     std::array<uint8_t, kTrackPointerTableBytes> pointers{};
-    if (!ReadAt(trackStart, pointers.data(), pointers.size())) return false;
+    if (ReadAt(trackStart, pointers.data(), pointers.size()) != pointers.size()) return false;
     fixed.push_back({trackStart, trackStart + 2 * kSectorsPerTrack});
     for (int slot = 0; slot < kSectorsPerTrack; ++slot) {
       const long idField = trackStart + Word(&pointers[2 * slot]);
       std::array<uint8_t, kIdFieldScanBytes> id{};
-      if (!ReadAt(idField, id.data(), id.size())) return false;
+      if (ReadAt(idField, id.data(), id.size()) != id.size()) return false;
       if (id[0] != kIdAddressMark || id[1] != track || id[3] >= kSectorsPerTrack) return false;
       const uint8_t* mark = std::find_if(&id[kFirstDataMarkScan], &id[kLastDataMarkScan + 1], IsDataAddressMark);
       if (mark == &id[kLastDataMarkScan + 1]) return false;
@@ -189,16 +196,25 @@ void DiskImage::ReadTrack(int track, TrackSpan buffer) const {
     std::fill(buffer.begin(), buffer.end(), 0);
     return;
   }
+  // What cannot be read (the file was cut short by another program) reads as
+  // zeros: the buffer must not keep bytes of another track or disk.
   if (kind_ == DiskImageKind::TrackImage) {
-    for (int slot = 0; slot < kSectorsPerTrack; ++slot)
-      ReadAt(slotOffsets_[track][slot], &buffer[slot * kSectorBytes], kSectorBytes);
+    for (int slot = 0; slot < kSectorsPerTrack; ++slot) {
+      uint8_t* sector = &buffer[slot * kSectorBytes];
+      const std::size_t got = ReadAt(slotOffsets_[track][slot], sector, kSectorBytes);
+      std::fill(sector + got, sector + kSectorBytes, 0);
+    }
   } else {
-    ReadAt(PlainTrackOffset(track), buffer.data(), buffer.size());
+    const std::size_t got = ReadAt(PlainTrackOffset(track), buffer.data(), buffer.size());
+    std::fill(buffer.begin() + static_cast<long>(got), buffer.end(), 0);
   }
 }
 
 void DiskImage::WriteTrack(int track, ConstTrackSpan buffer) {
   if (!file_ || !tablesValid_ || readOnly_ || !HoldsTrack(track)) return;
+  // A file another program cut short or extended no longer has the layout
+  // it was opened with: it is not written (nor regrown) until inserted again.
+  if (CurrentSize(file_.get()) != fileSize_) return;
   if (kind_ == DiskImageKind::TrackImage) {
     for (int slot = 0; slot < kSectorsPerTrack; ++slot)
       WriteAt(slotOffsets_[track][slot], &buffer[slot * kSectorBytes], kSectorBytes);
@@ -208,11 +224,11 @@ void DiskImage::WriteTrack(int track, ConstTrackSpan buffer) {
   std::fflush(file_.get());
 }
 
-// A short read stores what it got and reports failure.
-bool DiskImage::ReadAt(long offset, uint8_t* data, std::size_t size) const {
-  if (offset < 0 || offset > fileSize_) return false;
-  if (std::fseek(file_.get(), offset, SEEK_SET) != 0) return false;
-  return std::fread(data, 1, size, file_.get()) == size;
+// A short read stores what it got; returns how many bytes that was.
+std::size_t DiskImage::ReadAt(long offset, uint8_t* data, std::size_t size) const {
+  if (offset < 0 || offset > fileSize_) return 0;
+  if (std::fseek(file_.get(), offset, SEEK_SET) != 0) return 0;
+  return std::fread(data, 1, size, file_.get());
 }
 
 bool DiskImage::WriteAt(long offset, const uint8_t* data, std::size_t size) {

@@ -67,11 +67,12 @@ class DiskImage {
   // the map does not cover keep the identity layout.
   int SlotOf(int track, int sectorId) const;
 
-  // Fills buffer with the ten slots of track. A track the image does not hold
-  // reads as zeros; a failed read leaves the unread part as it was.
+  // Fills buffer with the ten slots of track. A track the image does not hold,
+  // and any part that cannot be read, reads as zeros.
   void ReadTrack(int track, TrackSpan buffer) const;
-  // Writes the ten slots of track back; a track the image does not hold, or
-  // a file opened read only, is left alone.
+  // Writes the ten slots of track back; a track the image does not hold, a
+  // file opened read only, or one whose size changed since it was opened, is
+  // left alone.
   void WriteTrack(int track, ConstTrackSpan buffer);
 
  private:
@@ -83,7 +84,7 @@ class DiskImage {
   bool ReadSectorTable();
   bool ReadTrackImageHeader();
   bool ReadTrackImageTables(int trackLength);
-  bool ReadAt(long offset, uint8_t* data, std::size_t size) const;
+  std::size_t ReadAt(long offset, uint8_t* data, std::size_t size) const;
   bool WriteAt(long offset, const uint8_t* data, std::size_t size);
   bool HoldsTrack(int track) const { return track >= 0 && track < trackCount_; }
   long PlainTrackOffset(int track) const;
