@@ -16,6 +16,8 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 
 #include "fuzz_support.h"
@@ -26,7 +28,7 @@ namespace {
 using namespace quillor;
 
 constexpr int kOtherTracks = 35;
-constexpr int kTickLimit = 3 * 3696;
+constexpr int kTickLimit = 2 * 3696;  // every sector passes the head within this
 
 std::vector<uint8_t> PlainImage(int tracks, uint8_t seed) {
   std::vector<uint8_t> out(static_cast<size_t>(tracks) * kTrackBytes);
@@ -90,8 +92,10 @@ class Rig {
   }
 
   void Run() {
-    for (int op = 0; op < 24 && in_.remaining_bytes() > 0; ++op) {
-      switch (in_.ConsumeIntegralInRange(0, 9)) {
+    for (int op = 0; op < 16 && in_.remaining_bytes() > 0; ++op) {
+      const int which = in_.ConsumeIntegralInRange(0, 9);
+      if (std::getenv("FUZZ_TRACE")) std::fprintf(stderr, "op %d sel %d\n", which, fdc_.State().selectedDrive);
+      switch (which) {
         case 0: Select(in_.ConsumeIntegral<uint8_t>()); break;
         case 1: Command(in_.ConsumeIntegralInRange<uint8_t>(0x00, 0x0F)); break;  // restore
         case 2: Write(kFdcDataAddress, in_.ConsumeIntegralInRange<uint8_t>(0, 90)); Command(0x10); break;
@@ -101,7 +105,12 @@ class Rig {
         case 6: FormatTrack(); break;
         case 7: Write(kFdcCommandAddress, 0x88); Tick(in_.ConsumeIntegralInRange(1, 4000)); Command(0xD0); break;
         case 8: Insert(); break;
-        default: Command(in_.ConsumeIntegral<uint8_t>()); break;  // anything, even undecoded
+        default: {  // anything, even undecoded; writes of unknown data only to drive 0
+          const uint8_t command = in_.ConsumeIntegral<uint8_t>();
+          const bool write = (command >= 0xA0 && command < 0xC0) || command == 0xF4;
+          Command(write && fdc_.State().selectedDrive == 1 ? 0xD0 : command);
+          break;
+        }
       }
       CheckFiles();
     }
