@@ -180,10 +180,13 @@ bool Fdc::BufferHolds(int drive, int track) const {
 }
 
 // Before a sector goes into the track buffer: the buffer must hold the
-// selected disk's track, and the sector's place is taken from that disk's map.
+// selected disk's track. When it had to be read afresh (a drive select or an
+// insertion came between), the sector's place is taken from that disk's map.
 void Fdc::BufferTrackForCommit() {
-  if (!BufferHolds(s_.selectedDrive, s_.track)) LoadTrack(s_.selectedDrive, s_.track);
-  s_.sectorOffset = kSectorBytes * drives_.SlotOf(s_.selectedDrive, s_.track, s_.sector);
+  if (BufferHolds(s_.selectedDrive, s_.track)) return;
+  LoadTrack(s_.selectedDrive, s_.track);
+  if (s_.sector < kSectorsPerTrack)
+    s_.sectorOffset = kSectorBytes * drives_.SlotOf(s_.selectedDrive, s_.track, s_.sector);
 }
 
 void Fdc::RunCommandTick() {
@@ -409,6 +412,7 @@ void Fdc::CommitFormattedSector() {
   if (s_.track != s_.bufferedTrack) LoadTrack(s_.selectedDrive, s_.track);
   if (s_.sector != s_.sectorUnderHead) return;  // wait for the sector's place on the disk
   BufferTrackForCommit();
+  s_.sectorOffset = kSectorBytes * drives_.SlotOf(s_.selectedDrive, s_.bufferedTrack, s_.sector);
   std::copy(s_.sectorBuffer.begin(), s_.sectorBuffer.end(), s_.trackBuffer.begin() + s_.sectorOffset);
   s_.byteIndex = -1;
   s_.phase = kPhaseGap;
