@@ -180,11 +180,13 @@ bool Fdc::BufferHolds(int drive, int track) const {
 }
 
 // Before a sector goes into the track buffer: the buffer must hold the
-// selected disk's track. When it had to be read afresh (a drive select or an
-// insertion came between), the sector's place is taken from that disk's map.
+// selected disk's track (read afresh when a drive select or an insertion came
+// between), and the sector's place is taken from that disk's map for that
+// track. The offset found as the sector passed the head is not enough: after
+// a drive select, even of the same drive to keep its motor running, it was
+// taken for no track and ignores the disk's sector layout.
 void Fdc::BufferTrackForCommit() {
-  if (BufferHolds(s_.selectedDrive, s_.track)) return;
-  LoadTrack(s_.selectedDrive, s_.track);
+  if (!BufferHolds(s_.selectedDrive, s_.track)) LoadTrack(s_.selectedDrive, s_.track);
   if (s_.sector < kSectorsPerTrack)
     s_.sectorOffset = kSectorBytes * drives_.SlotOf(s_.selectedDrive, s_.track, s_.sector);
 }

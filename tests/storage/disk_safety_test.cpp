@@ -138,6 +138,23 @@ TEST_F(DiskSafetyTest, FormattingAfterADriveChangeLeavesTheFirstDiskAlone) {
   EXPECT_EQ(std::count(a.begin(), a.end(), 0x33), kTrackBytes);
 }
 
+TEST_F(DiskSafetyTest, ReselectingTheDriveDuringAWriteKeepsTheSectorInItsSlot) {
+  // Disk software writes the select latch again and again to keep the motor
+  // running; the sector must still land where the disk's table puts it.
+  const auto original = test::BuildTableImage(40, test::kScrambledSlots);
+  const std::string path = Insert(0, original, "safety_reselect.dsk");
+  Write(kFdcSelectAddress, 0x01);
+  WriteSector(6, 4, [](int i) { return static_cast<uint8_t>(0x40 ^ i); }, [&](int i) {
+    if (i % 64 == 0) Write(kFdcSelectAddress, 0x01);
+  });
+  const auto after = test::ReadTestFile(path);
+  const long at = 8704 + 6 * kTrackBytes + 9 * kSectorBytes;  // sector 4 lives in slot 9
+  for (int i = 0; i < kSectorBytes; ++i) ASSERT_EQ(after[at + i], static_cast<uint8_t>(0x40 ^ i)) << i;
+  std::size_t differing = 0;
+  for (std::size_t i = 0; i < after.size(); ++i) differing += after[i] != original[i];
+  EXPECT_LE(differing, static_cast<std::size_t>(kSectorBytes));
+}
+
 // A track image whose slot 1 ID field is planted inside slot 0's data: the
 // first write of sector 0 would wipe it out.
 std::vector<uint8_t> IdInsideData() {
