@@ -32,8 +32,24 @@ std::optional<JpegPicture> DecodeJpeg(std::span<const uint8_t> bytes) {
   }
   jpeg_create_decompress(&info);
   jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
+  // Damaged data that libjpeg can still decode only warns; the picture is
+  // returned as decoded and nothing is written to the terminal.
+  error.manager.output_message = [](j_common_ptr) {};
   jpeg_read_header(&info, TRUE);
+  const uint64_t declared = static_cast<uint64_t>(info.image_width) * info.image_height;
+  const bool grey = info.jpeg_color_space == JCS_GRAYSCALE && info.num_components == 1;
+  const bool colour = info.num_components == 3 &&
+                      (info.jpeg_color_space == JCS_YCbCr || info.jpeg_color_space == JCS_RGB);
+  if (declared > static_cast<uint64_t>(kMaxJpegPixels) || (!grey && !colour)) {
+    jpeg_destroy_decompress(&info);
+    return std::nullopt;
+  }
+  info.out_color_space = grey ? JCS_GRAYSCALE : JCS_RGB;
   jpeg_start_decompress(&info);
+  if (info.output_components != (grey ? 1 : 3)) {
+    jpeg_destroy_decompress(&info);
+    return std::nullopt;
+  }
   picture.width = static_cast<int>(info.output_width);
   picture.height = static_cast<int>(info.output_height);
   picture.components = info.output_components;

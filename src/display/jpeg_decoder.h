@@ -16,7 +16,14 @@ struct JpegPicture {
   std::vector<uint8_t> pixels;  // top row first, components bytes a pixel
 };
 
-// nullopt when the bytes are no JPEG or a damaged one; never reads past them.
+// Far beyond any screenshot or picture of ours (the largest are about a
+// megapixel): a header declaring more is refused before any pixel memory is
+// taken, so a few hostile bytes cannot ask for gigabytes.
+inline constexpr int kMaxJpegPixels = 4096 * 4096;
+
+// nullopt when the bytes are no JPEG or a damaged one, declare more than
+// kMaxJpegPixels, or hold a colour space other than grey or colour (CMYK
+// pictures are refused); never reads past them.
 std::optional<JpegPicture> DecodeJpeg(std::span<const uint8_t> bytes);
 
 }  // namespace quillor

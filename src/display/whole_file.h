@@ -8,8 +8,8 @@
 namespace quillor {
 
 // Creates or replaces the file with exactly these bytes. False when it could
-// not be created or written completely; a partly written file is removed so
-// no damaged picture is left behind.
+// not be created or written completely; the file that was there before is
+// then left as it was, and no partly written file remains.
 bool WriteWholeFile(const std::filesystem::path& path, std::span<const uint8_t> bytes);
 
 }  // namespace quillor

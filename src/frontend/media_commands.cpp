@@ -44,7 +44,13 @@ void UserCommands::LoadImage(int slot, int mode) {
 bool UserCommands::InsertMedia(int slot, const std::string& path) {
   if (!IsDrive(slot) && slot != kCassetteSlot) return false;
   const bool opened = emulator_.InsertMedia(slot, path);
-  if (!opened) Hosts().dialogs->ShowMessage(kUnknownImageFormat, MessageKind::Warning);
+  if (!opened) {
+    Hosts().dialogs->ShowMessage(kUnknownImageFormat, MessageKind::Warning);
+  } else if (IsDrive(slot) && emulator_.drives.Present(slot)) {
+    // An image that opened but may not be written says why.
+    const std::string& notice = emulator_.drives.Drive(slot).image.Notice();
+    if (!notice.empty()) Hosts().dialogs->ShowMessage(notice, MessageKind::Warning);
+  }
   return opened;
 }
 

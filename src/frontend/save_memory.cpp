@@ -96,10 +96,16 @@ std::string SaveMemoryToCassette(const std::string& chosen, uint16_t from, uint1
                                  const PeekFunction& peek) {
   const std::string path = SaveMemoryFileName(chosen);
   const auto image = BuildMemoryTape(TapeProgramName(path), from, to, start, peek);
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"), &std::fclose);
+  // Written under a temporary name and renamed when complete: a failed save
+  // (a full disk) leaves an earlier file of that name as it was.
+  const std::string part = path + ".part";
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(part.c_str(), "wb"), &std::fclose);
   if (!file) return {};
   const bool written = std::fwrite(image.data(), 1, image.size(), file.get()) == image.size();
-  if (std::fclose(file.release()) != 0 || !written) return {};
+  if (std::fclose(file.release()) != 0 || !written || std::rename(part.c_str(), path.c_str()) != 0) {
+    std::remove(part.c_str());
+    return {};
+  }
   return path;
 }
 

@@ -5,7 +5,6 @@
 #include <cctype>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <utility>
 
 #include "resources/embedded_resources.h"
@@ -57,12 +56,22 @@ std::vector<std::string> RomRegistry::LoadUserFolder(const std::string& folder) 
     const std::string name = UpperCase(path.stem().string());
     const auto expected = ExpectedSize(name);
     if (!expected) continue;
-    std::ifstream file(path, std::ios::binary);
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (!file.eof() && file.fail()) {
+    // The size is judged before anything is read: a huge file named like an
+    // image costs neither time nor memory.
+    const auto size = fs::file_size(path, error);
+    std::vector<uint8_t> bytes;
+    if (!error && size == *expected) {
+      bytes.resize(size);
+      std::ifstream file(path, std::ios::binary);
+      file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size));
+      // A file that shrank since its size was taken is not read in full.
+      if (!file || file.gcount() != static_cast<std::streamsize>(size))
+        error = std::make_error_code(std::errc::io_error);
+    }
+    if (error) {
       problems.push_back("Cannot read the ROM image " + path.string() + ".");
-    } else if (bytes.size() != *expected) {
-      problems.push_back("The ROM image " + path.string() + " has " + std::to_string(bytes.size()) +
+    } else if (size != *expected) {
+      problems.push_back("The ROM image " + path.string() + " has " + std::to_string(size) +
                          " bytes, but " + name + " must have " + std::to_string(*expected) +
                          " bytes; it is not used.");
     } else {

@@ -59,16 +59,20 @@ class DiskImage {
   bool TablesValid() const { return tablesValid_; }
   int TrackCount() const { return trackCount_; }
   bool WriteProtected() const { return writeProtected_; }
+  // Why a usable disk was inserted write protected although its file may be
+  // written; empty when it was not.
+  const std::string& Notice() const { return notice_; }
 
   // The slot (0-9) of the track that holds sector ID sectorId (0-9). Tracks
   // the map does not cover keep the identity layout.
   int SlotOf(int track, int sectorId) const;
 
-  // Fills buffer with the ten slots of track. A track the image does not hold
-  // reads as zeros; a failed read leaves the unread part as it was.
+  // Fills buffer with the ten slots of track. A track the image does not hold,
+  // and any part that cannot be read, reads as zeros.
   void ReadTrack(int track, TrackSpan buffer) const;
-  // Writes the ten slots of track back; a track the image does not hold, or
-  // a file opened read only, is left alone.
+  // Writes the ten slots of track back; a track the image does not hold, a
+  // file opened read only, or one whose size changed since it was opened, is
+  // left alone.
   void WriteTrack(int track, ConstTrackSpan buffer);
 
  private:
@@ -80,7 +84,7 @@ class DiskImage {
   bool ReadSectorTable();
   bool ReadTrackImageHeader();
   bool ReadTrackImageTables(int trackLength);
-  bool ReadAt(long offset, uint8_t* data, std::size_t size) const;
+  std::size_t ReadAt(long offset, uint8_t* data, std::size_t size) const;
   bool WriteAt(long offset, const uint8_t* data, std::size_t size);
   bool HoldsTrack(int track) const { return track >= 0 && track < trackCount_; }
   long PlainTrackOffset(int track) const;
@@ -92,6 +96,7 @@ class DiskImage {
   bool tablesValid_ = false;
   int trackCount_ = 0;
   bool writeProtected_ = false;
+  std::string notice_;
   // [track][sector ID] = slot, and for track images the file offset of each
   // slot's 256 data bytes.
   std::array<std::array<uint8_t, kSectorsPerTrack>, kMaxTracks> sectorMap_{};

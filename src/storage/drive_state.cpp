@@ -4,6 +4,7 @@ namespace quillor {
 
 bool DiskDrives::OpenMediaImage(const std::string& path, int drive) {
   DriveState& d = drives_[drive];
+  d.insertion = ++insertions_;
   d.image.Open(path);
   d.open = d.image.IsOpen();
   d.present = d.open && d.image.TablesValid();

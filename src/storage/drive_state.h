@@ -17,6 +17,7 @@ struct DriveState {
   bool present = false;      // the controller sees a usable disk
   int headPosition = 0;      // physical track under the head, 0-79
   std::string fileName;      // empty when nothing is inserted
+  uint32_t insertion = 0;    // changes with every insertion: which disk this is
 
   DiskImageKind Kind() const { return image.Kind(); }
   bool WriteProtected() const { return image.WriteProtected(); }
@@ -37,6 +38,9 @@ class DiskDrives {
   bool WriteProtected(int drive) const { return drives_[drive].WriteProtected(); }
   int SlotOf(int drive, int track, int sectorId) const;
   int& HeadPosition(int drive) { return drives_[drive].headPosition; }
+  // Tells one inserted disk from the next, so that bytes read from one disk
+  // are never written back to another.
+  uint32_t Insertion(int drive) const { return drives_[drive].insertion; }
 
   // Track transfers for the controller; a drive without a disk is left alone.
   void ReadTrack(int drive, int track, TrackSpan buffer) const;
@@ -53,6 +57,7 @@ class DiskDrives {
 
   std::array<DriveState, kDriveCount> drives_;
   bool anyDiskPresent_ = false;
+  uint32_t insertions_ = 0;
 };
 
 }  // namespace quillor

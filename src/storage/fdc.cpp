@@ -163,6 +163,7 @@ void Fdc::LoadTrack(int drive, int track) {
   } else if (track != kNoTrack) {
     drives_.ReadTrack(drive, track, s_.trackBuffer);
     s_.sectorUnderHead = kNoSector;
+    source_ = {drive, track, drives_.Insertion(drive)};
   }
   s_.bufferedDrive = drive;
   s_.bufferedTrack = track;
@@ -173,9 +174,25 @@ void Fdc::WriteTrack(int drive, int track) {
   if (!drives_.Present(drive)) {
     s_.notReady = kStatusNotReady;
     s_.idleTimer = kMotorTimeoutTicks;
-  } else if (track != kNoTrack) {
+  } else if (track != kNoTrack && BufferHolds(drive, track)) {
     drives_.WriteTrack(drive, track, s_.trackBuffer);
   }
+}
+
+bool Fdc::BufferHolds(int drive, int track) const {
+  return source_.drive == drive && source_.track == track && source_.insertion == drives_.Insertion(drive);
+}
+
+// Before a sector goes into the track buffer: the buffer must hold the
+// selected disk's track (read afresh when a drive select or an insertion came
+// between), and the sector's place is taken from that disk's map for that
+// track. The offset found as the sector passed the head is not enough: after
+// a drive select, even of the same drive to keep its motor running, it was
+// taken for no track and ignores the disk's sector layout.
+void Fdc::BufferTrackForCommit() {
+  if (!BufferHolds(s_.selectedDrive, s_.track)) LoadTrack(s_.selectedDrive, s_.track);
+  if (s_.sector < kSectorsPerTrack)
+    s_.sectorOffset = kSectorBytes * drives_.SlotOf(s_.selectedDrive, s_.track, s_.sector);
 }
 
 void Fdc::RunCommandTick() {
@@ -314,6 +331,7 @@ void Fdc::WriteSector() {
       s_.dataRequest = true;
     } else {
       if (s_.sector == s_.sectorUnderHead) {
+        BufferTrackForCommit();
         std::copy(s_.sectorBuffer.begin(), s_.sectorBuffer.end(), s_.trackBuffer.begin() + s_.sectorOffset);
         s_.byteIndex = -1;
         s_.busy = false;  // WRITE SECTOR ends without an interrupt
@@ -399,6 +417,7 @@ void Fdc::CommitFormattedSector() {
   }
   if (s_.track != s_.bufferedTrack) LoadTrack(s_.selectedDrive, s_.track);
   if (s_.sector != s_.sectorUnderHead) return;  // wait for the sector's place on the disk
+  BufferTrackForCommit();
   s_.sectorOffset = kSectorBytes * drives_.SlotOf(s_.selectedDrive, s_.bufferedTrack, s_.sector);
   std::copy(s_.sectorBuffer.begin(), s_.sectorBuffer.end(), s_.trackBuffer.begin() + s_.sectorOffset);
   s_.byteIndex = -1;

@@ -19,6 +19,12 @@
 // for each byte through the data request and ask once more after the last
 // one; the sector is committed when that request has been answered. WRITE
 // SECTOR ends without an interrupt; every other command ends with one.
+//
+// A drive select during a transfer does not stop it: the processor sees the
+// same requests and status as before. A sector is committed to the drive
+// selected at that moment, into that disk's own copy of the track, read
+// afresh if the buffer holds another disk's or another track's bytes; so the
+// bytes of one disk never reach another.
 #pragma once
 
 #include <cstdint>
@@ -104,6 +110,8 @@ class Fdc {
   bool SelectedWriteProtected() const { return drives_.WriteProtected(s_.selectedDrive); }
   void SetTrack0Bit();
   void Finish();
+  bool BufferHolds(int drive, int track) const;
+  void BufferTrackForCommit();
 
   void Restore();
   void Seek();
@@ -119,6 +127,14 @@ class Fdc {
 
   DiskDrives& drives_;
   FdcState s_;
+  // Where the track buffer's bytes were last read from. The buffered drive
+  // and track follow the drive select at once; these change only when a
+  // track is really read, and a track is written back only to its source.
+  struct BufferSource {
+    int drive = -1;
+    int track = kNoTrack;
+    uint32_t insertion = 0;
+  } source_;
   bool interruptPending_ = false;
   bool lampsChanged_ = false;
   bool statusRedraw_ = false;

@@ -8,6 +8,7 @@
 #include "fakes/recording_host.h"
 #include "frontend/user_commands.h"
 #include "machine/emulator.h"
+#include "storage/disk_image_builder.h"
 #include "storage/program_loader.h"
 
 namespace quillor {
@@ -84,6 +85,25 @@ TEST_F(MediaCommands, AFileOfNoKnownKindIsReportedAndLeavesTheSlotEmpty) {
   EXPECT_EQ(host.messages.size(), 2u);
   EXPECT_FALSE(emu->cassette.Inserted());
   EXPECT_TRUE(emu->cassette.FileName().empty());
+}
+
+TEST_F(MediaCommands, ADiskWhoseSectorsOverlapIsInsertedWriteProtectedWithItsReason) {
+  auto image = test::BuildTrackImage(40, test::kIdentitySlots);
+  // Slot 1's pointer names slot 0's ID field: both slots share one data area.
+  image[16 + 2] = image[16 + 0];
+  image[16 + 3] = image[16 + 1];
+  Answer(WriteFile("overlap.dsk", image));
+  commands->LoadImage(1, kMediaInsert);
+  EXPECT_TRUE(emu->drives.Present(1));
+  EXPECT_TRUE(emu->drives.WriteProtected(1));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_NE(host.messages[0].find("overlap"), std::string::npos);
+  EXPECT_EQ(host.messageKinds[0], MessageKind::Warning);
+
+  Answer(PlainDisk("plain.dsk"));
+  commands->LoadImage(1, kMediaInsert);
+  EXPECT_FALSE(emu->drives.WriteProtected(1));
+  EXPECT_EQ(host.messages.size(), 1u);
 }
 
 TEST_F(MediaCommands, CancelledOrMiddleButtonOnlyRefreshesThePanel) {

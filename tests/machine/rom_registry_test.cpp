@@ -5,6 +5,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace quillor {
 namespace {
 
@@ -48,6 +52,38 @@ TEST(RomRegistry, WrongSizesAreRefusedWithTheirNumbers) {
 TEST(RomRegistry, MissingFolderIsReported) {
   RomRegistry registry;
   EXPECT_EQ(registry.LoadUserFolder((fs::path(QUILLOR_TEST_TMP) / "no_such_folder").string()).size(), 1u);
+}
+
+TEST(RomRegistry, AHugeFileIsRefusedBySizeWithoutBeingRead) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the address space limit below does not suit AddressSanitizer";
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+  GTEST_SKIP() << "the address space limit below does not suit AddressSanitizer";
+#endif
+#endif
+  const auto folder = FreshFolder("roms_huge");
+  const fs::path huge = folder / "ROM12K.bin";
+  WriteFile(huge, 0, 0);
+  fs::resize_file(huge, 3ull << 30);  // sparse: no disk space taken
+  fs::create_directories(folder / "ROM2K.rom");  // a folder named like an image is passed over
+  const std::string expected = "The ROM image " + huge.string() +
+                               " has 3221225472 bytes, but ROM12K must have 12288 bytes; it is not used.";
+  // In a child limited to 1 GB of address space: reading the file whole
+  // would fail there.
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    const rlimit limit{1ul << 30, 1ul << 30};
+    setrlimit(RLIMIT_AS, &limit);
+    RomRegistry registry;
+    const auto problems = registry.LoadUserFolder(folder.string());
+    _exit(problems == std::vector<std::string>{expected} && !registry.HasUserImage("ROM12K") ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  fs::remove(huge);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "child status " << status;
 }
 
 }  // namespace
