@@ -142,7 +142,7 @@ class Rig {
     for (int i = 0; i < kTickLimit && Busy(); ++i) {
       fdc_.FdcService();
       if (fdc_.State().dataRequest) {
-        if (command >= 0xA0 && command < 0xC0) Write(kFdcDataAddress, 0); else fdc_.FdcRegisterRead(kFdcDataAddress, false);
+        if (command >= 0xA0 && command < 0xC0) Write(kFdcDataAddress, 0); else fdc_.FdcRegisterRead(kFdcDataAddress);
       }
     }
   }
@@ -153,7 +153,7 @@ class Rig {
     std::vector<uint8_t> bytes;
     for (int i = 0; i < kTickLimit && Busy(); ++i) {
       fdc_.FdcService();
-      if (fdc_.State().status & kStatusDataRequest) bytes.push_back(fdc_.FdcRegisterRead(kFdcDataAddress, false));
+      if (fdc_.State().status & kStatusDataRequest) bytes.push_back(fdc_.FdcRegisterRead(kFdcDataAddress));
     }
     return bytes;
   }

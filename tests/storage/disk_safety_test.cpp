@@ -22,7 +22,7 @@ class DiskSafetyTest : public ::testing::Test {
     return path;
   }
   void Write(uint16_t address, uint8_t value) { fdc_.FdcRegisterWrite(address, value); }
-  uint8_t Status() { return fdc_.FdcRegisterRead(kFdcCommandAddress, false); }
+  uint8_t Status() { return fdc_.FdcRegisterRead(kFdcCommandAddress); }
   int TickUntil(const std::function<bool()>& done, int limit = 100000) {
     for (int n = 1; n <= limit; ++n) {
       fdc_.FdcService();
@@ -54,7 +54,7 @@ class DiskSafetyTest : public ::testing::Test {
     std::vector<uint8_t> bytes;
     // READ presents a byte each tick, flagged by status bit 1.
     TickUntil([&] {
-      if (fdc_.State().status & kStatusDataRequest) bytes.push_back(fdc_.FdcRegisterRead(kFdcDataAddress, false));
+      if (fdc_.State().status & kStatusDataRequest) bytes.push_back(fdc_.FdcRegisterRead(kFdcDataAddress));
       return !fdc_.State().busy;
     });
     return bytes;

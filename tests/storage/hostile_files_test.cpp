@@ -79,7 +79,7 @@ class InsertedImage : public ::testing::Test {
     std::vector<uint8_t> bytes;
     for (int i = 0; i < 20000 && fdc_.State().busy; ++i) {
       fdc_.FdcService();
-      if (fdc_.State().status & kStatusDataRequest) bytes.push_back(fdc_.FdcRegisterRead(kFdcDataAddress, false));
+      if (fdc_.State().status & kStatusDataRequest) bytes.push_back(fdc_.FdcRegisterRead(kFdcDataAddress));
     }
     return bytes;
   }
