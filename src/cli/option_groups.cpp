@@ -9,6 +9,7 @@ void AddDisplayOptions(OptionTable& table);
 void AddResourceOptions(OptionTable& table);
 void AddCassetteOptions(OptionTable& table);
 void AddDiskOptions(OptionTable& table);
+void AddSoundOptions(OptionTable& table);
 
 void AddAllOptions(OptionTable& table) {
   AddMachineOptions(table);
@@ -16,6 +17,7 @@ void AddAllOptions(OptionTable& table) {
   AddResourceOptions(table);
   AddCassetteOptions(table);
   AddDiskOptions(table);
+  AddSoundOptions(table);
 }
 
 }  // namespace quillor::cli

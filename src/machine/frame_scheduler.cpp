@@ -133,6 +133,7 @@ void Emulator::RunProcessorLoop() {
         fdc.FdcService();
         if (fdc.TakeInterrupt()) RaiseInterrupt(kDiskInterrupt);
       }
+      if (sound.Enabled()) ProduceSoundSample();
     }
     if (breakpointMap_[cpu.PC] || s.BreakRequest) [[unlikely]] {
       if (breakpointMap_[cpu.PC]) s.BreakRequest = true;

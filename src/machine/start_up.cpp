@@ -3,6 +3,7 @@
 
 #include "cpu/cpu_control.h"
 #include "machine/emulator.h"
+#include "resources/embedded_resources.h"
 
 namespace quillor {
 namespace {
@@ -32,7 +33,8 @@ EmulatorHosts Emulator::Resolve(EmulatorHosts given, DefaultHosts& defaults) {
 Emulator::Emulator(EmulatorHosts hosts)
     : hosts_(Resolve(hosts, defaults_)),
       printer(*hosts_.paper),
-      cassettePanel(display, *hosts_.panels) {}
+      cassettePanel(display, *hosts_.panels),
+      sound(*hosts_.wave) {}
 
 void Emulator::CopyRom(std::string_view name, uint16_t start, size_t size) {
   const auto image = roms.Find(name);
@@ -57,6 +59,8 @@ void Emulator::FormCreate() {
   scheduler.FrameTStates = scheduler.SampleTStates = scheduler.InterruptTStates = 0;
   CopyRom(kModels[0].mainRom, kMainRomStart, kMainRomSize);
   CopyRom(kModels[0].secondRom, kSecondRomStart, kSecondRomSize);
+  if (!sound.Start(FindEmbeddedResource("DSKSND")))
+    hosts_.dialogs->ShowMessage(kSoundNotInitialized, MessageKind::Warning);
   std::fill_n(machine.memory.begin() + kVideoStart, kVideoSize, 0x20);
 }
 

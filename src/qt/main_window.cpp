@@ -56,7 +56,8 @@ TForm1::TForm1(std::string startFile, DialogHost* dialogs, QWidget* parent)
   connect(&timer1_, &QTimer::timeout, this, &TForm1::Timer1Timer);
 
   emulator_ = std::make_unique<Emulator>(
-      EmulatorHosts{.window = this, .panels = &panels_, .timer = this, .dialogs = dialogHost_});
+      EmulatorHosts{.window = this, .panels = &panels_, .timer = this, .dialogs = dialogHost_,
+                    .wave = &wave_});
   commands_ = std::make_unique<UserCommands>(*emulator_);
   emulator_->commandLineFile = std::move(startFile);
   emulator_->FormCreate();
@@ -124,6 +125,7 @@ void TForm1::SyncChecks() {
   Item("Enabled1")->setChecked(core.display.colourBoard.Enabled());
   Item("Toggle1")->setChecked(core.display.colourBoard.ColourBoardDisplay());
   Item("Scanlines1")->setChecked(core.display.monitor.Settings().ScanLines);
+  Item("Sound1")->setChecked(core.sound.Enabled());
 }
 
 void TForm1::SetCaption(std::string_view caption) {
@@ -151,6 +153,7 @@ void TForm1::Page1Click() { commands_->Page(); SyncChecks(); }
 void TForm1::Enabled1Click() { commands_->ToggleColourBoardEnabled(); SyncChecks(); }
 void TForm1::Toggle1Click() { commands_->ToggleColourBoardDisplay(); SyncChecks(); }
 void TForm1::Settings1Click() { commands_->ToggleMonitorBars(); }
+void TForm1::Sound1Click() { commands_->ToggleSound(); SyncChecks(); }
 void TForm1::Scanlines1Click() { commands_->ToggleScanLines(); SyncChecks(); }
 void TForm1::ApplySkin(Skin skin) { commands_->ApplySkin(skin); SyncChecks(); }
 void TForm1::PressBar(int bar, QPoint position) { commands_->PressBar(bar, position.x()); }
