@@ -165,5 +165,24 @@ TEST(SoundOnTheEmulator, OneSampleEveryEightyTStatesWhileEnabled) {
   EXPECT_TRUE(emu->sound.Enabled());
 }
 
+TEST(SoundOnTheEmulator, ResetAndNmiMuteTheGeneratorByTheNextStep) {
+  for (const bool nmi : {false, true}) {
+    auto emu = std::make_unique<Emulator>();
+    for (auto [r, v] : {std::pair{7, 0x00}, {8, 15}, {0, 10}, {1, 0}}) {
+      emu->WritePort(0x1F, static_cast<uint8_t>(r));
+      emu->WritePort(0x1E, static_cast<uint8_t>(v));
+    }
+    emu->soundGenerator.SoundGeneratorStep();
+    emu->soundGenerator.SoundGeneratorStep();
+    emu->soundGenerator.SoundGeneratorStep();
+    ASSERT_NE(emu->soundGenerator.OutputLevel(), 0x80);
+    if (nmi) emu->TriggerNmi(); else emu->ResetMachine();
+    emu->WritePort(0x1F, 7);
+    EXPECT_EQ(emu->ReadPort(0x1E), 0x3F);
+    emu->soundGenerator.SoundGeneratorStep();
+    EXPECT_EQ(emu->soundGenerator.OutputLevel(), 0x80) << (nmi ? "NMI" : "reset");
+  }
+}
+
 }  // namespace
 }  // namespace quillor
