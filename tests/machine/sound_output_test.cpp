@@ -168,13 +168,12 @@ TEST(SoundOnTheEmulator, OneSampleEveryEightyTStatesWhileEnabled) {
 TEST(SoundOnTheEmulator, ResetAndNmiMuteTheGeneratorByTheNextStep) {
   for (const bool nmi : {false, true}) {
     auto emu = std::make_unique<Emulator>();
-    for (auto [r, v] : {std::pair{7, 0x00}, {8, 15}, {0, 10}, {1, 0}}) {
+    for (auto [r, v] : {std::pair{7, 0x3E}, {8, 15}, {0, 10}, {1, 0}}) {
       emu->WritePort(0x1F, static_cast<uint8_t>(r));
       emu->WritePort(0x1E, static_cast<uint8_t>(v));
     }
     emu->soundGenerator.SoundGeneratorStep();
-    emu->soundGenerator.SoundGeneratorStep();
-    emu->soundGenerator.SoundGeneratorStep();
+    emu->soundGenerator.SoundGeneratorStep();  // tone A's first "on" half
     ASSERT_NE(emu->soundGenerator.OutputLevel(), 0x80);
     if (nmi) emu->TriggerNmi(); else emu->ResetMachine();
     emu->WritePort(0x1F, 7);
