@@ -15,6 +15,7 @@ AudioPacer::AudioPacer(size_t bufferSamples) {
 }
 
 std::span<const uint8_t> AudioPacer::Pace(size_t queued, std::span<const uint8_t> in) {
+  lastPadding_ = 0;
   if (in.empty()) return {};
   if (queued > kCeiling) {
     ++dropped_;
@@ -27,6 +28,7 @@ std::span<const uint8_t> AudioPacer::Pace(size_t queued, std::span<const uint8_t
     std::fill_n(out_.begin(), at, kSilence);
     queued = kTarget;
   }
+  lastPadding_ = at;
   const long long limit = static_cast<long long>(in.size() * kMaxStretchPercent / 100);
   const long long error = static_cast<long long>(queued) - static_cast<long long>(kTarget);
   const long long shorten = std::clamp(error / static_cast<long long>(kGainDivisor), -limit, limit);

@@ -47,11 +47,14 @@ class AudioPacer {
 
   size_t Dropped() const { return dropped_; }
   size_t Refills() const { return refills_; }
+  // The silence put in front of the last buffer paced.
+  size_t LastPadding() const { return lastPadding_; }
 
  private:
   std::vector<uint8_t> out_;
   size_t dropped_ = 0;
   size_t refills_ = 0;
+  size_t lastPadding_ = 0;
 };
 
 }  // namespace quillor
