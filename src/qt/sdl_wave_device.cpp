@@ -14,6 +14,9 @@ SdlWaveDevice::~SdlWaveDevice() {
 bool SdlWaveDevice::Open(int samplesPerSecond) {
   if (device_) return true;
   if (!subsystem_) {
+    // SDL would otherwise take SIGINT and SIGTERM for itself and turn them
+    // into events nobody reads: the program could no longer be stopped.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     subsystem_ = true;
   }
