@@ -10,6 +10,7 @@ void AddResourceOptions(OptionTable& table);
 void AddCassetteOptions(OptionTable& table);
 void AddDiskOptions(OptionTable& table);
 void AddDebuggerOptions(OptionTable& table);
+void AddSoundOptions(OptionTable& table);
 
 void AddAllOptions(OptionTable& table) {
   AddMachineOptions(table);
@@ -18,6 +19,7 @@ void AddAllOptions(OptionTable& table) {
   AddCassetteOptions(table);
   AddDiskOptions(table);
   AddDebuggerOptions(table);
+  AddSoundOptions(table);
 }
 
 }  // namespace quillor::cli

@@ -23,6 +23,7 @@ inline constexpr int kExitBadArguments = 2;
 inline constexpr int kDefaultTimeoutFrames = 3000;  // 120 s of machine time
 
 class CliDialogs;
+class WavRecorder;
 
 // What a step can reach.
 struct RunContext {
@@ -33,6 +34,7 @@ struct RunContext {
   int timeoutFrames = kDefaultTimeoutFrames;
   int startModel = -1;  // the model the machine starts as; -1 for the usual one
   CliDialogs* dialogs = nullptr;  // the runner's answers to the core's dialogs
+  WavRecorder* wav = nullptr;     // where --wav sends the machine's sound
 };
 
 enum class Phase { Setup, Action };

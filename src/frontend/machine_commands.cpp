@@ -31,4 +31,10 @@ void UserCommands::Reset() {
 
 void UserCommands::About() { Hosts().dialogs->ShowMessage(kMainCaption, MessageKind::Information); }
 
+void UserCommands::ToggleSound() { SetSound(!emulator_.sound.Enabled()); }
+
+void UserCommands::SetSound(bool on) {
+  if (emulator_.sound.Available()) emulator_.sound.SetEnabled(on);
+}
+
 }  // namespace quillor

@@ -56,6 +56,9 @@ class UserCommands {
   // Resets the processor; a machine stopped in the debugger shows where.
   void Reset();
   void About();
+  // "&Sound": sample production on or off; nothing without a sound device.
+  void ToggleSound();
+  void SetSound(bool on);
 
   // ---- The display and the monitor (display_commands.cpp) ----
   void Cut();

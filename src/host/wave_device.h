@@ -13,7 +13,8 @@ class WaveDevice {
   // False when there is no device; the program then runs silent.
   virtual bool Open(int /*samplesPerSecond*/) { return false; }
   // Sound output, whenever one of its buffers is full: queue the samples. The
-  // device bounds what it keeps queued, so latency never grows.
+  // device bounds what it keeps queued, so latency never grows. The samples
+  // are the caller's buffer, refilled right after the call: copy them.
   virtual void Submit(std::span<const uint8_t> /*samples*/) {}
 };
 

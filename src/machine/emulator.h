@@ -31,6 +31,7 @@
 #include "machine/rom_registry.h"
 #include "machine/scheduler_state.h"
 #include "machine/sound_generator.h"
+#include "machine/sound_output.h"
 #include "storage/cassette_deck.h"
 #include "storage/drive_state.h"
 #include "storage/fdc.h"
@@ -40,6 +41,7 @@
 namespace quillor {
 
 inline constexpr std::string_view kMainCaption = "Quillor Video Genie I / HT1080Z Emulator v2.5.5";
+inline constexpr std::string_view kSoundNotInitialized = "Sound not initialized";
 
 // The host side. Any interface left null gets a do-nothing one (and the clock
 // the real steady clock).
@@ -203,6 +205,13 @@ class Emulator final : public MemoryPeek {
   // The debugger's model: its views, commands and the stop, step and
   // breakpoint switches it shares with the scheduler.
   DebuggerModel debugger;
+  SoundOutput sound;
+
+  // One sound sample from the port level, the drives and the generator.
+  void ProduceSoundSample() {
+    sound.ProduceSoundSample(cassette.OutputLevel(), fdc.NotReady() == 0, fdc.TakeStepClick(),
+                             soundGenerator.OutputLevel());
+  }
 };
 
 }  // namespace quillor

@@ -214,6 +214,8 @@ void Emulator::RunProcessorLoop(double speedFactor) {
         fdc.FdcService();
         if (fdc.TakeInterrupt()) RaiseInterrupt(kDiskInterrupt);
       }
+      // Fast tape frames run far ahead of the host's clock: they stay silent.
+      if (sound.Enabled() && !s.fastTapeRunning) ProduceSoundSample();
     }
     if (breakpointMap_[cpu.PC] || s.BreakRequest) [[unlikely]] {
       if (breakpointMap_[cpu.PC]) s.BreakRequest = true;

@@ -13,6 +13,10 @@ constexpr std::array<int, 32> kVolume{0, 0,  0,  0,  1,  1,  1,  1,  1,  1,  2,
 constexpr std::array<uint8_t, 16> kWriteMask{0xFF, 0x0F, 0xFF, 0x0F, 0xFF, 0x0F, 0x1F, 0xFF,
                                              0x1F, 0x1F, 0x1F, 0xFF, 0xFF, 0x0F, 0xFF, 0xFF};
 
+int32_t Wrapped(int32_t counter, int32_t add) {
+  return static_cast<int32_t>(static_cast<uint32_t>(counter) + static_cast<uint32_t>(add));
+}
+
 bool RepeatingShape(int shape) { return shape == 8 || shape == 10 || shape == 12 || shape == 14; }
 
 }  // namespace
@@ -66,9 +70,11 @@ int SoundGenerator::EnvelopeLevel() const {
 
 void SoundGenerator::SoundGeneratorStep() {
   for (int x = 0; x < 3; ++x) {
-    toneCounters_[x] -= 10;
+    // A period below 10 never catches up with the step of 10: the counter
+    // runs down for good and wraps round like the 32-bit register it is.
+    toneCounters_[x] = Wrapped(toneCounters_[x], -10);
     if (toneCounters_[x] < 0) {
-      toneCounters_[x] += TonePeriod(x);
+      toneCounters_[x] = Wrapped(toneCounters_[x], TonePeriod(x));
       toneFlips_[x] = !toneFlips_[x];
     }
   }

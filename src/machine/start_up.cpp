@@ -34,7 +34,8 @@ Emulator::Emulator(EmulatorHosts hosts)
     : hosts_(Resolve(hosts, defaults_)),
       printer(*hosts_.paper),
       cassettePanel(display, *hosts_.panels),
-      debugger(debugTarget_, *hosts_.debugger, FindEmbeddedResource("FIXEDSYS")) {}
+      debugger(debugTarget_, *hosts_.debugger, FindEmbeddedResource("FIXEDSYS")),
+      sound(*hosts_.wave) {}
 
 void Emulator::CopyRom(std::string_view name, uint16_t start, size_t size) {
   const auto image = roms.Find(name);
@@ -59,6 +60,8 @@ void Emulator::FormCreate() {
   scheduler.FrameTStates = scheduler.SampleTStates = scheduler.InterruptTStates = 0;
   CopyRom(kModels[0].mainRom, kMainRomStart, kMainRomSize);
   CopyRom(kModels[0].secondRom, kSecondRomStart, kSecondRomSize);
+  if (!sound.Start(FindEmbeddedResource("DSKSND")))
+    hosts_.dialogs->ShowMessage(kSoundNotInitialized, MessageKind::Warning);
   std::fill_n(machine.memory.begin() + kVideoStart, kVideoSize, 0x20);
 }
 

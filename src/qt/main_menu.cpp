@@ -54,6 +54,7 @@ void TForm1::CreateMenus() {
   Connect(AddCheckItem(turbo, "&Full", "Full1", false), &TForm1::Full1Click);
 
   QMenu* options = bar->addMenu("&Options");
+  Connect(AddItem(options, "&Sound", "Sound1", Qt::Key_F2), &TForm1::Sound1Click)->setCheckable(true);
   QMenu* config = options->addMenu("&Config");
   Connect(AddCheckItem(config, "HT-1080Z Series I with 16K Ram", "ModelA1", false), &TForm1::ModelA1Click);
   Connect(AddCheckItem(config, "HT-1080Z Series I with 48K Ram", "ModelA2", true), &TForm1::ModelA2Click);

@@ -59,7 +59,8 @@ TForm1::TForm1(std::string startFile, DialogHost* dialogs, QWidget* parent)
   // Created hidden, before the emulator whose debugger reports to it.
   debug_ = new TDebug(this);
   emulator_ = std::make_unique<Emulator>(EmulatorHosts{
-      .window = this, .panels = &panels_, .timer = this, .dialogs = dialogHost_, .debugger = debug_});
+      .window = this, .panels = &panels_, .timer = this, .dialogs = dialogHost_, .debugger = debug_,
+      .wave = &wave_});
   debug_->SetModel(&emulator_->debugger, [this] { return Layout(); });
   commands_ = std::make_unique<UserCommands>(*emulator_);
   emulator_->commandLineFile = std::move(startFile);
@@ -133,6 +134,7 @@ void TForm1::SyncChecks() {
   Item("Enabled1")->setChecked(core.display.colourBoard.Enabled());
   Item("Toggle1")->setChecked(core.display.colourBoard.ColourBoardDisplay());
   Item("Scanlines1")->setChecked(core.display.monitor.Settings().ScanLines);
+  Item("Sound1")->setChecked(core.sound.Enabled());
 }
 
 void TForm1::SetCaption(std::string_view caption) {
@@ -162,6 +164,7 @@ void TForm1::Page1Click() { commands_->Page(); SyncChecks(); }
 void TForm1::Enabled1Click() { commands_->ToggleColourBoardEnabled(); SyncChecks(); }
 void TForm1::Toggle1Click() { commands_->ToggleColourBoardDisplay(); SyncChecks(); }
 void TForm1::Settings1Click() { commands_->ToggleMonitorBars(); }
+void TForm1::Sound1Click() { commands_->ToggleSound(); SyncChecks(); }
 void TForm1::Scanlines1Click() { commands_->ToggleScanLines(); SyncChecks(); }
 void TForm1::ApplySkin(Skin skin) { commands_->ApplySkin(skin); SyncChecks(); }
 void TForm1::PressBar(int bar, QPoint position) { commands_->PressBar(bar, position.x()); }

@@ -20,6 +20,7 @@
 #include "qt/key_position.h"
 #include "qt/qt_dialogs.h"
 #include "qt/qt_panel_presenter.h"
+#include "qt/sdl_wave_device.h"
 #include "qt/surface_panel.h"
 
 namespace quillor {
@@ -90,6 +91,7 @@ class TForm1 : public QMainWindow, public WindowHost, public TimerHost {
   void Toggle1Click();
   void Settings1Click();
   void Scanlines1Click();
+  void Sound1Click();
   void Screenshot1Click();
   void SaveMemorytoCas1Click();
   void Exit1Click();
@@ -162,6 +164,7 @@ class TForm1 : public QMainWindow, public WindowHost, public TimerHost {
   QtDialogs dialogs_;
   DialogHost* dialogHost_;
   QtPanelPresenter panels_;
+  SdlWaveDevice wave_{SoundOutput::kBufferSamples};
   std::unique_ptr<Emulator> emulator_;
   std::unique_ptr<UserCommands> commands_;
   TDebug* debug_ = nullptr;

@@ -15,7 +15,7 @@ app=$1
 scratch=$2
 mkdir -p "$scratch"
 
-export QT_QPA_PLATFORM=xcb
+export QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
 HOME=$scratch XDG_CONFIG_HOME=$scratch/config "$app" &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT

@@ -66,7 +66,8 @@ class MainWindowTest : public QObject {
         {"Ambermonitor1", "&Amber monitor"}, {"Autostart1", "&Autostart"},
         {"Textinput1", "&Text input"}, {"SaveMemorytoCas1", "Save &Memory to Cas"},
         {"Screenshot1", "&Screenshot"}, {"Exit1", "E&xit"}, {"Insert1", "&Insert"},
-        {"Remove1", "&Remove"}, {"Kbd1", "&Keyboard"}, {"About1", "&About"}};
+        {"Remove1", "&Remove"}, {"Kbd1", "&Keyboard"}, {"About1", "&About"},
+        {"Sound1", "&Sound"}};
     for (auto [name, caption] : items) {
       QAction* action = Item(form, name);
       QVERIFY2(action != nullptr, name);
@@ -78,7 +79,7 @@ class MainWindowTest : public QObject {
     const std::pair<const char*, Qt::Key> keys[] = {
         {"Settings1", Qt::Key_F3}, {"Toggle1", Qt::Key_F4}, {"Cut1", Qt::Key_F5},
         {"Page1", Qt::Key_F6}, {"Screenshot1", Qt::Key_F8}, {"Reset1", Qt::Key_F11},
-        {"NMI1", Qt::Key_F12}};
+        {"NMI1", Qt::Key_F12}, {"Sound1", Qt::Key_F2}};
     for (auto [name, key] : keys) QCOMPARE(Item(form, name)->shortcut(), QKeySequence(key));
 
     QVERIFY(Item(form, "Off1")->isChecked());
@@ -98,7 +99,7 @@ class MainWindowTest : public QObject {
     other.show();
     other.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&other));
-    for (const char* name : {"Settings1", "Toggle1", "Cut1", "Page1", "Screenshot1", "Reset1",
+    for (const char* name : {"Sound1", "Settings1", "Toggle1", "Cut1", "Page1", "Screenshot1", "Reset1",
                              "NMI1"})
       QVERIFY2(Item(form, name)->shortcut().isEmpty(), name);
     form.activateWindow();
@@ -131,6 +132,14 @@ class MainWindowTest : public QObject {
     QVERIFY(Item(form, "Scanlines1")->isChecked());
     Item(form, "Solid1")->trigger();
     QVERIFY(!Item(form, "Scanlines1")->isChecked());
+    // Sound starts on with SDL's dummy device; the item switches the samples.
+    QVERIFY(Item(form, "Sound1")->isChecked());
+    QCOMPARE(qobject_cast<QMenu*>(Item(form, "Sound1")->parent())->title(), QString("&Options"));
+    Item(form, "Sound1")->trigger();
+    QVERIFY(!Item(form, "Sound1")->isChecked());
+    QVERIFY(!form.Core().sound.Enabled());
+    Item(form, "Sound1")->trigger();
+    QVERIFY(form.Core().sound.Enabled() && Item(form, "Sound1")->isChecked());
   }
 
   void HostKeysReachTheMatrixByPosition() {

@@ -46,6 +46,7 @@ void ReferenceProcessorLoop(Emulator& e) {
         e.fdc.FdcService();
         if (e.fdc.TakeInterrupt()) e.RaiseInterrupt(kDiskInterrupt);
       }
+      if (e.sound.Enabled()) e.ProduceSoundSample();
     }
     for (const int address : s.Breakpoints)
       if (address == e.cpu.PC) s.BreakRequest = true;
@@ -115,6 +116,7 @@ class SideBySide {
       ReferenceTick(plain_.emu);
       ExpectSameMachine(fast_.emu, plain_.emu, frame_);
       if (::testing::Test::HasFatalFailure()) return;
+      ASSERT_EQ(fast_.host.submitted, plain_.host.submitted) << "sound differs after frame " << frame_;
     }
   }
   RunningMachine& Fast() { return fast_; }
