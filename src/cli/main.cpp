@@ -66,6 +66,11 @@ int Run(const std::vector<std::string>& args) {
     std::cerr << "quillor-cli: --wav: writing " << wav.Path() << " failed\n";
     if (status == 0) status = kExitFailure;
   }
+  // What was printed is kept even when a step failed.
+  if (!ctx.printerFile.empty() && !emulator->printer.SavePaper(ctx.printerFile)) {
+    std::cerr << "quillor-cli: --printer: cannot write " << ctx.printerFile << "\n";
+    status = kExitFailure;
+  }
   return status;
 }
 

@@ -11,6 +11,7 @@ void AddCassetteOptions(OptionTable& table);
 void AddDiskOptions(OptionTable& table);
 void AddDebuggerOptions(OptionTable& table);
 void AddSoundOptions(OptionTable& table);
+void AddPrinterOptions(OptionTable& table);
 
 void AddAllOptions(OptionTable& table) {
   AddMachineOptions(table);
@@ -20,6 +21,7 @@ void AddAllOptions(OptionTable& table) {
   AddDiskOptions(table);
   AddDebuggerOptions(table);
   AddSoundOptions(table);
+  AddPrinterOptions(table);
 }
 
 }  // namespace quillor::cli

@@ -35,6 +35,7 @@ struct RunContext {
   int startModel = -1;  // the model the machine starts as; -1 for the usual one
   CliDialogs* dialogs = nullptr;  // the runner's answers to the core's dialogs
   WavRecorder* wav = nullptr;     // where --wav sends the machine's sound
+  std::string printerFile;  // where the paper goes when the run ends; empty for nowhere
 };
 
 enum class Phase { Setup, Action };

@@ -29,7 +29,9 @@ void UserCommands::Reset() {
   if (emulator_.scheduler.DebuggerStopped) emulator_.debugger.FollowProgram(emulator_.cpu.PC);
 }
 
-void UserCommands::About() { Hosts().dialogs->ShowMessage(kMainCaption, MessageKind::Information); }
+void UserCommands::About() {
+  Hosts().dialogs->ShowMessage(std::string(kMainCaption) + "\n" + RomSetDescription(), MessageKind::Information);
+}
 
 void UserCommands::ToggleSound() { SetSound(!emulator_.sound.Enabled()); }
 

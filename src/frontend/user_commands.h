@@ -11,6 +11,9 @@
 #include <string_view>
 
 #include "display/screenshot.h"
+#include "frontend/favourites.h"
+#include "frontend/settings_record.h"
+#include "frontend/settings_store.h"
 #include "machine/emulator.h"
 
 namespace quillor {
@@ -80,7 +83,52 @@ class UserCommands {
   // written, or empty when it could not be written.
   std::string SaveMemory(const std::string& chosen, uint16_t from, uint16_t to, uint16_t start);
 
+  // ---- Settings between runs (settings_commands.cpp) ----
+  // What the program would save now. Window positions and the values of
+  // parts that are not the commands' (sound) come from `kept`, the record
+  // read at start-up or filled in by the window.
+  SettingsRecord CurrentSettings(const SettingsRecord& kept) const;
+  // Start-up, before Emulator::FinishStartUp: reads the store with the
+  // current state as defaults and applies the monitor, switches, layout,
+  // printer width, favourites and ROM folder. The window then starts the
+  // machine as the returned model and calls ReopenMedia.
+  SettingsRecord RestoreSettings(const SettingsStore& store, const SettingsRecord& defaults);
+  // The saved media, each opened again; a file that no longer opens is
+  // forgotten without a message.
+  void ReopenMedia(const SettingsRecord& record);
+  void SaveSettings(SettingsStore& store, const SettingsRecord& kept) const;
+
+  // ---- Favourites (favourite_commands.cpp) ----
+  Favourites& Favs() { return favourites_; }
+  // The add dialog's OK: "File not found!" when the file cannot be opened;
+  // an empty name becomes the file's name without folder and extension.
+  bool AddFavourite(const std::string& file, std::string name, int target);
+  // Executes the favourite of slot index (0-9).
+  void Favexec(int index);
+  // The name a favourite gets from its file: C:\games\STAR.CMD -> STAR.
+  static std::string ProgramNameOf(const std::string& file);
+
+  // ---- ROM images (rom_commands.cpp) ----
+  // Loads the user's images from folder over the built-in ones and restarts
+  // the machine with them; every refused file in one message. True when at
+  // least the folder could be read.
+  bool UseRomFolder(const std::string& folder);
+  // Back to the built-in images, restarting the machine.
+  void UseBuiltInRoms();
+  const std::string& RomFolder() const { return romFolder_; }
+  // One line naming the ROM set that runs, for the About box.
+  std::string RomSetDescription() const;
+
+  // ---- The printer (printer_commands.cpp) ----
+  void LoadPaper() { emulator_.printer.LoadPaper(); }
+  void SavePaper() { emulator_.printer.Savetofile1Click(*Hosts().dialogs); }
+  void SetPrinterWidth(int width) { emulator_.printer.SetLineWidth(width); }
+
  private:
+  void RestartWithRoms();
+  Favourites favourites_;
+  std::string romFolder_;
+
   MachineMemory Memory() const { return MachineMemory(emulator_.machine.memory); }
   const EmulatorHosts& Hosts() const { return emulator_.Hosts(); }
 

@@ -30,6 +30,13 @@ class RomRegistry {
   std::vector<std::string> LoadUserFolder(const std::string& folder);
 
   bool HasUserImage(std::string_view name) const { return user_.count(std::string(name)) != 0; }
+  // Back to the built-in images only.
+  void ClearUserImages() { user_.clear(); }
+  std::vector<std::string> UserImageNames() const {
+    std::vector<std::string> names;
+    for (const auto& entry : user_) names.push_back(entry.first);
+    return names;
+  }
 
  private:
   std::map<std::string, std::vector<uint8_t>, std::less<>> user_;

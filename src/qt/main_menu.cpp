@@ -65,6 +65,7 @@ void TForm1::CreateMenus() {
   QMenu* layout = options->addMenu("&Layout");
   Connect(AddCheckItem(layout, "HU", "HU1", true), &TForm1::HU1Click);
   Connect(AddCheckItem(layout, "EN", "EN1", false), &TForm1::EN1Click);
+  CreateRomItems(options);
 
   QMenu* display = bar->addMenu("&Display");
   Connect(AddItem(display, "&Cut", "Cut1", Qt::Key_F5), &TForm1::Cut1Click)->setCheckable(true);
@@ -98,6 +99,9 @@ void TForm1::CreateMenus() {
   QMenu* cassette = bar->addMenu("&Cassette");
   Connect(AddItem(cassette, "&Insert", "Insert1"), &TForm1::Insert1Click);
   Connect(AddItem(cassette, "&Remove", "Remove1"), &TForm1::Remove1Click);
+
+  CreatePrinterMenu(bar->addMenu("&Printer"));
+  CreateFavouritesMenu(bar->addMenu("Fa&vorites"));
 
   QMenu* help = bar->addMenu("&Help");
   Connect(AddItem(help, "&Keyboard", "Kbd1"), &TForm1::Kbd1Click);

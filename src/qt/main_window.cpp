@@ -7,7 +7,10 @@
 
 #include "qt/debug_window.h"
 #include "qt/kbd_layout_help.h"
+#include "qt/favourite_dialogs.h"
 #include "qt/key_position.h"
+#include "qt/line_printer.h"
+#include "qt/qt_settings_store.h"
 #include "qt/save_mem_dialog.h"
 #include "resources/embedded_resources.h"
 
@@ -33,7 +36,7 @@ QImage PictureResource(std::string_view name) {
 
 }  // namespace
 
-TForm1::TForm1(std::string startFile, DialogHost* dialogs, QWidget* parent)
+TForm1::TForm1(std::string startFile, DialogHost* dialogs, QWidget* parent, SettingsStore* settings)
     : QMainWindow(parent),
       dialogs_(this, &timer1_),
       dialogHost_(dialogs ? dialogs : &dialogs_),
@@ -56,19 +59,22 @@ TForm1::TForm1(std::string startFile, DialogHost* dialogs, QWidget* parent)
   timer1_.setInterval(kCalibrationInterval);
   connect(&timer1_, &QTimer::timeout, this, &TForm1::Timer1Timer);
 
-  // Created hidden, before the emulator whose debugger reports to it.
+  // Created hidden, before the emulator whose debugger and paper they are.
   debug_ = new TDebug(this);
+  linePrinter_ = new TLinePrinter(this);
   emulator_ = std::make_unique<Emulator>(EmulatorHosts{
-      .window = this, .panels = &panels_, .timer = this, .dialogs = dialogHost_, .debugger = debug_,
-      .wave = &wave_});
+      .window = this, .panels = &panels_, .timer = this, .dialogs = dialogHost_, .paper = linePrinter_,
+      .debugger = debug_, .wave = &wave_});
   debug_->SetModel(&emulator_->debugger, [this] { return Layout(); });
   commands_ = std::make_unique<UserCommands>(*emulator_);
   emulator_->commandLineFile = std::move(startFile);
   emulator_->FormCreate();
+  RestoreSettings(settings);
   bezel_->Present(PictureResource("BEZEL"));
   for (int slot = 0; slot <= kCassetteSlot; ++slot)
     emulator_->display.ShowMediaPicture(slot, false, panels_);
-  emulator_->FinishStartUp();
+  emulator_->FinishStartUp(settings_.model);
+  commands_->ReopenMedia(settings_);
   emulator_->display.monitor.RedrawBars();
   for (int bar = 0; bar < kBarCount; ++bar)
     panels_.PresentSurface(BarPanel(bar), emulator_->display.surfaces.BarSurfaces[bar], 0, 0);
@@ -78,6 +84,10 @@ TForm1::TForm1(std::string startFile, DialogHost* dialogs, QWidget* parent)
   setAcceptDrops(true);
 
   kbdLayoutHelp_ = new TKbdLayoutHelp(this, PictureResource("KBDHELP"));
+  kbdLayoutHelp_->move(settings_.kbdHelp.left, settings_.kbdHelp.top);
+  addfav_ = new TAddfav(this, dialogHost_);
+  favdel_ = new Tfavdel(this);
+  RefreshFavourites();
   saveMem_ = new TSaveMem(this, dialogs_);
   client_->setFocus();
 }
@@ -135,6 +145,8 @@ void TForm1::SyncChecks() {
   Item("Toggle1")->setChecked(core.display.colourBoard.ColourBoardDisplay());
   Item("Scanlines1")->setChecked(core.display.monitor.Settings().ScanLines);
   Item("Sound1")->setChecked(core.sound.Enabled());
+  Item("N80chars")->setChecked(core.printer.LineWidth() != 132);
+  Item("N132chars")->setChecked(core.printer.LineWidth() == 132);
 }
 
 void TForm1::SetCaption(std::string_view caption) {

@@ -28,6 +28,10 @@ namespace quillor {
 class TDebug;
 class TKbdLayoutHelp;
 class TSaveMem;
+class TLinePrinter;
+class TAddfav;
+class Tfavdel;
+class QtSettingsStore;
 
 class TForm1 : public QMainWindow, public WindowHost, public TimerHost {
   Q_OBJECT
@@ -37,8 +41,10 @@ class TForm1 : public QMainWindow, public WindowHost, public TimerHost {
   // the timer calibration is over (empty for none). dialogs: where the
   // emulator's and the window's file choices and messages go; null for the
   // window's own Qt dialogs (tests give a scripted one).
+  // settings: where the settings are read at start and written at exit;
+  // null for QSettings("Emulators", "Quillor").
   explicit TForm1(std::string startFile = {}, DialogHost* dialogs = nullptr,
-                  QWidget* parent = nullptr);
+                  QWidget* parent = nullptr, SettingsStore* settings = nullptr);
   ~TForm1() override;
 
   static constexpr QSize kClientSize{762, 512};
@@ -60,6 +66,13 @@ class TForm1 : public QMainWindow, public WindowHost, public TimerHost {
   SurfacePanel* DrivePanel(int drive) const { return drivePanels_[drive]; }
   SurfacePanel* CassettePanel() const { return cassettePanel_; }
   TDebug* Debug() const { return debug_; }
+  TLinePrinter* LinePrinter() const { return linePrinter_; }
+  TAddfav* Addfav() const { return addfav_; }
+  Tfavdel* Favdel() const { return favdel_; }
+  // The settings as read at start-up (values of parts not built yet kept).
+  const SettingsRecord& RestoredSettings() const { return settings_; }
+  // Writes every setting with the windows' positions, as at exit.
+  void SaveSettings();
 
   // WindowHost
   void SetCaption(std::string_view caption) override;
@@ -118,9 +131,24 @@ class TForm1 : public QMainWindow, public WindowHost, public TimerHost {
   void Textinput1Click();
   // What a file dropped on the window does: the same as the command line.
   void StartDroppedFile(const QString& path);
+  // The printer.
+  void Show1Click();
+  void LoadPaper1Click();
+  void Savetofile1Click();
+  void N80charsClick();
+  void N132charsClick();
+  // Favourites; favN calls Favexec(N).
+  void Addtofavorites1Click();
+  void favdeleteClick();
+  void Favexec(int index);
+  // The user's ROM images.
+  void RomFolder1Click();
+  void UseRomFolder(const QString& folder);
+  void BuiltinRoms1Click();
 
  protected:
   void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   bool focusNextPrevChild(bool next) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
@@ -135,6 +163,12 @@ class TForm1 : public QMainWindow, public WindowHost, public TimerHost {
 
   void CreatePanels();
   void CreateMenus();
+  void CreatePrinterMenu(QMenu* printer);
+  void CreateFavouritesMenu(QMenu* favourites);
+  void CreateRomItems(QMenu* options);
+  // The favourites menu shows the favourites' slots.
+  void RefreshFavourites();
+  void RestoreSettings(SettingsStore* settings);
   void ConnectPanels();
   QAction* AddItem(QMenu* menu, const QString& caption, const char* name,
                    QKeySequence functionKey = {});
@@ -170,6 +204,12 @@ class TForm1 : public QMainWindow, public WindowHost, public TimerHost {
   TDebug* debug_ = nullptr;
   TKbdLayoutHelp* kbdLayoutHelp_ = nullptr;
   TSaveMem* saveMem_ = nullptr;
+  TLinePrinter* linePrinter_ = nullptr;
+  TAddfav* addfav_ = nullptr;
+  Tfavdel* favdel_ = nullptr;
+  std::unique_ptr<QtSettingsStore> ownSettings_;
+  SettingsStore* settingsStore_ = nullptr;
+  SettingsRecord settings_;
 };
 
 }  // namespace quillor

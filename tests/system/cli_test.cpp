@@ -55,6 +55,22 @@ TEST(Cli, AWrongSizedRomImageIsRefusedWithItsSize) {
   EXPECT_NE(r.out.find("100 bytes"), std::string::npos) << r.out;
 }
 
+// LLIST's lines reach the file when the run ends, CR LF after each; the line
+// still in the printer's buffer does not. At 132 columns nothing wraps.
+TEST(Cli, PrinterFileHoldsTheCompletedLines) {
+  const fs::path folder = quillor::testing::ProcessTempFolder("cli_printer");
+  fs::create_directories(folder);
+  const fs::path paper = folder / "paper.txt";
+  const std::string line = "10 REM " + std::string(90, 'X');
+  const Result r = RunCli("--printer " + paper.string() + " --print-width 132 --until READY --type '" + line +
+                          "\\nLLIST\\n' --frames 200");
+  ASSERT_EQ(r.status, 0) << r.out;
+  std::ifstream file(paper, std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(text, line + "\r\n");
+  EXPECT_EQ(RunCli("--print-width 100").status, 2);
+}
+
 TEST(Cli, TypedKeysReachTheBuiltInCommandPrompt) {
   const Result r = RunCli("--until READY --type 'ABC, 1+2=3?\\n' --frames 10 --screen");
   ASSERT_EQ(r.status, 0) << r.out;
