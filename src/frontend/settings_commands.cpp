@@ -20,6 +20,7 @@ SettingsRecord UserCommands::CurrentSettings(const SettingsRecord& kept) const {
   r.files[kCassetteSlot] = emulator_.cassette.FileName();
   r.favourites = favourites_.Entries();
   r.romFolder = romFolder_;
+  r.sound = emulator_.sound.Enabled();
   return r;
 }
 
@@ -48,8 +49,9 @@ SettingsRecord UserCommands::RestoreSettings(const SettingsStore& store, const S
     }
     if (emulator_.roms.UserImageNames().empty()) romFolder_.clear();
   }
-  // Sound (r.sound) belongs to the sound output; it is applied there once it
-  // exists and kept in the record until then.
+  // The saved switch wins even over a device that did not open: samples are
+  // then produced and their submissions fail quietly.
+  emulator_.sound.SetEnabled(r.sound);
   return r;
 }
 

@@ -31,7 +31,6 @@ struct SettingsRecord {
   int brightness = 72;
   int contrast = 72;
   int color = 36;
-  // Owned by the sound output; kept here so it survives runs either way.
   bool sound = true;
   bool scan = false;
   bool printer80 = true;

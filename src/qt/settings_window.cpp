@@ -75,8 +75,7 @@ void TForm1::RestoreSettings(SettingsStore* settings) {
   settings_ = commands_->RestoreSettings(*settingsStore_, defaults);
   move(settings_.emulator.left, settings_.emulator.top);
   linePrinter_->move(settings_.printer.left, settings_.printer.top);
-  // settings_.debugger is the debugger window's place; it moves there when it
-  // is created. settings_.sound is applied by the sound output.
+  debug_->move(settings_.debugger.left, settings_.debugger.top);
 }
 
 void TForm1::SaveSettings() {
@@ -84,6 +83,7 @@ void TForm1::SaveSettings() {
   settings_.emulator = {pos().x(), pos().y()};
   settings_.printer = {linePrinter_->pos().x(), linePrinter_->pos().y()};
   settings_.kbdHelp = {kbdLayoutHelp_->pos().x(), kbdLayoutHelp_->pos().y()};
+  settings_.debugger = {debug_->pos().x(), debug_->pos().y()};
   commands_->SaveSettings(*settingsStore_, settings_);
   if (auto* store = dynamic_cast<QtSettingsStore*>(settingsStore_)) store->Sync();
 }

@@ -203,13 +203,14 @@ TEST_F(SettingsCommands, SavedStateComesBackAndVanishedMediaAreForgotten) {
   EXPECT_FALSE(emu->drives.Present(2));
   EXPECT_FALSE(emu->cassette.Inserted());
   EXPECT_TRUE(host.messages.empty());
+  EXPECT_FALSE(emu->sound.Enabled());
   EXPECT_EQ(commands->Favs().Entries(), saved.favourites);
   MemorySettingsStore again;
   commands->SaveSettings(again, ReadSettings(store, SettingsRecord{}));
   const SettingsRecord r = ReadSettings(again, SettingsRecord{});
   EXPECT_EQ(r.files, (std::array<std::string, 5>{"", disk.string(), "", "", ""}));
-  // Values of other parts survive untouched.
   EXPECT_FALSE(r.sound);
+  // The window's own positions pass through the commands untouched.
   EXPECT_EQ(r.debugger, (WindowPosition{7, 8}));
 }
 

@@ -73,6 +73,9 @@ class SettingsWindowTest : public QObject {
       Item(form, "N132chars")->trigger();
       form.move(120, 70);
       form.LinePrinter()->move(400, 300);
+      form.Debug()->move(310, 220);
+      QVERIFY(Item(form, "Sound1")->isChecked());
+      Item(form, "Sound1")->trigger();
       QTRY_COMPARE(form.pos(), QPoint(120, 70));
       form.close();
     }
@@ -86,6 +89,9 @@ class SettingsWindowTest : public QObject {
     QVERIFY(!Item(form, "N80chars")->isChecked());
     QCOMPARE(form.pos(), QPoint(120, 70));
     QCOMPARE(form.LinePrinter()->pos(), QPoint(400, 300));
+    QCOMPARE(form.Debug()->pos(), QPoint(310, 220));
+    QVERIFY(!form.Core().sound.Enabled());
+    QVERIFY(!Item(form, "Sound1")->isChecked());
   }
 
   void PrinterWindowShowsTheListingAfterLlist() {
