@@ -99,7 +99,8 @@ void BM_WholeMachineReadingSectors(benchmark::State& state) {
   });
   if (bytes == 0) state.SkipWithError("the sector loop read no byte");
   // What the machine's program got, per second of machine time (25 frames).
-  state.counters["BytesPerMachineSecond"] = static_cast<double>(bytes) * 25.0 / static_cast<double>(state.iterations());
+  state.counters["BytesPerMachineSecond"] =
+      static_cast<double>(bytes) * 25.0 / static_cast<double>(state.iterations());
   std::filesystem::remove(path);
 }
 BENCHMARK(BM_WholeMachineReadingSectors)->Unit(benchmark::kMicrosecond);

@@ -64,11 +64,13 @@ std::vector<uint8_t> TrackImage(int tracks, uint8_t seed, int gap, bool protect)
       const int id = kTrackPointerTableBytes + i * slotBytes + gap;
       track[2 * i] = id & 0xFF;
       track[2 * i + 1] = static_cast<uint8_t>(id >> 8);
-      const uint8_t field[7] = {0xFE, static_cast<uint8_t>(t), 0, static_cast<uint8_t>((i * 7 + t) % 10), 1, 0, 0};
+      const uint8_t field[7] = {
+          0xFE, static_cast<uint8_t>(t), 0, static_cast<uint8_t>((i * 7 + t) % 10), 1, 0, 0};
       std::copy(field, field + 7, track.begin() + id);
       std::fill(track.begin() + id + 7, track.begin() + id + 18, 0xFF);
       track[id + 18] = 0xFB;
-      for (int b = 0; b < kSectorBytes; ++b) track[id + 19 + b] = static_cast<uint8_t>(seed + t * 31 + i * 7 + b);
+      for (int b = 0; b < kSectorBytes; ++b)
+        track[id + 19 + b] = static_cast<uint8_t>(seed + t * 31 + i * 7 + b);
     }
     out.insert(out.end(), track.begin(), track.end());
   }
@@ -94,16 +96,24 @@ class Rig {
   void Run() {
     for (int op = 0; op < 16 && in_.remaining_bytes() > 0; ++op) {
       const int which = in_.ConsumeIntegralInRange(0, 9);
-      if (std::getenv("FUZZ_TRACE")) std::fprintf(stderr, "op %d sel %d\n", which, fdc_.State().selectedDrive);
+      if (std::getenv("FUZZ_TRACE"))
+        std::fprintf(stderr, "op %d sel %d\n", which, fdc_.State().selectedDrive);
       switch (which) {
         case 0: Select(in_.ConsumeIntegral<uint8_t>()); break;
         case 1: Command(in_.ConsumeIntegralInRange<uint8_t>(0x00, 0x0F)); break;  // restore
-        case 2: Write(kFdcDataAddress, in_.ConsumeIntegralInRange<uint8_t>(0, 90)); Command(0x10); break;
+        case 2:
+          Write(kFdcDataAddress, in_.ConsumeIntegralInRange<uint8_t>(0, 90));
+          Command(0x10);
+          break;
         case 3: ReadSector(in_.ConsumeIntegral<uint8_t>() % 84, in_.ConsumeIntegral<uint8_t>() % 11); break;
         case 4: WriteAndReadBack(); break;
         case 5: Command(0xC4); break;  // read address
         case 6: FormatTrack(); break;
-        case 7: Write(kFdcCommandAddress, 0x88); Tick(in_.ConsumeIntegralInRange(1, 4000)); Command(0xD0); break;
+        case 7:
+          Write(kFdcCommandAddress, 0x88);
+          Tick(in_.ConsumeIntegralInRange(1, 4000));
+          Command(0xD0);
+          break;
         case 8: Insert(); break;
         default: {  // anything, even undecoded; writes of unknown data only to drive 0
           const uint8_t command = in_.ConsumeIntegral<uint8_t>();
@@ -142,7 +152,8 @@ class Rig {
     for (int i = 0; i < kTickLimit && Busy(); ++i) {
       fdc_.FdcService();
       if (fdc_.State().dataRequest) {
-        if (command >= 0xA0 && command < 0xC0) Write(kFdcDataAddress, 0); else fdc_.FdcRegisterRead(kFdcDataAddress);
+        if (command >= 0xA0 && command < 0xC0) Write(kFdcDataAddress, 0);
+        else fdc_.FdcRegisterRead(kFdcDataAddress);
       }
     }
   }
@@ -182,7 +193,8 @@ class Rig {
     std::vector<uint8_t> sectorBytes(kSectorBytes);
     for (int b = 0; b < kSectorBytes; ++b) sectorBytes[b] = static_cast<uint8_t>(fill + b);
     if (drive == 1 && track < kOtherTracks) {
-      std::copy(sectorBytes.begin(), sectorBytes.end(), other_.begin() + track * kTrackBytes + sector * kSectorBytes);
+      std::copy(sectorBytes.begin(), sectorBytes.end(),
+                other_.begin() + track * kTrackBytes + sector * kSectorBytes);
     }
     const bool writable = drive == 0 ? writable_ : drive == 1;
     const int tracks = drive == 0 ? tracks_ : kOtherTracks;
@@ -211,7 +223,8 @@ class Rig {
     }
     if (fdc_.State().selectedDrive == 1 && track < kOtherTracks && next > 0) {
       for (int id = 0; id < kSectorsPerTrack; ++id)
-        std::fill_n(other_.begin() + track * kTrackBytes + id * kSectorBytes, kSectorBytes, static_cast<uint8_t>(fill + id));
+        std::fill_n(other_.begin() + track * kTrackBytes + id * kSectorBytes, kSectorBytes,
+                    static_cast<uint8_t>(fill + id));
     }
     Write(kFdcCommandAddress, 0xD0);
     Tick(2);
@@ -220,7 +233,8 @@ class Rig {
     const auto now = fuzz::ReadFile(path_);
     FUZZ_CHECK(now.size() == original_.size());
     if (!writable_) FUZZ_CHECK(now == original_);
-    if (kind_ == DiskImageKind::TrackImage) FUZZ_CHECK(std::equal(now.begin(), now.begin() + 16, original_.begin()));
+    if (kind_ == DiskImageKind::TrackImage)
+      FUZZ_CHECK(std::equal(now.begin(), now.begin() + 16, original_.begin()));
     if (kind_ == DiskImageKind::PlainWithSectorTable)
       FUZZ_CHECK(std::equal(now.begin(), now.begin() + kSectorTableHeaderBytes, original_.begin()));
     FUZZ_CHECK(fuzz::ReadFile(otherPath_) == other_);
@@ -240,11 +254,13 @@ class Rig {
 std::vector<uint8_t> ChooseImage(FuzzedDataProvider& in) {
   const int kind = in.ConsumeIntegralInRange(0, 3);
   if (kind == 0) return in.ConsumeBytes<uint8_t>(in.ConsumeIntegralInRange<size_t>(0, 120000));
-  const int tracks = kind == 1 ? in.ConsumeIntegralInRange(1, 40) : in.ConsumeIntegralInRange(kMinTableTracks, 40);
+  const int tracks =
+      kind == 1 ? in.ConsumeIntegralInRange(1, 40) : in.ConsumeIntegralInRange(kMinTableTracks, 40);
   const uint8_t seed = in.ConsumeIntegral<uint8_t>();
-  std::vector<uint8_t> image = kind == 1   ? PlainImage(tracks, seed)
-                               : kind == 2 ? TableImage(tracks, seed, in.ConsumeIntegralInRange(0, 9))
-                                           : TrackImage(tracks, seed, in.ConsumeIntegralInRange(0, 40), in.ConsumeBool());
+  std::vector<uint8_t> image =
+      kind == 1   ? PlainImage(tracks, seed)
+      : kind == 2 ? TableImage(tracks, seed, in.ConsumeIntegralInRange(0, 9))
+                  : TrackImage(tracks, seed, in.ConsumeIntegralInRange(0, 40), in.ConsumeBool());
   const int patches = in.ConsumeIntegralInRange(0, 12);
   for (int i = 0; i < patches; ++i) {
     const size_t at = in.ConsumeIntegral<uint32_t>() % image.size();

@@ -14,8 +14,8 @@
 
 namespace {
 
-constexpr std::array<const char*, 10> kNames{"ROM12K", "rom12ks3", "ROM2K", "Rom2kS2", "ROM2KS3",
-                                             "CHRGENS1", "chrgens2", "CHRGENS3", "README", "ROM12"};
+constexpr std::array<const char*, 10> kNames{"ROM12K",   "rom12ks3", "ROM2K",    "Rom2kS2", "ROM2KS3",
+                                             "CHRGENS1", "chrgens2", "CHRGENS3", "README",  "ROM12"};
 constexpr std::array<const char*, 4> kExtensions{"", ".bin", ".ROM", ".x.y"};
 
 }  // namespace
@@ -32,7 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const int count = in.ConsumeIntegralInRange(0, 6);
   for (int i = 0; i < count; ++i) {
     const std::string base = kNames[in.ConsumeIntegralInRange<size_t>(0, kNames.size() - 1)];
-    const fs::path path = folder / (base + kExtensions[in.ConsumeIntegralInRange<size_t>(0, kExtensions.size() - 1)]);
+    const fs::path path =
+        folder / (base + kExtensions[in.ConsumeIntegralInRange<size_t>(0, kExtensions.size() - 1)]);
     if (fs::exists(path)) continue;
     const auto expected = RomRegistry::ExpectedSize([&] {
       std::string upper = base;
@@ -55,9 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         fuzz::WriteFile(fs::relative(path, fuzz::Scratch()).string(), {});
         fs::resize_file(path, (1ull << 32) + in.ConsumeIntegral<uint16_t>());
         break;
-      default:
-        fs::create_directory(path);
-        break;
+      default: fs::create_directory(path); break;
     }
   }
   RomRegistry registry;

@@ -13,12 +13,12 @@
 #include <string>
 #include <vector>
 
-#define FUZZ_CHECK(condition)                                                         \
-  do {                                                                                \
-    if (!(condition)) {                                                               \
+#define FUZZ_CHECK(condition)                                                               \
+  do {                                                                                      \
+    if (!(condition)) {                                                                     \
       std::fprintf(stderr, "broken promise: %s (%s:%d)\n", #condition, __FILE__, __LINE__); \
-      std::abort();                                                                   \
-    }                                                                                 \
+      std::abort();                                                                         \
+    }                                                                                       \
   } while (0)
 
 namespace quillor::fuzz {

@@ -37,7 +37,8 @@ void Play(const std::vector<uint8_t>& tape, const std::string& path) {
   if (tape.size() > 1) {
     // The last played byte is the trailing 0 cell's byte when it completed.
     std::vector<uint8_t> played(bytes.begin(), bytes.end());
-    while (played.size() >= tape.size() && !std::equal(tape.begin() + 1, tape.end(), played.end() - (tape.size() - 1)))
+    while (played.size() >= tape.size() &&
+           !std::equal(tape.begin() + 1, tape.end(), played.end() - (tape.size() - 1)))
       played.pop_back();
     FUZZ_CHECK(played.size() >= tape.size() - 1);
   }
@@ -57,7 +58,8 @@ void Record(const std::vector<uint8_t>& data) {
   for (size_t i = 0; i < bitCount; ++i) deck.CassetteRecordBit((data[i / 8] >> (7 - i % 8)) & 1);
   deck.CassettePortWrite(0x00);  // motor off: the recording ends
   std::vector<uint8_t> expected((bitCount + 7) / 8, 0);
-  for (size_t i = 0; i < bitCount; ++i) expected[i / 8] |= static_cast<uint8_t>(((data[i / 8] >> (7 - i % 8)) & 1) << (7 - i % 8));
+  for (size_t i = 0; i < bitCount; ++i)
+    expected[i / 8] |= static_cast<uint8_t>(((data[i / 8] >> (7 - i % 8)) & 1) << (7 - i % 8));
   FUZZ_CHECK(fuzz::ReadFile(path) == expected);
 }
 

@@ -10,7 +10,6 @@
 #include <string>
 #include <string_view>
 
-
 #include "art/canvas.h"
 #include "art/picture_files.h"
 #include "display/bitmap_picture.h"
@@ -32,7 +31,8 @@ class Flow {
  public:
   // Top-left corner for an item of this size.
   std::pair<int, int> Place(int w, int h) {
-    if (x_ + w > kSheetWidth - kMargin && x_ > kMargin) x_ = kMargin, y_ += lineHeight_ + kMargin, lineHeight_ = 0;
+    if (x_ + w > kSheetWidth - kMargin && x_ > kMargin)
+      x_ = kMargin, y_ += lineHeight_ + kMargin, lineHeight_ = 0;
     const auto at = std::make_pair(x_, y_);
     x_ += w + kMargin;
     lineHeight_ = std::max(lineHeight_, h);
@@ -105,9 +105,11 @@ void DrawDebuggerFont(Canvas& c, Flow& flow) {
   Label(c, x, y, "\"FIXEDSYS\"");
   c.Rect(x, y + 12, x + 16 * kCell - 1, y + 12 + 4 * kCell - 1, Hex(0x102040));
   for (size_t i = 0; i < font.size(); ++i) {
-    const int glyph = static_cast<int>(i / 64), row = static_cast<int>(i % 64 / 8), col = static_cast<int>(i % 8);
+    const int glyph = static_cast<int>(i / 64), row = static_cast<int>(i % 64 / 8),
+              col = static_cast<int>(i % 8);
     if (font[i])
-      c.Rect(x + (glyph % 16) * kCell + kScale * (col + 1), y + 12 + (glyph / 16) * kCell + kScale * (row + 1),
+      c.Rect(x + (glyph % 16) * kCell + kScale * (col + 1),
+             y + 12 + (glyph / 16) * kCell + kScale * (row + 1),
              x + (glyph % 16) * kCell + kScale * (col + 1) + kScale - 1,
              y + 12 + (glyph / 16) * kCell + kScale * (row + 1) + kScale - 1, Hex(0xFFFFFF));
   }
@@ -138,7 +140,8 @@ int main(int argc, char** argv) {
   Flow flow;
   DrawJpeg(sheet, flow, "BEZEL");
   DrawBitmap(sheet, flow, "KBDHELP");
-  for (const char* name : {"2", "3", "4", "5", "BARBRIGHT", "BARCONTRAST", "BARCOLOR"}) DrawBitmap(sheet, flow, name);
+  for (const char* name : {"2", "3", "4", "5", "BARBRIGHT", "BARCONTRAST", "BARCOLOR"})
+    DrawBitmap(sheet, flow, name);
   for (const char* name : {"CHRGENS1", "CHRGENS2", "CHRGENS3"}) DrawGenerator(sheet, flow, name);
   DrawDebuggerFont(sheet, flow);
   const auto sound = FindEmbeddedResource("DSKSND");

@@ -86,8 +86,7 @@ int main(int argc, char** argv) {
     const int size = args[1] == "4096" ? 4096 : args[1] == "2048" ? 2048 : 0;
     if (!size) return Usage();
     GlyphSet glyphs;
-    if (!ReadAll({args.begin() + 3, args.end()}, {6, 12}, glyphs) || !RequireCodes(glyphs, 0, 0x7F))
-      return 1;
+    if (!ReadAll({args.begin() + 3, args.end()}, {6, 12}, glyphs) || !RequireCodes(glyphs, 0, 0x7F)) return 1;
     return Write(args[2], CompileCharacterGenerator(glyphs, size)) ? 0 : 1;
   }
   if (args.size() == 3 && args[0] == "fixedsys") {

@@ -6,9 +6,7 @@
 namespace quillor::tools {
 namespace {
 
-bool IsComment(const std::string& line) {
-  return line.empty() || line.rfind("# ", 0) == 0;
-}
+bool IsComment(const std::string& line) { return line.empty() || line.rfind("# ", 0) == 0; }
 
 bool IsPixelRow(const std::string& line) {
   return !line.empty() && line.find_first_not_of("#.") == std::string::npos && !IsComment(line);
@@ -84,8 +82,8 @@ class SourceReader {
     std::istringstream words(line.substr(6));
     std::string src, dst;
     int count = 0, from = 0, to = 0;
-    if (!(words >> src >> dst >> count) || !ParseCode(src, from) || !ParseCode(dst, to) ||
-        count <= 0 || from + count > 256 || to + count > 256)
+    if (!(words >> src >> dst >> count) || !ParseCode(src, from) || !ParseCode(dst, to) || count <= 0 ||
+        from + count > 256 || to + count > 256)
       return Fail("expected '@copy 0xSRC 0xDST COUNT'", error);
     pendingCopies_.push_back({from, to, count});
     return true;
@@ -127,8 +125,7 @@ class SourceReader {
 
 }  // namespace
 
-bool ReadFontSource(const std::string& path, const FontShape& shape, GlyphSet& glyphs,
-                    std::string& error) {
+bool ReadFontSource(const std::string& path, const FontShape& shape, GlyphSet& glyphs, std::string& error) {
   SourceReader reader(path, shape, glyphs);
   return reader.Read(error) && reader.RunCopies(error);
 }

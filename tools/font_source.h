@@ -28,7 +28,6 @@ struct FontShape {
 
 // Reads `path` into `glyphs` (codes already present are replaced). On a
 // malformed source, returns false with "file:line: reason" in `error`.
-bool ReadFontSource(const std::string& path, const FontShape& shape, GlyphSet& glyphs,
-                    std::string& error);
+bool ReadFontSource(const std::string& path, const FontShape& shape, GlyphSet& glyphs, std::string& error);
 
 }  // namespace quillor::tools

@@ -27,8 +27,8 @@ void DrawSun(Canvas& c) {
   c.Fill(Circle(12, 8.5, 3.2), kIcon, 0, 0, 24, 17);
   for (int k = 0; k < 8; ++k) {
     const double a = k * std::numbers::pi / 4;
-    c.Fill(Segment(12 + 5 * std::cos(a), 8.5 + 5 * std::sin(a), 12 + 7 * std::cos(a),
-                   8.5 + 7 * std::sin(a), 1.3),
+    c.Fill(Segment(12 + 5 * std::cos(a), 8.5 + 5 * std::sin(a), 12 + 7 * std::cos(a), 8.5 + 7 * std::sin(a),
+                   1.3),
            kIcon, 0, 0, 24, 17);
   }
 }
@@ -36,18 +36,22 @@ void DrawSun(Canvas& c) {
 void DrawContrast(Canvas& c) {
   c.Fill(Circle(12, 8.5, 6.5), kIcon, 0, 0, 24, 17);
   c.Fill(Circle(12, 8.5, 5.3), kWindow, 0, 0, 24, 17);
-  c.Fill([](double x, double y) { return x <= 12 && (x - 12) * (x - 12) + (y - 8.5) * (y - 8.5) <= 5.3 * 5.3; },
-         kIcon, 0, 0, 24, 17);
+  c.Fill(
+      [](double x, double y) { return x <= 12 && (x - 12) * (x - 12) + (y - 8.5) * (y - 8.5) <= 5.3 * 5.3; },
+      kIcon, 0, 0, 24, 17);
 }
 
 void DrawColour(Canvas& c) {
   c.Fill(Circle(12, 6, 3.8), Hex(0xF05050), 0, 0, 24, 17);
   c.Fill(Circle(9, 11, 3.8), Hex(0x50D060), 0, 0, 24, 17);
   c.Fill(Circle(15, 11, 3.8), Hex(0x5090FF), 0, 0, 24, 17);
-  c.Fill([](double x, double y) {
-    return (x - 12) * (x - 12) + (y - 6) * (y - 6) <= 14.4 && (x - 9) * (x - 9) + (y - 11) * (y - 11) <= 14.4 &&
-           (x - 15) * (x - 15) + (y - 11) * (y - 11) <= 14.4;
-  }, Hex(0xFFFFFF), 0, 0, 24, 17);
+  c.Fill(
+      [](double x, double y) {
+        return (x - 12) * (x - 12) + (y - 6) * (y - 6) <= 14.4 &&
+               (x - 9) * (x - 9) + (y - 11) * (y - 11) <= 14.4 &&
+               (x - 15) * (x - 15) + (y - 11) * (y - 11) <= 14.4;
+      },
+      Hex(0xFFFFFF), 0, 0, 24, 17);
 }
 
 Canvas DrawBar(void (*icon)(Canvas&)) {

@@ -32,8 +32,8 @@ Canvas DrawBezel(const PixelFont& legend, const PixelFont& small) {
   // The screen surround, sunk in two steps, then the glass.
   c.Fill(RoundRect(20, 24, kWidth - 20, 460, 14), Hex(0x9AA6C0), 0, 0, kWidth, kHeight);
   c.Fill(RoundRect(20, 22, kWidth - 20, 458, 14), Hex(0x343C52), 0, 0, kWidth, kHeight);
-  c.Fill(RoundRect(23, 25, kWidth - 23, 456, 12),
-         VerticalGradient(25, 456, Hex(0x4A5470), Hex(0x3C4660)), 0, 0, kWidth, kHeight);
+  c.Fill(RoundRect(23, 25, kWidth - 23, 456, 12), VerticalGradient(25, 456, Hex(0x4A5470), Hex(0x3C4660)), 0,
+         0, kWidth, kHeight);
   c.Fill(RoundRect(kScreenX0 - 7, kScreenY0 - 7, kScreenX1 + 7, kScreenY1 + 7, 10), Hex(0x141822), 0, 0,
          kWidth, kHeight);
   c.Fill(RoundRect(kScreenX0 - 5, kScreenY0 - 5, kScreenX1 + 5, kScreenY1 + 5, 8), Hex(0x050608), 0, 0,

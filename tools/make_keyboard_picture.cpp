@@ -138,8 +138,8 @@ void DrawKey(Canvas& c, const Key& k, const PixelFont& legend, const PixelFont& 
   }
   const int w = TextWidth(legend, k.big);
   const int y = k.host.empty() ? (faceTop + faceBottom - 7) / 2 + 1 : faceBottom - 7;
-  const int x = k.host.empty() || w + 6 > k.w - TextWidth(small, k.host) ? k.x + (k.w - w) / 2
-                                                                        : k.x + k.w - w - 4;
+  const int x =
+      k.host.empty() || w + 6 > k.w - TextWidth(small, k.host) ? k.x + (k.w - w) / 2 : k.x + k.w - w - 4;
   DrawText(c, legend, k.big, x, k.host.empty() || x != k.x + (k.w - w) / 2 ? y : faceBottom - 7, s.legend);
 }
 

@@ -25,7 +25,7 @@ constexpr struct {
   int x, y;
   uint32_t colour;
 } kLampPixels[] = {
-    {8, 49, 0x716B87}, {9, 49, 0x6E728B}, {7, 50, 0x4B2D45}, {8, 50, 0xAE7FA9},
+    {8, 49, 0x716B87}, {9, 49, 0x6E728B},  {7, 50, 0x4B2D45}, {8, 50, 0xAE7FA9},
     {9, 50, 0xB5B2C7}, {10, 50, 0x653F56}, {7, 51, 0x59282C}, {8, 51, 0x8C1420},
     {9, 51, 0x801823}, {10, 51, 0x6F1B2B}, {8, 52, 0x8E2129}, {9, 52, 0x781E2A},
 };
@@ -45,12 +45,12 @@ Canvas DrawDrive(const PixelFont& small, bool loaded) {
     c.Fill(RoundRect(14, 17, 86, 23, 1), Hex(0x24262E), 12, 14, 89, 27);
     c.Fill(RoundRect(18, 18.5, 40, 21.5, 0.5), Hex(0xD8D0B4), 12, 14, 89, 27);
     c.Fill(RoundRect(46.5, 8, 53.5, 34, 3), kLeverDark, 40, 6, 60, 36);
-    c.Fill(RoundRect(47.5, 8.5, 52.5, 33, 2.5), VerticalGradient(8, 33, kLeverLight, kHousingLight),
-           40, 6, 60, 36);
+    c.Fill(RoundRect(47.5, 8.5, 52.5, 33, 2.5), VerticalGradient(8, 33, kLeverLight, kHousingLight), 40, 6,
+           60, 36);
   } else {
     c.Fill(RoundRect(36, 17, 64, 24, 3), kLeverDark, 34, 15, 66, 26);
-    c.Fill(RoundRect(36.5, 17.5, 63.5, 23, 2.5), VerticalGradient(17, 23, kLeverLight, kHousingLight),
-           34, 15, 66, 26);
+    c.Fill(RoundRect(36.5, 17.5, 63.5, 23, 2.5), VerticalGradient(17, 23, kLeverLight, kHousingLight), 34, 15,
+           66, 26);
   }
   c.Fill(Circle(50, 20.5, 3.2), kLeverDark, 45, 15, 56, 26);
   c.Fill(Circle(50, 20.2, 2.3), kHighlight, 45, 15, 56, 26);
@@ -77,8 +77,9 @@ void DrawKey(Canvas& c, int x, bool pressed) {
   c.Fill(RoundRect(x, top, x + kKeyWidth, bottom + 1, 1.5), Hex(0x2A3042), x, kKeyTop, x + kKeyWidth,
          kKeyTop + kKeyHeight);
   const Rgb face = pressed ? Hex(0xA4AABA) : Hex(0xD4D9E2);
-  c.Fill(RoundRect(x + 1, top + 1, x + kKeyWidth - 1, bottom - 3, 1), VerticalGradient(top, bottom, face,
-         Mix(face, kHousingDark, 0.3)), x, kKeyTop, x + kKeyWidth, kKeyTop + kKeyHeight);
+  c.Fill(RoundRect(x + 1, top + 1, x + kKeyWidth - 1, bottom - 3, 1),
+         VerticalGradient(top, bottom, face, Mix(face, kHousingDark, 0.3)), x, kKeyTop, x + kKeyWidth,
+         kKeyTop + kKeyHeight);
   c.Rect(x + 2, static_cast<int>(top) + 1, x + kKeyWidth - 3, static_cast<int>(top) + 1,
          pressed ? face : Hex(0xF0F2F6));
 }
@@ -86,8 +87,8 @@ void DrawKey(Canvas& c, int x, bool pressed) {
 void DrawSpokes(Canvas& c, double cx, double cy, double angle, double r0, double r1, Rgb colour) {
   for (int k = 0; k < 3; ++k) {
     const double a = angle + k * 2 * std::numbers::pi / 3;
-    c.Fill(Segment(cx + r0 * std::cos(a), cy + r0 * std::sin(a), cx + r1 * std::cos(a),
-                   cy + r1 * std::sin(a), 1.3),
+    c.Fill(Segment(cx + r0 * std::cos(a), cy + r0 * std::sin(a), cx + r1 * std::cos(a), cy + r1 * std::sin(a),
+                   1.3),
            colour, int(cx) - 9, int(cy) - 9, int(cx) + 9, int(cy) + 9);
   }
 }
@@ -131,10 +132,8 @@ void DrawCassette(Canvas& c, const PixelFont& small, int frame) {
 
 void DrawEmptyCompartment(Canvas& c) {
   for (double x : {kLeftReelX, kRightReelX}) {
-    c.Fill(Circle(x, kReelY, 3.6), Hex(0x6A7284), int(x) - 6, int(kReelY) - 6, int(x) + 6,
-           int(kReelY) + 6);
-    c.Fill(Circle(x, kReelY, 2.0), Hex(0xB4BAC8), int(x) - 6, int(kReelY) - 6, int(x) + 6,
-           int(kReelY) + 6);
+    c.Fill(Circle(x, kReelY, 3.6), Hex(0x6A7284), int(x) - 6, int(kReelY) - 6, int(x) + 6, int(kReelY) + 6);
+    c.Fill(Circle(x, kReelY, 2.0), Hex(0xB4BAC8), int(x) - 6, int(kReelY) - 6, int(x) + 6, int(kReelY) + 6);
     DrawSpokes(c, x, kReelY, -std::numbers::pi / 2, 2.0, 3.9, Hex(0xB4BAC8));
   }
   // Tape head and pinch roller at the foot of the compartment.
@@ -146,10 +145,8 @@ Canvas DrawRecorder(const PixelFont& small, bool withTape, Keys keys, int frame)
   Canvas c(100, 112, kWindow);
   DrawHousing(c, 0.5, 0.5, 99.5, 111.5, 5);
   DrawRecess(c, 8, 6, 91, 63, 3, kRecess);
-  if (withTape)
-    DrawCassette(c, small, frame);
-  else
-    DrawEmptyCompartment(c);
+  if (withTape) DrawCassette(c, small, frame);
+  else DrawEmptyCompartment(c);
   DrawText(c, small, "QUILLOR", 10, 67, kLegend);
   DrawText(c, small, "DATA RECORDER", 10, 74, kHighlight);
   // Tape counter.

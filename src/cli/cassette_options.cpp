@@ -30,8 +30,10 @@ SaveRange ReadSaveRange(std::string_view joined) {
     bool inputError = false;
     const int32_t value = TestHex(words[i], inputError);
     if (inputError) {
-      range.error = "--save-memory: " + std::string(kNames[i]) + " must be four hex digits, optionally "
-                    "after 0x (such as 4200 or 0x4200), not '" + std::string(words[i]) + "'";
+      range.error = "--save-memory: " + std::string(kNames[i]) +
+                    " must be four hex digits, optionally "
+                    "after 0x (such as 4200 or 0x4200), not '" +
+                    std::string(words[i]) + "'";
       return range;
     }
     range.addresses[i] = static_cast<uint16_t>(value);
@@ -82,10 +84,9 @@ void AddCassetteOptions(OptionTable& table) {
                return ctx.commands.AutostartFile(Text(path)) != kNotAProgram;
              }});
   table.Add({"--text-input", "FILE",
-             "type the text file FILE whenever the ROM waits for a key (CR LF ends a line)",
-             Phase::Action, nullptr, [](RunContext& ctx, std::string_view path) {
-               return ctx.commands.StartTextInput(Text(path));
-             }});
+             "type the text file FILE whenever the ROM waits for a key (CR LF ends a line)", Phase::Action,
+             nullptr,
+             [](RunContext& ctx, std::string_view path) { return ctx.commands.StartTextInput(Text(path)); }});
   table.Add({"--record-cas", "FILE",
              "the machine's tape recordings from now on go to FILE, the second to FILE-2, ...; "
              "without it they are not kept",

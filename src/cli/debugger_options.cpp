@@ -30,7 +30,8 @@ int ParseHex(std::string_view text, size_t maxDigits) {
   return value;
 }
 
-std::optional<std::string> CheckAddress(std::string_view option, std::string_view name, std::string_view text) {
+std::optional<std::string> CheckAddress(std::string_view option, std::string_view name,
+                                        std::string_view text) {
   if (ParseHex(text, 4) >= 0) return std::nullopt;
   return std::string(option) + ": " + std::string(name) +
          " must be up to four hex digits, optionally after 0x (such as 0049 or 0x4200), not '" +
@@ -62,7 +63,8 @@ bool RunToAddress(RunContext& ctx, std::string_view text) {
   RunOn(emulator);
   if (reached) return true;
   ctx.err << "quillor-cli: --break: the processor did not reach " << HexWord(address) << " within "
-          << ctx.timeoutFrames << " frames (see --timeout-frames); PC is " << HexWord(emulator.cpu.PC) << "\n";
+          << ctx.timeoutFrames << " frames (see --timeout-frames); PC is " << HexWord(emulator.cpu.PC)
+          << "\n";
   return false;
 }
 
@@ -162,8 +164,8 @@ struct RegisterName {
 };
 constexpr std::array<RegisterName, 22> kRegisterNames{{
     {"AF", 16}, {"BC", 16}, {"DE", 16}, {"HL", 16}, {"AF'", 16}, {"BC'", 16}, {"DE'", 16}, {"HL'", 16},
-    {"IX", 16}, {"IY", 16}, {"SP", 16}, {"PC", 16}, {"A", 8}, {"F", 8}, {"B", 8}, {"C", 8},
-    {"D", 8}, {"E", 8}, {"H", 8}, {"L", 8}, {"I", 8}, {"R", 8},
+    {"IX", 16}, {"IY", 16}, {"SP", 16}, {"PC", 16}, {"A", 8},    {"F", 8},    {"B", 8},    {"C", 8},
+    {"D", 8},   {"E", 8},   {"H", 8},   {"L", 8},   {"I", 8},    {"R", 8},
 }};
 
 std::string Upper(std::string_view text) {
@@ -185,7 +187,8 @@ std::optional<std::string> CheckSetRegister(std::string_view joined) {
   const RegisterName* r = FindRegister(words[0]);
   if (r == nullptr) {
     return "--set-register: NAME must be one of AF BC DE HL AF' BC' DE' HL' IX IY SP PC A F B C D E H L "
-           "I R, not '" + std::string(words[0]) + "'";
+           "I R, not '" +
+           std::string(words[0]) + "'";
   }
   if (ParseHex(words[1], r->bits / 4) < 0) {
     return "--set-register: " + std::string(r->name) + " takes up to " + std::to_string(r->bits / 4) +
@@ -233,30 +236,38 @@ void AddDebuggerOptions(OptionTable& table) {
              "bound (--timeout-frames)",
              Phase::Action, [](std::string_view a) { return CheckAddress("--break", "ADDR", a); },
              RunToAddress});
-  table.Add({"--step", "N", "execute N processor steps (instructions), then run on as before",
-             Phase::Action, [](std::string_view n) { return CheckCount("--step", n, kMaxSteps); }, RunSteps});
+  table.Add({"--step", "N", "execute N processor steps (instructions), then run on as before", Phase::Action,
+             [](std::string_view n) { return CheckCount("--step", n, kMaxSteps); }, RunSteps});
   table.Add({"--registers", "",
-             "print every register and the flags (SZYHXPNC, '-' for a clear bit) on one line",
-             Phase::Action, nullptr, PrintRegisters});
-  Option memory{"--memory", "FROM COUNT",
+             "print every register and the flags (SZYHXPNC, '-' for a clear bit) on one line", Phase::Action,
+             nullptr, PrintRegisters});
+  Option memory{"--memory",
+                "FROM COUNT",
                 "print COUNT (decimal) bytes from FROM (hex), 16 a line as the debugger's dump",
-                Phase::Action, [](std::string_view j) { return CheckRange("--memory", j); }, PrintMemory};
+                Phase::Action,
+                [](std::string_view j) { return CheckRange("--memory", j); },
+                PrintMemory};
   memory.words = 2;
   table.Add(memory);
-  Option disassemble{"--disassemble", "FROM COUNT",
+  Option disassemble{"--disassemble",
+                     "FROM COUNT",
                      "print COUNT (decimal) instructions from FROM (hex) as the debugger shows them",
-                     Phase::Action, [](std::string_view j) { return CheckRange("--disassemble", j); },
+                     Phase::Action,
+                     [](std::string_view j) { return CheckRange("--disassemble", j); },
                      PrintDisassembly};
   disassemble.words = 2;
   table.Add(disassemble);
-  Option poke{"--poke", "ADDR BYTE...", "write the BYTEs (hex) into memory from ADDR (hex) on",
-              Phase::Action, CheckPoke, Poke};
+  Option poke{"--poke",      "ADDR BYTE...", "write the BYTEs (hex) into memory from ADDR (hex) on",
+              Phase::Action, CheckPoke,      Poke};
   poke.words = 2;
   poke.moreWords = true;
   table.Add(poke);
-  Option setRegister{"--set-register", "NAME VALUE",
+  Option setRegister{"--set-register",
+                     "NAME VALUE",
                      "set a register (AF ... HL', IX, IY, SP, PC, A ... L, I, R) to VALUE (hex)",
-                     Phase::Action, CheckSetRegister, SetRegister};
+                     Phase::Action,
+                     CheckSetRegister,
+                     SetRegister};
   setRegister.words = 2;
   table.Add(setRegister);
 }

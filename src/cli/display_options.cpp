@@ -41,8 +41,8 @@ bool TakeScreenshot(RunContext& ctx, std::string_view name) {
   const ScreenshotKind kind = given.value_or(ScreenshotKind::Bitmap);
   if (!given) {
     path = ScreenshotFileName(path, kind);
-    ctx.err << "quillor-cli: --screenshot: no .jpg, .jpeg or .bmp in the name; writing the bitmap "
-            << path << "\n";
+    ctx.err << "quillor-cli: --screenshot: no .jpg, .jpeg or .bmp in the name; writing the bitmap " << path
+            << "\n";
   }
   if (const auto failure = ctx.commands.SaveScreenshotAs(path.string(), kind)) {
     ctx.err << "quillor-cli: --screenshot: " << *failure << "\n";
@@ -58,24 +58,25 @@ void AddDisplayOptions(OptionTable& table) {
              "save the 537 x 403 screen picture as it is now: FILE.jpg or FILE.jpeg a JPEG, "
              "FILE.bmp an 8-bit bitmap (any other name becomes NAME.BMP)",
              Phase::Action, nullptr, TakeScreenshot});
-  table.Add({"--skin", "NAME",
-             "set the monitor to solid, bw-tv, amber, green or high-contrast", Phase::Action,
-             CheckSkin, [](RunContext& ctx, std::string_view name) {
+  table.Add({"--skin", "NAME", "set the monitor to solid, bw-tv, amber, green or high-contrast",
+             Phase::Action, CheckSkin, [](RunContext& ctx, std::string_view name) {
                ctx.commands.ApplySkin(FindSkin(name)->skin);
                return true;
              }});
-  table.Add({"--scanlines", "", "switch the monitor's scan lines on (or off again)", Phase::Action,
-             nullptr, [](RunContext& ctx, std::string_view) {
+  table.Add({"--scanlines", "", "switch the monitor's scan lines on (or off again)", Phase::Action, nullptr,
+             [](RunContext& ctx, std::string_view) {
                ctx.commands.ToggleScanLines();
                return true;
              }});
-  table.Add({"--cut", "", "switch 32-column mode on (or off again); ignored while the pixel "
-             "overlay is on", Phase::Action, nullptr, [](RunContext& ctx, std::string_view) {
+  table.Add({"--cut", "",
+             "switch 32-column mode on (or off again); ignored while the pixel "
+             "overlay is on",
+             Phase::Action, nullptr, [](RunContext& ctx, std::string_view) {
                ctx.commands.Cut();
                return true;
              }});
-  table.Add({"--page", "", "show the other half of the 64 columns in 32-column mode",
-             Phase::Action, nullptr, [](RunContext& ctx, std::string_view) {
+  table.Add({"--page", "", "show the other half of the 64 columns in 32-column mode", Phase::Action, nullptr,
+             [](RunContext& ctx, std::string_view) {
                ctx.commands.Page();
                return true;
              }});

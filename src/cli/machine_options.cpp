@@ -12,7 +12,7 @@ namespace quillor::cli {
 namespace {
 
 constexpr long long kMaxFrames = 10'000'000;  // about 4.6 days of machine time
-constexpr double kFramesPerSecond = 25.0;    // one frame is 40 ms
+constexpr double kFramesPerSecond = 25.0;     // one frame is 40 ms
 
 void RunFrames(Emulator& emulator, long long frames) {
   for (long long i = 0; i < frames; ++i) emulator.Timer1Timer();
@@ -61,14 +61,13 @@ void AddMachineOptions(OptionTable& table) {
   table.Add({"--model", "N",
              "start as model N: 0/1 Series I 16K/48K, 2/3 Series II 16K/48K, 4 HT-1080Z/64 "
              "(model 1 without it)",
-             Phase::Setup,
-             [](std::string_view n) { return CheckCount("--model", n, kModelCount - 1); },
+             Phase::Setup, [](std::string_view n) { return CheckCount("--model", n, kModelCount - 1); },
              [](RunContext& ctx, std::string_view n) {
                ctx.startModel = static_cast<int>(CountOf(n));
                return true;
              }});
-  table.Add({"--frames", "N", "run N frames of 40 ms of machine time, as fast as the host can",
-             Phase::Action, [](std::string_view n) { return CheckCount("--frames", n, kMaxFrames); },
+  table.Add({"--frames", "N", "run N frames of 40 ms of machine time, as fast as the host can", Phase::Action,
+             [](std::string_view n) { return CheckCount("--frames", n, kMaxFrames); },
              [](RunContext& ctx, std::string_view n) {
                RunFrames(ctx.emulator, CountOf(n));
                return true;

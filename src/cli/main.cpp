@@ -77,6 +77,4 @@ int Run(const std::vector<std::string>& args) {
 }  // namespace
 }  // namespace quillor::cli
 
-int main(int argc, char** argv) {
-  return quillor::cli::Run(std::vector<std::string>(argv + 1, argv + argc));
-}
+int main(int argc, char** argv) { return quillor::cli::Run(std::vector<std::string>(argv + 1, argv + argc)); }

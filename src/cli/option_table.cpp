@@ -30,7 +30,8 @@ void OptionTable::PrintHelp(std::ostream& out) const {
     std::string left = option.name + (option.argument.empty() ? "" : " " + option.argument);
     out << "  " << std::left << std::setw(22) << left << " " << option.help << "\n";
   }
-  out << "  " << std::left << std::setw(22) << "--help" << " show this text\n\n"
+  out << "  " << std::left << std::setw(22) << "--help"
+      << " show this text\n\n"
       << "Exit status: 0 on success, " << kExitFailure << " when a step fails, " << kExitBadArguments
       << " for bad arguments.\n";
 }
@@ -51,8 +52,8 @@ ParseResult ParseArguments(const OptionTable& table, const std::vector<std::stri
     std::string argument;
     if (!option->argument.empty()) {
       if (i + static_cast<size_t>(option->words) >= args.size()) {
-        result.error = name + " needs " + (option->words > 1 ? "arguments " : "an argument ") +
-                       option->argument;
+        result.error =
+            name + " needs " + (option->words > 1 ? "arguments " : "an argument ") + option->argument;
         return result;
       }
       for (int w = 0; w < option->words; ++w) {

@@ -18,7 +18,7 @@ class UserCommands;
 
 namespace cli {
 
-inline constexpr int kExitFailure = 1;     // the run went wrong (e.g. --until timed out)
+inline constexpr int kExitFailure = 1;  // the run went wrong (e.g. --until timed out)
 inline constexpr int kExitBadArguments = 2;
 inline constexpr int kDefaultTimeoutFrames = 3000;  // 120 s of machine time
 
@@ -32,10 +32,10 @@ struct RunContext {
   std::ostream& out;
   std::ostream& err;
   int timeoutFrames = kDefaultTimeoutFrames;
-  int startModel = -1;  // the model the machine starts as; -1 for the usual one
+  int startModel = -1;            // the model the machine starts as; -1 for the usual one
   CliDialogs* dialogs = nullptr;  // the runner's answers to the core's dialogs
   WavRecorder* wav = nullptr;     // where --wav sends the machine's sound
-  std::string printerFile;  // where the paper goes when the run ends; empty for nowhere
+  std::string printerFile;        // where the paper goes when the run ends; empty for nowhere
 };
 
 enum class Phase { Setup, Action };

@@ -38,7 +38,7 @@ void AddResourceOptions(OptionTable& table) {
                return true;
              }});
   Option dump{"--dump-resource", "NAME FILE", "write the embedded resource NAME to FILE, byte for byte",
-              Phase::Action, CheckDump, DumpResource};
+              Phase::Action,     CheckDump,   DumpResource};
   dump.words = 2;
   table.Add(std::move(dump));
 }

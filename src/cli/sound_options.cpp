@@ -30,8 +30,8 @@ void AddSoundOptions(OptionTable& table) {
              "22050 samples a second); finished when the run ends",
              Phase::Action, nullptr, StartWav});
   table.Add({"--sound", "off|on",
-             "stop or resume making sound samples, as the desktop's Sound item (on at start)",
-             Phase::Action, CheckOnOff, [](RunContext& ctx, std::string_view onOff) {
+             "stop or resume making sound samples, as the desktop's Sound item (on at start)", Phase::Action,
+             CheckOnOff, [](RunContext& ctx, std::string_view onOff) {
                ctx.commands.SetSound(onOff == "on");
                return true;
              }});

@@ -27,7 +27,8 @@ std::optional<KeyChord> ChordFor(char c) {
   static constexpr char kShiftedSigns[] = "*+<=>?";
   static constexpr char kShiftedDigits[] = "!\"#$%&'()";
   if (const char* p = std::strchr(kSigns, c); p && c) return KeyChord{Bit(5, 2 + int(p - kSigns)), false};
-  if (const char* p = std::strchr(kShiftedSigns, c); p && c) return KeyChord{Bit(5, 2 + int(p - kShiftedSigns)), true};
+  if (const char* p = std::strchr(kShiftedSigns, c); p && c)
+    return KeyChord{Bit(5, 2 + int(p - kShiftedSigns)), true};
   if (const char* p = std::strchr(kShiftedDigits, c); p && c) {
     const int digit = 1 + int(p - kShiftedDigits);
     return KeyChord{Bit(4 + digit / 8, digit % 8), true};

@@ -75,16 +75,16 @@ void WavRecorder::Append(std::span<const uint8_t> samples) {
 }
 
 void WavRecorder::WriteHeader() {
-  std::array<uint8_t, kHeaderBytes> h{'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E',
-                                      'f', 'm', 't', ' ', 16, 0, 0, 0};
+  std::array<uint8_t, kHeaderBytes> h{'R', 'I', 'F', 'F', 0,   0,   0,  0, 'W', 'A',
+                                      'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0,   0};
   const uint32_t padded = dataBytes_ + dataBytes_ % 2;
   Put32(&h[4], 4 + 24 + 8 + padded);
   Put16(&h[20], 1);  // PCM
   Put16(&h[22], 1);  // mono
   Put32(&h[24], static_cast<uint32_t>(rate_));
   Put32(&h[28], static_cast<uint32_t>(rate_));  // bytes a second
-  Put16(&h[32], 1);                              // block alignment
-  Put16(&h[34], 8);                              // bits a sample
+  Put16(&h[32], 1);                             // block alignment
+  Put16(&h[34], 8);                             // bits a sample
   h[36] = 'd', h[37] = 'a', h[38] = 't', h[39] = 'a';
   Put32(&h[40], dataBytes_);
   if (std::fseek(file_, 0, SEEK_SET) != 0 || std::fwrite(h.data(), 1, h.size(), file_) != h.size() ||

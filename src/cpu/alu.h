@@ -14,9 +14,7 @@ namespace quillor::z80 {
 inline constexpr uint8_t kFlags53 = kFlag5 | kFlag3;
 inline constexpr uint8_t kFlagsSZP = kFlagS | kFlagZ | kFlagPV;
 
-[[gnu::always_inline]] inline uint8_t ZeroFlag(unsigned value) {
-  return value == 0 ? kFlagZ : 0;
-}
+[[gnu::always_inline]] inline uint8_t ZeroFlag(unsigned value) { return value == 0 ? kFlagZ : 0; }
 
 // Even parity sets P/V.
 [[gnu::always_inline]] inline uint8_t ParityFlag(uint8_t value) {
@@ -43,7 +41,7 @@ inline constexpr uint8_t kFlagsSZP = kFlagS | kFlagZ | kFlagPV;
   f |= r & kFlags53;
   f |= (a ^ v ^ r) & kFlagH;
   f |= ((a ^ r) & (v ^ r) & 0x80) >> 5;  // overflow: both operands differ in sign from r
-  f |= sum >> 8;                          // carry out of bit 7
+  f |= sum >> 8;                         // carry out of bit 7
   cpu.A = r;
   cpu.F = f;
 }
@@ -80,9 +78,7 @@ inline constexpr uint8_t kFlagsSZP = kFlagS | kFlagZ | kFlagPV;
 }
 
 // The comparison copies bits 5 and 3 from A, not from the operand.
-[[gnu::always_inline]] inline void CpA(CpuState& cpu, uint8_t v) {
-  Subtract8(cpu, cpu.A, v, 0, cpu.A);
-}
+[[gnu::always_inline]] inline void CpA(CpuState& cpu, uint8_t v) { Subtract8(cpu, cpu.A, v, 0, cpu.A); }
 
 [[gnu::always_inline]] inline void AndA(CpuState& cpu, uint8_t v) {
   cpu.A &= v;
@@ -182,10 +178,19 @@ template <int kKind>
   const uint8_t a = cpu.A;
   uint8_t r;
   uint8_t out;
-  if constexpr (kKind == 0) { out = a >> 7; r = static_cast<uint8_t>(a << 1 | out); }
-  else if constexpr (kKind == 1) { out = a & 1; r = static_cast<uint8_t>(a >> 1 | out << 7); }
-  else if constexpr (kKind == 2) { out = a >> 7; r = static_cast<uint8_t>(a << 1 | (cpu.F & kFlagC)); }
-  else { out = a & 1; r = static_cast<uint8_t>(a >> 1 | (cpu.F & kFlagC) << 7); }
+  if constexpr (kKind == 0) {
+    out = a >> 7;
+    r = static_cast<uint8_t>(a << 1 | out);
+  } else if constexpr (kKind == 1) {
+    out = a & 1;
+    r = static_cast<uint8_t>(a >> 1 | out << 7);
+  } else if constexpr (kKind == 2) {
+    out = a >> 7;
+    r = static_cast<uint8_t>(a << 1 | (cpu.F & kFlagC));
+  } else {
+    out = a & 1;
+    r = static_cast<uint8_t>(a >> 1 | (cpu.F & kFlagC) << 7);
+  }
   uint8_t f = cpu.F & kFlagsSZP;
   f |= r & kFlags53;
   f |= out;
@@ -199,14 +204,38 @@ inline uint8_t RotateShift(CpuState& cpu, int kind, uint8_t v) {
   uint8_t r = 0;
   uint8_t out = 0;
   switch (kind) {
-    case 0: out = v >> 7; r = static_cast<uint8_t>(v << 1 | out); break;
-    case 1: out = v & 1; r = static_cast<uint8_t>(v >> 1 | out << 7); break;
-    case 2: out = v >> 7; r = static_cast<uint8_t>(v << 1 | carryIn); break;
-    case 3: out = v & 1; r = static_cast<uint8_t>(v >> 1 | carryIn << 7); break;
-    case 4: out = v >> 7; r = static_cast<uint8_t>(v << 1); break;
-    case 5: out = v & 1; r = static_cast<uint8_t>(v >> 1 | (v & 0x80)); break;
-    case 6: out = v >> 7; r = static_cast<uint8_t>(v << 1 | 1); break;
-    default: out = v & 1; r = static_cast<uint8_t>(v >> 1); break;
+    case 0:
+      out = v >> 7;
+      r = static_cast<uint8_t>(v << 1 | out);
+      break;
+    case 1:
+      out = v & 1;
+      r = static_cast<uint8_t>(v >> 1 | out << 7);
+      break;
+    case 2:
+      out = v >> 7;
+      r = static_cast<uint8_t>(v << 1 | carryIn);
+      break;
+    case 3:
+      out = v & 1;
+      r = static_cast<uint8_t>(v >> 1 | carryIn << 7);
+      break;
+    case 4:
+      out = v >> 7;
+      r = static_cast<uint8_t>(v << 1);
+      break;
+    case 5:
+      out = v & 1;
+      r = static_cast<uint8_t>(v >> 1 | (v & 0x80));
+      break;
+    case 6:
+      out = v >> 7;
+      r = static_cast<uint8_t>(v << 1 | 1);
+      break;
+    default:
+      out = v & 1;
+      r = static_cast<uint8_t>(v >> 1);
+      break;
   }
   cpu.F = SzpFlags(r) | out;
   return r;

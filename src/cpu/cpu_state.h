@@ -47,9 +47,18 @@ struct CpuState {
   uint8_t H() const { return static_cast<uint8_t>(HL() >> 8); }
   uint8_t L() const { return static_cast<uint8_t>(HL()); }
 
-  void SetAF(uint16_t v) { A = static_cast<uint8_t>(v >> 8); F = static_cast<uint8_t>(v); }
-  void SetBC(uint16_t v) { B = static_cast<uint8_t>(v >> 8); C = static_cast<uint8_t>(v); }
-  void SetDE(uint16_t v) { D = static_cast<uint8_t>(v >> 8); E = static_cast<uint8_t>(v); }
+  void SetAF(uint16_t v) {
+    A = static_cast<uint8_t>(v >> 8);
+    F = static_cast<uint8_t>(v);
+  }
+  void SetBC(uint16_t v) {
+    B = static_cast<uint8_t>(v >> 8);
+    C = static_cast<uint8_t>(v);
+  }
+  void SetDE(uint16_t v) {
+    D = static_cast<uint8_t>(v >> 8);
+    E = static_cast<uint8_t>(v);
+  }
   void SetHL(uint16_t v) { IndexRegs[kSelectHL] = v; }
   void SetIX(uint16_t v) { IndexRegs[kSelectIX] = v; }
   void SetIY(uint16_t v) { IndexRegs[kSelectIY] = v; }

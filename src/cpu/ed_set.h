@@ -89,9 +89,7 @@ inline void ExecuteEdMain(CpuState& cpu, Bus& bus, int y, int z) {
       else WriteWord(bus, address, GetEdPair(cpu, p));
       break;
     }
-    case 4:
-      cpu.A = Subtract8(cpu, 0, cpu.A, 0, static_cast<uint8_t>(-cpu.A));
-      break;
+    case 4: cpu.A = Subtract8(cpu, 0, cpu.A, 0, static_cast<uint8_t>(-cpu.A)); break;
     case 5:
       cpu.PC = PopWord(cpu, bus);
       cpu.IFF1 = cpu.IFF2;

@@ -39,10 +39,10 @@ template <Z80Bus Bus>
   // DD and FD (the only opcodes with opcode | 0x20 == 0xFD) choose IX or IY
   // and fetch the next opcode within the same step; the last one wins.
   while ((opcode | 0x20) == 0xFD) [[unlikely]] {
-    cpu.IndexSelect = opcode == 0xDD ? kSelectIX : kSelectIY;
-    z80::AdvanceR(cpu);
-    opcode = z80::FetchByte(cpu, bus, 4);
-  }
+      cpu.IndexSelect = opcode == 0xDD ? kSelectIX : kSelectIY;
+      z80::AdvanceR(cpu);
+      opcode = z80::FetchByte(cpu, bus, 4);
+    }
   z80::ExecuteUnprefixed(cpu, bus, opcode);
 }
 

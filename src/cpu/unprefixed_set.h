@@ -226,6 +226,7 @@ template <uint8_t kOpcode, Z80Bus Bus>
     ExecuteQuarter3<kY, kZ, kP, kQ>(cpu, bus);
   }
 }
+// clang-format off
 
 #define QUILLOR_Z80_CASE(n) \
   case n: ExecuteUnprefixedOpcode<n>(cpu, bus); break;
@@ -251,5 +252,6 @@ template <Z80Bus Bus>
 
 #undef QUILLOR_Z80_CASES16
 #undef QUILLOR_Z80_CASE
+// clang-format on
 
 }  // namespace quillor::z80

@@ -22,9 +22,9 @@ namespace quillor {
 template <typename Bus>
 concept Z80Bus = requires(Bus& bus, uint16_t address, uint8_t value, int tstates) {
   { bus.ReadMemory(address, tstates) } -> std::same_as<uint8_t>;
-  { bus.WriteMemory(address, value, tstates) };
+  {bus.WriteMemory(address, value, tstates)};
   { bus.ReadPort(address) } -> std::same_as<uint8_t>;
-  { bus.WritePort(address, value) };
+  {bus.WritePort(address, value)};
   { bus.StepTStates() } -> std::same_as<int&>;
 };
 

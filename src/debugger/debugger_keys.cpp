@@ -82,15 +82,14 @@ void DebuggerModel::KeyDown(int key) {
   } else {
     CommandKey(key);
   }
-  if (!target_.DebuggerStopped() && Breakpoint(kTemporaryBreakpointEntry) < 0) viewAddress_ = target_.Cpu().PC;
+  if (!target_.DebuggerStopped() && Breakpoint(kTemporaryBreakpointEntry) < 0)
+    viewAddress_ = target_.Cpu().PC;
   RefreshDebugger();
 }
 
 void DebuggerModel::CommandKey(int key) {
   switch (key) {
-    case kVkEscape:
-      CloseWindow();
-      break;
+    case kVkEscape: CloseWindow(); break;
     case kVkPageUp:
       for (int i = 0; i < kPageLines; ++i) viewAddress_ = disassembler_.PreviousInstruction(viewAddress_);
       break;

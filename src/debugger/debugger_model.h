@@ -92,7 +92,19 @@ class DebuggerModel {
   const TextScreen& Screen() const { return screen_; }
 
  private:
-  enum class Field { None, DumpAddress, DumpBytes, DisassemblyAddress, Registers, Flags, ProgramCounter, Stack, BreakpointList, DisassemblyLine, Dump };
+  enum class Field {
+    None,
+    DumpAddress,
+    DumpBytes,
+    DisassemblyAddress,
+    Registers,
+    Flags,
+    ProgramCounter,
+    Stack,
+    BreakpointList,
+    DisassemblyLine,
+    Dump
+  };
   static Field FieldAt(int column, int row);
 
   // Views (debugger_views.cpp).

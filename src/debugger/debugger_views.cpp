@@ -65,7 +65,7 @@ void DebuggerModel::WriteLabels() {
 
 std::array<uint16_t, 11> DebuggerModel::CurrentRegisters() const {
   const CpuState& cpu = target_.Cpu();
-  return {cpu.AF(), cpu.BC(), cpu.DE(), cpu.HL(), cpu.AltAF, cpu.AltBC,
+  return {cpu.AF(),  cpu.BC(),  cpu.DE(), cpu.HL(), cpu.AltAF, cpu.AltBC,
           cpu.AltDE, cpu.AltHL, cpu.IX(), cpu.IY(), cpu.SP};
 }
 
@@ -144,8 +144,8 @@ void DebuggerModel::DrawDisassembly() {
   for (int i = 0; i < kLinesBeforeView; ++i) address = disassembler_.PreviousInstruction(address);
   for (int row = 0; row < kDisassemblyRows; ++row) {
     disassembler_.Disassemble(address);
-    const int code = (address == pc ? 1 : 0) + (IsUserBreakpoint(address) ? 2 : 0) +
-                     (address == viewAddress_ ? 4 : 0);
+    const int code =
+        (address == pc ? 1 : 0) + (IsUserBreakpoint(address) ? 2 : 0) + (address == viewAddress_ ? 4 : 0);
     screen_.Write(0, row, disassembler_.BytesText() + "  " + disassembler_.LineText(), kLineAttribute[code]);
     address = disassembler_.NextAddress();
   }

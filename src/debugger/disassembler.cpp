@@ -12,8 +12,7 @@ constexpr std::array<const char*, 8> kR{"B", "C", "D", "E", "H", "L", "(HL)", "A
 constexpr std::array<const char*, 4> kRp{"BC", "DE", "HL", "SP"};
 constexpr std::array<const char*, 4> kRp2{"BC", "DE", "HL", "AF"};
 constexpr std::array<const char*, 8> kCc{"NZ", "Z", "NC", "C", "PO", "PE", "P", "M"};
-constexpr std::array<const char*, 8> kAlu{"ADD>A,", "ADC>A,", "SUB>", "SBC>A,",
-                                          "AND>",   "XOR>",   "OR>",  "CP>"};
+constexpr std::array<const char*, 8> kAlu{"ADD>A,", "ADC>A,", "SUB>", "SBC>A,", "AND>", "XOR>", "OR>", "CP>"};
 constexpr std::array<const char*, 8> kRot{"RLC", "RRC", "RL", "RR", "SLA", "SRA", "SLL", "SRL"};
 constexpr std::array<const char*, 4> kIm{"0", "0", "1", "2"};
 // Four characters per entry; RLA, RRA and the last four keep a trailing blank.
@@ -165,8 +164,10 @@ void Disassembler::DecodeMainX0(int y, int z, int p, int q) {
       break;
     case 2:
       switch (y) {
-        case 0: case 2: Append("LD>(" + Rp(p) + "),A"); break;
-        case 1: case 3: Append("LD>A,(" + Rp(p) + ")"); break;
+        case 0:
+        case 2: Append("LD>(" + Rp(p) + "),A"); break;
+        case 1:
+        case 3: Append("LD>A,(" + Rp(p) + ")"); break;
         case 4: Append("LD>(" + Nn() + ")," + Rp(2)); break;
         case 5: Append("LD>" + Rp(2) + ",(" + Nn() + ")"); break;
         case 6: Append("LD>(" + Nn() + "),A"); break;

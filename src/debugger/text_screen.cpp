@@ -13,16 +13,16 @@ struct AttributeColours {
 };
 
 constexpr std::array<AttributeColours, kAttributeCount> kAttributes{{
-    {kWindow, kWhite},                     // plain text
-    {kWindow, {0xFF, 0x60, 0x60}},         // PC, set flags, breakpoint at PC
-    {kWindow, {0x20, 0xFF, 0x20}},         // changed values, headings
-    {kWhite, kWindow},                     // cursor; view line that is PC
-    {{0x10, 0x80, 0x10}, kWhite},          // line at PC
-    {{0x80, 0x20, 0x20}, kWhite},          // line with a breakpoint
-    {{0x80, 0x20, 0x80}, kWhite},          // line at PC with a breakpoint
-    {{0x20, 0x80, 0x80}, kWhite},          // line at the view address
-    {{0xFF, 0x60, 0x60}, kBlack},          // view address with a breakpoint
-    {{0xFF, 0x60, 0xFF}, kBlack},          // view address, PC and breakpoint
+    {kWindow, kWhite},              // plain text
+    {kWindow, {0xFF, 0x60, 0x60}},  // PC, set flags, breakpoint at PC
+    {kWindow, {0x20, 0xFF, 0x20}},  // changed values, headings
+    {kWhite, kWindow},              // cursor; view line that is PC
+    {{0x10, 0x80, 0x10}, kWhite},   // line at PC
+    {{0x80, 0x20, 0x20}, kWhite},   // line with a breakpoint
+    {{0x80, 0x20, 0x80}, kWhite},   // line at PC with a breakpoint
+    {{0x20, 0x80, 0x80}, kWhite},   // line at the view address
+    {{0xFF, 0x60, 0x60}, kBlack},   // view address with a breakpoint
+    {{0xFF, 0x60, 0xFF}, kBlack},   // view address, PC and breakpoint
 }};
 constexpr Rgb kFrameColour{64, 192, 255};
 
@@ -32,8 +32,13 @@ struct FrameCells {
   int x0, y0, x1, y1;
 };
 constexpr std::array<FrameCells, 7> kFrames{{
-    {0, 0, 43, 29}, {44, 0, 69, 6}, {44, 7, 69, 9}, {44, 10, 69, 18},
-    {44, 19, 55, 29}, {56, 19, 69, 29}, {0, 30, 69, 46},
+    {0, 0, 43, 29},
+    {44, 0, 69, 6},
+    {44, 7, 69, 9},
+    {44, 10, 69, 18},
+    {44, 19, 55, 29},
+    {56, 19, 69, 29},
+    {0, 30, 69, 46},
 }};
 
 // A cell's first pixel: cells sit 5 pixels in from the frame edges.

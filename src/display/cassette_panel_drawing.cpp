@@ -28,8 +28,8 @@ void DrawRecorderStrip(FrameSurfaces& s, int state) {
 }
 
 void DrawRewindPressed(FrameSurfaces& s) {
-  s.CassettePanelSurface.DrawFrom(s.CassetteSheet, kRewindPanelX, kRewindPanelY, kRewindWidth,
-                                  kRewindHeight, kRewindSheetX, kRewindSheetY);
+  s.CassettePanelSurface.DrawFrom(s.CassetteSheet, kRewindPanelX, kRewindPanelY, kRewindWidth, kRewindHeight,
+                                  kRewindSheetX, kRewindSheetY);
 }
 
 void DrawRecorderReels(FrameSurfaces& s, int leftFrame, int rightFrame) {

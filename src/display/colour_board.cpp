@@ -22,14 +22,10 @@ uint8_t ColourBoard::ReadPort(uint8_t port) const {
   return overlay_.ReadPort(port);
 }
 
-void ColourBoard::WritePort(uint8_t port, uint8_t value,
-                            std::span<uint8_t, kVideoBytes> videoDirtyMap) {
-  if (port >= 0x80 && port <= 0x83)
-    registers_[port - 0x80] = value;
-  else if (port >= 0xA0 && port <= 0xAF)
-    WritePalettePort(port - 0xA0, value);
-  else
-    overlay_.WritePort(port, value, videoDirtyMap);
+void ColourBoard::WritePort(uint8_t port, uint8_t value, std::span<uint8_t, kVideoBytes> videoDirtyMap) {
+  if (port >= 0x80 && port <= 0x83) registers_[port - 0x80] = value;
+  else if (port >= 0xA0 && port <= 0xAF) WritePalettePort(port - 0xA0, value);
+  else overlay_.WritePort(port, value, videoDirtyMap);
 }
 
 void ColourBoard::WritePalettePort(int n, uint8_t value) {

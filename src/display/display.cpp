@@ -22,12 +22,10 @@ void Display::Start() {
 void Display::PresentScreenPicture(PanelPresenter& host) {
   if (colourBoard.ColourBoardDisplay())
     host.PresentSurface(Panel::Screen, surfaces.HiresSurface, kHiresPanelX, kHiresPanelY);
-  else
-    host.PresentSurface(Panel::Screen, surfaces.ScreenSurface, 0, 0);
+  else host.PresentSurface(Panel::Screen, surfaces.ScreenSurface, 0, 0);
 }
 
-void Display::PresentRunningFrame(MachineMemory memory,
-                                  std::span<uint8_t, kVideoBytes> videoDirtyMap,
+void Display::PresentRunningFrame(MachineMemory memory, std::span<uint8_t, kVideoBytes> videoDirtyMap,
                                   PanelPresenter& host) {
   if (colourBoard.ColourBoardDisplay()) {
     host.PresentSurface(Panel::Screen, surfaces.HiresSurface, kHiresPanelX, kHiresPanelY);
@@ -52,8 +50,7 @@ void Display::PresentRunningFrame(MachineMemory memory,
   }
 }
 
-void Display::RenderPendingCells(MachineMemory memory,
-                                 std::span<uint8_t, kVideoBytes> videoDirtyMap) {
+void Display::RenderPendingCells(MachineMemory memory, std::span<uint8_t, kVideoBytes> videoDirtyMap) {
   // While the colour board picture is shown the flags accumulate, to be
   // consumed when the text screen returns.
   if (!colourBoard.ColourBoardDisplay()) text.RenderDirtyCells(VideoOf(memory), videoDirtyMap);
@@ -122,8 +119,7 @@ void Display::ToggleColourBoardDisplay(MachineMemory memory, PanelPresenter& hos
   RedrawHires(memory, host);
 }
 
-void Display::ToggleColourBoardEnabled(MachineMemory memory, bool& upperMemoryPresent,
-                                       PanelPresenter& host) {
+void Display::ToggleColourBoardEnabled(MachineMemory memory, bool& upperMemoryPresent, PanelPresenter& host) {
   colourBoard.SetEnabled(!colourBoard.Enabled());
   if (colourBoard.ColourBoardDisplay()) ReturnToTextScreen(memory, host);
   if (colourBoard.Enabled()) upperMemoryPresent = true;
@@ -138,10 +134,8 @@ void Display::PageCommand(MachineMemory memory) {
 }
 
 void Display::RedrawScreen(MachineMemory memory, PanelPresenter& host) {
-  if (colourBoard.ColourBoardDisplay())
-    RedrawHires(memory, host);
-  else
-    text.RedrawTextScreen(VideoOf(memory));
+  if (colourBoard.ColourBoardDisplay()) RedrawHires(memory, host);
+  else text.RedrawTextScreen(VideoOf(memory));
 }
 
 void Display::DrawDriveLeds(const std::array<bool, kDrivePanelCount>& active, PanelPresenter& host) {

@@ -14,8 +14,8 @@
 #include "display/frame_surfaces.h"
 #include "display/monitor.h"
 #include "display/panel_pictures.h"
-#include "host/panel_presenter.h"
 #include "display/text_renderer.h"
+#include "host/panel_presenter.h"
 
 namespace quillor {
 
@@ -57,8 +57,7 @@ class Display {
   // "&Toggle" and "&Enabled" of the colour board. Enabling sets the
   // machine's UpperMemoryPresent; disabling leaves it.
   void ToggleColourBoardDisplay(MachineMemory memory, PanelPresenter& host);
-  void ToggleColourBoardEnabled(MachineMemory memory, bool& upperMemoryPresent,
-                                PanelPresenter& host);
+  void ToggleColourBoardEnabled(MachineMemory memory, bool& upperMemoryPresent, PanelPresenter& host);
   void RedrawHires(MachineMemory memory, PanelPresenter& host);
 
   // "&Cut" and "&Page".
@@ -83,8 +82,6 @@ class Display {
 };
 
 // The video memory inside the memory image.
-inline VideoMemory VideoOf(MachineMemory memory) {
-  return memory.subspan<kVideoBase, kVideoBytes>();
-}
+inline VideoMemory VideoOf(MachineMemory memory) { return memory.subspan<kVideoBase, kVideoBytes>(); }
 
 }  // namespace quillor

@@ -31,12 +31,12 @@ inline constexpr int kBarCount = 3;
 struct FrameSurfaces {
   FrameSurfaces();
 
-  Surface ScreenSurface;                              // text screen and border, 8 bit
+  Surface ScreenSurface;                                     // text screen and border, 8 bit
   std::array<Surface, kDrivePanelCount> DrivePanelSurfaces;  // drive pictures with lamps, 24 bit
-  Surface CassettePanelSurface;                       // recorder picture, 24 bit
-  Surface CassetteSheet;                              // recorder picture sheet, never shown
-  Surface HiresSurface;                               // colour board picture, 8 bit
-  Surface DebuggerSurface;                            // debugger text screen, 8 bit
+  Surface CassettePanelSurface;                              // recorder picture, 24 bit
+  Surface CassetteSheet;                                     // recorder picture sheet, never shown
+  Surface HiresSurface;                                      // colour board picture, 8 bit
+  Surface DebuggerSurface;                                   // debugger text screen, 8 bit
   // Brightness, contrast and colour setting bars, 24 bit.
   std::array<Surface, kBarCount> BarSurfaces;
 };

@@ -52,8 +52,7 @@ bool GlyphTables::Load(std::span<const uint8_t> generator, GeneratorVariant vari
   std::copy_n(generator.begin(), wanted, image_.begin());
   // On the Series I and II machines codes 0x00-0x1F decode to the same
   // glyphs as 0x40-0x5F; the 64 model has glyphs of its own there.
-  if (variant != GeneratorVariant::SixtyFour)
-    std::copy_n(image_.begin() + 0x400, 0x200, image_.begin());
+  if (variant != GeneratorVariant::SixtyFour) std::copy_n(image_.begin() + 0x400, 0x200, image_.begin());
   Rebuild();
   return true;
 }

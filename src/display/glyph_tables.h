@@ -14,7 +14,7 @@
 
 namespace quillor {
 
-inline constexpr int kGlyphRows = 12;         // rows 0-11 shown, 12-15 always blank
+inline constexpr int kGlyphRows = 12;  // rows 0-11 shown, 12-15 always blank
 inline constexpr int kGeneratorRowsPerCode = 16;
 inline constexpr size_t kGeneratorBytes = 4096;
 inline constexpr size_t kTextGeneratorBytes = 2048;  // codes 0x00-0x7F only
@@ -24,9 +24,9 @@ using ResampleRow = std::array<uint8_t, 4>;
 extern const std::array<ResampleRow, 8> ResampleTable;
 
 enum class GeneratorVariant : int {
-  SeriesOne = 0,   // "CHRGENS1", all 256 codes
-  SeriesTwo = 1,   // "CHRGENS2", codes 0x00-0x7F
-  SixtyFour = 2,   // "CHRGENS3", codes 0x00-0x7F with its own 0x00-0x1F
+  SeriesOne = 0,  // "CHRGENS1", all 256 codes
+  SeriesTwo = 1,  // "CHRGENS2", codes 0x00-0x7F
+  SixtyFour = 2,  // "CHRGENS3", codes 0x00-0x7F with its own 0x00-0x1F
 };
 
 class GlyphTables {
@@ -51,8 +51,8 @@ class GlyphTables {
   void Rebuild();
 
   std::array<uint8_t, kGeneratorBytes> image_{};
-  std::array<std::array<uint64_t, kGlyphRows>, 256> narrow_{};                     // NarrowGlyphTable
-  std::array<std::array<std::array<uint64_t, 2>, kGlyphRows>, 256> wide_{};       // WideGlyphTable
+  std::array<std::array<uint64_t, kGlyphRows>, 256> narrow_{};               // NarrowGlyphTable
+  std::array<std::array<std::array<uint64_t, 2>, kGlyphRows>, 256> wide_{};  // WideGlyphTable
 };
 
 }  // namespace quillor

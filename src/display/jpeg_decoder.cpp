@@ -38,8 +38,8 @@ std::optional<JpegPicture> DecodeJpeg(std::span<const uint8_t> bytes) {
   jpeg_read_header(&info, TRUE);
   const uint64_t declared = static_cast<uint64_t>(info.image_width) * info.image_height;
   const bool grey = info.jpeg_color_space == JCS_GRAYSCALE && info.num_components == 1;
-  const bool colour = info.num_components == 3 &&
-                      (info.jpeg_color_space == JCS_YCbCr || info.jpeg_color_space == JCS_RGB);
+  const bool colour =
+      info.num_components == 3 && (info.jpeg_color_space == JCS_YCbCr || info.jpeg_color_space == JCS_RGB);
   if (declared > static_cast<uint64_t>(kMaxJpegPixels) || (!grey && !colour)) {
     jpeg_destroy_decompress(&info);
     return std::nullopt;

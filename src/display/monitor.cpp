@@ -15,8 +15,7 @@ uint8_t Channel(int64_t num, int64_t den) {
 
 void FillBar(Surface& bar, int left, int right, uint32_t colour) {
   for (int y = kBarTop; y <= kBarBottom; ++y)
-    for (int x = std::max(left, 0); x <= std::min(right, bar.Width() - 1); ++x)
-      bar.SetPixel(x, y, colour);
+    for (int x = std::max(left, 0); x <= std::min(right, bar.Width() - 1); ++x) bar.SetPixel(x, y, colour);
 }
 
 }  // namespace
@@ -38,20 +37,16 @@ MonitorSettings SkinSettings(Skin skin) {
   return {};
 }
 
-Monitor::Monitor(Surface& screen, std::array<Surface, kBarCount>& bars)
-    : screen_(screen), bars_(bars) {}
+Monitor::Monitor(Surface& screen, std::array<Surface, kBarCount>& bars) : screen_(screen), bars_(bars) {}
 
 // The weights are kept as exact fractions so that the rounding of a channel
 // that lands on a half (B/W TV's background red is 42.5) is decided by the
 // rule, not by the last bit of a floating-point product.
 void Monitor::UpdateWeights() {
   int k = settings_.Color;
-  if (k == kAmberTint)
-    weights_ = {{{1, 1}, {152, 255}, {26, 255}}};
-  else if (k >= 0 && k <= 36)
-    weights_ = {{{k, 36}, {1, 1}, {k, 36}}};
-  else if (k >= 37 && k <= 72)
-    weights_ = {{{108 - k, 72}, {1, 1}, {1, 1}}};  // (72 - k) / 72 + 1/2
+  if (k == kAmberTint) weights_ = {{{1, 1}, {152, 255}, {26, 255}}};
+  else if (k >= 0 && k <= 36) weights_ = {{{k, 36}, {1, 1}, {k, 36}}};
+  else if (k >= 37 && k <= 72) weights_ = {{{108 - k, 72}, {1, 1}, {1, 1}}};  // (72 - k) / 72 + 1/2
 }
 
 void Monitor::SetColors() {
@@ -75,10 +70,8 @@ void Monitor::SetColors() {
   // Background level (72 - Contrast) * 17 / 24; brightness does not act on it.
   auto bg = entry(int64_t{kSettingMax - settings_.Contrast} * 17, 24);
   screen_.SetPaletteEntry(0, bg[0], bg[1], bg[2]);
-  if (settings_.ScanLines)
-    screen_.SetPaletteEntry(4, bg[0] / 2, bg[1] / 2, bg[2] / 2);
-  else
-    screen_.SetPaletteEntry(4, bg[0], bg[1], bg[2]);
+  if (settings_.ScanLines) screen_.SetPaletteEntry(4, bg[0] / 2, bg[1] / 2, bg[2] / 2);
+  else screen_.SetPaletteEntry(4, bg[0], bg[1], bg[2]);
   screen_.ApplyPalette();
 }
 

@@ -7,9 +7,18 @@
 namespace quillor {
 
 const std::array<LampPixel, kLampPixels> kDriveLamp = {{
-    {8, 49, 0x716B87}, {9, 49, 0x6E728B}, {7, 50, 0x4B2D45}, {8, 50, 0xAE7FA9},
-    {9, 50, 0xB5B2C7}, {10, 50, 0x653F56}, {7, 51, 0x59282C}, {8, 51, 0x8C1420},
-    {9, 51, 0x801823}, {10, 51, 0x6F1B2B}, {8, 52, 0x8E2129}, {9, 52, 0x781E2A},
+    {8, 49, 0x716B87},
+    {9, 49, 0x6E728B},
+    {7, 50, 0x4B2D45},
+    {8, 50, 0xAE7FA9},
+    {9, 50, 0xB5B2C7},
+    {10, 50, 0x653F56},
+    {7, 51, 0x59282C},
+    {8, 51, 0x8C1420},
+    {9, 51, 0x801823},
+    {10, 51, 0x6F1B2B},
+    {8, 52, 0x8E2129},
+    {9, 52, 0x781E2A},
 }};
 
 uint32_t LitLampColour(uint32_t off) {
@@ -42,9 +51,8 @@ Surface* ShowMediaPicture(FrameSurfaces& surfaces, const PictureLookup& lookup, 
                           bool mediaInserted) {
   if (slot >= 0 && slot < kDrivePanelCount) {
     Surface& drive = surfaces.DrivePanelSurfaces[slot];
-    return LoadPicture(drive, lookup, mediaInserted ? kDriveLoadedPicture : kDriveEmptyPicture)
-               ? &drive
-               : nullptr;
+    return LoadPicture(drive, lookup, mediaInserted ? kDriveLoadedPicture : kDriveEmptyPicture) ? &drive
+                                                                                                : nullptr;
   }
   if (slot == kCassetteSlot) {
     Surface& panel = surfaces.CassettePanelSurface;

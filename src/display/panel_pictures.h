@@ -37,7 +37,8 @@ extern const std::array<LampPixel, kLampPixels> kDriveLamp;
 uint32_t LitLampColour(uint32_t off);
 
 // Draws each drive's lamp, lit where `active` says so.
-void DrawDriveLeds(std::array<Surface, kDrivePanelCount>& drives, const std::array<bool, kDrivePanelCount>& active);
+void DrawDriveLeds(std::array<Surface, kDrivePanelCount>& drives,
+                   const std::array<bool, kDrivePanelCount>& active);
 
 // Loads a picture resource into a surface, which takes its size. False (and
 // the surface unchanged) when the resource is missing or not a picture.
@@ -46,7 +47,6 @@ bool LoadPicture(Surface& surface, const PictureLookup& lookup, std::string_view
 // Slots 0-3: the drive picture with or without a disk; slot 4: the recorder
 // with or without a tape. Returns the surface drawn into (to be presented),
 // or nullptr when the picture could not be loaded.
-Surface* ShowMediaPicture(FrameSurfaces& surfaces, const PictureLookup& lookup, int slot,
-                          bool mediaInserted);
+Surface* ShowMediaPicture(FrameSurfaces& surfaces, const PictureLookup& lookup, int slot, bool mediaInserted);
 
 }  // namespace quillor

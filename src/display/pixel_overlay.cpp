@@ -40,8 +40,7 @@ uint8_t PixelOverlay::ReadPort(uint8_t port) const {
   }
 }
 
-void PixelOverlay::WritePort(uint8_t port, uint8_t value,
-                             std::span<uint8_t, kVideoBytes> videoDirtyMap) {
+void PixelOverlay::WritePort(uint8_t port, uint8_t value, std::span<uint8_t, kVideoBytes> videoDirtyMap) {
   switch (port) {
     case 0xEC:
       memory_[column_][line_] = value & 0x3F;

@@ -34,10 +34,10 @@ class PixelOverlay {
 
  private:
   int column_ = 0, line_ = 0;
-  bool enabled_ = false;      // OverlayEnabled
-  uint8_t switchBit_ = 0;     // last bit 0 written to 0xEF
-  std::array<std::array<uint8_t, kOverlayLines>, kOverlayColumns> memory_{};      // PixelOverlay
-  std::array<std::array<uint64_t, kOverlayLines>, kOverlayColumns> patterns_{};   // OverlayPatternTable
+  bool enabled_ = false;                                                         // OverlayEnabled
+  uint8_t switchBit_ = 0;                                                        // last bit 0 written to 0xEF
+  std::array<std::array<uint8_t, kOverlayLines>, kOverlayColumns> memory_{};     // PixelOverlay
+  std::array<std::array<uint64_t, kOverlayLines>, kOverlayColumns> patterns_{};  // OverlayPatternTable
 };
 
 }  // namespace quillor

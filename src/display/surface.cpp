@@ -91,14 +91,13 @@ uint32_t Surface::PixelColour(int x, int y) const {
   return static_cast<uint32_t>(e.red) << 16 | e.green << 8 | e.blue;
 }
 
-void Surface::DrawFrom(const Surface& source, int destX, int destY, int width, int height,
-                       int srcX, int srcY) {
+void Surface::DrawFrom(const Surface& source, int destX, int destY, int width, int height, int srcX,
+                       int srcY) {
   if (destX < 0) srcX -= destX, width += destX, destX = 0;
   if (destY < 0) srcY -= destY, height += destY, destY = 0;
   if (srcX < 0) destX -= srcX, width += srcX, srcX = 0;
   if (srcY < 0) destY -= srcY, height += srcY, srcY = 0;
-  if (srcX >= source.width_ || srcY >= source.height_ || destX >= width_ || destY >= height_)
-    return;
+  if (srcX >= source.width_ || srcY >= source.height_ || destX >= width_ || destY >= height_) return;
   width = std::min({width, source.width_ - srcX, width_ - destX});
   height = std::min({height, source.height_ - srcY, height_ - destY});
   if (width <= 0 || height <= 0) return;
@@ -110,8 +109,7 @@ void Surface::DrawFrom(const Surface& source, int destX, int destY, int width, i
     return;
   }
   for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x)
-      SetPixel(destX + x, destY + y, source.PixelColour(srcX + x, srcY + y));
+    for (int x = 0; x < width; ++x) SetPixel(destX + x, destY + y, source.PixelColour(srcX + x, srcY + y));
 }
 
 void Surface::LoadFromBitmap(const BitmapPicture& picture) {
@@ -119,8 +117,7 @@ void Surface::LoadFromBitmap(const BitmapPicture& picture) {
   // earlier pixels show through rows a picture might not cover.
   if (!SetSize(picture.width, picture.height, picture.bits)) return;
   size_t rowBytes = static_cast<size_t>(picture.width) * (picture.bits / 8);
-  for (int y = 0; y < height_; ++y)
-    std::memcpy(Row(y), picture.pixels.data() + y * rowBytes, rowBytes);
+  for (int y = 0; y < height_; ++y) std::memcpy(Row(y), picture.pixels.data() + y * rowBytes, rowBytes);
   if (bits_ == 8) {
     pending_ = picture.palette;
     ApplyPalette();

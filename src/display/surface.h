@@ -69,8 +69,7 @@ class Surface {
   uint32_t PixelColour(int x, int y) const;
 
   // Copies a rectangle of another surface into this one, clipped to both.
-  void DrawFrom(const Surface& source, int destX, int destY, int width, int height, int srcX,
-                int srcY);
+  void DrawFrom(const Surface& source, int destX, int destY, int width, int height, int srcX, int srcY);
 
   // Takes size, depth, colours and pixels of a decoded picture. Pictures of
   // 8 bits and fewer become 8-bit surfaces with their table applied.

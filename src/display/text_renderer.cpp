@@ -19,22 +19,19 @@ void Store(uint8_t* at, uint64_t pixels) { std::memcpy(at, &pixels, sizeof pixel
 
 }  // namespace
 
-TextRenderer::TextRenderer(Surface& screen, PresentationState& presentation,
-                           const PixelOverlay& overlay)
+TextRenderer::TextRenderer(Surface& screen, PresentationState& presentation, const PixelOverlay& overlay)
     : screen_(screen), presentation_(presentation), overlay_(overlay) {}
 
 bool TextRenderer::LoadCharacterGenerator(std::string_view name, GeneratorVariant variant) {
   return LoadCharacterGenerator(FindEmbeddedResource(name), variant);
 }
 
-bool TextRenderer::LoadCharacterGenerator(std::span<const uint8_t> generator,
-                                          GeneratorVariant variant) {
+bool TextRenderer::LoadCharacterGenerator(std::span<const uint8_t> generator, GeneratorVariant variant) {
   return glyphs_.Load(generator, variant);
 }
 
 void TextRenderer::RenderCell(uint16_t address, VideoMemory video) {
-  assert(screen_.Width() == kScreenWidth && screen_.Height() == kScreenHeight &&
-         screen_.Bits() == 8);
+  assert(screen_.Width() == kScreenWidth && screen_.Height() == kScreenHeight && screen_.Bits() == 8);
   int column = address & 0x3F;
   int row = (address >> 6) & 0x0F;
   if (characterWidth_ == 16) {

@@ -12,8 +12,7 @@ void UserCommands::Cut() { emulator_.display.CutCommand(Memory()); }
 void UserCommands::Page() { emulator_.display.PageCommand(Memory()); }
 
 void UserCommands::ToggleColourBoardEnabled() {
-  emulator_.display.ToggleColourBoardEnabled(Memory(), emulator_.machine.UpperMemoryPresent,
-                                             *Hosts().panels);
+  emulator_.display.ToggleColourBoardEnabled(Memory(), emulator_.machine.UpperMemoryPresent, *Hosts().panels);
 }
 
 void UserCommands::ToggleColourBoardDisplay() {
@@ -45,8 +44,7 @@ std::optional<std::string> UserCommands::SaveScreenshotAs(const std::string& pat
   return SaveScreenshot(display.surfaces.ScreenSurface, path, kind);
 }
 
-std::string UserCommands::SaveMemory(const std::string& chosen, uint16_t from, uint16_t to,
-                                     uint16_t start) {
+std::string UserCommands::SaveMemory(const std::string& chosen, uint16_t from, uint16_t to, uint16_t start) {
   const Emulator& emulator = emulator_;
   return SaveMemoryToCassette(chosen, from, to, start,
                               [&emulator](uint16_t address) { return emulator.PeekMemory(address); });

@@ -30,7 +30,8 @@ void UserCommands::Reset() {
 }
 
 void UserCommands::About() {
-  Hosts().dialogs->ShowMessage(std::string(kMainCaption) + "\n" + RomSetDescription(), MessageKind::Information);
+  Hosts().dialogs->ShowMessage(std::string(kMainCaption) + "\n" + RomSetDescription(),
+                               MessageKind::Information);
 }
 
 void UserCommands::ToggleSound() { SetSound(!emulator_.sound.Enabled()); }

@@ -36,7 +36,8 @@ SettingsRecord UserCommands::RestoreSettings(const SettingsStore& store, const S
   emulator_.display.SetColors(Memory(), *Hosts().panels);
   emulator_.SetLayout(r.layout == 0 ? KeyboardLayout::EN : KeyboardLayout::HU);
   emulator_.printer.SetLineWidth(r.printer80 ? 80 : 132);
-  for (const FavouriteEntry& entry : r.favourites) favourites_.AddFavItem(entry.file, entry.name, entry.target);
+  for (const FavouriteEntry& entry : r.favourites)
+    favourites_.AddFavItem(entry.file, entry.name, entry.target);
   // The machine starts with the user's images when the folder still reads;
   // the window's start-up loads them with the model.
   if (!r.romFolder.empty()) {

@@ -20,8 +20,7 @@ class SteadyClock final : public Clock {
  public:
   uint32_t Milliseconds() override {
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
-    return static_cast<uint32_t>(
-        std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+    return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
   }
 };
 

@@ -25,14 +25,12 @@ class DialogHost {
   virtual void ShowMessage(std::string_view /*text*/, MessageKind /*kind*/) {}
   // Insert, autostart, text input and similar commands. The filter is in the
   // form "Description|*.EXT;*.EXT2|Description|*.*". nullopt = cancelled.
-  virtual std::optional<FileChoice> ChooseOpenFile(std::string_view /*title*/,
-                                                   std::string_view /*filter*/,
+  virtual std::optional<FileChoice> ChooseOpenFile(std::string_view /*title*/, std::string_view /*filter*/,
                                                    std::string_view /*initialName*/) {
     return std::nullopt;
   }
   // Save commands (printer paper, recorded tape, screenshot, memory to tape).
-  virtual std::optional<FileChoice> ChooseSaveFile(std::string_view /*title*/,
-                                                   std::string_view /*filter*/,
+  virtual std::optional<FileChoice> ChooseSaveFile(std::string_view /*title*/, std::string_view /*filter*/,
                                                    std::string_view /*initialName*/) {
     return std::nullopt;
   }

@@ -11,7 +11,8 @@ namespace quillor {
 
 class DisplayCassettePanel : public CassettePanelView {
  public:
-  DisplayCassettePanel(Display& display, PanelPresenter& presenter) : display_(display), presenter_(presenter) {}
+  DisplayCassettePanel(Display& display, PanelPresenter& presenter)
+      : display_(display), presenter_(presenter) {}
 
   void ShowRecorderPicture(bool withTape) override;
   void DrawStateStrip(CassettePanelState state) override;

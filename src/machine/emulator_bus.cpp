@@ -4,9 +4,7 @@ namespace quillor {
 
 namespace {
 
-bool IsFdcRegister(uint16_t address) {
-  return address == 0x37E1 || (address >= 0x37EC && address <= 0x37EF);
-}
+bool IsFdcRegister(uint16_t address) { return address == 0x37E1 || (address >= 0x37EC && address <= 0x37EF); }
 
 }  // namespace
 
@@ -26,10 +24,8 @@ uint8_t Emulator::PeekDeviceArea(uint16_t address) const {
   if (address == 0x37E0) return machine.interruptLatch;
   if (IsFdcRegister(address)) return fdc.PeekRegister(address);
   switch (address) {
-    case 0x37E8:
-      return Printer::kReadyStatus;
-    default:
-      return 0xFF;
+    case 0x37E8: return Printer::kReadyStatus;
+    default: return 0xFF;
   }
 }
 
@@ -39,14 +35,9 @@ void Emulator::WriteDeviceArea(uint16_t address, uint8_t value) {
     case 0x37EC:
     case 0x37ED:
     case 0x37EE:
-    case 0x37EF:
-      fdc.FdcRegisterWrite(address, value);
-      break;
-    case 0x37E8:
-      printer.PrintCharacter(value);
-      break;
-    default:
-      break;
+    case 0x37EF: fdc.FdcRegisterWrite(address, value); break;
+    case 0x37E8: printer.PrintCharacter(value); break;
+    default: break;
   }
 }
 

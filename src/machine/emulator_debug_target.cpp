@@ -12,14 +12,16 @@ uint8_t EmulatorDebugTarget::PeekMemory(uint16_t address) const { return emulato
 
 // As the processor would write it (ROM stays, video memory is redrawn), with
 // no time charged.
-void EmulatorDebugTarget::PokeMemory(uint16_t address, uint8_t value) { emulator_.WriteMemory(address, value, 0); }
+void EmulatorDebugTarget::PokeMemory(uint16_t address, uint8_t value) {
+  emulator_.WriteMemory(address, value, 0);
+}
 
 CpuState& EmulatorDebugTarget::Cpu() { return emulator_.cpu; }
 
 DiskControllerView EmulatorDebugTarget::DiskController() const {
   const FdcState& s = emulator_.fdc.State();
-  return DiskControllerView{s.selectLatch, s.selectedDrive, s.command, s.track, s.sector,
-                            s.dataIn,      s.status,        s.dataOut};
+  return DiskControllerView{s.selectLatch, s.selectedDrive, s.command, s.track,
+                            s.sector,      s.dataIn,        s.status,  s.dataOut};
 }
 
 bool EmulatorDebugTarget::HungarianLayout() const { return emulator_.layout == KeyboardLayout::HU; }

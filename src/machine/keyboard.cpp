@@ -67,7 +67,9 @@ std::optional<uint8_t> JoystickBitForVk(int vk) {
     case 0x62: return 0x02;
     case 0x64: return 0x04;
     case 0x66: return 0x08;
-    case 0x11: case 0x60: case 0x65: return 0x10;
+    case 0x11:
+    case 0x60:
+    case 0x65: return 0x10;
     default: return std::nullopt;
   }
 }

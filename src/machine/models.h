@@ -11,8 +11,8 @@ enum class RomFamily { A, B, C };
 struct ModelInfo {
   std::string_view menuItem;
   std::string_view caption;
-  std::string_view mainRom;       // 12288 bytes at 0x0000
-  std::string_view secondRom;     // 2048 bytes at 0x3000
+  std::string_view mainRom;    // 12288 bytes at 0x0000
+  std::string_view secondRom;  // 2048 bytes at 0x3000
   std::string_view characterGenerator;
   int characterVariant;
   RomFamily family;

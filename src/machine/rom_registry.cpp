@@ -13,8 +13,14 @@ namespace quillor {
 namespace {
 
 constexpr std::array<std::pair<std::string_view, size_t>, 8> kImageSizes{{
-    {"ROM12K", 12288}, {"ROM12KS3", 12288}, {"ROM2K", 2048}, {"ROM2KS2", 2048},
-    {"ROM2KS3", 2048}, {"CHRGENS1", 4096}, {"CHRGENS2", 2048}, {"CHRGENS3", 2048},
+    {"ROM12K", 12288},
+    {"ROM12KS3", 12288},
+    {"ROM2K", 2048},
+    {"ROM2KS2", 2048},
+    {"ROM2KS3", 2048},
+    {"CHRGENS1", 4096},
+    {"CHRGENS2", 2048},
+    {"CHRGENS3", 2048},
 }};
 
 std::string UpperCase(std::string text) {
@@ -71,9 +77,8 @@ std::vector<std::string> RomRegistry::LoadUserFolder(const std::string& folder) 
     if (error) {
       problems.push_back("Cannot read the ROM image " + path.string() + ".");
     } else if (size != *expected) {
-      problems.push_back("The ROM image " + path.string() + " has " + std::to_string(size) +
-                         " bytes, but " + name + " must have " + std::to_string(*expected) +
-                         " bytes; it is not used.");
+      problems.push_back("The ROM image " + path.string() + " has " + std::to_string(size) + " bytes, but " +
+                         name + " must have " + std::to_string(*expected) + " bytes; it is not used.");
     } else {
       user_[name] = std::move(bytes);
     }

@@ -6,9 +6,8 @@ namespace quillor {
 namespace {
 
 // Logarithmic volume steps, V[i] = round(63 * 0.841^(31 - i)).
-constexpr std::array<int, 32> kVolume{0, 0,  0,  0,  1,  1,  1,  1,  1,  1,  2,
-                                      2, 2,  3,  3,  4,  5,  6,  7,  8,  9,  11,
-                                      13, 16, 19, 22, 27, 32, 37, 45, 53, 63};
+constexpr std::array<int, 32> kVolume{0, 0, 0, 0, 1, 1,  1,  1,  1,  1,  2,  2,  2,  3,  3,  4,
+                                      5, 6, 7, 8, 9, 11, 13, 16, 19, 22, 27, 32, 37, 45, 53, 63};
 
 constexpr std::array<uint8_t, 16> kWriteMask{0xFF, 0x0F, 0xFF, 0x0F, 0xFF, 0x0F, 0x1F, 0xFF,
                                              0x1F, 0x1F, 0x1F, 0xFF, 0xFF, 0x0F, 0xFF, 0xFF};
@@ -24,13 +23,15 @@ bool RepeatingShape(int shape) { return shape == 8 || shape == 10 || shape == 12
 void SoundGenerator::WriteRegister(uint8_t value) {
   registers_[selected_] = value & kWriteMask[selected_];
   switch (selected_) {
-    case 0: case 1: case 2: case 3: case 4: case 5:
-      toneCounters_[selected_ / 2] = TonePeriod(selected_ / 2);
-      break;
-    case 6:
-      noiseCounter_ = registers_[6];
-      break;
-    case 11: case 12:
+    case 0:
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 5: toneCounters_[selected_ / 2] = TonePeriod(selected_ / 2); break;
+    case 6: noiseCounter_ = registers_[6]; break;
+    case 11:
+    case 12:
       envelopeCounter_ = EnvelopePeriod();
       envelopeStep_ = 0;
       envelopeDirection_ = false;
@@ -39,8 +40,7 @@ void SoundGenerator::WriteRegister(uint8_t value) {
       envelopeStep_ = 0;
       envelopeDirection_ = false;
       break;
-    default:
-      break;
+    default: break;
   }
 }
 
@@ -57,7 +57,11 @@ int SoundGenerator::EnvelopeLevel() const {
   const bool ended = envelopeStep_ > 31;
   const int s = ended ? 31 : envelopeStep_;
   switch (registers_[13]) {
-    case 4: case 5: case 6: case 7: case 13: return ended ? 31 : s;
+    case 4:
+    case 5:
+    case 6:
+    case 7:
+    case 13: return ended ? 31 : s;
     case 8: return 31 - s;
     case 10: return envelopeDirection_ ? s : 31 - s;
     case 11: return ended ? 31 : 31 - s;

@@ -32,9 +32,7 @@ class SoundGenerator {
   bool operator==(const SoundGenerator&) const = default;
 
  private:
-  int TonePeriod(int channel) const {
-    return registers_[2 * channel] | (registers_[2 * channel + 1] << 8);
-  }
+  int TonePeriod(int channel) const { return registers_[2 * channel] | (registers_[2 * channel + 1] << 8); }
   int EnvelopePeriod() const { return registers_[11] | (registers_[12] << 8); }
   int EnvelopeLevel() const;
 

@@ -19,14 +19,10 @@ constexpr uint8_t kEmptyRom = 0xFF;
 
 EmulatorHosts Emulator::Resolve(EmulatorHosts given, DefaultHosts& defaults) {
   return EmulatorHosts{
-      given.window ? given.window : &defaults.window,
-      given.panels ? given.panels : &defaults.panels,
-      given.timer ? given.timer : &defaults.timer,
-      given.dialogs ? given.dialogs : &defaults.dialogs,
-      given.clock ? given.clock : &defaults.clock,
-      given.paper ? given.paper : &defaults.paper,
-      given.debugger ? given.debugger : &defaults.debugger,
-      given.wave ? given.wave : &defaults.wave,
+      given.window ? given.window : &defaults.window,       given.panels ? given.panels : &defaults.panels,
+      given.timer ? given.timer : &defaults.timer,          given.dialogs ? given.dialogs : &defaults.dialogs,
+      given.clock ? given.clock : &defaults.clock,          given.paper ? given.paper : &defaults.paper,
+      given.debugger ? given.debugger : &defaults.debugger, given.wave ? given.wave : &defaults.wave,
   };
 }
 

@@ -9,8 +9,8 @@
 namespace quillor {
 
 TDebug::TDebug(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint) {
+    : QWidget(parent,
+              Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
   setObjectName("TDebug");
   setWindowTitle(kDebuggerRunningCaption);
   setFixedSize(kClientSize);

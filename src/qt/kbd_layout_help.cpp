@@ -5,8 +5,8 @@
 namespace quillor {
 
 TKbdLayoutHelp::TKbdLayoutHelp(QWidget* parent, QImage picture)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint),
+    : QWidget(parent,
+              Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       picture_(std::move(picture)) {
   setObjectName("TKbdLayoutHelp");
   setWindowTitle("Keyboard Layout");

@@ -9,6 +9,7 @@ namespace quillor {
 namespace {
 
 // Positions by their Linux input-layer names.
+// clang-format off
 enum Position : int {
   kEsc = 1, k1 = 2, k9 = 10, k0 = 11, kMinus = 12, kEqual = 13, kBackspace = 14,
   kTab = 15, kQ = 16, kW, kE, kR, kT, kY, kU, kI, kO, kP, kLeftBrace, kRightBrace,
@@ -22,10 +23,12 @@ enum Position : int {
   kRight, kEnd, kDown, kPageDown, kInsert, kDelete, kPause = 119,
   kPositionCount = 128
 };
+// clang-format on
 
 using KeyTable = std::array<uint8_t, kPositionCount>;
 
 // The codes of a US keyboard on Windows.
+// clang-format off
 constexpr KeyTable BuildEnglishTable() {
   KeyTable t{};
   t[kEsc] = 0x1B;
@@ -56,6 +59,7 @@ constexpr KeyTable BuildEnglishTable() {
   t[kInsert] = 0x2D; t[kDelete] = 0x2E; t[kPause] = 0x13;
   return t;
 }
+// clang-format on
 
 // A Hungarian keyboard on Windows: "0" left of "1", Z and Y exchanged, and the
 // accented letters on the punctuation keys.
@@ -85,10 +89,10 @@ int KeyPositionFromNativeScanCode(uint32_t nativeScanCode) {
 #if defined(Q_OS_WIN)
   // Set-1 make codes, 0x100 marking the keys with an 0xE0 prefix.
   static constexpr std::pair<uint32_t, int> kExtended[] = {
-      {0x11C, kKpEnter}, {0x11D, kRightCtrl}, {0x135, kKpSlash}, {0x137, kSysRq},
-      {0x138, kRightAlt}, {0x147, kHome}, {0x148, kUp}, {0x149, kPageUp},
-      {0x14B, kLeft}, {0x14D, kRight}, {0x14F, kEnd}, {0x150, kDown},
-      {0x151, kPageDown}, {0x152, kInsert}, {0x153, kDelete}, {0x45, kPause}};
+      {0x11C, kKpEnter},  {0x11D, kRightCtrl}, {0x135, kKpSlash}, {0x137, kSysRq},
+      {0x138, kRightAlt}, {0x147, kHome},      {0x148, kUp},      {0x149, kPageUp},
+      {0x14B, kLeft},     {0x14D, kRight},     {0x14F, kEnd},     {0x150, kDown},
+      {0x151, kPageDown}, {0x152, kInsert},    {0x153, kDelete},  {0x45, kPause}};
   for (auto [code, position] : kExtended)
     if (code == nativeScanCode) return position;
   if (nativeScanCode == 0x145) return kNumLock;
@@ -105,26 +109,45 @@ int KeyPositionFromNativeScanCode(uint32_t nativeScanCode) {
 
 int KeyPositionFromQtKey(int qtKey) {
   if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) {
-    static constexpr int kLetterPositions[26] = {
-        kA, kB, kC, kD, kE, kF, kG, kH, kI, kJ, kK, kL, kM,
-        kN, kO, kP, kQ, kR, kS, kT, kU, kV, kW, kX, kY, kZ};
+    static constexpr int kLetterPositions[26] = {kA, kB, kC, kD, kE, kF, kG, kH, kI, kJ, kK, kL, kM,
+                                                 kN, kO, kP, kQ, kR, kS, kT, kU, kV, kW, kX, kY, kZ};
     return kLetterPositions[qtKey - Qt::Key_A];
   }
   if (qtKey >= Qt::Key_1 && qtKey <= Qt::Key_9) return k1 + (qtKey - Qt::Key_1);
-  static constexpr std::pair<int, int> kKeys[] = {
-      {Qt::Key_0, k0}, {Qt::Key_Minus, kMinus}, {Qt::Key_Equal, kEqual},
-      {Qt::Key_Backspace, kBackspace}, {Qt::Key_Tab, kTab},
-      {Qt::Key_BracketLeft, kLeftBrace}, {Qt::Key_BracketRight, kRightBrace},
-      {Qt::Key_Return, kEnter}, {Qt::Key_Enter, kKpEnter}, {Qt::Key_Control, kLeftCtrl},
-      {Qt::Key_Semicolon, kSemicolon}, {Qt::Key_Apostrophe, kApostrophe},
-      {Qt::Key_QuoteLeft, kGrave}, {Qt::Key_Shift, kLeftShift},
-      {Qt::Key_Backslash, kBackslash}, {Qt::Key_Comma, kComma}, {Qt::Key_Period, kDot},
-      {Qt::Key_Slash, kSlash}, {Qt::Key_Alt, kLeftAlt}, {Qt::Key_Space, kSpace},
-      {Qt::Key_Escape, kEsc}, {Qt::Key_Home, kHome}, {Qt::Key_End, kEnd},
-      {Qt::Key_Up, kUp}, {Qt::Key_Down, kDown}, {Qt::Key_Left, kLeft},
-      {Qt::Key_Right, kRight}, {Qt::Key_PageUp, kPageUp}, {Qt::Key_PageDown, kPageDown},
-      {Qt::Key_Insert, kInsert}, {Qt::Key_Delete, kDelete}, {Qt::Key_Pause, kPause},
-      {Qt::Key_F11, kF11}, {Qt::Key_F12, kF12}};
+  static constexpr std::pair<int, int> kKeys[] = {{Qt::Key_0, k0},
+                                                  {Qt::Key_Minus, kMinus},
+                                                  {Qt::Key_Equal, kEqual},
+                                                  {Qt::Key_Backspace, kBackspace},
+                                                  {Qt::Key_Tab, kTab},
+                                                  {Qt::Key_BracketLeft, kLeftBrace},
+                                                  {Qt::Key_BracketRight, kRightBrace},
+                                                  {Qt::Key_Return, kEnter},
+                                                  {Qt::Key_Enter, kKpEnter},
+                                                  {Qt::Key_Control, kLeftCtrl},
+                                                  {Qt::Key_Semicolon, kSemicolon},
+                                                  {Qt::Key_Apostrophe, kApostrophe},
+                                                  {Qt::Key_QuoteLeft, kGrave},
+                                                  {Qt::Key_Shift, kLeftShift},
+                                                  {Qt::Key_Backslash, kBackslash},
+                                                  {Qt::Key_Comma, kComma},
+                                                  {Qt::Key_Period, kDot},
+                                                  {Qt::Key_Slash, kSlash},
+                                                  {Qt::Key_Alt, kLeftAlt},
+                                                  {Qt::Key_Space, kSpace},
+                                                  {Qt::Key_Escape, kEsc},
+                                                  {Qt::Key_Home, kHome},
+                                                  {Qt::Key_End, kEnd},
+                                                  {Qt::Key_Up, kUp},
+                                                  {Qt::Key_Down, kDown},
+                                                  {Qt::Key_Left, kLeft},
+                                                  {Qt::Key_Right, kRight},
+                                                  {Qt::Key_PageUp, kPageUp},
+                                                  {Qt::Key_PageDown, kPageDown},
+                                                  {Qt::Key_Insert, kInsert},
+                                                  {Qt::Key_Delete, kDelete},
+                                                  {Qt::Key_Pause, kPause},
+                                                  {Qt::Key_F11, kF11},
+                                                  {Qt::Key_F12, kF12}};
   for (auto [key, position] : kKeys)
     if (key == qtKey) return position;
   if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F10) return kF1 + (qtKey - Qt::Key_F1);

@@ -13,8 +13,8 @@ constexpr int kFlushMs = 100;
 }  // namespace
 
 TLinePrinter::TLinePrinter(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint) {
+    : QWidget(parent,
+              Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
   setObjectName("TLinePrinter");
   setWindowTitle("Printer output");
   setFixedSize(kClientSize);

@@ -6,8 +6,7 @@
 
 namespace quillor {
 
-QAction* TForm1::AddItem(QMenu* menu, const QString& caption, const char* name,
-                         QKeySequence functionKey) {
+QAction* TForm1::AddItem(QMenu* menu, const QString& caption, const char* name, QKeySequence functionKey) {
   QAction* action = menu->addAction(caption);
   action->setObjectName(name);
   if (!functionKey.isEmpty()) {
@@ -17,8 +16,7 @@ QAction* TForm1::AddItem(QMenu* menu, const QString& caption, const char* name,
   return action;
 }
 
-QAction* TForm1::AddCheckItem(QMenu* menu, const QString& caption, const char* name,
-                              bool checked) {
+QAction* TForm1::AddCheckItem(QMenu* menu, const QString& caption, const char* name, bool checked) {
   QAction* action = AddItem(menu, caption, name);
   action->setCheckable(true);
   action->setChecked(checked);
@@ -80,9 +78,12 @@ void TForm1::CreateMenus() {
   QMenu* skins = monitor->addMenu("S&kins");
   connect(AddItem(skins, "Solid", "Solid1"), &QAction::triggered, this, [this] { ApplySkin(Skin::Solid); });
   connect(AddItem(skins, "B/W TV", "BWTV1"), &QAction::triggered, this, [this] { ApplySkin(Skin::BwTv); });
-  connect(AddItem(skins, "&Amber monitor", "Ambermonitor1"), &QAction::triggered, this, [this] { ApplySkin(Skin::Amber); });
-  connect(AddItem(skins, "Green monitor", "Greenmonitor1"), &QAction::triggered, this, [this] { ApplySkin(Skin::Green); });
-  connect(AddItem(skins, "High contrast", "Highcontrast1"), &QAction::triggered, this, [this] { ApplySkin(Skin::HighContrast); });
+  connect(AddItem(skins, "&Amber monitor", "Ambermonitor1"), &QAction::triggered, this,
+          [this] { ApplySkin(Skin::Amber); });
+  connect(AddItem(skins, "Green monitor", "Greenmonitor1"), &QAction::triggered, this,
+          [this] { ApplySkin(Skin::Green); });
+  connect(AddItem(skins, "High contrast", "Highcontrast1"), &QAction::triggered, this,
+          [this] { ApplySkin(Skin::HighContrast); });
 
   // The drive items' captions come from the drives (RefreshDriveCaptions).
   QMenu* insert = bar->addMenu("&Insert");

@@ -6,8 +6,8 @@
 #include <QLayout>
 
 #include "qt/debug_window.h"
-#include "qt/kbd_layout_help.h"
 #include "qt/favourite_dialogs.h"
+#include "qt/kbd_layout_help.h"
 #include "qt/key_position.h"
 #include "qt/line_printer.h"
 #include "qt/qt_settings_store.h"
@@ -29,8 +29,7 @@ constexpr int kCalibrationInterval = 20;
 QImage PictureResource(std::string_view name) {
   const auto bytes = FindEmbeddedResource(name);
   QImage picture;
-  if (!bytes.empty())
-    picture.loadFromData(bytes.data(), static_cast<int>(bytes.size()));
+  if (!bytes.empty()) picture.loadFromData(bytes.data(), static_cast<int>(bytes.size()));
   return picture;
 }
 
@@ -62,17 +61,20 @@ TForm1::TForm1(std::string startFile, DialogHost* dialogs, QWidget* parent, Sett
   // Created hidden, before the emulator whose debugger and paper they are.
   debug_ = new TDebug(this);
   linePrinter_ = new TLinePrinter(this);
-  emulator_ = std::make_unique<Emulator>(EmulatorHosts{
-      .window = this, .panels = &panels_, .timer = this, .dialogs = dialogHost_, .paper = linePrinter_,
-      .debugger = debug_, .wave = &wave_});
+  emulator_ = std::make_unique<Emulator>(EmulatorHosts{.window = this,
+                                                       .panels = &panels_,
+                                                       .timer = this,
+                                                       .dialogs = dialogHost_,
+                                                       .paper = linePrinter_,
+                                                       .debugger = debug_,
+                                                       .wave = &wave_});
   debug_->SetModel(&emulator_->debugger, [this] { return Layout(); });
   commands_ = std::make_unique<UserCommands>(*emulator_);
   emulator_->commandLineFile = std::move(startFile);
   emulator_->FormCreate();
   RestoreSettings(settings);
   bezel_->Present(PictureResource("BEZEL"));
-  for (int slot = 0; slot <= kCassetteSlot; ++slot)
-    emulator_->display.ShowMediaPicture(slot, false, panels_);
+  for (int slot = 0; slot <= kCassetteSlot; ++slot) emulator_->display.ShowMediaPicture(slot, false, panels_);
   emulator_->FinishStartUp(settings_.model);
   commands_->ReopenMedia(settings_);
   emulator_->display.monitor.RedrawBars();
@@ -104,14 +106,13 @@ void TForm1::CreatePanels() {
   screenPanel_ = new SurfacePanel(client_, "pScreen", kScreenArea, Qt::black);
   const char* barNames[] = {"pBrightness", "pContrast", "pColor"};
   for (int i = 0; i < 3; ++i) {
-    bars_[i] = new SurfacePanel(client_, barNames[i],
-                                QRect(QPoint(kSideColumn, 16 + 24 * i), kBarSize), background);
+    bars_[i] =
+        new SurfacePanel(client_, barNames[i], QRect(QPoint(kSideColumn, 16 + 24 * i), kBarSize), background);
     bars_[i]->hide();
   }
   for (int i = 0; i < 4; ++i)
     drivePanels_[i] = new SurfacePanel(client_, QString("pDisk%1").arg(i),
-                                       QRect(QPoint(kSideColumn, 144 + 60 * i), kDriveSize),
-                                       background);
+                                       QRect(QPoint(kSideColumn, 144 + 60 * i), kDriveSize), background);
   cassettePanel_ = new SurfacePanel(client_, "pCas", kCassetteArea, background);
 }
 
@@ -162,23 +163,65 @@ void TForm1::Timer1Timer() { emulator_->TimerTick(); }
 
 void TForm1::Reset1Click() { commands_->Reset(); }
 void TForm1::NMI1Click() { emulator_->TriggerNmi(); }
-void TForm1::Off1Click() { emulator_->SetTurbo(Turbo::Off); SyncChecks(); }
-void TForm1::x21Click() { emulator_->SetTurbo(Turbo::Double); SyncChecks(); }
-void TForm1::Full1Click() { emulator_->SetTurbo(Turbo::Full); SyncChecks(); }
+void TForm1::Off1Click() {
+  emulator_->SetTurbo(Turbo::Off);
+  SyncChecks();
+}
+void TForm1::x21Click() {
+  emulator_->SetTurbo(Turbo::Double);
+  SyncChecks();
+}
+void TForm1::Full1Click() {
+  emulator_->SetTurbo(Turbo::Full);
+  SyncChecks();
+}
 void TForm1::Debugger1Click() { emulator_->debugger.ToggleFromMenu(); }
-void TForm1::SetModelClick(int model) { emulator_->SetModel(model); SyncChecks(); }
-void TForm1::FastTape1Click() { commands_->ToggleFastTape(); SyncChecks(); }
-void TForm1::HU1Click() { emulator_->SetLayout(KeyboardLayout::HU); SyncChecks(); }
-void TForm1::EN1Click() { emulator_->SetLayout(KeyboardLayout::EN); SyncChecks(); }
+void TForm1::SetModelClick(int model) {
+  emulator_->SetModel(model);
+  SyncChecks();
+}
+void TForm1::FastTape1Click() {
+  commands_->ToggleFastTape();
+  SyncChecks();
+}
+void TForm1::HU1Click() {
+  emulator_->SetLayout(KeyboardLayout::HU);
+  SyncChecks();
+}
+void TForm1::EN1Click() {
+  emulator_->SetLayout(KeyboardLayout::EN);
+  SyncChecks();
+}
 
-void TForm1::Cut1Click() { commands_->Cut(); SyncChecks(); }
-void TForm1::Page1Click() { commands_->Page(); SyncChecks(); }
-void TForm1::Enabled1Click() { commands_->ToggleColourBoardEnabled(); SyncChecks(); }
-void TForm1::Toggle1Click() { commands_->ToggleColourBoardDisplay(); SyncChecks(); }
+void TForm1::Cut1Click() {
+  commands_->Cut();
+  SyncChecks();
+}
+void TForm1::Page1Click() {
+  commands_->Page();
+  SyncChecks();
+}
+void TForm1::Enabled1Click() {
+  commands_->ToggleColourBoardEnabled();
+  SyncChecks();
+}
+void TForm1::Toggle1Click() {
+  commands_->ToggleColourBoardDisplay();
+  SyncChecks();
+}
 void TForm1::Settings1Click() { commands_->ToggleMonitorBars(); }
-void TForm1::Sound1Click() { commands_->ToggleSound(); SyncChecks(); }
-void TForm1::Scanlines1Click() { commands_->ToggleScanLines(); SyncChecks(); }
-void TForm1::ApplySkin(Skin skin) { commands_->ApplySkin(skin); SyncChecks(); }
+void TForm1::Sound1Click() {
+  commands_->ToggleSound();
+  SyncChecks();
+}
+void TForm1::Scanlines1Click() {
+  commands_->ToggleScanLines();
+  SyncChecks();
+}
+void TForm1::ApplySkin(Skin skin) {
+  commands_->ApplySkin(skin);
+  SyncChecks();
+}
 void TForm1::PressBar(int bar, QPoint position) { commands_->PressBar(bar, position.x()); }
 
 void TForm1::Screenshot1Click() {
@@ -231,10 +274,8 @@ void TForm1::FormDeactivate() {
 
 void TForm1::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange) {
-    if (isActiveWindow())
-      FormActivate();
-    else
-      FormDeactivate();
+    if (isActiveWindow()) FormActivate();
+    else FormDeactivate();
   }
   QMainWindow::changeEvent(event);
 }

@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "frontend/user_commands.h"
 #include "host/timer_host.h"
 #include "host/window_host.h"
-#include "frontend/user_commands.h"
 #include "machine/emulator.h"
 #include "qt/key_position.h"
 #include "qt/qt_dialogs.h"
@@ -43,8 +43,8 @@ class TForm1 : public QMainWindow, public WindowHost, public TimerHost {
   // window's own Qt dialogs (tests give a scripted one).
   // settings: where the settings are read at start and written at exit;
   // null for QSettings("Emulators", "Quillor").
-  explicit TForm1(std::string startFile = {}, DialogHost* dialogs = nullptr,
-                  QWidget* parent = nullptr, SettingsStore* settings = nullptr);
+  explicit TForm1(std::string startFile = {}, DialogHost* dialogs = nullptr, QWidget* parent = nullptr,
+                  SettingsStore* settings = nullptr);
   ~TForm1() override;
 
   static constexpr QSize kClientSize{762, 512};
@@ -170,8 +170,7 @@ class TForm1 : public QMainWindow, public WindowHost, public TimerHost {
   void RefreshFavourites();
   void RestoreSettings(SettingsStore* settings);
   void ConnectPanels();
-  QAction* AddItem(QMenu* menu, const QString& caption, const char* name,
-                   QKeySequence functionKey = {});
+  QAction* AddItem(QMenu* menu, const QString& caption, const char* name, QKeySequence functionKey = {});
   QAction* AddCheckItem(QMenu* menu, const QString& caption, const char* name, bool checked);
   QAction* Item(const char* name) const;
   // Check marks follow the emulator's state after every command.

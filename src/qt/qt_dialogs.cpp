@@ -31,20 +31,17 @@ void QtDialogs::ShowMessage(std::string_view text, MessageKind kind) {
   box.exec();
 }
 
-std::optional<FileChoice> QtDialogs::ChooseOpenFile(std::string_view title,
-                                                      std::string_view filter,
-                                                      std::string_view initialName) {
+std::optional<FileChoice> QtDialogs::ChooseOpenFile(std::string_view title, std::string_view filter,
+                                                    std::string_view initialName) {
   return ChooseFile(false, title, filter, initialName);
 }
 
-std::optional<FileChoice> QtDialogs::ChooseSaveFile(std::string_view title,
-                                                      std::string_view filter,
-                                                      std::string_view initialName) {
+std::optional<FileChoice> QtDialogs::ChooseSaveFile(std::string_view title, std::string_view filter,
+                                                    std::string_view initialName) {
   return ChooseFile(true, title, filter, initialName);
 }
 
-std::optional<FileChoice> QtDialogs::ChooseFile(bool save, std::string_view title,
-                                                std::string_view filter,
+std::optional<FileChoice> QtDialogs::ChooseFile(bool save, std::string_view title, std::string_view filter,
                                                 std::string_view initialName) const {
   TimerPause pause(frameTimer_);
   QFileDialog dialog(parent_, ToQString(title));

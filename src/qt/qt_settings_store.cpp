@@ -15,7 +15,8 @@ std::optional<std::string> QtSettingsStore::Read(std::string_view section, std::
 }
 
 void QtSettingsStore::Write(std::string_view section, std::string_view name, std::string_view value) {
-  settings_.setValue(Key(section, name), QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
+  settings_.setValue(Key(section, name),
+                     QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
 }
 
 bool QtSettingsStore::Sync() {

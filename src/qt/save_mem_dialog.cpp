@@ -57,8 +57,7 @@ void TSaveMem::SaveMembuttonClick() {
   from_ = static_cast<uint16_t>(from);
   to_ = static_cast<uint16_t>(to);
   start_ = static_cast<uint16_t>(start);
-  const auto chosen =
-      dialogs_.ChooseSaveFile("Save Memory to Cassette", "Save Memory (*.cas)|*.CAS");
+  const auto chosen = dialogs_.ChooseSaveFile("Save Memory to Cassette", "Save Memory (*.cas)|*.CAS");
   if (!chosen) {
     reject();
     return;

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMenu>
 
+#include "qt/debug_window.h"
 #include "qt/favourite_dialogs.h"
 #include "qt/kbd_layout_help.h"
 #include "qt/line_printer.h"
@@ -13,7 +14,8 @@
 namespace quillor {
 
 void TForm1::CreateRomItems(QMenu* options) {
-  connect(AddItem(options, "&ROM folder...", "RomFolder1"), &QAction::triggered, this, &TForm1::RomFolder1Click);
+  connect(AddItem(options, "&ROM folder...", "RomFolder1"), &QAction::triggered, this,
+          &TForm1::RomFolder1Click);
   connect(AddItem(options, "&Built-in ROMs", "BuiltinRoms1"), &QAction::triggered, this,
           &TForm1::BuiltinRoms1Click);
 }
@@ -25,18 +27,21 @@ void TForm1::CreatePrinterMenu(QMenu* printer) {
           &TForm1::Savetofile1Click);
   QMenu* width = printer->addMenu("&Width");
   connect(AddCheckItem(width, "&80", "N80chars", true), &QAction::triggered, this, &TForm1::N80charsClick);
-  connect(AddCheckItem(width, "&132", "N132chars", false), &QAction::triggered, this, &TForm1::N132charsClick);
+  connect(AddCheckItem(width, "&132", "N132chars", false), &QAction::triggered, this,
+          &TForm1::N132charsClick);
 }
 
 void TForm1::CreateFavouritesMenu(QMenu* favourites) {
   connect(AddItem(favourites, "&Add to favorites", "Addtofavorites1"), &QAction::triggered, this,
           &TForm1::Addtofavorites1Click);
-  connect(AddItem(favourites, "&Delete items", "favdelete"), &QAction::triggered, this, &TForm1::favdeleteClick);
+  connect(AddItem(favourites, "&Delete items", "favdelete"), &QAction::triggered, this,
+          &TForm1::favdeleteClick);
   QAction* separator = favourites->addSeparator();
   separator->setObjectName("favseparator");
   for (int i = 0; i < kFavouriteSlots; ++i) {
     const std::string name = "fav" + std::to_string(i);
-    connect(AddItem(favourites, "<empty>", name.c_str()), &QAction::triggered, this, [this, i] { Favexec(i); });
+    connect(AddItem(favourites, "<empty>", name.c_str()), &QAction::triggered, this,
+            [this, i] { Favexec(i); });
   }
   RefreshFavourites();
 }
@@ -106,8 +111,14 @@ void TForm1::Savetofile1Click() {
   commands_->SavePaper();
 }
 
-void TForm1::N80charsClick() { commands_->SetPrinterWidth(80); SyncChecks(); }
-void TForm1::N132charsClick() { commands_->SetPrinterWidth(132); SyncChecks(); }
+void TForm1::N80charsClick() {
+  commands_->SetPrinterWidth(80);
+  SyncChecks();
+}
+void TForm1::N132charsClick() {
+  commands_->SetPrinterWidth(132);
+  SyncChecks();
+}
 
 void TForm1::Addtofavorites1Click() {
   TimerPause pause(&timer1_);
@@ -115,8 +126,8 @@ void TForm1::Addtofavorites1Click() {
   addfav_->favprogram()->clear();
   addfav_->setResult(QDialog::Rejected);
   if (addfav_->exec() != QDialog::Accepted || addfav_->favname()->text().isEmpty()) return;
-  commands_->AddFavourite(addfav_->favname()->text().toStdString(), addfav_->favprogram()->text().toStdString(),
-                          addfav_->Target());
+  commands_->AddFavourite(addfav_->favname()->text().toStdString(),
+                          addfav_->favprogram()->text().toStdString(), addfav_->Target());
   RefreshFavourites();
 }
 
@@ -125,7 +136,8 @@ void TForm1::favdeleteClick() {
   QListWidget* list = favdel_->dellist();
   list->clear();
   for (const int slot : commands_->Favs().VisibleSlots()) {
-    auto* line = new QListWidgetItem(QString::fromStdString(commands_->Favs().Slot(slot).name).remove('&'), list);
+    auto* line =
+        new QListWidgetItem(QString::fromStdString(commands_->Favs().Slot(slot).name).remove('&'), list);
     line->setFlags(line->flags() | Qt::ItemIsUserCheckable);
     line->setCheckState(Qt::Unchecked);
     line->setData(Qt::UserRole, slot);
@@ -133,7 +145,8 @@ void TForm1::favdeleteClick() {
   if (favdel_->exec() != QDialog::Accepted) return;
   std::vector<int> chosen;
   for (int row = 0; row < list->count(); ++row)
-    if (list->item(row)->checkState() == Qt::Checked) chosen.push_back(list->item(row)->data(Qt::UserRole).toInt());
+    if (list->item(row)->checkState() == Qt::Checked)
+      chosen.push_back(list->item(row)->data(Qt::UserRole).toInt());
   commands_->Favs().Delete(chosen);
   RefreshFavourites();
 }

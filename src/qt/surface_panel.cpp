@@ -5,8 +5,7 @@
 
 namespace quillor {
 
-SurfacePanel::SurfacePanel(QWidget* parent, const QString& name, QRect geometry,
-                           QColor background)
+SurfacePanel::SurfacePanel(QWidget* parent, const QString& name, QRect geometry, QColor background)
     : QWidget(parent), store_(geometry.size(), QImage::Format_RGB32) {
   setObjectName(name);
   setGeometry(geometry);

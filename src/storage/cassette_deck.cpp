@@ -80,17 +80,18 @@ void CassetteDeck::CassettePlaybackStep(int stepTStates) {
       // Past the end of the tape there are no more clock pulses.
       inputLevel_ = (TapeAtEnd() && bitsLeft_ < 0) ? 0 : kPulseHigh;
       break;
-    case 1: case 2: case 9: case 10: case 11:
-      break;  // the pulse begun at step 0 or 8 goes on
+    case 1:
+    case 2:
+    case 9:
+    case 10:
+    case 11: break;  // the pulse begun at step 0 or 8 goes on
     case kTapeDataPulseStep:
       if (bitsLeft_ < 1) FetchTapeByte();
       inputLevel_ = shiftByte_ & kPulseHigh;
       shiftByte_ = static_cast<uint8_t>(shiftByte_ << 1);
       --bitsLeft_;
       break;
-    default:
-      inputLevel_ = 0;
-      break;
+    default: inputLevel_ = 0; break;
   }
 }
 

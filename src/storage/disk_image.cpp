@@ -160,7 +160,8 @@ bool DiskImage::ReadTrackImageTables(int trackLength) {
       std::array<uint8_t, kIdFieldScanBytes> id{};
       if (ReadAt(idField, id.data(), id.size()) != id.size()) return false;
       if (id[0] != kIdAddressMark || id[1] != track || id[3] >= kSectorsPerTrack) return false;
-      const uint8_t* mark = std::find_if(&id[kFirstDataMarkScan], &id[kLastDataMarkScan + 1], IsDataAddressMark);
+      const uint8_t* mark =
+          std::find_if(&id[kFirstDataMarkScan], &id[kLastDataMarkScan + 1], IsDataAddressMark);
       if (mark == &id[kLastDataMarkScan + 1]) return false;
       const long dataStart = idField + (mark - id.data()) + 1;
       // The data must lie wholly inside the file, or a later write would

@@ -12,12 +12,12 @@
 namespace quillor {
 
 struct DriveState {
-  DiskImage image;           // kept open while inserted, until the next insertion
-  bool open = false;         // the file is open and of a known kind
-  bool present = false;      // the controller sees a usable disk
-  int headPosition = 0;      // physical track under the head, 0-79
-  std::string fileName;      // empty when nothing is inserted
-  uint32_t insertion = 0;    // changes with every insertion: which disk this is
+  DiskImage image;         // kept open while inserted, until the next insertion
+  bool open = false;       // the file is open and of a known kind
+  bool present = false;    // the controller sees a usable disk
+  int headPosition = 0;    // physical track under the head, 0-79
+  std::string fileName;    // empty when nothing is inserted
+  uint32_t insertion = 0;  // changes with every insertion: which disk this is
 
   DiskImageKind Kind() const { return image.Kind(); }
   bool WriteProtected() const { return image.WriteProtected(); }

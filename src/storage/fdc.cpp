@@ -58,7 +58,8 @@ uint8_t Fdc::FdcRegisterRead(uint16_t address) {
 uint8_t Fdc::PeekRegister(uint16_t address) const {
   switch (address) {
     case kFdcSelectAddress: return s_.selectLatch;
-    case kFdcCommandAddress: return drives_.AnyDiskPresent() ? static_cast<uint8_t>(s_.status | s_.notReady) : 0xFF;
+    case kFdcCommandAddress:
+      return drives_.AnyDiskPresent() ? static_cast<uint8_t>(s_.status | s_.notReady) : 0xFF;
     case kFdcTrackAddress: return s_.track;
     case kFdcSectorAddress: return s_.sector;
     case kFdcDataAddress: return s_.dataOut;
@@ -135,7 +136,8 @@ void Fdc::FdcService() {
   }
   s_.status = static_cast<uint8_t>((s_.status & ~kStatusBusy) | (s_.busy ? kStatusBusy : 0) | s_.notReady);
   if (s_.command < 0x80 || FdcCommandGroupOf(s_.command) == FdcCommandGroup::ForceInterrupt)
-    s_.status = static_cast<uint8_t>((s_.status & ~kStatusDataRequest) | (s_.indexPulse ? kStatusDataRequest : 0));
+    s_.status =
+        static_cast<uint8_t>((s_.status & ~kStatusDataRequest) | (s_.indexPulse ? kStatusDataRequest : 0));
   UpdateSectorUnderHead();
 }
 
@@ -203,7 +205,8 @@ void Fdc::RunCommandTick() {
       // STEP repeats the direction of the last step and from now on is that
       // command.
       s_.command = static_cast<uint8_t>((s_.command & 0x1F) | (s_.stepIn ? kStepInCommand : kStepOutCommand));
-      if (s_.stepIn) StepIn(); else StepOut();
+      if (s_.stepIn) StepIn();
+      else StepOut();
       break;
     case FdcCommandGroup::StepIn: StepIn(); break;
     case FdcCommandGroup::StepOut: StepOut(); break;
@@ -277,7 +280,8 @@ void Fdc::StepIn() {
   s_.stepIn = true;
   if (!StepDue()) return;
   int& head = Head();
-  if (head < kLastTrack) ++head; else s_.status |= kStatusSeekError;
+  if (head < kLastTrack) ++head;
+  else s_.status |= kStatusSeekError;
   if (s_.command & kUpdateTrackBit) s_.track = static_cast<uint8_t>(head);
   Finish();
   LoadTrack(s_.selectedDrive, head);
@@ -348,8 +352,12 @@ void Fdc::WriteSector() {
 void Fdc::ReadAddress() {
   if (s_.phase != kPhaseFresh && s_.dataRequest) return;
   const int next = s_.phase == kPhaseFresh ? 0 : s_.phase + 1;
-  const uint8_t id[6] = {static_cast<uint8_t>(s_.bufferedTrack), 0, static_cast<uint8_t>(s_.sectorUnderHead),
-                         kSectorSizeCode256, 0, 0};
+  const uint8_t id[6] = {static_cast<uint8_t>(s_.bufferedTrack),
+                         0,
+                         static_cast<uint8_t>(s_.sectorUnderHead),
+                         kSectorSizeCode256,
+                         0,
+                         0};
   if (next < 6) {
     s_.dataOut = id[next];
     s_.status = kStatusDataRequest;
@@ -376,7 +384,8 @@ void Fdc::FormatTrack() {
       s_.status = kStatusDataRequest;
     }
   } else if (!s_.dataRequest) {
-    if (s_.byteIndex < 0) TakeFormatByte(); else CommitFormattedSector();
+    if (s_.byteIndex < 0) TakeFormatByte();
+    else CommitFormattedSector();
   }
   s_.status = static_cast<uint8_t>((s_.status & ~kStatusWriteProtected) |
                                    (SelectedWriteProtected() ? kStatusWriteProtected : 0));
@@ -388,11 +397,18 @@ void Fdc::TakeFormatByte() {
   const uint8_t b = s_.dataIn;
   switch (s_.phase) {
     case kPhaseGap:
-      if (b == kIdAddressMark) s_.phase = 0; else ++s_.gapCount;
+      if (b == kIdAddressMark) s_.phase = 0;
+      else ++s_.gapCount;
       break;
-    case 0: s_.track = b; s_.phase = 1; break;
+    case 0:
+      s_.track = b;
+      s_.phase = 1;
+      break;
     case 1: s_.phase = 2; break;  // side
-    case 2: s_.sector = b < kSectorsPerTrack ? b : 0; s_.phase = 3; break;
+    case 2:
+      s_.sector = b < kSectorsPerTrack ? b : 0;
+      s_.phase = 3;
+      break;
     default:
       if (IsDataAddressMark(b)) s_.byteIndex = 0;
       break;

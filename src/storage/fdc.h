@@ -42,8 +42,18 @@ inline constexpr uint16_t kFdcDataAddress = 0x37EF;
 inline constexpr int kFdcServiceTStates = 80;
 
 enum class FdcCommandGroup {
-  Restore, Seek, Step, StepIn, StepOut, ReadSector, WriteSector, ReadAddress, ForceInterrupt, ReadTrack,
-  WriteTrack, Undecoded
+  Restore,
+  Seek,
+  Step,
+  StepIn,
+  StepOut,
+  ReadSector,
+  WriteSector,
+  ReadAddress,
+  ForceInterrupt,
+  ReadTrack,
+  WriteTrack,
+  Undecoded
 };
 FdcCommandGroup FdcCommandGroupOf(uint8_t command);
 

@@ -24,7 +24,7 @@ inline constexpr uint8_t kStatusBusy = 0x01;
 inline constexpr uint8_t kStatusDataRequest = 0x02;  // index pulse for positioning commands
 inline constexpr uint8_t kStatusTrack0 = 0x04;
 inline constexpr uint8_t kStatusSeekError = 0x10;
-inline constexpr uint8_t kStatusHeadLoaded = 0x20;  // track 17 for READ
+inline constexpr uint8_t kStatusHeadLoaded = 0x20;      // track 17 for READ
 inline constexpr uint8_t kStatusWriteProtected = 0x40;  // no disk at the end of READ
 inline constexpr uint8_t kStatusNotReady = 0x80;
 

@@ -19,8 +19,7 @@ void Printer::PrintCharacter(uint8_t ch) {
       PrintCharacter(0x20);
     } while (buffer_.size() % 8 != 0);
   }
-  if (ch == 0x0A || ch == 0x0C || ch == 0x0D ||
-      buffer_.size() >= static_cast<size_t>(lineWidth_)) {
+  if (ch == 0x0A || ch == 0x0C || ch == 0x0D || buffer_.size() >= static_cast<size_t>(lineWidth_)) {
     EndLine();
   }
   if (ch == 0x7F && !buffer_.empty()) buffer_.pop_back();
@@ -45,8 +44,7 @@ bool Printer::SavePaper(const std::string& path) const {
 
 void Printer::Savetofile1Click(DialogHost& dialogs) const {
   const auto choice = dialogs.ChooseSaveFile(
-      "Save printer output to file",
-      "Text files (*.txt)|*.TXT|Printer output files (*.prn)|*.PRN", "");
+      "Save printer output to file", "Text files (*.txt)|*.TXT|Printer output files (*.prn)|*.PRN", "");
   if (!choice) return;
   std::string path = choice->path;
   if (!std::filesystem::path(path).has_extension()) {

@@ -20,7 +20,8 @@ bool TapeFileWriter::Write(std::span<const uint8_t> bytes) {
   if (file_ == nullptr) return false;
   if (bytes.empty()) return true;
   // Flushed at once, so that a full disk shows here and not only at the close.
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size() && std::fflush(file_) == 0;
+  const bool written =
+      std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size() && std::fflush(file_) == 0;
   failed_ = failed_ || !written;
   return written;
 }

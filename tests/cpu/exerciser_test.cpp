@@ -30,8 +30,7 @@ TEST(InstructionExerciser, EveryZexdocGroupPasses) {
     if (line.size() >= 2 && line.compare(line.size() - 2, 2, "OK") == 0) ++passed;
     else if (line.find("ERROR") != std::string::npos) failed += "\n  " + line;
   }
-  EXPECT_EQ(passed, kExerciserGroups) << "failing groups:" << failed << "\nfull output:\n"
-                                      << machine->output;
+  EXPECT_EQ(passed, kExerciserGroups) << "failing groups:" << failed << "\nfull output:\n" << machine->output;
   EXPECT_TRUE(failed.empty()) << "failing groups:" << failed;
 }
 

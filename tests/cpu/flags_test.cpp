@@ -6,8 +6,8 @@
 namespace quillor::test {
 namespace {
 
-constexpr uint8_t S = kFlagS, Z = kFlagZ, F5 = kFlag5, H = kFlagH, F3 = kFlag3, PV = kFlagPV,
-                  N = kFlagN, C = kFlagC;
+constexpr uint8_t S = kFlagS, Z = kFlagZ, F5 = kFlag5, H = kFlagH, F3 = kFlag3, PV = kFlagPV, N = kFlagN,
+                  C = kFlagC;
 
 // Runs a program from A and F and returns A and F afterwards as AF.
 uint16_t RunAF(std::initializer_list<uint8_t> program, uint8_t a, uint8_t f = 0) {
@@ -22,30 +22,30 @@ uint16_t RunAF(std::initializer_list<uint8_t> program, uint8_t a, uint8_t f = 0)
 uint16_t AF(uint8_t a, uint8_t f) { return uint16_t(a << 8 | f); }
 
 TEST(Flags, EightBitArithmetic) {
-  EXPECT_EQ(RunAF({0x06, 0x01, 0x80}, 0x7F), AF(0x80, S | H | PV));   // LD B,1; ADD A,B
-  EXPECT_EQ(RunAF({0x06, 0x01, 0x80}, 0x07), AF(0x08, F3));           // ADD A,B
-  EXPECT_EQ(RunAF({0xC6, 0x01}, 0xFF), AF(0x00, Z | H | C));          // ADD A,1
-  EXPECT_EQ(RunAF({0xCE, 0x00}, 0xFF, C), AF(0x00, Z | H | C));       // ADC A,0 with carry
+  EXPECT_EQ(RunAF({0x06, 0x01, 0x80}, 0x7F), AF(0x80, S | H | PV));      // LD B,1; ADD A,B
+  EXPECT_EQ(RunAF({0x06, 0x01, 0x80}, 0x07), AF(0x08, F3));              // ADD A,B
+  EXPECT_EQ(RunAF({0xC6, 0x01}, 0xFF), AF(0x00, Z | H | C));             // ADD A,1
+  EXPECT_EQ(RunAF({0xCE, 0x00}, 0xFF, C), AF(0x00, Z | H | C));          // ADC A,0 with carry
   EXPECT_EQ(RunAF({0xD6, 0x01}, 0x80), AF(0x7F, F5 | H | F3 | PV | N));  // SUB 1
   EXPECT_EQ(RunAF({0xD6, 0x01}, 0x00), AF(0xFF, S | F5 | H | F3 | N | C));
   EXPECT_EQ(RunAF({0xDE, 0x00}, 0x00, C), AF(0xFF, S | F5 | H | F3 | N | C));  // SBC A,0
-  EXPECT_EQ(RunAF({0xDE, 0x7F}, 0x00, C), AF(0x80, S | N | C | H));          // SBC A,0x7F
+  EXPECT_EQ(RunAF({0xDE, 0x7F}, 0x00, C), AF(0x80, S | N | C | H));            // SBC A,0x7F
 }
 
 TEST(Flags, CompareCopiesBits5And3FromA) {
-  EXPECT_EQ(RunAF({0xFE, 0x28}, 0x00), AF(0x00, S | H | N | C));      // CP 0x28
-  EXPECT_EQ(RunAF({0xFE, 0x00}, 0x28), AF(0x28, F5 | F3 | N));        // CP 0
+  EXPECT_EQ(RunAF({0xFE, 0x28}, 0x00), AF(0x00, S | H | N | C));  // CP 0x28
+  EXPECT_EQ(RunAF({0xFE, 0x00}, 0x28), AF(0x28, F5 | F3 | N));    // CP 0
   EXPECT_EQ(RunAF({0xFE, 0x28}, 0x28), AF(0x28, Z | F5 | F3 | N));
 }
 
 TEST(Flags, Logic) {
-  EXPECT_EQ(RunAF({0xE6, 0x0F}, 0xF0, C), AF(0x00, Z | H | PV));      // AND 0x0F
-  EXPECT_EQ(RunAF({0xEE, 0x01}, 0x80, C | H), AF(0x81, S | PV));      // XOR 1
-  EXPECT_EQ(RunAF({0xF6, 0x28}, 0x01, N), AF(0x29, F5 | F3));          // OR 0x28: odd parity
+  EXPECT_EQ(RunAF({0xE6, 0x0F}, 0xF0, C), AF(0x00, Z | H | PV));  // AND 0x0F
+  EXPECT_EQ(RunAF({0xEE, 0x01}, 0x80, C | H), AF(0x81, S | PV));  // XOR 1
+  EXPECT_EQ(RunAF({0xF6, 0x28}, 0x01, N), AF(0x29, F5 | F3));     // OR 0x28: odd parity
 }
 
 TEST(Flags, IncrementAndDecrementKeepCarry) {
-  EXPECT_EQ(RunAF({0x3C}, 0xFF, C), AF(0x00, Z | H | C));             // INC A
+  EXPECT_EQ(RunAF({0x3C}, 0xFF, C), AF(0x00, Z | H | C));  // INC A
   EXPECT_EQ(RunAF({0x3C}, 0x7F), AF(0x80, S | H | PV));
   EXPECT_EQ(RunAF({0x3D}, 0x80, C), AF(0x7F, F5 | H | F3 | PV | N | C));  // DEC A
   EXPECT_EQ(RunAF({0x3D}, 0x01), AF(0x00, Z | N));
@@ -64,7 +64,7 @@ TEST(Flags, DecimalAdjust) {
   EXPECT_EQ(RunAF({0xC6, 0x27, 0x27}, 0x15), AF(0x42, H | PV));
   EXPECT_EQ(RunAF({0xD6, 0x15, 0x27}, 0x42), AF(0x27, PV | N));
   EXPECT_EQ(RunAF({0xC6, 0x01, 0x27}, 0x99), AF(0x00, Z | H | PV | C));  // 99 + 1 = 100
-  EXPECT_EQ(RunAF({0xD6, 0x01, 0x27}, 0x00), AF(0x99, S | PV | N | C));   // 0 - 1 = 99, borrow
+  EXPECT_EQ(RunAF({0xD6, 0x01, 0x27}, 0x00), AF(0x99, S | PV | N | C));  // 0 - 1 = 99, borrow
   // H after the adjustment is the carry out of the low digit, as on the chip:
   // 0x02 with H set (from 0x09 + 0x09 = 0x12) becomes 0x18 without a new carry.
   EXPECT_EQ(RunAF({0xC6, 0x09, 0x27}, 0x09), AF(0x18, PV));
@@ -75,13 +75,13 @@ TEST(Flags, DecimalAdjust) {
 }
 
 TEST(Flags, AccumulatorOperations) {
-  EXPECT_EQ(RunAF({0x2F}, 0x00), AF(0xFF, F5 | H | F3 | N));          // CPL
+  EXPECT_EQ(RunAF({0x2F}, 0x00), AF(0xFF, F5 | H | F3 | N));                     // CPL
   EXPECT_EQ(RunAF({0x07}, 0x80, S | Z | PV | H | N), AF(0x01, S | Z | PV | C));  // RLCA
-  EXPECT_EQ(RunAF({0x0F}, 0x01), AF(0x80, C));                        // RRCA
-  EXPECT_EQ(RunAF({0x17}, 0x80), AF(0x00, C));                        // RLA
-  EXPECT_EQ(RunAF({0x1F}, 0x01, C), AF(0x80, C));                     // RRA
-  EXPECT_EQ(RunAF({0x37}, 0x28, H | N), AF(0x28, F5 | F3 | C));       // SCF
-  EXPECT_EQ(RunAF({0x3F}, 0x00, C | N), AF(0x00, H));                 // CCF
+  EXPECT_EQ(RunAF({0x0F}, 0x01), AF(0x80, C));                                   // RRCA
+  EXPECT_EQ(RunAF({0x17}, 0x80), AF(0x00, C));                                   // RLA
+  EXPECT_EQ(RunAF({0x1F}, 0x01, C), AF(0x80, C));                                // RRA
+  EXPECT_EQ(RunAF({0x37}, 0x28, H | N), AF(0x28, F5 | F3 | C));                  // SCF
+  EXPECT_EQ(RunAF({0x3F}, 0x00, C | N), AF(0x00, H));                            // CCF
   EXPECT_EQ(RunAF({0x3F}, 0x00, 0), AF(0x00, C));
   EXPECT_EQ(RunAF({0xED, 0x44}, 0x01), AF(0xFF, S | F5 | H | F3 | N | C));  // NEG
   EXPECT_EQ(RunAF({0xED, 0x44}, 0x80), AF(0x80, S | PV | N | C));
@@ -139,13 +139,13 @@ TEST(Flags, RotatesShiftsAndBits) {
   EXPECT_EQ(rig.Memory(0x4000), 0x01);
   EXPECT_EQ(rig.cpu.F, C);
 
-  EXPECT_EQ(RunAF({0xCB, 0x2F}, 0x81), AF(0xC0, S | PV | C));         // SRA A
-  EXPECT_EQ(RunAF({0xCB, 0x3F}, 0x01), AF(0x00, Z | PV | C));         // SRL A
-  EXPECT_EQ(RunAF({0xCB, 0x1F}, 0x00, C), AF(0x80, S));               // RR A
-  EXPECT_EQ(RunAF({0xCB, 0x7F}, 0x80), AF(0x80, S | H));              // BIT 7,A
-  EXPECT_EQ(RunAF({0xCB, 0x6F}, 0x20, C), AF(0x20, F5 | H | C));      // BIT 5,A
-  EXPECT_EQ(RunAF({0xCB, 0x47}, 0x28), AF(0x28, Z | H | PV));         // BIT 0,A
-  EXPECT_EQ(RunAF({0xCB, 0xFF, 0xCB, 0x87}, 0x01, C), AF(0x80, C));   // SET 7,A; RES 0,A
+  EXPECT_EQ(RunAF({0xCB, 0x2F}, 0x81), AF(0xC0, S | PV | C));        // SRA A
+  EXPECT_EQ(RunAF({0xCB, 0x3F}, 0x01), AF(0x00, Z | PV | C));        // SRL A
+  EXPECT_EQ(RunAF({0xCB, 0x1F}, 0x00, C), AF(0x80, S));              // RR A
+  EXPECT_EQ(RunAF({0xCB, 0x7F}, 0x80), AF(0x80, S | H));             // BIT 7,A
+  EXPECT_EQ(RunAF({0xCB, 0x6F}, 0x20, C), AF(0x20, F5 | H | C));     // BIT 5,A
+  EXPECT_EQ(RunAF({0xCB, 0x47}, 0x28), AF(0x28, Z | H | PV));        // BIT 0,A
+  EXPECT_EQ(RunAF({0xCB, 0xFF, 0xCB, 0x87}, 0x01, C), AF(0x80, C));  // SET 7,A; RES 0,A
 }
 
 TEST(Flags, IndexedBitOperationsWorkOnMemoryOnly) {
@@ -173,13 +173,13 @@ TEST(Flags, IndexedBitOperationsWorkOnMemoryOnly) {
 
 TEST(Flags, IndexHalvesAndHlInIndexedForms) {
   CpuRig rig;
-  rig.Program({0xDD, 0x26, 0x12,   // LD IXH,0x12
-               0xDD, 0x2E, 0x34,   // LD IXL,0x34
-               0xDD, 0x24,         // INC IXH
-               0xFD, 0x26, 0x56,   // LD IYH,0x56
-               0xDD, 0x45,         // LD B,IXL
-               0xDD, 0x66, 0x00,   // LD H,(IX+0): H itself
-               0xFD, 0x84});       // ADD A,IYH
+  rig.Program({0xDD, 0x26, 0x12,  // LD IXH,0x12
+               0xDD, 0x2E, 0x34,  // LD IXL,0x34
+               0xDD, 0x24,        // INC IXH
+               0xFD, 0x26, 0x56,  // LD IYH,0x56
+               0xDD, 0x45,        // LD B,IXL
+               0xDD, 0x66, 0x00,  // LD H,(IX+0): H itself
+               0xFD, 0x84});      // ADD A,IYH
   rig.cpu.SetHL(0xAAAA);
   rig.Memory(0x1334) = 0x99;
   rig.Run();
@@ -309,9 +309,9 @@ TEST(Flags, InputAndOutput) {
   EXPECT_EQ(rig.bus->portReads.back(), 0x01FE);
   EXPECT_EQ(rig.cpu.F, Z | PV | C);
 
-  rig.Program({0xED, 0x70,   // IN (C): flags only
-               0xED, 0x71,   // OUT (C),0
-               0xD3, 0x10}); // OUT (0x10),A
+  rig.Program({0xED, 0x70,    // IN (C): flags only
+               0xED, 0x71,    // OUT (C),0
+               0xD3, 0x10});  // OUT (0x10),A
   rig.bus->portValues[0x01FE] = 0x80;
   rig.cpu.A = 0x77;
   rig.Run();

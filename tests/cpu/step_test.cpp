@@ -21,7 +21,7 @@ TEST(Step, LastIndexPrefixWins) {
 
 TEST(Step, PrefixDoesNotCarryIntoNextStep) {
   CpuRig rig;
-  rig.Program({0xDD, 0x00,        // DD NOP
+  rig.Program({0xDD, 0x00,          // DD NOP
                0x21, 0x11, 0x22});  // LD HL,0x2211
   EXPECT_EQ(rig.Step(), 8);
   rig.Step();
@@ -31,12 +31,12 @@ TEST(Step, PrefixDoesNotCarryIntoNextStep) {
 
 TEST(Step, RCountsOpcodeFetchesAndKeepsBit7) {
   CpuRig rig;
-  rig.Program({0x00,                    // NOP        +1
-               0xCB, 0x00,              // RLC B      +1
-               0xED, 0x44,              // NEG        +1
-               0xDD, 0x23,              // INC IX     +2
-               0xFD, 0xCB, 0x01, 0x06,  // RLC (IY+1) +2
-               0xDD, 0x36, 0x00, 0x00}); // LD (IX+0),0 +2
+  rig.Program({0x00,                      // NOP        +1
+               0xCB, 0x00,                // RLC B      +1
+               0xED, 0x44,                // NEG        +1
+               0xDD, 0x23,                // INC IX     +2
+               0xFD, 0xCB, 0x01, 0x06,    // RLC (IY+1) +2
+               0xDD, 0x36, 0x00, 0x00});  // LD (IX+0),0 +2
   rig.cpu.R = 0xFB;
   rig.Run();
   EXPECT_EQ(rig.cpu.R, 0x80 | ((0x7B + 9) & 0x7F));
@@ -51,9 +51,9 @@ TEST(Step, RCountsOpcodeFetchesAndKeepsBit7) {
 
 TEST(Step, LoadRWritesAllEightBits) {
   CpuRig rig;
-  rig.Program({0x3E, 0xC5,   // LD A,0xC5
-               0xED, 0x4F,   // LD R,A
-               0xED, 0x5F}); // LD A,R
+  rig.Program({0x3E, 0xC5,    // LD A,0xC5
+               0xED, 0x4F,    // LD R,A
+               0xED, 0x5F});  // LD A,R
   rig.Run();
   EXPECT_EQ(rig.cpu.A, 0xC6);  // LD A,R itself counted once
 }
@@ -91,11 +91,11 @@ TEST(Step, InterruptWhileHaltedPushesAddressAfterHalt) {
 
 TEST(Step, PendingRequestWaitsForEiAndIsTakenRightAfterIt) {
   CpuRig rig;
-  rig.Program({0xF3,   // DI
-               0x00,   // NOP
-               0x00,   // NOP
-               0xFB,   // EI
-               0x00}); // NOP: not executed before the interrupt
+  rig.Program({0xF3,    // DI
+               0x00,    // NOP
+               0x00,    // NOP
+               0xFB,    // EI
+               0x00});  // NOP: not executed before the interrupt
   rig.cpu.InterruptRequest = true;
   rig.Run(4);
   EXPECT_TRUE(rig.cpu.InterruptRequest);
@@ -209,8 +209,8 @@ TEST(Step, WordAccessesWrapAtTheTopOfMemory) {
 
 TEST(Step, IndexDisplacementWrapsAndIsSigned) {
   CpuRig rig;
-  rig.Program({0xDD, 0x7E, 0xFF,   // LD A,(IX-1)
-               0xFD, 0x46, 0x01}); // LD B,(IY+1)
+  rig.Program({0xDD, 0x7E, 0xFF,    // LD A,(IX-1)
+               0xFD, 0x46, 0x01});  // LD B,(IY+1)
   rig.cpu.SetIX(0x0000);
   rig.cpu.SetIY(0xFFFF);
   rig.Memory(0xFFFF) = 0x5A;

@@ -14,22 +14,22 @@ namespace {
 // 0 marks the prefixes CB, DD, ED, FD.
 constexpr int kUnprefixed[256] = {
     // 0  1   2   3   4   5   6   7   8   9   A   B   C   D   E   F
-    4,  10, 7,  6,  4,  4,  7,  4,  4,  4,  7,  6,  4,  4,  7,  4,   // 0x
-    8,  10, 7,  6,  4,  4,  7,  4,  12, 4,  7,  6,  4,  4,  7,  4,   // 1x
-    7,  10, 16, 6,  4,  4,  7,  4,  7,  4,  16, 6,  4,  4,  7,  4,   // 2x
-    7,  10, 13, 6,  11, 11, 10, 4,  7,  4,  13, 6,  4,  4,  7,  4,   // 3x
-    4,  4,  4,  4,  4,  4,  7,  4,  4,  4,  4,  4,  4,  4,  7,  4,   // 4x
-    4,  4,  4,  4,  4,  4,  7,  4,  4,  4,  4,  4,  4,  4,  7,  4,   // 5x
-    4,  4,  4,  4,  4,  4,  7,  4,  4,  4,  4,  4,  4,  4,  7,  4,   // 6x
-    7,  7,  7,  7,  7,  7,  4,  7,  4,  4,  4,  4,  4,  4,  7,  4,   // 7x
-    4,  4,  4,  4,  4,  4,  7,  4,  4,  4,  4,  4,  4,  4,  7,  4,   // 8x
-    4,  4,  4,  4,  4,  4,  7,  4,  4,  4,  4,  4,  4,  4,  7,  4,   // 9x
-    4,  4,  4,  4,  4,  4,  7,  4,  4,  4,  4,  4,  4,  4,  7,  4,   // Ax
-    4,  4,  4,  4,  4,  4,  7,  4,  4,  4,  4,  4,  4,  4,  7,  4,   // Bx
-    5,  10, 10, 10, 10, 11, 7,  10, 5,  10, 10, 0,  10, 17, 7,  10,  // Cx
-    5,  10, 10, 11, 10, 11, 7,  10, 5,  4,  10, 11, 10, 0,  7,  10,  // Dx
-    5,  10, 10, 16, 10, 11, 7,  10, 5,  4,  10, 4,  10, 0,  7,  10,  // Ex
-    5,  10, 10, 4,  10, 11, 7,  10, 5,  6,  10, 4,  10, 0,  7,  10,  // Fx
+    4, 10, 7,  6,  4,  4,  7,  4,  4,  4,  7,  6,  4,  4,  7, 4,   // 0x
+    8, 10, 7,  6,  4,  4,  7,  4,  12, 4,  7,  6,  4,  4,  7, 4,   // 1x
+    7, 10, 16, 6,  4,  4,  7,  4,  7,  4,  16, 6,  4,  4,  7, 4,   // 2x
+    7, 10, 13, 6,  11, 11, 10, 4,  7,  4,  13, 6,  4,  4,  7, 4,   // 3x
+    4, 4,  4,  4,  4,  4,  7,  4,  4,  4,  4,  4,  4,  4,  7, 4,   // 4x
+    4, 4,  4,  4,  4,  4,  7,  4,  4,  4,  4,  4,  4,  4,  7, 4,   // 5x
+    4, 4,  4,  4,  4,  4,  7,  4,  4,  4,  4,  4,  4,  4,  7, 4,   // 6x
+    7, 7,  7,  7,  7,  7,  4,  7,  4,  4,  4,  4,  4,  4,  7, 4,   // 7x
+    4, 4,  4,  4,  4,  4,  7,  4,  4,  4,  4,  4,  4,  4,  7, 4,   // 8x
+    4, 4,  4,  4,  4,  4,  7,  4,  4,  4,  4,  4,  4,  4,  7, 4,   // 9x
+    4, 4,  4,  4,  4,  4,  7,  4,  4,  4,  4,  4,  4,  4,  7, 4,   // Ax
+    4, 4,  4,  4,  4,  4,  7,  4,  4,  4,  4,  4,  4,  4,  7, 4,   // Bx
+    5, 10, 10, 10, 10, 11, 7,  10, 5,  10, 10, 0,  10, 17, 7, 10,  // Cx
+    5, 10, 10, 11, 10, 11, 7,  10, 5,  4,  10, 11, 10, 0,  7, 10,  // Dx
+    5, 10, 10, 16, 10, 11, 7,  10, 5,  4,  10, 4,  10, 0,  7, 10,  // Ex
+    5, 10, 10, 4,  10, 11, 7,  10, 5,  6,  10, 4,  10, 0,  7, 10,  // Fx
 };
 
 bool IsPrefix(int op) { return op == 0xCB || op == 0xDD || op == 0xED || op == 0xFD; }
@@ -41,7 +41,7 @@ struct Conditional {
 };
 
 bool FindConditional(int op, Conditional& out) {
-  if ((op & 0xE7) == 0x20) out = {(op >> 3) & 3, 12};   // JR cc
+  if ((op & 0xE7) == 0x20) out = {(op >> 3) & 3, 12};       // JR cc
   else if ((op & 0xC7) == 0xC0) out = {(op >> 3) & 7, 11};  // RET cc
   else if ((op & 0xC7) == 0xC4) out = {(op >> 3) & 7, 17};  // CALL cc
   else return false;
@@ -64,7 +64,8 @@ class Timing : public ::testing::Test {
     rig.cpu.F = flags;
     rig.cpu.A = static_cast<uint8_t>(~rig.Memory(0x4000));  // CPI never matches
     for (size_t i = 0; i < bytes.size(); ++i) rig.Memory(static_cast<uint16_t>(kOrigin + i)) = bytes[i];
-    for (size_t i = bytes.size(); i < bytes.size() + 3; ++i) rig.Memory(static_cast<uint16_t>(kOrigin + i)) = 0;
+    for (size_t i = bytes.size(); i < bytes.size() + 3; ++i)
+      rig.Memory(static_cast<uint16_t>(kOrigin + i)) = 0;
     return rig.Step();
   }
 
@@ -104,9 +105,9 @@ TEST_F(Timing, IndexPrefixedOpcodes) {
       int expected = kUnprefixed[op] + 4;
       Conditional c;
       if (FindConditional(op, c) && (c.condition & 1) == 0) expected = c.taken + 4;  // F = 0
-      if ((x == 1 && (y == 6) != (z == 6)) || (x == 2 && z == 6)) expected = 19;  // LD r,(IX+d) ...
-      if (op == 0x34 || op == 0x35) expected = 23;                               // INC (IX+d)
-      if (op == 0x36) expected = 22;                                             // LD (IX+d),n
+      if ((x == 1 && (y == 6) != (z == 6)) || (x == 2 && z == 6)) expected = 19;     // LD r,(IX+d) ...
+      if (op == 0x34 || op == 0x35) expected = 23;                                   // INC (IX+d)
+      if (op == 0x36) expected = 22;                                                 // LD (IX+d),n
       EXPECT_EQ(Time({uint8_t(prefix), uint8_t(op)}), expected) << std::hex << prefix << " " << op;
     }
   }

@@ -1,8 +1,8 @@
 // quillor-zex: runs a CP/M instruction exerciser (zexdoc.com, zexall.com) on
 // the bare processor and prints its output, the T-states and the wall time.
 #include <chrono>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <memory>
 
 #include "fakes/cpm_machine.h"

@@ -14,11 +14,15 @@ namespace {
 class DebuggerModelTest : public ::testing::Test {
  protected:
   // A pixel inside the cell, as a mouse press there would report it.
-  void Click(MouseButton button, int column, int row) { model.MouseDown(button, 8 * column + 6, 8 * row + 7); }
+  void Click(MouseButton button, int column, int row) {
+    model.MouseDown(button, 8 * column + 6, 8 * row + 7);
+  }
   void Keys(std::string_view keys) {
     for (const char k : keys) model.KeyDown(k);
   }
-  std::string Row(int row, int column = 0, int count = 43) const { return model.Screen().Text(column, row, count); }
+  std::string Row(int row, int column = 0, int count = 43) const {
+    return model.Screen().Text(column, row, count);
+  }
   int Attr(int column, int row) const { return model.Screen().Attribute(column, row); }
   // Stops the machine at PC as a breakpoint would.
   void StopAt(uint16_t pc) {
@@ -137,8 +141,7 @@ TEST_F(DebuggerModelTest, MemoryDumpStackAndRegisterPointers) {
   target.Load(0x8000, {0x34, 0x12, 0x78, 0x56});
   target.cpu.SetHL(0x0001);
   StopAt(0x4000);
-  EXPECT_EQ(Row(30, 0, 69),
-            "0000 41 7A 1F 5F 00 00 00 00 00 00 00 00 00 00 00 00 A.._............");
+  EXPECT_EQ(Row(30, 0, 69), "0000 41 7A 1F 5F 00 00 00 00 00 00 00 00 00 00 00 00 A.._............");
   EXPECT_EQ(Row(45, 0, 4), "00F0");
   EXPECT_EQ(Row(19, 51, 4), "1234");
   EXPECT_EQ(Row(20, 51, 4), "5678");

@@ -30,6 +30,7 @@ std::string Line(std::string text) {
 }
 
 // The unprefixed set; prefixes (CB, DD, ED, FD) are nullptr and tested apart.
+// clang-format off
 // Lengths from the published tables.
 const std::array<Expected, 256> kMain{{
     {"NOP", 1}, {"LD BC,3412H", 3}, {"LD (BC),A", 1}, {"INC BC", 1},
@@ -170,6 +171,7 @@ const IndexedExpected kIndexed[] = {
     {0xE1, "POP IX", 2}, {0xE3, "EX (SP),IX", 2}, {0xE5, "PUSH IX", 2},
     {0xE9, "JP (IX)", 2}, {0xF9, "LD SP,IX", 2},
 };
+// clang-format on
 
 // The CB set is a grid: eight shifts and rotations, then BIT, RES and SET
 // for each bit, each over B, C, D, E, H, L, (HL), A.
@@ -259,8 +261,9 @@ TEST_F(OpcodeTable, IndexedBitInstructions) {
       // Forms other than z = 6 also copy the result into a plain register;
       // BIT only tests.
       const std::string copy = z != 6 && x != 1 ? std::string(",") + kRegisters[z] : "";
-      const std::string text = x == 0 ? std::string(kShifts[y]) + " " + operand + copy
-                                      : std::string(kBitOps[x]) + " " + std::to_string(y) + "," + operand + copy;
+      const std::string text = x == 0
+                                   ? std::string(kShifts[y]) + " " + operand + copy
+                                   : std::string(kBitOps[x]) + " " + std::to_string(y) + "," + operand + copy;
       Check({prefix, 0xCB, 0x12, static_cast<uint8_t>(op)}, text, 4);
     }
   }

@@ -41,7 +41,7 @@ TEST_F(ColourBoardTest, PalettePortsSetColoursAndBlends) {
   EXPECT_EQ(Shown(16 * 9 + 3), (PaletteEntry{32, 32, 32}));
   // Blends with colour 3 below were made when the other port was written.
   EXPECT_EQ(Shown(16 * 3 + 0), (PaletteEntry{0, 0, 0}));
-  Port(0xA5, 0x4F);  // (79, 0, 0)
+  Port(0xA5, 0x4F);                                          // (79, 0, 0)
   EXPECT_EQ(Shown(16 * 3 + 5), (PaletteEntry{71, 32, 32}));  // (79 + 64) / 2 = 71
   EXPECT_EQ(Shown(16 * 5 + 3), (PaletteEntry{32, 32, 32}));  // kept from before
 }

@@ -18,8 +18,7 @@ namespace quillor::test {
 inline std::vector<uint8_t> MakeGenerator(size_t bytes, uint8_t salt = 0) {
   std::vector<uint8_t> g(bytes, 0);
   for (size_t code = 0; code < 128 && code * 16 < bytes; ++code)
-    for (int k = 0; k < 12; ++k)
-      g[code * 16 + k] = static_cast<uint8_t>(((code + k + salt) << 2) & 0xFC);
+    for (int k = 0; k < 12; ++k) g[code * 16 + k] = static_cast<uint8_t>(((code + k + salt) << 2) & 0xFC);
   for (int k = 0; k < 12; ++k) g[0x20 * 16 + k] = 0;  // space
   const uint8_t letter[12] = {0x00, 0x20, 0x50, 0x88, 0x88, 0xF8, 0x88, 0x88, 0x88, 0, 0, 0};
   for (int k = 0; k < 12; ++k) g[0x41 * 16 + k] = letter[k];
@@ -53,8 +52,8 @@ inline void Put32(std::vector<uint8_t>& out, uint32_t v) {
 
 // A bitmap file with a 40-byte header, `colours` palette entries (grey
 // ramp) and the given pixel bytes exactly as they are to be stored.
-inline std::vector<uint8_t> MakeBitmapFile(int width, int height, int bits, uint32_t compression,
-                                           int colours, const std::vector<uint8_t>& data) {
+inline std::vector<uint8_t> MakeBitmapFile(int width, int height, int bits, uint32_t compression, int colours,
+                                           const std::vector<uint8_t>& data) {
   std::vector<uint8_t> f;
   uint32_t offset = 54 + 4 * colours;
   f.push_back('B');

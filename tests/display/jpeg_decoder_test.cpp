@@ -64,9 +64,7 @@ TEST(JpegDecoder, GreyAndColourPicturesDecodeWithTheirComponents) {
   EXPECT_EQ(colour->pixels.size(), 16u * 8u * 3u);
 }
 
-TEST(JpegDecoder, FourComponentPicturesAreRefused) {
-  EXPECT_FALSE(DecodeJpeg(Encode(16, 8, 4)));
-}
+TEST(JpegDecoder, FourComponentPicturesAreRefused) { EXPECT_FALSE(DecodeJpeg(Encode(16, 8, 4))); }
 
 TEST(JpegDecoder, APictureDeclaredBeyondTheLimitIsRefusedBeforeItsPixelsAreAllocated) {
   // A few hundred bytes declaring 8000 x 4000 grey pixels (32 MB): within

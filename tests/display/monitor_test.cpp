@@ -75,7 +75,7 @@ TEST_F(MonitorTest, BrightnessAndTintRanges) {
   monitor.Settings().Color = 72;  // cyan-white: red weight 0.5
   monitor.SetColors();
   EXPECT_EQ(Entry(1), (PaletteEntry{38, 77, 77}));  // 38.4, 76.8
-  monitor.Settings().Color = 99;  // out of range: weights of the last call
+  monitor.Settings().Color = 99;                    // out of range: weights of the last call
   monitor.SetColors();
   EXPECT_EQ(Entry(1), (PaletteEntry{38, 77, 77}));
 }

@@ -7,12 +7,11 @@
 #include <fstream>
 #include <iterator>
 
-
 #include "display/frame_surfaces.h"
 #include "display/jpeg_decoder.h"
 #include "display/monitor.h"
-#include "frontend/screenshot_command.h"
 #include "display/text_renderer.h"
+#include "frontend/screenshot_command.h"
 
 namespace quillor {
 namespace {
@@ -31,8 +30,9 @@ std::vector<uint8_t> ReadAll(const std::filesystem::path& path) {
 
 class ScreenshotTest : public ::testing::Test {
  protected:
-  ScreenshotTest() : text(surfaces.ScreenSurface, presentation, overlay),
-                     monitor(surfaces.ScreenSurface, surfaces.BarSurfaces) {
+  ScreenshotTest()
+      : text(surfaces.ScreenSurface, presentation, overlay),
+        monitor(surfaces.ScreenSurface, surfaces.BarSurfaces) {
     text.ClearScreenSurface();
     monitor.SetColors();
   }

@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "display/colour_board.h"
-#include "resources/embedded_resources.h"
 #include "display_test_support.h"
+#include "resources/embedded_resources.h"
 
 namespace quillor {
 namespace {
@@ -16,8 +16,9 @@ using Row8 = std::vector<uint8_t>;
 
 class TextRendererTest : public ::testing::Test {
  protected:
-  TextRendererTest() : board(surfaces.HiresSurface, presentation),
-                       text(surfaces.ScreenSurface, presentation, board.Overlay()) {
+  TextRendererTest()
+      : board(surfaces.HiresSurface, presentation),
+        text(surfaces.ScreenSurface, presentation, board.Overlay()) {
     text.ClearScreenSurface();
     generator = test::MakeGenerator(4096);
     EXPECT_TRUE(text.LoadCharacterGenerator(generator, GeneratorVariant::SeriesOne));
@@ -162,10 +163,10 @@ TEST_F(TextRendererTest, OverlayIsXoredOntoGlyphRows) {
   Port(0xEE, 2);
   Port(0xEC, 0x01);  // leftmost source pixel only
   Show(0, 0, 0x41);
-  EXPECT_EQ(Upper(0, 0, 0), Row8(8, 7));                         // blank row inverted
-  EXPECT_EQ(Lower(0, 0, 1), (Row8{3, 3, 2, 0, 3, 3, 3, 3}));      // 3 -> 0, 1 -> 2
-  EXPECT_EQ(Lower(0, 0, 2), (Row8{3, 3, 2, 0, 3, 1, 0, 0}));      // 0x50 ^ (3 1 0 0 ...)
-  EXPECT_EQ(Lower(0, 0, 3), (Row8{3, 1, 0, 0, 0, 2, 2, 0}));      // 0x88, no overlay there
+  EXPECT_EQ(Upper(0, 0, 0), Row8(8, 7));                      // blank row inverted
+  EXPECT_EQ(Lower(0, 0, 1), (Row8{3, 3, 2, 0, 3, 3, 3, 3}));  // 3 -> 0, 1 -> 2
+  EXPECT_EQ(Lower(0, 0, 2), (Row8{3, 3, 2, 0, 3, 1, 0, 0}));  // 0x50 ^ (3 1 0 0 ...)
+  EXPECT_EQ(Lower(0, 0, 3), (Row8{3, 1, 0, 0, 0, 2, 2, 0}));  // 0x88, no overlay there
   // Off again: the plain glyph.
   Port(0xEF, 0);
   Show(0, 0, 0x41);

@@ -28,9 +28,9 @@ class CpmMachine {
     const std::vector<char> bytes{std::istreambuf_iterator<char>(file), {}};
     if (bytes.empty() || bytes.size() > 0xFE00 - kProgramStart) return false;
     for (size_t i = 0; i < bytes.size(); ++i) bus.memory[kProgramStart + i] = static_cast<uint8_t>(bytes[i]);
-    bus.memory[0x0000] = 0x76;        // HALT, never executed: the run ends there
-    bus.memory[kBdosEntry] = 0xC9;    // RET after the call has been served
-    bus.memory[0x0006] = 0x00;        // the BDOS top of memory the program reads
+    bus.memory[0x0000] = 0x76;      // HALT, never executed: the run ends there
+    bus.memory[kBdosEntry] = 0xC9;  // RET after the call has been served
+    bus.memory[0x0006] = 0x00;      // the BDOS top of memory the program reads
     bus.memory[0x0007] = 0xFE;
     cpu.PC = kProgramStart;
     cpu.SP = 0xFE00;

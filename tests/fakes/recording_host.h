@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "debugger/debugger_window.h"
-#include "host/panel_presenter.h"
 #include "host/clock.h"
 #include "host/dialog_host.h"
+#include "host/panel_presenter.h"
 #include "host/paper_host.h"
 #include "host/timer_host.h"
 #include "host/wave_device.h"
@@ -41,9 +41,7 @@ class RecordingHost final : public WindowHost,
   };
 
   // All interfaces of this host, for an Emulator.
-  EmulatorHosts Hosts() {
-    return EmulatorHosts{this, this, this, this, this, this, this, this};
-  }
+  EmulatorHosts Hosts() { return EmulatorHosts{this, this, this, this, this, this, this, this}; }
 
   // WindowHost
   void SetCaption(std::string_view caption) override { captions.emplace_back(caption); }

@@ -19,14 +19,12 @@ namespace fs = std::filesystem;
 fs::path WriteFile(const std::string& name, const std::vector<uint8_t>& bytes) {
   const fs::path path = fs::path(QUILLOR_TEST_TMP) / "media_commands" / name;
   fs::create_directories(path.parent_path());
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                              static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   return path;
 }
 
-fs::path PlainDisk(const std::string& name) {
-  return WriteFile(name, std::vector<uint8_t>(35 * 2560, 0xE5));
-}
+fs::path PlainDisk(const std::string& name) { return WriteFile(name, std::vector<uint8_t>(35 * 2560, 0xE5)); }
 
 // A .cmd file: one data record of three bytes at 0x5000, entry 0x5000.
 std::vector<uint8_t> SmallCommandFile() {

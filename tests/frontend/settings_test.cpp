@@ -94,7 +94,8 @@ TEST(SettingsRecordStore, FavouritesNeedATargetAFileAndAName) {
 
 TEST(Favourites, DeletingTheThirdOfFiveRenumbersThemOnSaving) {
   Favourites favs;
-  for (int i = 0; i < 5; ++i) ASSERT_TRUE(favs.AddFavItem("/f" + std::to_string(i), "F" + std::to_string(i), i));
+  for (int i = 0; i < 5; ++i)
+    ASSERT_TRUE(favs.AddFavItem("/f" + std::to_string(i), "F" + std::to_string(i), i));
   favs.Delete({2});
   EXPECT_EQ(favs.Count(), 3);
   SettingsRecord r;
@@ -217,8 +218,7 @@ TEST_F(SettingsCommands, SavedStateComesBackAndVanishedMediaAreForgotten) {
 TEST_F(SettingsCommands, FavouritesExecuteEveryTarget) {
   Start(MemorySettingsStore{});
   const fs::path program = folder / "PROG.CMD";
-  std::ofstream(program, std::ios::binary)
-      .write("\x01\x05\x00\x50\x3E\x41\xC9\x02\x02\x00\x50", 11);
+  std::ofstream(program, std::ios::binary).write("\x01\x05\x00\x50\x3E\x41\xC9\x02\x02\x00\x50", 11);
   const fs::path tape = folder / "t.cas";
   std::ofstream(tape, std::ios::binary).write("\x00\x00\xA5\x55", 4);
   const fs::path disk = File("d.dsk", 35 * 2560);

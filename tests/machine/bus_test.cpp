@@ -73,7 +73,8 @@ TEST_F(BusTest, LatchIsClearedByAProcessorReadButNotByAPeek) {
 TEST_F(BusTest, DeviceAreaRowsReadAsTheirTablesSay) {
   e().machine.memory.fill(0x55);
   for (uint32_t a = 0x3780; a <= 0x37DF; ++a) ASSERT_EQ(e().ReadMemory(a, 3), 0xFF) << a;
-  for (uint16_t a : {0x37E2, 0x37E7, 0x37E9, 0x37EB, 0x37F0, 0x37FF}) EXPECT_EQ(e().ReadMemory(a, 3), 0xFF) << a;
+  for (uint16_t a : {0x37E2, 0x37E7, 0x37E9, 0x37EB, 0x37F0, 0x37FF})
+    EXPECT_EQ(e().ReadMemory(a, 3), 0xFF) << a;
   EXPECT_EQ(e().ReadMemory(0x37E8, 3), 0x30);
   EXPECT_EQ(e().ReadMemory(0x37EC, 3), 0xFF);  // no disk in any drive
   e().WriteMemory(0x37E1, 0xF3, 3);

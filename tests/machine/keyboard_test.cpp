@@ -20,19 +20,24 @@ TEST(Keyboard, ReleasingOneKeyKeepsTheOthersOfItsRow) {
 }
 
 TEST(Keyboard, TableCornersLandOnTheirRowsAndBits) {
-  struct Case { int vk; int row; uint8_t bit; };
-  for (const Case c : {Case{0xDB, 0, 0x01}, Case{'A', 0, 0x02}, Case{'G', 0, 0x80}, Case{'O', 1, 0x80},
-                       Case{'P', 2, 0x01}, Case{'W', 2, 0x80}, Case{'X', 3, 0x01}, Case{'Z', 3, 0x04},
-                       Case{'1', 4, 0x02}, Case{'9', 5, 0x02}, Case{0xBA, 5, 0x08}, Case{0xBB, 5, 0x20},
+  struct Case {
+    int vk;
+    int row;
+    uint8_t bit;
+  };
+  for (const Case c : {Case{0xDB, 0, 0x01}, Case{'A', 0, 0x02},  Case{'G', 0, 0x80},  Case{'O', 1, 0x80},
+                       Case{'P', 2, 0x01},  Case{'W', 2, 0x80},  Case{'X', 3, 0x01},  Case{'Z', 3, 0x04},
+                       Case{'1', 4, 0x02},  Case{'9', 5, 0x02},  Case{0xBA, 5, 0x08}, Case{0xBB, 5, 0x20},
                        Case{0xBE, 5, 0x40}, Case{0x0D, 6, 0x01}, Case{0x24, 6, 0x02}, Case{0x23, 6, 0x04},
-                       Case{0x26, 6, 0x08}, Case{0x28, 6, 0x10}, Case{0x27, 6, 0x40},
-                       Case{0x20, 6, 0x80}, Case{0x10, 7, 0x01}}) {
+                       Case{0x26, 6, 0x08}, Case{0x28, 6, 0x10}, Case{0x27, 6, 0x40}, Case{0x20, 6, 0x80},
+                       Case{0x10, 7, 0x01}}) {
     const auto key = MatrixKeyForVk(c.vk, KeyboardLayout::EN);
     ASSERT_TRUE(key) << c.vk;
     EXPECT_EQ(key->row, c.row) << c.vk;
     EXPECT_EQ(key->bit, c.bit) << c.vk;
   }
-  for (int vk : {0x12, 0x70, 0x61, 0x09, 0x1B, 0xC0}) EXPECT_FALSE(MatrixKeyForVk(vk, KeyboardLayout::EN)) << vk;
+  for (int vk : {0x12, 0x70, 0x61, 0x09, 0x1B, 0xC0})
+    EXPECT_FALSE(MatrixKeyForVk(vk, KeyboardLayout::EN)) << vk;
 }
 
 TEST(Keyboard, HungarianLayoutSwapsItsKeys) {

@@ -17,9 +17,11 @@ namespace fs = std::filesystem;
 // ROM images whose every byte tells which image it is.
 std::string MarkedRomFolder() {
   const fs::path folder = testing::ProcessTempFolder("marked_roms");
-  const std::pair<const char*, std::pair<size_t, char>> images[] = {
-      {"ROM12K", {12288, 0x11}}, {"ROM2K", {2048, 0x22}}, {"ROM2KS2", {2048, 0x33}},
-      {"ROM12KS3", {12288, 0x44}}, {"ROM2KS3", {2048, 0x55}}};
+  const std::pair<const char*, std::pair<size_t, char>> images[] = {{"ROM12K", {12288, 0x11}},
+                                                                    {"ROM2K", {2048, 0x22}},
+                                                                    {"ROM2KS2", {2048, 0x33}},
+                                                                    {"ROM12KS3", {12288, 0x44}},
+                                                                    {"ROM2KS3", {2048, 0x55}}};
   for (const auto& [name, image] : images) {
     std::ofstream(folder / name, std::ios::binary) << std::string(image.first, image.second);
   }

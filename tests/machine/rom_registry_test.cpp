@@ -65,7 +65,7 @@ TEST(RomRegistry, AHugeFileIsRefusedBySizeWithoutBeingRead) {
   const auto folder = FreshFolder("roms_huge");
   const fs::path huge = folder / "ROM12K.bin";
   WriteFile(huge, 0, 0);
-  fs::resize_file(huge, 3ull << 30);  // sparse: no disk space taken
+  fs::resize_file(huge, 3ull << 30);             // sparse: no disk space taken
   fs::create_directories(folder / "ROM2K.rom");  // a folder named like an image is passed over
   const std::string expected = "The ROM image " + huge.string() +
                                " has 3221225472 bytes, but ROM12K must have 12288 bytes; it is not used.";

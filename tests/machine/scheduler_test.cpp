@@ -205,14 +205,16 @@ uint32_t IterationsOfOneTick(Emulator& emu, testing::RecordingHost& host, bool m
   const std::initializer_list<uint8_t> program = {
       0x3E, uint8_t(motor ? 0x04 : 0x00),  // 4000 LD A,4 or 0
       0xD3, 0xFF,                          // 4002 OUT (0FFh),A
-      0x21, 0x00, 0x00,                    // 4004 LD HL,0
-      0x11, 0x00, 0x00,                    // 4007 LD DE,0
-      0x23,                                // 400A INC HL
-      0x7C,                                // 400B LD A,H
-      0xB5,                                // 400C OR L
-      0x20, 0xFB,                          // 400D JR NZ,400Ah
-      0x13,                                // 400F INC DE
-      0x18, 0xF8,                          // 4010 JR 400Ah
+      0x21, 0x00,
+      0x00,  // 4004 LD HL,0
+      0x11, 0x00,
+      0x00,        // 4007 LD DE,0
+      0x23,        // 400A INC HL
+      0x7C,        // 400B LD A,H
+      0xB5,        // 400C OR L
+      0x20, 0xFB,  // 400D JR NZ,400Ah
+      0x13,        // 400F INC DE
+      0x18, 0xF8,  // 4010 JR 400Ah
   };
   uint16_t address = 0x4000;
   for (uint8_t b : program) emu.machine.memory[address++] = b;

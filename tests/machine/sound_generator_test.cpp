@@ -129,7 +129,7 @@ class EnvelopeWatch : public ::testing::Test {
   SoundGenerator g;
 };
 
-constexpr std::array<int, 32> kV{0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 2, 2, 2, 3, 3, 4,
+constexpr std::array<int, 32> kV{0, 0, 0, 0, 1, 1,  1,  1,  1,  1,  2,  2,  2,  3,  3,  4,
                                  5, 6, 7, 8, 9, 11, 13, 16, 19, 22, 27, 32, 37, 45, 53, 63};
 
 // The envelope level after j steps from a restart, for each shape: r is the
@@ -138,8 +138,16 @@ int ExpectedEnvelope(int shape, int j) {
   const int r = j % 32, cycle = j / 32;
   const int down = 31 - r, up = r;
   switch (shape) {
-    case 0: case 1: case 2: case 3: case 9: return cycle == 0 ? down : 0;
-    case 4: case 5: case 6: case 7: case 13: return cycle == 0 ? up : 31;
+    case 0:
+    case 1:
+    case 2:
+    case 3:
+    case 9: return cycle == 0 ? down : 0;
+    case 4:
+    case 5:
+    case 6:
+    case 7:
+    case 13: return cycle == 0 ? up : 31;
     case 8: return down;
     case 10: return cycle % 2 == 0 ? down : up;
     case 11: return cycle == 0 ? down : 31;
@@ -196,7 +204,7 @@ TEST(SoundGeneratorNoise, FollowsTheSeedRuleDrawForDraw) {
   };
   write(7, 0x37);  // noise on A only
   write(8, 15);
-  write(6, 0);     // a new bit every step
+  write(6, 0);  // a new bit every step
   uint32_t seed = 0;
   for (int i = 0; i < 2000; ++i) {
     g.SoundGeneratorStep();
@@ -238,8 +246,17 @@ TEST(SoundGeneratorLevels, FixedLevelsFollowTheVolumeFormula) {
 
 TEST(SoundGeneratorLevels, AllChannelsAtFullSaturateAt255) {
   SoundGenerator g;
-  for (auto [r, v] : {std::pair{7, 0x00}, {8, 15}, {9, 15}, {10, 15}, {6, 0}, {0, 10}, {1, 0},
-                      {2, 10}, {3, 0}, {4, 10}, {5, 0}}) {
+  for (auto [r, v] : {std::pair{7, 0x00},
+                      {8, 15},
+                      {9, 15},
+                      {10, 15},
+                      {6, 0},
+                      {0, 10},
+                      {1, 0},
+                      {2, 10},
+                      {3, 0},
+                      {4, 10},
+                      {5, 0}}) {
     g.SelectRegister(static_cast<uint8_t>(r));
     g.WriteRegister(static_cast<uint8_t>(v));
   }

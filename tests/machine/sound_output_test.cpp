@@ -175,7 +175,8 @@ TEST(SoundOnTheEmulator, ResetAndNmiMuteTheGeneratorByTheNextStep) {
     emu->soundGenerator.SoundGeneratorStep();
     emu->soundGenerator.SoundGeneratorStep();  // tone A's first "on" half
     ASSERT_NE(emu->soundGenerator.OutputLevel(), 0x80);
-    if (nmi) emu->TriggerNmi(); else emu->ResetMachine();
+    if (nmi) emu->TriggerNmi();
+    else emu->ResetMachine();
     emu->WritePort(0x1F, 7);
     EXPECT_EQ(emu->ReadPort(0x1E), 0x3F);
     emu->soundGenerator.SoundGeneratorStep();

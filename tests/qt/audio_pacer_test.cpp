@@ -116,9 +116,9 @@ TEST(AudioPacer, AnHourAtRealSpeedKeepsTheLatencyBoundedWithoutUnderruns) {
   p.Run(3000, 40, 1);
   const Stats rest = p.stats;
   std::cout << "real speed, first 10 min: mean " << first.Mean() * 1000 << " ms, max "
-            << first.maxLatency * 1000 << " ms; next 50 min: mean " << rest.Mean() * 1000
-            << " ms, max " << rest.maxLatency * 1000 << " ms, most queued " << rest.maxQueued
-            << ", underruns " << rest.underruns << ", buffers dropped " << p.pacer.Dropped() << "\n";
+            << first.maxLatency * 1000 << " ms; next 50 min: mean " << rest.Mean() * 1000 << " ms, max "
+            << rest.maxLatency * 1000 << " ms, most queued " << rest.maxQueued << ", underruns "
+            << rest.underruns << ", buffers dropped " << p.pacer.Dropped() << "\n";
   EXPECT_EQ(first.underruns + rest.underruns, 0);
   EXPECT_EQ(p.pacer.Dropped(), 0u);
   EXPECT_LT(rest.Mean(), 0.150);
@@ -138,7 +138,7 @@ TEST(AudioPacer, FastAndStoppedMachinesPileNothingUpAndRealSpeedRecovers) {
   EXPECT_GT(p.pacer.Dropped(), 0u);
   p.Run(10, 40, 0);  // paused, or stopped in the debugger
   p.stats.Reset();
-  p.Run(1, 40, 1);   // back at real speed: settles within a second
+  p.Run(1, 40, 1);  // back at real speed: settles within a second
   p.stats.Reset();
   p.Run(60, 40, 1);
   std::cout << "after x2, Full and a pause: mean " << p.stats.Mean() * 1000 << " ms, max "

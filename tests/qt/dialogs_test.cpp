@@ -58,8 +58,8 @@ class DialogsTest : public QObject {
     const QString name = QString(QUILLOR_TEST_TMP) + "/shot.bmp";
     QDir().mkpath(QUILLOR_TEST_TMP);
     AnswerFileDialog(name, "Bitmap (*.bmp *.BMP)");
-    const auto chosen = dialogs.ChooseSaveFile(
-        "Save screenshot", "JPEG (*.jpg, *.jpeg)|*.JPG; *.JPEG|Bitmap (*.bmp)|*.BMP");
+    const auto chosen =
+        dialogs.ChooseSaveFile("Save screenshot", "JPEG (*.jpg, *.jpeg)|*.JPG; *.JPEG|Bitmap (*.bmp)|*.BMP");
     QVERIFY(chosen.has_value());
     QCOMPARE(QString::fromStdString(chosen->path), name);
     QCOMPARE(chosen->filterIndex, 1);

@@ -28,9 +28,12 @@ TEST(KeyPosition, HungarianCodesAreTheOnesTheKeyboardRuleSwapsBack) {
   // that exchange every position must give the same code as in English.
   auto swapped = [](int code) {
     switch (code) {
-      case 0x30: return 0xC0; case 0xC0: return 0x30;
-      case 'Y': return int('Z'); case 'Z': return int('Y');
-      case 0xBD: return 0xBF; case 0xBF: return 0xBD;
+      case 0x30: return 0xC0;
+      case 0xC0: return 0x30;
+      case 'Y': return int('Z');
+      case 'Z': return int('Y');
+      case 0xBD: return 0xBF;
+      case 0xBF: return 0xBD;
       default: return code;
     }
   };

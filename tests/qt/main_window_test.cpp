@@ -23,8 +23,7 @@ class MainWindowTest : public QObject {
   // its position (input-layer code + 8), and a Qt key that disagrees, so
   // that only the position can give the right answer.
   void SendKey(TForm1& form, QEvent::Type type, int position, bool autoRepeat = false) {
-    QKeyEvent event(type, Qt::Key_Eacute, Qt::NoModifier, quint32(position + 8), 0, 0, QString(),
-                    autoRepeat);
+    QKeyEvent event(type, Qt::Key_Eacute, Qt::NoModifier, quint32(position + 8), 0, 0, QString(), autoRepeat);
     QApplication::sendEvent(form.centralWidget(), &event);
   }
 
@@ -42,8 +41,7 @@ class MainWindowTest : public QObject {
       QCOMPARE(form.Bar(i)->geometry(), QRect(646, 16 + 24 * i, 100, 17));
       QVERIFY(!form.Bar(i)->isVisible());
     }
-    for (int i = 0; i < 4; ++i)
-      QCOMPARE(form.DrivePanel(i)->geometry(), QRect(646, 144 + 60 * i, 100, 57));
+    for (int i = 0; i < 4; ++i) QCOMPARE(form.DrivePanel(i)->geometry(), QRect(646, 144 + 60 * i, 100, 57));
     QCOMPARE(form.CassettePanel()->geometry(), QRect(646, 384, 100, 112));
     // The screen is drawn over the bezel, not under it.
     QVERIFY(form.centralWidget()->childAt(300, 200) == form.ScreenPanel());
@@ -53,21 +51,36 @@ class MainWindowTest : public QObject {
     TForm1 form;
     QStringList bar;
     for (QAction* action : form.menuBar()->actions()) bar << action->text();
-    for (const char* caption : {"&File", "&CPU", "&Options", "&Display", "&Monitor", "&Insert",
-                                "&Remove", "&Cassette", "&Help"})
+    for (const char* caption :
+         {"&File", "&CPU", "&Options", "&Display", "&Monitor", "&Insert", "&Remove", "&Cassette", "&Help"})
       QVERIFY2(bar.contains(caption), caption);
 
-    const std::pair<const char*, const char*> items[] = {
-        {"Reset1", "&Reset"}, {"NMI1", "&NMI"}, {"Off1", "&Off"}, {"x21", "x &2"},
-        {"Full1", "&Full"}, {"ModelA1", "HT-1080Z Series I with 16K Ram"},
-        {"ModelC", "HT-1080Z/64"}, {"HU1", "HU"}, {"EN1", "EN"}, {"Cut1", "&Cut"},
-        {"Page1", "&Page"}, {"Enabled1", "&Enabled"}, {"Toggle1", "&Toggle"},
-        {"Settings1", "&Settings"}, {"Scanlines1", "S&can lines"},
-        {"Ambermonitor1", "&Amber monitor"}, {"Autostart1", "&Autostart"},
-        {"Textinput1", "&Text input"}, {"SaveMemorytoCas1", "Save &Memory to Cas"},
-        {"Screenshot1", "&Screenshot"}, {"Exit1", "E&xit"}, {"Insert1", "&Insert"},
-        {"Remove1", "&Remove"}, {"Kbd1", "&Keyboard"}, {"About1", "&About"},
-        {"Sound1", "&Sound"}};
+    const std::pair<const char*, const char*> items[] = {{"Reset1", "&Reset"},
+                                                         {"NMI1", "&NMI"},
+                                                         {"Off1", "&Off"},
+                                                         {"x21", "x &2"},
+                                                         {"Full1", "&Full"},
+                                                         {"ModelA1", "HT-1080Z Series I with 16K Ram"},
+                                                         {"ModelC", "HT-1080Z/64"},
+                                                         {"HU1", "HU"},
+                                                         {"EN1", "EN"},
+                                                         {"Cut1", "&Cut"},
+                                                         {"Page1", "&Page"},
+                                                         {"Enabled1", "&Enabled"},
+                                                         {"Toggle1", "&Toggle"},
+                                                         {"Settings1", "&Settings"},
+                                                         {"Scanlines1", "S&can lines"},
+                                                         {"Ambermonitor1", "&Amber monitor"},
+                                                         {"Autostart1", "&Autostart"},
+                                                         {"Textinput1", "&Text input"},
+                                                         {"SaveMemorytoCas1", "Save &Memory to Cas"},
+                                                         {"Screenshot1", "&Screenshot"},
+                                                         {"Exit1", "E&xit"},
+                                                         {"Insert1", "&Insert"},
+                                                         {"Remove1", "&Remove"},
+                                                         {"Kbd1", "&Keyboard"},
+                                                         {"About1", "&About"},
+                                                         {"Sound1", "&Sound"}};
     for (auto [name, caption] : items) {
       QAction* action = Item(form, name);
       QVERIFY2(action != nullptr, name);
@@ -77,17 +90,16 @@ class MainWindowTest : public QObject {
     QVERIFY(Item(form, "Disk32")->text().startsWith("Drive &3"));
 
     const std::pair<const char*, Qt::Key> keys[] = {
-        {"Settings1", Qt::Key_F3}, {"Toggle1", Qt::Key_F4}, {"Cut1", Qt::Key_F5},
-        {"Page1", Qt::Key_F6}, {"Screenshot1", Qt::Key_F8}, {"Reset1", Qt::Key_F11},
-        {"NMI1", Qt::Key_F12}, {"Sound1", Qt::Key_F2}};
+        {"Settings1", Qt::Key_F3},   {"Toggle1", Qt::Key_F4}, {"Cut1", Qt::Key_F5},  {"Page1", Qt::Key_F6},
+        {"Screenshot1", Qt::Key_F8}, {"Reset1", Qt::Key_F11}, {"NMI1", Qt::Key_F12}, {"Sound1", Qt::Key_F2}};
     for (auto [name, key] : keys) QCOMPARE(Item(form, name)->shortcut(), QKeySequence(key));
 
     QVERIFY(Item(form, "Off1")->isChecked());
     QVERIFY(Item(form, "ModelA2")->isChecked());
     QVERIFY(Item(form, "HU1")->isChecked());
     QVERIFY(Item(form, "Enabled1")->isChecked());
-    for (const char* name : {"x21", "Full1", "ModelA1", "ModelC", "EN1", "Cut1", "Page1",
-                             "Toggle1", "Scanlines1"})
+    for (const char* name :
+         {"x21", "Full1", "ModelA1", "ModelC", "EN1", "Cut1", "Page1", "Toggle1", "Scanlines1"})
       QVERIFY2(!Item(form, name)->isChecked(), name);
   }
 
@@ -99,8 +111,8 @@ class MainWindowTest : public QObject {
     other.show();
     other.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&other));
-    for (const char* name : {"Sound1", "Settings1", "Toggle1", "Cut1", "Page1", "Screenshot1", "Reset1",
-                             "NMI1"})
+    for (const char* name :
+         {"Sound1", "Settings1", "Toggle1", "Cut1", "Page1", "Screenshot1", "Reset1", "NMI1"})
       QVERIFY2(Item(form, name)->shortcut().isEmpty(), name);
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));

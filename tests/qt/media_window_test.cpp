@@ -34,9 +34,7 @@ class MediaWindowTest : public QObject {
   static QString PlainDisk(const std::string& name) {
     return WriteFile(name, std::vector<uint8_t>(35 * 2560, 0xE5));
   }
-  void Answer(const QString& path) {
-    dialogs_.dialogAnswers.push_back(FileChoice{path.toStdString(), 0});
-  }
+  void Answer(const QString& path) { dialogs_.dialogAnswers.push_back(FileChoice{path.toStdString(), 0}); }
   QString Caption(TForm1& form, const char* name) {
     QAction* action = form.findChild<QAction*>(name);
     return action ? action->text() : QString("no item %1").arg(name);

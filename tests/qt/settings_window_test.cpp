@@ -9,6 +9,7 @@
 
 #include "fakes/recording_host.h"
 #include "frontend/settings_record.h"
+#include "qt/debug_window.h"
 #include "qt/favourite_dialogs.h"
 #include "qt/line_printer.h"
 #include "qt/main_window.h"

@@ -20,9 +20,7 @@ std::span<const uint8_t> Code(std::string_view generator, int code) {
   return FindEmbeddedResource(generator).subspan(kBytesPerCode * code, kBytesPerCode);
 }
 
-bool Lit(std::span<const uint8_t> glyph, int row, int column) {
-  return (glyph[row] >> (7 - column)) & 1;
-}
+bool Lit(std::span<const uint8_t> glyph, int row, int column) { return (glyph[row] >> (7 - column)) & 1; }
 
 TEST(CharacterGenerators, TextCodesUseSixPixelsAndTwelveRows) {
   for (const char* name : {"CHRGENS1", "CHRGENS2", "CHRGENS3"}) {
@@ -89,8 +87,9 @@ TEST(CharacterGenerators, SeriesTwoIsItsOwnDesignAndSixtyFourHasItsOwnLowCodes) 
 // cell looking like the border.
 class RenderedGlyphs : public ::testing::TestWithParam<const char*> {
  protected:
-  RenderedGlyphs() : board(surfaces.HiresSurface, presentation),
-                     text(surfaces.ScreenSurface, presentation, board.Overlay()) {
+  RenderedGlyphs()
+      : board(surfaces.HiresSurface, presentation),
+        text(surfaces.ScreenSurface, presentation, board.Overlay()) {
     text.ClearScreenSurface();
   }
   int LitPixels(int column, int row) const {
@@ -118,15 +117,12 @@ TEST_P(RenderedGlyphs, EveryCodeButTheSpaceShows) {
   text.RedrawTextScreen(video);
   for (int code = 0; code < 256; ++code) {
     const int lit = LitPixels(code % 64, code / 64);
-    if (code == 0x20 || code == 0x80 || code == 0xC0)
-      EXPECT_EQ(lit, 0) << name << " code " << code;
-    else
-      EXPECT_GT(lit, 3) << name << " code " << code;
+    if (code == 0x20 || code == 0x80 || code == 0xC0) EXPECT_EQ(lit, 0) << name << " code " << code;
+    else EXPECT_GT(lit, 3) << name << " code " << code;
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Carried, RenderedGlyphs,
-                         ::testing::Values("CHRGENS1", "CHRGENS2", "CHRGENS3"));
+INSTANTIATE_TEST_SUITE_P(Carried, RenderedGlyphs, ::testing::Values("CHRGENS1", "CHRGENS2", "CHRGENS3"));
 
 TEST(DebuggerFont, SixtyFourGlyphsOfZeroOrOne) {
   const auto font = FindEmbeddedResource("FIXEDSYS");
@@ -135,10 +131,8 @@ TEST(DebuggerFont, SixtyFourGlyphsOfZeroOrOne) {
   for (int glyph = 0; glyph < 64; ++glyph) {
     const auto pixels = font.subspan(64 * glyph, 64);
     const int lit = static_cast<int>(std::ranges::count(pixels, 1));
-    if (glyph == 0)
-      EXPECT_EQ(lit, 0) << "the space";
-    else
-      EXPECT_GT(lit, 3) << "code " << glyph + 0x20;
+    if (glyph == 0) EXPECT_EQ(lit, 0) << "the space";
+    else EXPECT_GT(lit, 3) << "code " << glyph + 0x20;
   }
 }
 

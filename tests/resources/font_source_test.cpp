@@ -21,7 +21,8 @@ std::string WriteSource(const std::string& name, const std::string& text) {
 TEST(FontSource, ReadsGlyphsCopiesAndLaterFilesOverride) {
   GlyphSet glyphs;
   std::string error;
-  const auto base = WriteSource("base.txt", "# comment\n0x41 A\n#.\n.#\n\n0x42 B\n##\n..\n@copy 0x41 0x01 2\n");
+  const auto base =
+      WriteSource("base.txt", "# comment\n0x41 A\n#.\n.#\n\n0x42 B\n##\n..\n@copy 0x41 0x01 2\n");
   const auto over = WriteSource("over.txt", "0x42 new B\n..\n##\n");
   ASSERT_TRUE(ReadFontSource(base, {2, 2}, glyphs, error)) << error;
   ASSERT_TRUE(ReadFontSource(over, {2, 2}, glyphs, error)) << error;

@@ -40,9 +40,9 @@ TEST(PanelPictures, AreTwentyFourBitAtTheirSizes) {
   const struct {
     const char* name;
     int width, height;
-  } pictures[] = {{"2", 100, 57},          {"3", 100, 57},          {"4", 100, 112},
-                  {"5", 164, 163},         {"BARBRIGHT", 100, 17}, {"BARCONTRAST", 100, 17},
-                  {"BARCOLOR", 100, 17},   {"KBDHELP", 606, 143}};
+  } pictures[] = {{"2", 100, 57},        {"3", 100, 57},         {"4", 100, 112},
+                  {"5", 164, 163},       {"BARBRIGHT", 100, 17}, {"BARCONTRAST", 100, 17},
+                  {"BARCOLOR", 100, 17}, {"KBDHELP", 606, 143}};
   for (const auto& e : pictures) {
     const BitmapPicture p = Picture(e.name);
     EXPECT_EQ(p.width, e.width) << e.name;

@@ -14,9 +14,7 @@ namespace {
 
 constexpr uint8_t kJp = 0xC3;
 
-std::span<const uint8_t> Image(std::string_view name) {
-  return FindEmbeddedResource(name);
-}
+std::span<const uint8_t> Image(std::string_view name) { return FindEmbeddedResource(name); }
 
 uint16_t Word(std::span<const uint8_t> image, size_t offset) {
   return static_cast<uint16_t>(image[offset] | (image[offset + 1] << 8));
@@ -29,18 +27,17 @@ bool ContainsText(std::span<const uint8_t> image, std::string_view text) {
 
 class SystemRomImage : public ::testing::TestWithParam<const char*> {};
 
-TEST_P(SystemRomImage, HasTheSizeOfTheMainRom) {
-  EXPECT_EQ(Image(GetParam()).size(), 12288u);
-}
+TEST_P(SystemRomImage, HasTheSizeOfTheMainRom) { EXPECT_EQ(Image(GetParam()).size(), 12288u); }
 
 // Restarts jump through their RAM vectors; the entries whose bodies live
 // elsewhere are jumps into this ROM.
 TEST_P(SystemRomImage, RestartsGoThroughTheirRamVectors) {
   const auto rom = Image(GetParam());
   ASSERT_EQ(rom.size(), 12288u);
-  const struct { uint16_t address, vector; } restarts[] = {
-      {0x08, 0x4000}, {0x10, 0x4003}, {0x18, 0x4006}, {0x20, 0x4009},
-      {0x28, 0x400C}, {0x30, 0x400F}, {0x38, 0x4012}};
+  const struct {
+    uint16_t address, vector;
+  } restarts[] = {{0x08, 0x4000}, {0x10, 0x4003}, {0x18, 0x4006}, {0x20, 0x4009},
+                  {0x28, 0x400C}, {0x30, 0x400F}, {0x38, 0x4012}};
   for (const auto& r : restarts) {
     EXPECT_EQ(rom[r.address], kJp) << std::hex << r.address;
     EXPECT_EQ(Word(rom, r.address + 1), r.vector) << std::hex << r.address;
@@ -50,10 +47,8 @@ TEST_P(SystemRomImage, RestartsGoThroughTheirRamVectors) {
 TEST_P(SystemRomImage, FixedEntriesAreJumpsIntoTheRom) {
   const auto rom = Image(GetParam());
   ASSERT_EQ(rom.size(), 12288u);
-  for (const uint16_t entry :
-       {0x0040, 0x01C9, 0x01F8, 0x0212, 0x022C, 0x0235, 0x0264, 0x0287,
-        0x0296, 0x02B2, 0x0314, 0x05D9, 0x0FAF, 0x1A19, 0x1B49, 0x1E5A,
-        0x1EA3}) {
+  for (const uint16_t entry : {0x0040, 0x01C9, 0x01F8, 0x0212, 0x022C, 0x0235, 0x0264, 0x0287, 0x0296, 0x02B2,
+                               0x0314, 0x05D9, 0x0FAF, 0x1A19, 0x1B49, 0x1E5A, 0x1EA3}) {
     EXPECT_EQ(rom[entry], kJp) << std::hex << entry;
     EXPECT_LT(Word(rom, entry + 1), 0x3000) << std::hex << entry;
   }
@@ -64,21 +59,20 @@ TEST_P(SystemRomImage, FixedEntriesAreJumpsIntoTheRom) {
 TEST_P(SystemRomImage, KeyWaitHasTheShapeTheTextInputRelies) {
   const auto rom = Image(GetParam());
   ASSERT_EQ(rom.size(), 12288u);
-  EXPECT_EQ(rom[0x49], 0xCD);               // CALL 002B
+  EXPECT_EQ(rom[0x49], 0xCD);  // CALL 002B
   EXPECT_EQ(Word(rom, 0x4A), 0x002B);
-  EXPECT_EQ(rom[0x4C], 0xB7);               // OR A
-  EXPECT_EQ(rom[0x4D], 0xC0);               // RET NZ
-  EXPECT_EQ(rom[0x4E], 0x18);               // JR 0049
+  EXPECT_EQ(rom[0x4C], 0xB7);  // OR A
+  EXPECT_EQ(rom[0x4D], 0xC0);  // RET NZ
+  EXPECT_EQ(rom[0x4E], 0x18);  // JR 0049
   EXPECT_EQ(0x4F + static_cast<int8_t>(rom[0x4F]) + 1, 0x49);
 }
 
 TEST_P(SystemRomImage, DeviceEntriesPassTheirControlBlocks) {
   const auto rom = Image(GetParam());
   ASSERT_EQ(rom.size(), 12288u);
-  const struct { uint16_t entry, dcb; } devices[] = {
-      {0x2B, 0x4015}, {0x33, 0x401D}, {0x3B, 0x4025}};
+  const struct { uint16_t entry, dcb; } devices[] = {{0x2B, 0x4015}, {0x33, 0x401D}, {0x3B, 0x4025}};
   for (const auto& d : devices) {
-    EXPECT_EQ(rom[d.entry], 0x11) << std::hex << d.entry;   // LD DE,dcb
+    EXPECT_EQ(rom[d.entry], 0x11) << std::hex << d.entry;  // LD DE,dcb
     EXPECT_EQ(Word(rom, d.entry + 1), d.dcb) << std::hex << d.entry;
   }
   // 0060: DEC BC / LD A,B / OR C / JR NZ: 26 T-states per count.
@@ -96,8 +90,7 @@ TEST_P(SystemRomImage, IdentifiesItselfAsNotTheLaterModel) {
   EXPECT_TRUE(ContainsText(rom, "READY"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Models, SystemRomImage,
-                         ::testing::Values("ROM12K", "ROM12KS3"));
+INSTANTIATE_TEST_SUITE_P(Models, SystemRomImage, ::testing::Values("ROM12K", "ROM12KS3"));
 
 class MonitorRomImage : public ::testing::TestWithParam<const char*> {};
 
@@ -109,8 +102,7 @@ TEST_P(MonitorRomImage, FitsTheVisiblePartOfTheSecondRom) {
   EXPECT_TRUE(ContainsText(rom, "QUILLOR MONITOR"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Models, MonitorRomImage,
-                         ::testing::Values("ROM2K", "ROM2KS2", "ROM2KS3"));
+INSTANTIATE_TEST_SUITE_P(Models, MonitorRomImage, ::testing::Values("ROM2K", "ROM2KS2", "ROM2KS3"));
 
 }  // namespace
 }  // namespace quillor

@@ -101,8 +101,9 @@ TEST(CassetteRoundTrip, BytesWrittenByOneProgramAreReadByAnother) {
   reader.PC = kReaderOrigin;
   reader.SP = 0xF000;
   ASSERT_TRUE(RunUntilHalt(reader, readerBus, player, path + ".unused"));
-  const std::vector<uint8_t> decoded(readerBus.memory.begin() + kReaderBuffer,
-                                     readerBus.memory.begin() + kReaderBuffer + static_cast<long>(payload.size()));
+  const std::vector<uint8_t> decoded(
+      readerBus.memory.begin() + kReaderBuffer,
+      readerBus.memory.begin() + kReaderBuffer + static_cast<long>(payload.size()));
   EXPECT_EQ(decoded, payload);
   EXPECT_FALSE(std::filesystem::exists(path + ".unused"));
 }

@@ -56,7 +56,8 @@ inline constexpr int kIdToDataMark = 18;  // the data mark sits 18 bytes after 0
 inline constexpr int kSlotBytes = kSlotGap + kIdToDataMark + 1 + kSectorBytes + 2;
 
 inline long TrackImageDataOffset(int track, int slot) {
-  return 16L + static_cast<long>(track) * kTestTrackLength + 128 + slot * kSlotBytes + kSlotGap + kIdToDataMark + 1;
+  return 16L + static_cast<long>(track) * kTestTrackLength + 128 + slot * kSlotBytes + kSlotGap +
+         kIdToDataMark + 1;
 }
 
 inline std::vector<uint8_t> BuildTrackImage(int tracks, const SlotIds& slots, uint8_t protection = 0x00,
@@ -95,7 +96,8 @@ inline std::string TestFilePath(const std::string& name) {
 inline std::string WriteTestFile(const std::string& name, const std::vector<uint8_t>& bytes) {
   const std::string path = TestFilePath(name);
   std::error_code ignored;  // a file left read-only by an earlier run is made writable again
-  std::filesystem::permissions(path, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ignored);
+  std::filesystem::permissions(path, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                               ignored);
   std::ofstream(path, std::ios::binary | std::ios::trunc)
       .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   return path;

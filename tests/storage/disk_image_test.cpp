@@ -22,7 +22,8 @@ void ExpectTrackContents(const DiskImage& image, int track, const TrackBuffer& b
   for (int id = 0; id < kSectorsPerTrack; ++id) {
     const int slot = image.SlotOf(track, id);
     for (int i = 0; i < kSectorBytes; i += 51)
-      ASSERT_EQ(buffer[slot * kSectorBytes + i], PatternByte(track, id, i)) << "track " << track << " id " << id;
+      ASSERT_EQ(buffer[slot * kSectorBytes + i], PatternByte(track, id, i))
+          << "track " << track << " id " << id;
   }
 }
 
@@ -61,7 +62,8 @@ TEST(DiskImageTest, SectorTablesPlaceSectorsInTheirSlots) {
   for (auto bytes : {BuildTableImage(40, kScrambledSlots), BuildTrackImage(40, kScrambledSlots)}) {
     DiskImage image;
     image.Open(WriteTestFile("scrambled.dsk", bytes));
-    for (int slot = 0; slot < kSectorsPerTrack; ++slot) EXPECT_EQ(image.SlotOf(7, kScrambledSlots[slot]), slot);
+    for (int slot = 0; slot < kSectorsPerTrack; ++slot)
+      EXPECT_EQ(image.SlotOf(7, kScrambledSlots[slot]), slot);
     EXPECT_EQ(image.SlotOf(80, 3), 3);  // beyond any map: identity
   }
 }
@@ -75,11 +77,11 @@ TEST(DiskImageTest, RejectsFilesOfNoKnownKind) {
   const std::vector<std::vector<uint8_t>> bad = {
       BuildTrackImage(35, test::kIdentitySlots, 0x00, 0x10),  // flags lack bit 6
       BuildTrackImage(35, test::kIdentitySlots, 0x00, 0x40),  // flags lack bit 4
-      withByte(good, 0, 0x01),                               // neither writable nor protected
-      withByte(good, 1, 34),                                 // too few tracks
-      withByte(good, 1, 81),                                 // too many tracks
-      std::vector<uint8_t>(10, 0x00),                        // shorter than the header
-      {},                                                    // empty file
+      withByte(good, 0, 0x01),                                // neither writable nor protected
+      withByte(good, 1, 34),                                  // too few tracks
+      withByte(good, 1, 81),                                  // too many tracks
+      std::vector<uint8_t>(10, 0x00),                         // shorter than the header
+      {},                                                     // empty file
   };
   for (std::size_t i = 0; i < bad.size(); ++i) {
     DiskImage image;
@@ -102,14 +104,14 @@ TEST(DiskImageTest, DamagedTablesLeaveTheImageOpenButUnusable) {
   auto truncated = track;
   truncated.resize(truncated.size() - 300);  // last sector's data runs past the end
   const std::vector<std::vector<uint8_t>> cases = {
-      damaged(BuildTableImage(40, kScrambledSlots), 0, 1),    // first entry names track 1
-      damaged(BuildTableImage(40, kScrambledSlots), 1, 10),   // sector ID 10
-      damaged(track, 16, 0xF0),                               // pointer 0 into a gap
+      damaged(BuildTableImage(40, kScrambledSlots), 0, 1),         // first entry names track 1
+      damaged(BuildTableImage(40, kScrambledSlots), 1, 10),        // sector ID 10
+      damaged(track, 16, 0xF0),                                    // pointer 0 into a gap
       damaged(track, 16 + 34 * test::kTestTrackLength + 1, 0xFF),  // last track's pointer beyond the file
-      damaged(track, id0, 0xFD),                              // no ID mark
-      damaged(track, id0 + 1, 5),                             // ID of the wrong track
-      damaged(track, id0 + 3, 12),                            // sector ID above 9
-      damaged(track, id0 + test::kIdToDataMark, 0x00),        // no data mark
+      damaged(track, id0, 0xFD),                                   // no ID mark
+      damaged(track, id0 + 1, 5),                                  // ID of the wrong track
+      damaged(track, id0 + 3, 12),                                 // sector ID above 9
+      damaged(track, id0 + test::kIdToDataMark, 0x00),             // no data mark
       truncated,
   };
   for (std::size_t i = 0; i < cases.size(); ++i) {
@@ -125,8 +127,8 @@ TEST(DiskImageTest, DamagedTablesLeaveTheImageOpenButUnusable) {
 }
 
 TEST(DiskImageTest, WritesOnlyTheDataOfTheTrack) {
-  for (auto original : {BuildPlainImage(40), BuildTableImage(40, kScrambledSlots),
-                        BuildTrackImage(40, kScrambledSlots)}) {
+  for (auto original :
+       {BuildPlainImage(40), BuildTableImage(40, kScrambledSlots), BuildTrackImage(40, kScrambledSlots)}) {
     const std::string path = WriteTestFile("write.dsk", original);
     DiskImage image;
     image.Open(path);

@@ -32,20 +32,22 @@ class DiskSafetyTest : public ::testing::Test {
   }
   // WRITE SECTOR of `sector` on `track` of the selected drive, the data
   // bytes given by fill(i); between(i) runs before byte i is answered.
-  void WriteSector(int track, int sector, const std::function<uint8_t(int)>& fill,
-                   const std::function<void(int)>& between = [](int) {}) {
+  void WriteSector(
+      int track, int sector, const std::function<uint8_t(int)>& fill,
+      const std::function<void(int)>& between = [](int) {}) {
     Write(kFdcTrackAddress, static_cast<uint8_t>(track));
     Write(kFdcSectorAddress, static_cast<uint8_t>(sector));
     Write(kFdcCommandAddress, 0xA8);
     int fed = 0;
     ASSERT_GT(TickUntil([&] {
-      if (fdc_.State().dataRequest) {
-        between(fed);
-        Write(kFdcDataAddress, fill(fed));
-        ++fed;
-      }
-      return !fdc_.State().busy;
-    }), 0);
+                if (fdc_.State().dataRequest) {
+                  between(fed);
+                  Write(kFdcDataAddress, fill(fed));
+                  ++fed;
+                }
+                return !fdc_.State().busy;
+              }),
+              0);
   }
   std::vector<uint8_t> ReadSector(int track, int sector) {
     Write(kFdcTrackAddress, static_cast<uint8_t>(track));
@@ -73,9 +75,11 @@ TEST_F(DiskSafetyTest, DriveChangeDuringAWriteNeverCarriesOneDisksBytesToAnother
   const std::string second = Insert(1, Filled(35, 0xBB), "safety_second.dsk");
   Write(kFdcSelectAddress, 0x01);
   // Half the sector is written with drive 0 selected, the rest with drive 1.
-  WriteSector(0, 3, [](int) { return uint8_t{0x11}; }, [&](int i) {
-    if (i == 128) Write(kFdcSelectAddress, 0x02);
-  });
+  WriteSector(
+      0, 3, [](int) { return uint8_t{0x11}; },
+      [&](int i) {
+        if (i == 128) Write(kFdcSelectAddress, 0x02);
+      });
 
   const auto a = test::ReadTestFile(first);
   const auto b = test::ReadTestFile(second);
@@ -95,9 +99,11 @@ TEST_F(DiskSafetyTest, DiskInsertedElsewhereDuringAWriteLeavesTheWrittenTrackWho
   Write(kFdcSelectAddress, 0x01);
   // The insertion loads track 0 of drive 1 into the buffer; the running
   // write of track 5 must not take track 0's sectors along.
-  WriteSector(5, 2, [](int) { return uint8_t{0x22}; }, [&](int i) {
-    if (i == 10) Insert(1, test::BuildPlainImage(40), "safety_other.dsk");
-  });
+  WriteSector(
+      5, 2, [](int) { return uint8_t{0x22}; },
+      [&](int i) {
+        if (i == 10) Insert(1, test::BuildPlainImage(40), "safety_other.dsk");
+      });
   const auto after = test::ReadTestFile(path);
   ASSERT_EQ(after.size(), original.size());
   for (std::size_t i = 0; i < after.size(); ++i) {
@@ -123,13 +129,15 @@ TEST_F(DiskSafetyTest, FormattingAfterADriveChangeLeavesTheFirstDiskAlone) {
   stream.insert(stream.end(), 200, 0xFF);
   std::size_t next = 0;
   Write(kFdcCommandAddress, 0xF4);
-  TickUntil([&] {
-    if (fdc_.State().dataRequest && next < stream.size()) {
-      if (next == 2900) Write(kFdcSelectAddress, 0x02);  // in the closing gap
-      Write(kFdcDataAddress, stream[next++]);
-    }
-    return !fdc_.State().busy;
-  }, 20 * 3696);
+  TickUntil(
+      [&] {
+        if (fdc_.State().dataRequest && next < stream.size()) {
+          if (next == 2900) Write(kFdcSelectAddress, 0x02);  // in the closing gap
+          Write(kFdcDataAddress, stream[next++]);
+        }
+        return !fdc_.State().busy;
+      },
+      20 * 3696);
   const auto a = test::ReadTestFile(first);
   const auto b = test::ReadTestFile(second);
   // Every sector was committed to drive 0; the end of the track must not
@@ -144,9 +152,11 @@ TEST_F(DiskSafetyTest, ReselectingTheDriveDuringAWriteKeepsTheSectorInItsSlot) {
   const auto original = test::BuildTableImage(40, test::kScrambledSlots);
   const std::string path = Insert(0, original, "safety_reselect.dsk");
   Write(kFdcSelectAddress, 0x01);
-  WriteSector(6, 4, [](int i) { return static_cast<uint8_t>(0x40 ^ i); }, [&](int i) {
-    if (i % 64 == 0) Write(kFdcSelectAddress, 0x01);
-  });
+  WriteSector(
+      6, 4, [](int i) { return static_cast<uint8_t>(0x40 ^ i); },
+      [&](int i) {
+        if (i % 64 == 0) Write(kFdcSelectAddress, 0x01);
+      });
   const auto after = test::ReadTestFile(path);
   const long at = 8704 + 6 * kTrackBytes + 9 * kSectorBytes;  // sector 4 lives in slot 9
   for (int i = 0; i < kSectorBytes; ++i) ASSERT_EQ(after[at + i], static_cast<uint8_t>(0x40 ^ i)) << i;

@@ -19,7 +19,8 @@ TEST(DiskDrivesTest, InsertionKeepsTheNameOnlyForAKnownKind) {
   EXPECT_EQ(drives.MenuCaption(2), "Drive &2: " + good);
 
   // A bad file replaces the disk and leaves the drive empty and unnamed.
-  const std::string bad = test::WriteTestFile("drive_bad.dsk", test::BuildTrackImage(40, test::kIdentitySlots, 0, 0x10));
+  const std::string bad =
+      test::WriteTestFile("drive_bad.dsk", test::BuildTrackImage(40, test::kIdentitySlots, 0, 0x10));
   EXPECT_FALSE(drives.OpenMediaImage(bad, 2));
   EXPECT_FALSE(drives.Present(2));
   EXPECT_FALSE(drives.AnyDiskPresent());

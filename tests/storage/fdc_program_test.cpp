@@ -42,8 +42,7 @@ struct DiskBus {
     stepTStates += tstates;
     if (address == kFdcSelectAddress || (address >= kFdcCommandAddress && address <= kFdcDataAddress))
       fdc.FdcRegisterWrite(address, value);
-    else if (address >= 0x4000)
-      memory[address] = value;
+    else if (address >= 0x4000) memory[address] = value;
   }
   uint8_t ReadPort(uint16_t) { return 0xFF; }
   void WritePort(uint16_t, uint8_t) {}
@@ -133,8 +132,7 @@ TEST_F(FdcProgramTest, DiskSoftwareReadsWritesAndFormatsThroughTheRegisters) {
   EXPECT_EQ(Result(10), 0x00);  // no protection seen
   const auto after = test::ReadTestFile(path_);
   const long sector7 = test::TrackImageDataOffset(5, 1);  // kScrambledSlots[1] = 7
-  for (int i = 0; i < kSectorBytes; ++i)
-    ASSERT_EQ(after[sector7 + i], static_cast<uint8_t>(i)) << i;
+  for (int i = 0; i < kSectorBytes; ++i) ASSERT_EQ(after[sector7 + i], static_cast<uint8_t>(i)) << i;
 
   // READ ADDRESS: track, side, the sector under the head, size code 1.
   EXPECT_EQ(bus_->memory[kIdBuffer], 5);

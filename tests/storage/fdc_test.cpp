@@ -290,10 +290,12 @@ TEST_F(FdcTest, WriteTrackRewritesEverySectorInItsSlot) {
   stream.insert(stream.end(), 200, 0xFF);
   std::size_t next = 0;
   Write(kFdcCommandAddress, 0xF4);
-  TickUntil([&] {
-    if (S().dataRequest && next < stream.size()) Write(kFdcDataAddress, stream[next++]);
-    return !S().busy;
-  }, 20 * kRevolution);
+  TickUntil(
+      [&] {
+        if (S().dataRequest && next < stream.size()) Write(kFdcDataAddress, stream[next++]);
+        return !S().busy;
+      },
+      20 * kRevolution);
   EXPECT_FALSE(S().busy);
   EXPECT_TRUE(fdc_.TakeInterrupt());
   const auto after = test::ReadTestFile(path_);

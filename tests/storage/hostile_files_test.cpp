@@ -135,7 +135,8 @@ std::vector<std::string> FolderListing(const fs::path& folder) {
 TEST(HostileFiles, AFullDiskLeavesTheEarlierSavedFilesAsTheyWere) {
   const fs::path folder = testing::ProcessTempFolder("full_disk");
   const std::vector<uint8_t> good(50, 0x42);
-  const std::string picture = test::WriteTestFile("../full_disk-" + std::to_string(getpid()) + "/shot.jpg", good);
+  const std::string picture =
+      test::WriteTestFile("../full_disk-" + std::to_string(getpid()) + "/shot.jpg", good);
   const std::string memory = (folder / "block.cas").string();
   const std::string tape = (folder / "tape.cas").string();
   test::WriteTestFile("../full_disk-" + std::to_string(getpid()) + "/block.cas", good);
@@ -143,22 +144,27 @@ TEST(HostileFiles, AFullDiskLeavesTheEarlierSavedFilesAsTheyWere) {
   const auto before = FolderListing(folder);
 
   // Each save fails: the child reports success when it noticed.
-  EXPECT_EQ(WithFileSizeLimit(200, [&] {
-    return !WriteWholeFile(picture, std::vector<uint8_t>(5000, 1));
-  }), 0);
-  EXPECT_EQ(WithFileSizeLimit(200, [&] {
-    return SaveMemoryToCassette(memory, 0x4000, 0x6000, 0x4000, [](uint16_t a) { return uint8_t(a); }).empty();
-  }), 0);
-  EXPECT_EQ(WithFileSizeLimit(200, [&] {
-    CassetteDeck deck;
-    CassettePanelView view;
-    deck.CassettePortWrite(0x05);
-    deck.BeginSaveDialog();
-    if (!deck.AcceptSaveFileName(tape, view)) return false;
-    for (int i = 0; i < 8 * 2000; ++i) deck.CassetteRecordBit(i & 1);
-    deck.CassettePortWrite(0x00);
-    return true;
-  }), 0);
+  EXPECT_EQ(WithFileSizeLimit(200, [&] { return !WriteWholeFile(picture, std::vector<uint8_t>(5000, 1)); }),
+            0);
+  EXPECT_EQ(WithFileSizeLimit(200,
+                              [&] {
+                                return SaveMemoryToCassette(memory, 0x4000, 0x6000, 0x4000,
+                                                            [](uint16_t a) { return uint8_t(a); })
+                                    .empty();
+                              }),
+            0);
+  EXPECT_EQ(WithFileSizeLimit(200,
+                              [&] {
+                                CassetteDeck deck;
+                                CassettePanelView view;
+                                deck.CassettePortWrite(0x05);
+                                deck.BeginSaveDialog();
+                                if (!deck.AcceptSaveFileName(tape, view)) return false;
+                                for (int i = 0; i < 8 * 2000; ++i) deck.CassetteRecordBit(i & 1);
+                                deck.CassettePortWrite(0x00);
+                                return true;
+                              }),
+            0);
 
   EXPECT_EQ(FolderListing(folder), before);  // no temporary file left behind
   EXPECT_EQ(test::ReadTestFile(picture), good);

@@ -51,9 +51,11 @@ TEST(LoadCmd, DataRecordLengthsAndEntry) {
   // Length 2 copies 256 bytes, 3 one byte, 0 copies 254; a leading zero
   // byte is a record type of its own and skipped with its length.
   const Bytes file = Concat({{0x00, 0x01, 0xEE},
-                             {0x01, 0x02, 0x00, 0x50}, Counting(256),
+                             {0x01, 0x02, 0x00, 0x50},
+                             Counting(256),
                              {0x01, 0x03, 0x00, 0x60, 0x99},
-                             {0x01, 0x00, 0x00, 0x70}, Counting(254, 9),
+                             {0x01, 0x00, 0x00, 0x70},
+                             Counting(254, 9),
                              {0x05, 0x02, 0xAA, 0xBB},
                              {0x02, 0x02, 0x34, 0x52},
                              {0x01, 0x03, 0x00, 0x61, 0x77}});  // after the entry: ignored
@@ -68,8 +70,10 @@ TEST(LoadCmd, DataRecordLengthsAndEntry) {
 
 TEST(LoadCmd, BlocksAreCutAtTheRomAndAtTheTopOfMemory) {
   Machine64K m;
-  const Bytes file = Concat({{0x01, 0x02, 0x80, 0x3B}, Counting(256),   // 0x3B80-0x3C7F
-                             {0x01, 0x02, 0xF0, 0xFF}, Counting(256),   // would wrap to 0x0000
+  const Bytes file = Concat({{0x01, 0x02, 0x80, 0x3B},
+                             Counting(256),  // 0x3B80-0x3C7F
+                             {0x01, 0x02, 0xF0, 0xFF},
+                             Counting(256),  // would wrap to 0x0000
                              {0x02, 0x02, 0x00, 0x3C}});
   EXPECT_EQ(m.Load(file), 0x3C00);
   EXPECT_TRUE(m.RomIntact());
@@ -97,7 +101,9 @@ Bytes SystemTape(const Bytes& blocks) {
 
 TEST(LoadSystemTape, BlocksStrayBytesAndEntry) {
   Machine64K m;
-  const Bytes file = SystemTape(Concat({{0x3C, 0x00, 0x00, 0x60}, Counting(256), {0x00},
+  const Bytes file = SystemTape(Concat({{0x3C, 0x00, 0x00, 0x60},
+                                        Counting(256),
+                                        {0x00},
                                         {0x11},  // stray byte between blocks
                                         {0x3C, 0x02, 0x00, 0x3B, 0xAA, 0xBB, 0x00},  // below video: dropped
                                         {0x3C, 0x02, 0xFF, 0xFF, 0x44, 0x55, 0x00},  // 0x10000 is cut
@@ -121,8 +127,8 @@ TEST(LoadSystemTape, TruncatedAnywhereGivesMinusOne) {
 
 TEST(LoadBasic, TapeAndDiskFormsLoadAtTheTextStart) {
   const Bytes program = Counting(40, 0x20);
-  for (const Bytes& file : {Concat({{0x00, 0x00, 0xA5, 0xD3, 0xD3, 0xD3, 0x41}, program}),
-                            Concat({{0xFF}, program})}) {
+  for (const Bytes& file :
+       {Concat({{0x00, 0x00, 0xA5, 0xD3, 0xD3, 0xD3, 0x41}, program}), Concat({{0xFF}, program})}) {
     Machine64K m;
     m.cpu.PC = 0x1234;
     EXPECT_EQ(m.Load(file, true), kBasicProgram);  // probing loads nothing
@@ -146,10 +152,17 @@ TEST(LoadBasic, ProgramRunningPastTheTopIsCutThere) {
 }
 
 TEST(LoadProgram, NotProgramsGiveMinusOne) {
-  for (const Bytes& file : std::initializer_list<Bytes>{
-           {}, {0x00, 0x00, 0x00}, {0x00, 0xFF}, {0x55}, {0xA5},
-           {0xA5, 0x01, 0x00}, {0xA5, 0xD3, 0xD3, 0x41, 0x00}, {0xA5, 0xD3, 0xD3, 0xD3},
-           {0x3C, 0x00, 0x00}, {0x20, 0x01, 0x02}, {0x80, 0x00}}) {
+  for (const Bytes& file : std::initializer_list<Bytes>{{},
+                                                        {0x00, 0x00, 0x00},
+                                                        {0x00, 0xFF},
+                                                        {0x55},
+                                                        {0xA5},
+                                                        {0xA5, 0x01, 0x00},
+                                                        {0xA5, 0xD3, 0xD3, 0x41, 0x00},
+                                                        {0xA5, 0xD3, 0xD3, 0xD3},
+                                                        {0x3C, 0x00, 0x00},
+                                                        {0x20, 0x01, 0x02},
+                                                        {0x80, 0x00}}) {
     Machine64K m;
     EXPECT_EQ(m.Load(file), kNotAProgram) << file.size();
     EXPECT_TRUE(m.RomIntact());

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "storage/disk_image_builder.h"
 #include "frontend/user_commands.h"
+#include "storage/disk_image_builder.h"
 #include "system/rom_programs.h"
 #include "system/running_machine.h"
 
@@ -24,9 +24,11 @@ TEST_P(Boot, ShowsTheBannerFreeMemoryAndThePrompt) {
   const std::string screen = m.Screen();
   EXPECT_EQ(screen.find(model == kModelSixtyFour ? "QUILLOR SYSTEM ROM 1.0  (HT-1080Z/64)\n"
                                                  : "QUILLOR SYSTEM ROM 1.0  (HT-1080Z SERIES I/II)\n"),
-            0u) << screen;
+            0u)
+      << screen;
   EXPECT_NE(screen.find(upperMemory ? "\n47843 BYTES FREE\nREADY\n>" : "\n15075 BYTES FREE\nREADY\n>"),
-            std::string::npos) << screen;
+            std::string::npos)
+      << screen;
   EXPECT_NE(m.Byte(0x0125), 0x49);
   EXPECT_EQ(m.BasicStart(), 0x42E9);
   EXPECT_EQ(m.Byte(0x42E8), 0);

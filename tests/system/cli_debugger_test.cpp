@@ -37,7 +37,8 @@ TEST(CliDebugger, TheBuiltInRomStartsAndStopsInTheKeyWait) {
 
 TEST(CliDebugger, StepsABreakAndTheDumpOnAPokedProgram) {
   // 5000: LD A,41H / LD (3C00H),A / INC B / JR 5005H
-  const std::string program = "--poke 5000 3E 41 32 00 3C 04 18 FD --set-register PC 5000 --set-register B 0 ";
+  const std::string program =
+      "--poke 5000 3E 41 32 00 3C 04 18 FD --set-register PC 5000 --set-register B 0 ";
   Result r = RunCli(program + "--step 2 --registers --memory 3C00 17");
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_NE(Line(r.out, 0).find("AF=41"), std::string::npos) << r.out;
@@ -63,9 +64,9 @@ TEST(CliDebugger, ABreakThatIsNeverReachedFails) {
 }
 
 TEST(CliDebugger, BadArgumentsAreRefused) {
-  for (const char* args : {"--poke 4000", "--poke 4000 123", "--poke 10000 00", "--set-register X 1",
-                           "--set-register A 100", "--memory 4000 x", "--break 12345", "--step -1",
-                           "--disassemble zz 3"}) {
+  for (const char* args :
+       {"--poke 4000", "--poke 4000 123", "--poke 10000 00", "--set-register X 1", "--set-register A 100",
+        "--memory 4000 x", "--break 12345", "--step -1", "--disassemble zz 3"}) {
     EXPECT_EQ(RunCli(args).status, 2) << args;
   }
 }

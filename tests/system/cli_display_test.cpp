@@ -78,8 +78,8 @@ std::string Identify(const fs::path& path) {
 
 TEST(CliScreenshot, BitmapAndJpegOpenInAnOutsideViewer) {
   // BMP3: the Windows 3 layout, with the 40-byte information header.
-  for (const auto& [name, format] : {std::pair{"shot.bmp", "BMP3"}, {"shot.jpg", "JPEG"},
-                                     {"SHOT.JPEG", "JPEG"}}) {
+  for (const auto& [name, format] :
+       {std::pair{"shot.bmp", "BMP3"}, {"shot.jpg", "JPEG"}, {"SHOT.JPEG", "JPEG"}}) {
     const fs::path path = TempFile(name);
     const CliResult r = RunCli("--frames 50 --screenshot " + path.string());
     ASSERT_EQ(r.status, 0) << r.out;

@@ -31,11 +31,11 @@ Bytes Join(std::initializer_list<Bytes> parts) {
 // it) to the top line of the screen, then loops: it needs nothing of the ROM.
 Bytes ScreenWriter(uint16_t origin, const std::string& message) {
   const auto text = static_cast<uint16_t>(origin + 13);
-  return Join({{0x21, uint8_t(text), uint8_t(text >> 8),    // LD HL,text
-                0x11, 0x00, 0x3C,                           // LD DE,3C00h
-                0x01, uint8_t(message.size()), 0x00,        // LD BC,length
-                0xED, 0xB0,                                 // LDIR
-                0x18, 0xFE},                                // JR $
+  return Join({{0x21, uint8_t(text), uint8_t(text >> 8),  // LD HL,text
+                0x11, 0x00, 0x3C,                         // LD DE,3C00h
+                0x01, uint8_t(message.size()), 0x00,      // LD BC,length
+                0xED, 0xB0,                               // LDIR
+                0x18, 0xFE},                              // JR $
                Text(message)});
 }
 
@@ -45,8 +45,8 @@ const std::string kCmdMessage = "HELLO FROM A CMD FILE";
 // A .cmd file: one load record with the routine, then the entry record.
 std::string WriteCmdProgram(const std::string& name) {
   const Bytes code = ScreenWriter(kProgramOrigin, kCmdMessage);
-  return WriteTestFile(name, Join({{0x01, uint8_t(code.size() + 2), 0x00, 0x50}, code,
-                                         {0x02, 0x02, 0x00, 0x50}}));
+  return WriteTestFile(name,
+                       Join({{0x01, uint8_t(code.size() + 2), 0x00, 0x50}, code, {0x02, 0x02, 0x00, 0x50}}));
 }
 
 // One tokenised line "NUMBER REM text"; the link is any non-zero value,
@@ -67,8 +67,8 @@ TEST(CliPrograms, SavedMemoryLoadsBackThroughRunAndAutostart) {
   const std::string chosen = TestFilePath("cli_saved.bin");
   const std::string image = TestFilePath("cli_saved.cas");
   std::filesystem::remove(image);
-  const auto save = RunCli("--run " + Quoted(WriteCmdProgram("cli_save.cmd")) + " --frames 5 --save-memory 5000 0x5040 " +
-                           "5000 " + Quoted(chosen));
+  const auto save = RunCli("--run " + Quoted(WriteCmdProgram("cli_save.cmd")) +
+                           " --frames 5 --save-memory 5000 0x5040 " + "5000 " + Quoted(chosen));
   ASSERT_EQ(save.status, 0) << save.out;
   EXPECT_NE(save.out.find("wrote " + image), std::string::npos) << save.out;
   const Bytes tape = ReadTestFile(image);
@@ -84,12 +84,15 @@ TEST(CliPrograms, SavedMemoryLoadsBackThroughRunAndAutostart) {
 }
 
 TEST(CliPrograms, AutostartLoadsABasicProgramAndRefusesOtherFiles) {
-  const std::string bas = WriteTestFile("cli_autostart.bas", Join({{0xFF}, RemLine(30, "FROM DISK"), {0x00, 0x00}}));
-  const auto r = RunCli("--until READY --autostart " + Quoted(bas) + " --frames 10 --type 'LIST\\n' --frames 20 --screen");
+  const std::string bas =
+      WriteTestFile("cli_autostart.bas", Join({{0xFF}, RemLine(30, "FROM DISK"), {0x00, 0x00}}));
+  const auto r = RunCli("--until READY --autostart " + Quoted(bas) +
+                        " --frames 10 --type 'LIST\\n' --frames 20 --screen");
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("\n30 REM FROM DISK\n"), std::string::npos) << r.out;
 
-  const auto bad = RunCli("--autostart " + Quoted(WriteTestFile("cli_notes.txt", Text("just text"))) + " --screen");
+  const auto bad =
+      RunCli("--autostart " + Quoted(WriteTestFile("cli_notes.txt", Text("just text"))) + " --screen");
   EXPECT_EQ(bad.status, 1);
   EXPECT_NE(bad.out.find("quillor-cli: Not a program file!"), std::string::npos) << bad.out;
   EXPECT_EQ(bad.out.find("\n\n\n"), std::string::npos) << "the screen step must not run:\n" << bad.out;
@@ -109,8 +112,9 @@ TEST(CliCassette, RecordingsGoToTheRecordNameAndThenToNumberedNames) {
   const std::string first = TestFilePath("cli_rec.cas"), second = TestFilePath("cli_rec-2.cas");
   std::filesystem::remove(first);
   std::filesystem::remove(second);
-  const auto r = RunCli("--until READY --record-cas " + Quoted(first) +
-                        " --type '10 PRINT \"HI\"\\nCSAVE \"A\"\\n' --frames 300 --type 'CSAVE \"B\"\\n' --frames 300");
+  const auto r =
+      RunCli("--until READY --record-cas " + Quoted(first) +
+             " --type '10 PRINT \"HI\"\\nCSAVE \"A\"\\n' --frames 300 --type 'CSAVE \"B\"\\n' --frames 300");
   ASSERT_EQ(r.status, 0) << r.out;
   const Bytes tokenised = {0x0A, 0x00, 0xB2, ' ', '"', 'H', 'I', '"', 0x00};
   for (const auto& [path, name] : {std::pair{first, 'A'}, std::pair{second, 'B'}}) {
@@ -121,14 +125,16 @@ TEST(CliCassette, RecordingsGoToTheRecordNameAndThenToNumberedNames) {
   }
 
   // Without a name the recording is dropped, which the runner says once.
-  const auto unnamed = RunCli("--until READY --type 'CSAVE \"A\"\\n' --frames 200 --type 'CSAVE \"B\"\\n' --frames 200");
+  const auto unnamed =
+      RunCli("--until READY --type 'CSAVE \"A\"\\n' --frames 200 --type 'CSAVE \"B\"\\n' --frames 200");
   EXPECT_EQ(unnamed.status, 0) << unnamed.out;
   EXPECT_EQ(Occurrences(unnamed.out, "without --record-cas"), 1u) << unnamed.out;
 }
 
 TEST(CliCassette, TapesLoadThroughTheRomAndRewind) {
   const std::string tape = WriteTestFile(
-      "cli_basic.cas", Join({Bytes(255, 0x00), {0xA5, 0xD3, 0xD3, 0xD3, 'T'}, RemLine(20, "FROM TAPE"), {0, 0}}));
+      "cli_basic.cas",
+      Join({Bytes(255, 0x00), {0xA5, 0xD3, 0xD3, 0xD3, 'T'}, RemLine(20, "FROM TAPE"), {0, 0}}));
   const std::string load = " --type 'CLOAD\\n' --frames 300";
   const auto r = RunCli("--until READY --cas " + Quoted(tape) + load + " --type 'NEW\\n' --rewind" + load +
                         " --type 'LIST\\n' --frames 20 --screen");
@@ -147,9 +153,11 @@ TEST(CliCassette, TapesLoadThroughTheRomAndRewind) {
 }
 
 TEST(CliCassette, RunInsertsAFileThatIsNoMachineCodeAsTheTape) {
-  const std::string tape = WriteTestFile(
-      "cli_basic_run.cas", Join({Bytes(255, 0x00), {0xA5, 0xD3, 0xD3, 0xD3, 'R'}, RemLine(50, "RUN TAPE"), {0, 0}}));
-  const auto r = RunCli("--run " + Quoted(tape) + " --until READY --type 'CLOAD\\n' --frames 300 "
+  const std::string tape =
+      WriteTestFile("cli_basic_run.cas",
+                    Join({Bytes(255, 0x00), {0xA5, 0xD3, 0xD3, 0xD3, 'R'}, RemLine(50, "RUN TAPE"), {0, 0}}));
+  const auto r = RunCli("--run " + Quoted(tape) +
+                        " --until READY --type 'CLOAD\\n' --frames 300 "
                         "--type 'LIST\\n' --frames 20 --screen");
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("\n50 REM RUN TAPE\n"), std::string::npos) << r.out;
@@ -161,8 +169,8 @@ TEST(CliCassette, RunInsertsAFileThatIsNoMachineCodeAsTheTape) {
 TEST(CliCassette, BadSaveMemoryAddressesAreRefusedBeforeAnythingRuns) {
   const std::string out = TestFilePath("cli_never.cas");
   std::filesystem::remove(out);
-  for (const std::string args : {"--save-memory 4000 0X4200 4000 ", "--save-memory 400 4200 4000 ",
-                                 "--save-memory 4000 4200 42G0 "}) {
+  for (const std::string args :
+       {"--save-memory 4000 0X4200 4000 ", "--save-memory 400 4200 4000 ", "--save-memory 4000 4200 42G0 "}) {
     const auto r = RunCli(args + Quoted(out));
     EXPECT_EQ(r.status, 2) << args;
     EXPECT_NE(r.out.find("four hex digits"), std::string::npos) << r.out;

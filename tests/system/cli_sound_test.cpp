@@ -54,8 +54,8 @@ std::vector<uint8_t> Record(const std::string& name, const std::string& before, 
 TEST(CliSound, PortToggleGivesItsRateAsTheDominantFrequency) {
   const uint8_t n = 100;
   // DI; loop: LD A,1; OUT (FFh),A; LD B,n; DJNZ $; LD A,2; OUT (FFh),A; LD B,n; DJNZ $; JR loop
-  const Bytes code{0xF3, 0x3E, 0x01, 0xD3, 0xFF, 0x06, n, 0x10, 0xFE,
-                   0x3E, 0x02, 0xD3, 0xFF, 0x06, n,   0x10, 0xFE, 0x18, 0xEE};
+  const Bytes code{0xF3, 0x3E, 0x01, 0xD3, 0xFF, 0x06, n,    0x10, 0xFE, 0x3E,
+                   0x02, 0xD3, 0xFF, 0x06, n,    0x10, 0xFE, 0x18, 0xEE};
   const auto s = Record("port_tone", "", code);
   ASSERT_GT(s.size(), 40000u);
   const double cycleTStates = 2 * (7 + 11 + 7 + 13 * n - 5) + 12;  // 2652
@@ -102,14 +102,13 @@ TEST(CliSound, GeneratorToneHasItsPeriodsFrequencyAndAmplitude) {
 TEST(CliSound, SeekAndReadPlayTheMotorLoopAndStepClicks) {
   const std::string disk = WriteTestFile("sound_disk.dsk", test::BuildPlainImage(40));
   // Select drive 0, seek to track 20 (step rate 0), wait, read sector 0, loop.
-  const Bytes code{0xF3,
-                   0x3E, 0x01, 0x32, 0xE1, 0x37,   // LD A,1; LD (37E1h),A
-                   0x3E, 20,   0x32, 0xEF, 0x37,   // LD A,20; LD (37EFh),A  data: track 20
-                   0x3E, 0x10, 0x32, 0xEC, 0x37,   // LD A,10h; LD (37ECh),A seek
-                   0x3A, 0xEC, 0x37, 0xE6, 0x01,   // wait: LD A,(37ECh); AND 1
-                   0x20, 0xF9,                     // JR NZ,wait
-                   0x3E, 0x80, 0x32, 0xEC, 0x37,   // LD A,80h; LD (37ECh),A read sector
-                   0x3E, 0x01, 0x32, 0xE1, 0x37,   // keep the drive selected
+  const Bytes code{0xF3, 0x3E, 0x01, 0x32, 0xE1, 0x37,  // LD A,1; LD (37E1h),A
+                   0x3E, 20,   0x32, 0xEF, 0x37,        // LD A,20; LD (37EFh),A  data: track 20
+                   0x3E, 0x10, 0x32, 0xEC, 0x37,        // LD A,10h; LD (37ECh),A seek
+                   0x3A, 0xEC, 0x37, 0xE6, 0x01,        // wait: LD A,(37ECh); AND 1
+                   0x20, 0xF9,                          // JR NZ,wait
+                   0x3E, 0x80, 0x32, 0xEC, 0x37,        // LD A,80h; LD (37ECh),A read sector
+                   0x3E, 0x01, 0x32, 0xE1, 0x37,        // keep the drive selected
                    0x18, 0xF9};
   const auto s = Record("disk_sounds", "--disk0 " + Quoted(disk), code, "--seconds 2");
   ASSERT_GT(s.size(), 40000u);
@@ -171,7 +170,8 @@ TEST(CliSound, EverythingAtOnceSaturatesAt255WithoutWrapping) {
 
 TEST(CliSound, SoundOffStopsTheSamplesAndOnResumesThem) {
   const std::string wav = TestFilePath("sound_switch.wav");
-  const auto r = RunCli("--wav " + Quoted(wav) + " --frames 10 --sound off --frames 50 --sound on --frames 10");
+  const auto r =
+      RunCli("--wav " + Quoted(wav) + " --frames 10 --sound off --frames 50 --sound on --frames 10");
   ASSERT_EQ(r.status, 0) << r.out;
   const auto s = ReadWavSamples(wav);
   // 20 frames of 887 samples each; nothing from the 50 frames between.

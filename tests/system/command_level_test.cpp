@@ -19,7 +19,8 @@ TEST(ProgramLines, AreTokenisedStoredInOrderAndListedBack) {
   ASSERT_TRUE(m.Boot());
   ASSERT_TRUE(m.Type("20 FOR I=1 TO 10:NEXT I ' NOTE\r10 PRINT \"HI\";A<>B\r15 ?X\r15\rLIST\r"));
   EXPECT_NE(m.Screen().find(">LIST\n10 PRINT \"HI\";A<>B\n20 FOR I=1 TO 10:NEXT I ' NOTE\nREADY\n>"),
-            std::string::npos) << m.Screen();
+            std::string::npos)
+      << m.Screen();
   // Line 10 comes first, tokenised: PRINT is B2h, <> is D6h D4h.
   EXPECT_EQ(m.Word(0x42EB), 10);
   const std::vector<uint8_t> text = m.ProgramText();
@@ -43,7 +44,8 @@ class ProgramBuilder {
   explicit ProgramBuilder(uint16_t start) : address_(start) {}
   ProgramBuilder& Line(uint16_t number, std::initializer_list<uint8_t> text) {
     address_ = static_cast<uint16_t>(address_ + 4 + text.size() + 1);
-    bytes.insert(bytes.end(), {uint8_t(address_), uint8_t(address_ >> 8), uint8_t(number), uint8_t(number >> 8)});
+    bytes.insert(bytes.end(),
+                 {uint8_t(address_), uint8_t(address_ >> 8), uint8_t(number), uint8_t(number >> 8)});
     bytes.insert(bytes.end(), text);
     bytes.push_back(0);
     return *this;
@@ -62,7 +64,8 @@ class ProgramBuilder {
 std::vector<uint8_t> SampleProgram(uint16_t linkedAt) {
   return ProgramBuilder(linkedAt)
       .Line(10, {0xB2, ' ', '"', 'H', 'E', 'L', 'L', 'O', '"', ';', 'A', 0xD6, 0xD4, 'B'})
-      .Line(20, {0x81, ' ', 'I', 0xD5, '1', ' ', 0xBD, ' ', '9', ':', 0x87, ' ', 'I', ' ', 0x3A, 0x93, 0xFB, ' ', 'O', 'K'})
+      .Line(20, {0x81, ' ', 'I', 0xD5, '1',  ' ',  0xBD, ' ', '9', ':',
+                 0x87, ' ', 'I', ' ',  0x3A, 0x93, 0xFB, ' ', 'O', 'K'})
       .Line(30, {0x8F, ' ', 'A', 0xD4, '2', ' ', 0xCA, ' ', 0x8D, ' ', '1', '0'})
       .End();
 }
@@ -91,7 +94,8 @@ TEST(BasicFile, RelinkEntryStopsAtTheEndLinkAndReturnsToTheCommandLevel) {
   m.emu.cpu.SetDE(0x42E9);
   m.emu.cpu.PC = 0x1AE9;
   ASSERT_TRUE(m.Type("LIST 20\r"));
-  EXPECT_NE(m.Screen().find(">LIST 20\n20 FOR I=1 TO 9:NEXT I ' OK\nREADY\n>"), std::string::npos) << m.Screen();
+  EXPECT_NE(m.Screen().find(">LIST 20\n20 FOR I=1 TO 9:NEXT I ' OK\nREADY\n>"), std::string::npos)
+      << m.Screen();
   EXPECT_EQ(m.BasicEnd(), 0x42E9 + program.size());
   ASSERT_TRUE(m.Type("NEW\rLIST\r"));
   EXPECT_EQ(m.BasicEnd(), 0x42EB);

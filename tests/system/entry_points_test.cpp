@@ -27,17 +27,17 @@ class EntryPoint : public ::testing::Test {
 TEST_F(EntryPoint, ClearScreenThenDisplayKeepsBcAndHl) {
   for (int a = kVideoStart; a < kVideoStart + kVideoSize; ++a) m.emu.machine.memory[a] = 'X';
   const uint8_t program[] = {
-      0x21, 0x34, 0x12,        // 5000 LD HL,1234h
-      0x01, 0x78, 0x56,        // 5003 LD BC,5678h
-      0xCD, 0xC9, 0x01,        // 5006 CALL 01C9h   clear the screen
+      0x21, 0x34, 0x12,              // 5000 LD HL,1234h
+      0x01, 0x78, 0x56,              // 5003 LD BC,5678h
+      0xCD, 0xC9, 0x01,              // 5006 CALL 01C9h   clear the screen
       0x3E, 'A',  0xCD, 0x33, 0x00,  // 5009 display A
       0x3E, 0x0D, 0xCD, 0x33, 0x00,  // 500E new line
       0x3E, 'B',  0xCD, 0x33, 0x00,  // 5013
       0x3E, 'C',  0xCD, 0x33, 0x00,  // 5018
       0x3E, 0x08, 0xCD, 0x33, 0x00,  // 501D backspace erases C
-      0x22, 0x00, 0x60,        // 5022 LD (6000h),HL
-      0xED, 0x43, 0x02, 0x60,  // 5025 LD (6002h),BC
-      0x18, 0xFE,              // 5029 JR $
+      0x22, 0x00, 0x60,              // 5022 LD (6000h),HL
+      0xED, 0x43, 0x02, 0x60,        // 5025 LD (6002h),BC
+      0x18, 0xFE,                    // 5029 JR $
   };
   m.Start(0x5000, program);
   ASSERT_TRUE(RunTo(0x5029));

@@ -28,13 +28,13 @@ TEST_P(HostKeys, AppearWithShiftAndTheLeftArrowTakesOneBack) {
   m.emu.SetLayout(KeyboardLayout::EN);
   ASSERT_TRUE(m.Boot());
   Press(m, {'A'});
-  Press(m, {kVkShift, 'B'});     // lower case
-  Press(m, {kVkShift, '1'});     // !
+  Press(m, {kVkShift, 'B'});  // lower case
+  Press(m, {kVkShift, '1'});  // !
   Press(m, {'7'});
-  Press(m, {kVkShift, 0xBF});    // ?
-  Press(m, {kVkLeft});           // takes the ? back
+  Press(m, {kVkShift, 0xBF});  // ?
+  Press(m, {kVkLeft});         // takes the ? back
   Press(m, {'A'});
-  Press(m, {'A'});               // a second press of the same key counts
+  Press(m, {'A'});  // a second press of the same key counts
   EXPECT_NE(m.Screen().find("READY\n>Ab!7AA"), std::string::npos) << m.Screen();
 }
 
@@ -72,8 +72,8 @@ TEST(TextInput, TypesAFileWithItsLineEndsOnce) {
   RunningMachine m;
   ASSERT_TRUE(m.Boot());
   const std::string path =
-      WriteTestFile("typed.txt", {'2', '0', ' ', 'E', 'N', 'D', '\r', '\n', '1', '0', ' ', 'R', 'E', 'M', '\r', '\n',
-                                  'L', 'I', 'S', 'T', '\r', '\n'});
+      WriteTestFile("typed.txt", {'2', '0', ' ', 'E',  'N',  'D', '\r', '\n', '1', '0',  ' ',
+                                  'R', 'E', 'M', '\r', '\n', 'L', 'I',  'S',  'T', '\r', '\n'});
   ASSERT_TRUE(m.emu.textInput.Start(path));
   ASSERT_TRUE(m.RunUntil([&] { return !m.emu.textInput.Active(); }));
   EXPECT_NE(m.Screen().find(">LIST\n10 REM\n20 END\nREADY\n>"), std::string::npos) << m.Screen();

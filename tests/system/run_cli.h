@@ -1,15 +1,15 @@
 // Runs the real quillor-cli binary as a user would, from a shell.
 #pragma once
 
+#include <sys/wait.h>
 #include <array>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <string>
 #include <span>
+#include <string>
 #include <string_view>
-#include <sys/wait.h>
 
 #include "fakes/process_temp.h"
 

@@ -237,7 +237,7 @@ TEST(SteppingEquivalence, TimerInterruptsArriveAtTheSameInstruction) {
       0xF6, 0x60,        // 501D OR 60h
       0x57,              // 501F LD D,A
       0x18, 0xF3,        // 5020 JR 5015h
-      0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+      0,    0,    0,    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
       0xF5,              // 5030 PUSH AF
       0xE5,              // 5031 PUSH HL
       0x3A, 0xE0, 0x37,  // 5032 LD A,(37E0h)  take the interrupt

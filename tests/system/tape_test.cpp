@@ -56,7 +56,8 @@ TEST(BasicTape, CsaveRecordsTheProgramThatTheLoaderAndCloadReadBack) {
   m.emu.cassette.Rewind(m.emu.cassettePanel);
   ASSERT_TRUE(m.Type("CLOAD\rLIST\r", kTapeFrames));
   EXPECT_EQ(m.ProgramText(), program);
-  EXPECT_NE(m.Screen().find(">LIST\n10 PRINT \"HI\";A<>B\n20 GOTO 10\nREADY\n>"), std::string::npos) << m.Screen();
+  EXPECT_NE(m.Screen().find(">LIST\n10 PRINT \"HI\";A<>B\n20 GOTO 10\nREADY\n>"), std::string::npos)
+      << m.Screen();
 }
 
 TEST(SystemTape, LoadsASavedMemoryTapeAndSlashStartsIt) {
@@ -66,15 +67,15 @@ TEST(SystemTape, LoadsASavedMemoryTapeAndSlashStartsIt) {
   const uint8_t code[] = {
       0x21, 0x0D, 0x70,  // 7000 LD HL,700Dh
       0x11, 0x00, 0x3E,  // 7003 LD DE,3E00h
-      0x01, 20, 0x00,    // 7006 LD BC,20
+      0x01, 20,   0x00,  // 7006 LD BC,20
       0xED, 0xB0,        // 7009 LDIR
       0x18, 0xFE,        // 700B JR $
-      'T', 'A', 'P', 'E', ' ', 'P', 'R', 'O', 'G', 'R', 'A', 'M', ' ', 'R', 'U', 'N', 'N', 'I', 'N', 'G',
+      'T',  'A',  'P',  'E', ' ', 'P', 'R', 'O', 'G', 'R', 'A', 'M', ' ', 'R', 'U', 'N', 'N', 'I', 'N', 'G',
   };
   for (size_t i = 0; i < image.size(); ++i) image[i] = static_cast<uint8_t>(i * 7 + 3);
   std::copy(std::begin(code), std::end(code), image.begin());
-  const std::string path = SaveMemoryToCassette(TestFilePath("runner.cas"), 0x7000, 0x7000 + image.size(), 0x7000,
-                                                [&](uint16_t a) { return image[a - 0x7000]; });
+  const std::string path = SaveMemoryToCassette(TestFilePath("runner.cas"), 0x7000, 0x7000 + image.size(),
+                                                0x7000, [&](uint16_t a) { return image[a - 0x7000]; });
   ASSERT_FALSE(path.empty());
 
   RunningMachine m(0, false);

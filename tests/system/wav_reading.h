@@ -28,12 +28,12 @@ inline std::vector<uint8_t> ReadWavSamples(const std::string& path) {
   EXPECT_EQ(std::string(file.begin(), file.begin() + 4), "RIFF");
   EXPECT_EQ(std::string(file.begin() + 8, file.begin() + 16), "WAVEfmt ");
   EXPECT_EQ(Le32(file, 16), 16u);
-  EXPECT_EQ(Le16(file, 20), 1u);       // PCM
-  EXPECT_EQ(Le16(file, 22), 1u);       // mono
-  EXPECT_EQ(Le32(file, 24), 22050u);   // samples a second
-  EXPECT_EQ(Le32(file, 28), 22050u);   // bytes a second
-  EXPECT_EQ(Le16(file, 32), 1u);       // block alignment
-  EXPECT_EQ(Le16(file, 34), 8u);       // bits
+  EXPECT_EQ(Le16(file, 20), 1u);      // PCM
+  EXPECT_EQ(Le16(file, 22), 1u);      // mono
+  EXPECT_EQ(Le32(file, 24), 22050u);  // samples a second
+  EXPECT_EQ(Le32(file, 28), 22050u);  // bytes a second
+  EXPECT_EQ(Le16(file, 32), 1u);      // block alignment
+  EXPECT_EQ(Le16(file, 34), 8u);      // bits
   EXPECT_EQ(std::string(file.begin() + 36, file.begin() + 40), "data");
   const uint32_t data = Le32(file, 40);
   const uint32_t padded = data + data % 2;

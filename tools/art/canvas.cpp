@@ -7,9 +7,7 @@ namespace quillor::art {
 
 Rgb Mix(Rgb a, Rgb b, double t) {
   t = std::clamp(t, 0.0, 1.0);
-  auto channel = [t](uint8_t p, uint8_t q) {
-    return static_cast<uint8_t>(std::lround(p + (q - p) * t));
-  };
+  auto channel = [t](uint8_t p, uint8_t q) { return static_cast<uint8_t>(std::lround(p + (q - p) * t)); };
   return {channel(a.r, b.r), channel(a.g, b.g), channel(a.b, b.b)};
 }
 
@@ -85,7 +83,8 @@ void Canvas::Fill(const Region& region, const Shader& colour, int x0, int y0, in
 }
 
 void Canvas::Fill(const Region& region, Rgb colour, int x0, int y0, int x1, int y1) {
-  Fill(region, [colour](double, double) { return colour; }, x0, y0, x1, y1);
+  Fill(
+      region, [colour](double, double) { return colour; }, x0, y0, x1, y1);
 }
 
 void Canvas::Rect(int x0, int y0, int x1, int y1, Rgb colour) {

@@ -66,8 +66,7 @@ void DrawText(Canvas& canvas, const PixelFont& font, std::string_view text, int 
       for (int col = 0; col < g->width; ++col)
         if (g->rows[font.firstRow + row][col])
           for (int sy = 0; sy < scale; ++sy)
-            for (int sx = 0; sx < scale; ++sx)
-              canvas.Set(x + scale * col + sx, y + scale * row + sy, colour);
+            for (int sx = 0; sx < scale; ++sx) canvas.Set(x + scale * col + sx, y + scale * row + sy, colour);
     x += scale * (g->width + font.spacing);
   }
 }

@@ -14,7 +14,7 @@ struct PixelFont {
   tools::GlyphSet glyphs;
   int firstRow = 0;  // rows drawn: firstRow .. firstRow + rows - 1
   int rows = 0;
-  int spacing = 1;   // dark columns between glyphs (fixed-cell fonts: 0)
+  int spacing = 1;         // dark columns between glyphs (fixed-cell fonts: 0)
   bool trimRight = false;  // fixed cells: drop the glyph's empty spacing column when measuring
 };
 
