@@ -11,6 +11,7 @@
 #include "cpu/execute_step.h"
 #include "fakes/flat_bus.h"
 #include "machine/emulator.h"
+#include "machine_slices.h"
 
 namespace quillor {
 namespace {
@@ -57,17 +58,7 @@ void BM_WholeMachineSlice(benchmark::State& state) {
   emulator->FormCreate();
   emulator->FinishStartUp(kDefaultModel);
   emulator->AssumeTimerOnTime();
-  uint16_t address = kProgramStart;
-  for (uint8_t b : kBusyLoop) emulator->machine.memory[address++] = b;
-  emulator->cpu.PC = kProgramStart;
-  int64_t tstates = 0;
-  for (auto _ : state) {
-    const int before = emulator->scheduler.FrameTStates;
-    emulator->Timer1Timer();
-    tstates += kFrameTStates + emulator->scheduler.FrameTStates - before;
-  }
-  state.counters["TStatesPerSecond"] =
-      benchmark::Counter(static_cast<double>(tstates), benchmark::Counter::kIsRate);
+  RunProgramSlices(state, *emulator, kProgramStart, kBusyLoop);
 }
 BENCHMARK(BM_WholeMachineSlice)->Unit(benchmark::kMicrosecond);
 

@@ -12,6 +12,7 @@
 
 #include "host/wave_device.h"
 #include "machine/emulator.h"
+#include "machine_slices.h"
 
 namespace quillor {
 namespace {
@@ -54,17 +55,7 @@ void RunSlices(benchmark::State& state, bool sound) {
   const auto disk = std::filesystem::temp_directory_path() / "quillor_sound_bench.dsk";
   std::ofstream(disk, std::ios::binary) << std::string(40 * 2560, '\xE5');
   emulator->InsertMedia(0, disk.string());
-  uint16_t address = kProgramStart;
-  for (uint8_t b : kNoisyLoop) emulator->machine.memory[address++] = b;
-  emulator->cpu.PC = kProgramStart;
-  int64_t tstates = 0;
-  for (auto _ : state) {
-    const int before = emulator->scheduler.FrameTStates;
-    emulator->Timer1Timer();
-    tstates += kFrameTStates + emulator->scheduler.FrameTStates - before;
-  }
-  state.counters["TStatesPerSecond"] =
-      benchmark::Counter(static_cast<double>(tstates), benchmark::Counter::kIsRate);
+  RunProgramSlices(state, *emulator, kProgramStart, kNoisyLoop);
 }
 
 void BM_WholeMachineSliceSoundOff(benchmark::State& state) { RunSlices(state, false); }
