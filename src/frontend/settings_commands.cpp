@@ -21,6 +21,7 @@ SettingsRecord UserCommands::CurrentSettings(const SettingsRecord& kept) const {
   r.favourites = favourites_.Entries();
   r.romFolder = romFolder_;
   r.sound = emulator_.sound.Enabled();
+  r.fastTape = emulator_.scheduler.fastTape;
   return r;
 }
 
@@ -53,6 +54,7 @@ SettingsRecord UserCommands::RestoreSettings(const SettingsStore& store, const S
   // The saved switch wins even over a device that did not open: samples are
   // then produced and their submissions fail quietly.
   emulator_.sound.SetEnabled(r.sound);
+  emulator_.scheduler.fastTape = r.fastTape;
   return r;
 }
 

@@ -84,6 +84,7 @@ SettingsRecord ReadSettings(const SettingsStore& store, const SettingsRecord& de
       r.favourites.push_back(std::move(entry));
   }
   r.romFolder = ReadString(store, kInit, "RomFolder", defaults.romFolder);
+  r.fastTape = ReadBool(store, kInit, "FastTape", defaults.fastTape);
   return r;
 }
 
@@ -110,6 +111,7 @@ void WriteSettings(SettingsStore& store, const SettingsRecord& r) {
     WriteInt(store, kFavorites, "Dest" + l, entry.target);
   }
   store.Write(kInit, "RomFolder", r.romFolder);
+  WriteBool(store, kInit, "FastTape", r.fastTape);
 }
 
 }  // namespace quillor

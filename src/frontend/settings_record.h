@@ -34,6 +34,8 @@ struct SettingsRecord {
   bool sound = true;
   bool scan = false;
   bool printer80 = true;
+  // Our own addition beside the machine's switches: tapes load at host speed.
+  bool fastTape = true;
   WindowPosition emulator{};
   WindowPosition debugger{279, 190};
   WindowPosition kbdHelp{193, 114};

@@ -23,6 +23,7 @@ SettingsRecord Unusual() {
   r.sound = false;
   r.scan = true;
   r.printer80 = false;
+  r.fastTape = false;
   r.emulator = {5, 6};
   r.debugger = {7, 8};
   r.kbdHelp = {9, 10};
@@ -42,6 +43,7 @@ TEST(SettingsRecordStore, RoundTripsEveryValueAsText) {
   EXPECT_EQ(store.Read("Initialization", "Scan"), "1");
   EXPECT_EQ(store.Read("Initialization", "Sound"), "0");
   EXPECT_EQ(store.Read("Initialization", "PrinterWidth"), "0");
+  EXPECT_EQ(store.Read("Initialization", "FastTape"), "0");
   EXPECT_EQ(store.Read("Initialization\\Colors", "Color"), "-1");
   EXPECT_EQ(store.Read("Initialization", "PrinterLeft"), "-11");
   EXPECT_EQ(store.Read("Initialization\\Files", "Cas"), "t.cas");
@@ -205,6 +207,7 @@ TEST_F(SettingsCommands, SavedStateComesBackAndVanishedMediaAreForgotten) {
   EXPECT_FALSE(emu->cassette.Inserted());
   EXPECT_TRUE(host.messages.empty());
   EXPECT_FALSE(emu->sound.Enabled());
+  EXPECT_FALSE(emu->scheduler.fastTape);
   EXPECT_EQ(commands->Favs().Entries(), saved.favourites);
   MemorySettingsStore again;
   commands->SaveSettings(again, ReadSettings(store, SettingsRecord{}));
