@@ -183,6 +183,8 @@ class Emulator final : public MemoryPeek {
   bool MustWatchEveryStep() const;
   int RunUntilDue(int due);
   int RunWatched(int due);
+  int RunWithMotor(int due);
+  void CatchUpCassette();
   void ArmBreakpoints();
   void StartCommandLineFile();
   void UpdateSpeedDisplay();
@@ -197,6 +199,10 @@ class Emulator final : public MemoryPeek {
   // T-states left in RunUntilDue's run; zeroed by a device that must be
   // watched step by step from now on.
   int runLeft_ = 0;
+  // While RunWithMotor runs: the T-states and steps done, and how much of
+  // them the recorder has been given.
+  bool motorRun_ = false;
+  int runTStates_ = 0, runSteps_ = 0, motorDoneTStates_ = 0, motorDoneSteps_ = 0;
 
  public:
   // After the hosts, which it uses.

@@ -73,7 +73,7 @@ inline uint8_t Emulator::ReadPort(uint16_t port) {
     case 0x1E: return soundGenerator.ReadRegister();
     case 0x1F: return soundGenerator.SelectedRegister();
     case 0xFD: return Printer::kReadyStatus;
-    case 0xFF: return cassette.CassettePortRead();
+    case 0xFF: CatchUpCassette(); return cassette.CassettePortRead();
     default:
       if (port <= 0xFF && ColourBoard::HandlesPort(static_cast<uint8_t>(port))) {
         return display.colourBoard.ReadPort(static_cast<uint8_t>(port));
@@ -89,8 +89,10 @@ inline void Emulator::WritePort(uint16_t port, uint8_t value) {
     case 0x1F: soundGenerator.SelectRegister(value); break;
     case 0xFD: printer.PrintCharacter(value); break;
     case 0xFF:
+      CatchUpCassette();
       cassette.CassettePortWrite(value);
-      // A running motor needs the recorder after every step.
+      // The recorder's state changed: the run ends after this step, so that
+      // the next one is planned from it.
       if (cassette.Motor()) runLeft_ = 0;
       break;
     default:

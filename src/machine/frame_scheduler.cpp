@@ -132,7 +132,7 @@ void Emulator::ArmBreakpoints() {
 // runs (playback edges, reels, the recorded bit), text being typed (the hook
 // watches for the key wait), a breakpoint or a pending single step.
 bool Emulator::MustWatchEveryStep() const {
-  return cassette.Motor() || textInput.Active() || anyBreakpointArmed_ || scheduler.BreakRequest;
+  return textInput.Active() || anyBreakpointArmed_ || scheduler.BreakRequest;
 }
 
 // Runs instructions until at least `due` T-states have passed, or a device
@@ -151,6 +151,32 @@ int Emulator::RunUntilDue(int due) {
   // after it.
   cassette.AfterStep(machine.StepTStates);
   return run;
+}
+
+// The same stretch while the recorder's motor runs: the recorder is given
+// the run's steps at once at its end, and before that whenever the program
+// reads or writes its port, so that it sees the level of the steps done.
+int Emulator::RunWithMotor(int due) {
+  runLeft_ = due;
+  runTStates_ = runSteps_ = motorDoneTStates_ = motorDoneSteps_ = 0;
+  motorRun_ = true;
+  do {
+    ExecuteStep(cpu, *this);
+    runTStates_ += machine.StepTStates;
+    runLeft_ -= machine.StepTStates;
+    ++runSteps_;
+  } while (runLeft_ > 0);
+  motorRun_ = false;
+  cassette.AdvanceMotor(runTStates_ - motorDoneTStates_, runSteps_ - motorDoneSteps_);
+  return runTStates_;
+}
+
+void Emulator::CatchUpCassette() {
+  if (!motorRun_) return;
+  // The counters hold the steps before the one now running.
+  cassette.AdvanceMotor(runTStates_ - motorDoneTStates_, runSteps_ - motorDoneSteps_);
+  motorDoneTStates_ = runTStates_;
+  motorDoneSteps_ = runSteps_;
 }
 
 // The same stretch with the per-step work: the text-input hook before each
@@ -191,7 +217,9 @@ void Emulator::RunProcessorLoop(double speedFactor) {
     // one-by-one loop would service them, since none fell due before it.
     const int due = std::min({SoundGenerator::kStepTStates - soundGenerator, kSampleTStates - sample,
                               kTimerInterruptTStates - interrupt, limit + 1 - frame});
-    const int n = MustWatchEveryStep() ? RunWatched(due) : RunUntilDue(due);
+    const int n = MustWatchEveryStep() ? RunWatched(due)
+                  : cassette.Motor()   ? RunWithMotor(due)
+                                       : RunUntilDue(due);
     frame += n;
     sample += n;
     soundGenerator += n;

@@ -65,10 +65,32 @@ void CassetteDeck::RunMotorStep(int stepTStates) {
   }
 }
 
+void CassetteDeck::AdvanceMotor(int tstates, int steps) {
+  if (!motor_) return;
+  if (pulsePending_) pulseTimer_ += tstates;
+  if (inserted_) {
+    // No step is longer than a playback phase, so step by step the phases
+    // fell at the same T-states they fall here.
+    phaseAccumulator_ += tstates;
+    while (phaseAccumulator_ > kTapeStepTStates) {
+      phaseAccumulator_ -= kTapeStepTStates;
+      AdvancePlaybackPhase();
+    }
+  }
+  TapeMotionSteps(steps);
+  if (recording_ && pulsePending_ && pulseTimer_ > kRecordSampleTStates) {
+    CassetteRecordBit(lastOutput_ & 1);
+  }
+}
+
 void CassetteDeck::CassettePlaybackStep(int stepTStates) {
   phaseAccumulator_ += stepTStates;
   if (phaseAccumulator_ <= kTapeStepTStates) return;
   phaseAccumulator_ -= kTapeStepTStates;
+  AdvancePlaybackPhase();
+}
+
+void CassetteDeck::AdvancePlaybackPhase() {
   ++phase_;
   if (phase_ < 0) {
     inputLevel_ = 0;
@@ -107,9 +129,17 @@ void CassetteDeck::FetchTapeByte() {
   }
 }
 
-void CassetteDeck::TapeMotionStep() {
-  if (++stepCounter_ < kReelTickSteps) return;
-  stepCounter_ = 0;
+void CassetteDeck::TapeMotionStep() { TapeMotionSteps(1); }
+
+void CassetteDeck::TapeMotionSteps(int steps) {
+  stepCounter_ += steps;
+  while (stepCounter_ >= kReelTickSteps) {
+    stepCounter_ -= kReelTickSteps;
+    TurnReels();
+  }
+}
+
+void CassetteDeck::TurnReels() {
   reelTick_ = (reelTick_ + 1) & 0x7FF;
   if ((reelTick_ & 0x7F) == 0) {
     rightReelFrame_ = (rightReelFrame_ + 1) & 15;

@@ -86,13 +86,21 @@ class CassetteDeck {
   void AfterStep(int stepTStates) {
     if (motor_) RunMotorStep(stepTStates);
   }
+  // The same work for `steps` processor steps of `tstates` T-states in all,
+  // done at once. Equal to AfterStep for each of them provided nothing read
+  // or wrote the recorder in between: the playback phases fall as they
+  // would, the reels count steps, and a recorded pulse that closed during
+  // the steps records the same bit and leaves its timer at 0.
+  void AdvanceMotor(int tstates, int steps);
   // True while the motor runs and a new recording waits for its file name;
   // the scheduler then runs CassetteSaveDialog.
   bool SaveRequested() const { return motor_ && saveRequest_ == CassetteSaveRequest::AskForName; }
 
   // The pieces AfterStep runs, public for tests and the debugger's view.
   void CassettePlaybackStep(int stepTStates);
+  void AdvancePlaybackPhase();
   void TapeMotionStep();
+  void TapeMotionSteps(int steps);
   void CassetteRecordBit(int bit);
   void FlushCassetteBuffer();
 
@@ -151,6 +159,8 @@ class CassetteDeck {
   int RecordBitCount() const { return recordBitCount_; }
 
  private:
+  // One tick of the reels: every 219 processor steps while the motor runs.
+  void TurnReels();
   void RunMotorStep(int stepTStates);
   void FetchTapeByte();
   bool TapeAtEnd() const { return tapeReadPos_ >= tape_.size(); }
