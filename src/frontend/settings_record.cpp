@@ -3,6 +3,8 @@
 #include <charconv>
 #include <string_view>
 
+#include "display/monitor.h"
+
 namespace quillor {
 namespace {
 
@@ -26,6 +28,14 @@ int ReadInt(const SettingsStore& store, std::string_view section, std::string_vi
   const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
   if (s.empty() || error != std::errc() || end != s.data() + s.size()) return fallback;
   return value;
+}
+
+// A value outside the range the program can set (a hand-edited file) is read
+// as its default too: the monitor's formulas and bars assume the range.
+int ReadIntIn(const SettingsStore& store, std::string_view section, std::string_view name, int fallback,
+              int low, int high) {
+  const int value = ReadInt(store, section, name, fallback);
+  return value < low || value > high ? fallback : value;
 }
 
 bool ReadBool(const SettingsStore& store, std::string_view section, std::string_view name, bool fallback) {
@@ -60,9 +70,9 @@ void WritePosition(SettingsStore& store, std::string_view prefix, WindowPosition
 
 SettingsRecord ReadSettings(const SettingsStore& store, const SettingsRecord& defaults) {
   SettingsRecord r = defaults;
-  r.brightness = ReadInt(store, kColors, "Brightness", defaults.brightness);
-  r.contrast = ReadInt(store, kColors, "Contrast", defaults.contrast);
-  r.color = ReadInt(store, kColors, "Color", defaults.color);
+  r.brightness = ReadIntIn(store, kColors, "Brightness", defaults.brightness, 0, kSettingMax);
+  r.contrast = ReadIntIn(store, kColors, "Contrast", defaults.contrast, 0, kSettingMax);
+  r.color = ReadIntIn(store, kColors, "Color", defaults.color, kAmberTint, kSettingMax);
   r.sound = ReadBool(store, kInit, "Sound", defaults.sound);
   r.scan = ReadBool(store, kInit, "Scan", defaults.scan);
   r.printer80 = ReadBool(store, kInit, "PrinterWidth", defaults.printer80);
@@ -70,7 +80,7 @@ SettingsRecord ReadSettings(const SettingsStore& store, const SettingsRecord& de
   r.debugger = ReadPosition(store, "Debugger", defaults.debugger);
   r.kbdHelp = ReadPosition(store, "KbdHelp", defaults.kbdHelp);
   r.printer = ReadPosition(store, "Printer", defaults.printer);
-  r.layout = ReadInt(store, kInit, "Layout", defaults.layout);
+  r.layout = ReadIntIn(store, kInit, "Layout", defaults.layout, 0, 1);
   r.model = ReadInt(store, kInit, "Model", defaults.model);
   for (int slot = 0; slot < kMediaSlots; ++slot)
     r.files[slot] = ReadString(store, kFiles, kFileNames[slot], defaults.files[slot]);

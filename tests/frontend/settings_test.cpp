@@ -78,6 +78,29 @@ TEST(SettingsRecordStore, EmptyStoreAndUnreadableNumbersGiveTheDefaults) {
   EXPECT_EQ(r.contrast, 40);
 }
 
+TEST(SettingsRecordStore, ValuesBeyondWhatTheProgramSetsGiveTheDefaults) {
+  MemorySettingsStore store;
+  store.Write("Initialization\\Colors", "Brightness", "2147483647");
+  store.Write("Initialization\\Colors", "Contrast", "-1");
+  store.Write("Initialization\\Colors", "Color", "-2");
+  store.Write("Initialization", "Layout", "2");
+  SettingsRecord r = ReadSettings(store, SettingsRecord{});
+  EXPECT_EQ(r.brightness, 72);
+  EXPECT_EQ(r.contrast, 72);
+  EXPECT_EQ(r.color, 36);
+  EXPECT_EQ(r.layout, 1);
+  // The edges of each range are the user's.
+  store.Write("Initialization\\Colors", "Brightness", "0");
+  store.Write("Initialization\\Colors", "Contrast", "72");
+  store.Write("Initialization\\Colors", "Color", "-1");
+  store.Write("Initialization", "Layout", "0");
+  r = ReadSettings(store, SettingsRecord{});
+  EXPECT_EQ(r.brightness, 0);
+  EXPECT_EQ(r.contrast, 72);
+  EXPECT_EQ(r.color, -1);
+  EXPECT_EQ(r.layout, 0);
+}
+
 TEST(SettingsRecordStore, FavouritesNeedATargetAFileAndAName) {
   MemorySettingsStore store;
   const auto Put = [&](char l, const char* file, const char* name, const char* dest) {
