@@ -189,9 +189,10 @@ void Emulator::RunProcessorLoop(double speedFactor) {
     s.InterruptTStates = interrupt;
   };
   for (;;) {
-    // Up to the step at which the first device tick, the timer interrupt, the
-    // next waiting key change or the end of the slice falls due: the same step after which the
-    // one-by-one loop would service them, since none fell due before it.
+    // Up to the step at which the first device tick, the timer interrupt,
+    // the next waiting key change or the end of the slice falls due: the same
+    // step after which the one-by-one loop would service them, since none
+    // fell due before it.
     const int due = std::min({SoundGenerator::kStepTStates - soundGenerator, kSampleTStates - sample,
                               kTimerInterruptTStates - interrupt, limit + 1 - frame, keys.DueIn()});
     const int n = MustWatchEveryStep() ? RunWatched(due) : RunUntilDue(due);
