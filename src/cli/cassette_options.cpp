@@ -8,7 +8,9 @@
 #include "cli/cli_dialogs.h"
 #include "cli/option_table.h"
 #include "frontend/save_memory.h"
+#include "frontend/typed_text.h"
 #include "frontend/user_commands.h"
+#include "storage/file_bytes.h"
 #include "storage/program_loader.h"
 
 namespace quillor::cli {
@@ -61,6 +63,21 @@ bool RunFile(RunContext& ctx, std::string_view path) {
   return false;
 }
 
+// --text-input hands the file's bytes over as they are, for files with the
+// machine's CR line ends; this one takes any text file as the desktop's
+// paste takes the clipboard.
+bool TypeFile(RunContext& ctx, std::string_view path) {
+  const auto bytes = ReadFileBytes(Text(path));
+  if (!bytes) {
+    ctx.err << "quillor-cli: --type-file: cannot read " << path << "\n";
+    return false;
+  }
+  const std::size_t skipped =
+      ctx.commands.TypeText(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+  if (skipped > 0) ctx.err << "quillor-cli: --type-file: " << SkippedCharactersMessage(skipped) << "\n";
+  return true;
+}
+
 }  // namespace
 
 void AddCassetteOptions(OptionTable& table) {
@@ -87,6 +104,11 @@ void AddCassetteOptions(OptionTable& table) {
              "type the text file FILE whenever the ROM waits for a key (CR LF ends a line)", Phase::Action,
              nullptr,
              [](RunContext& ctx, std::string_view path) { return ctx.commands.StartTextInput(Text(path)); }});
+  table.Add({"--type-file", "FILE",
+             "type the text file FILE whenever the ROM waits for a key, as the desktop's \"Paste text\" "
+             "does: CR LF, LF or CR ends a line, a tab is a blank, characters without a key are "
+             "skipped and counted",
+             Phase::Action, nullptr, TypeFile});
   table.Add({"--record-cas", "FILE",
              "the machine's tape recordings from now on go to FILE, the second to FILE-2, ...; "
              "without it they are not kept",

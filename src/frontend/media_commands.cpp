@@ -1,7 +1,10 @@
 // The user's media and program commands: inserting and removing disks and
-// tapes, the panels' mouse buttons, autostart and text input. Dialogs and
+// tapes, the panels' mouse buttons, autostart, text input and paste. Dialogs and
 // messages go through the dialog host; the window refreshes its drive menu
 // captions from DiskDrives::MenuCaption after each of these calls.
+#include <utility>
+
+#include "frontend/typed_text.h"
 #include "frontend/user_commands.h"
 #include "storage/program_loader.h"
 
@@ -84,6 +87,7 @@ void UserCommands::Autostart() {
 void UserCommands::TextInput() {
   const auto choice = Hosts().dialogs->ChooseOpenFile(kTextTitle, kTextFilter, "");
   if (emulator_.textInput.Active()) emulator_.textInput.Stop();
+  pasteSkipped_.reset();
   if (choice) StartTextInput(choice->path);
 }
 
@@ -92,6 +96,37 @@ bool UserCommands::StartTextInput(const std::string& path) {
   // Silently doing nothing would leave the user waiting for text that never comes.
   Hosts().dialogs->ShowMessage("File not found!", MessageKind::Warning);
   return false;
+}
+
+bool UserCommands::PasteText(std::string_view utf8) {
+  if (emulator_.textInput.Active()) {
+    emulator_.textInput.Stop();
+    pasteSkipped_.reset();
+    return false;
+  }
+  TypedText text = TextForTyping(utf8);
+  if (text.bytes.empty()) {
+    if (text.skipped > 0)
+      Hosts().dialogs->ShowMessage(SkippedCharactersMessage(text.skipped), MessageKind::Information);
+    return false;
+  }
+  emulator_.textInput.StartWithText(std::move(text.bytes));
+  pasteSkipped_ = text.skipped;
+  return true;
+}
+
+std::size_t UserCommands::TypeText(std::string_view utf8) {
+  TypedText text = TextForTyping(utf8);
+  pasteSkipped_.reset();
+  emulator_.textInput.StartWithText(std::move(text.bytes));
+  return text.skipped;
+}
+
+void UserCommands::AfterTick() {
+  if (!pasteSkipped_ || emulator_.textInput.Active()) return;
+  const std::size_t skipped = *pasteSkipped_;
+  pasteSkipped_.reset();
+  if (skipped > 0) Hosts().dialogs->ShowMessage(SkippedCharactersMessage(skipped), MessageKind::Information);
 }
 
 }  // namespace quillor

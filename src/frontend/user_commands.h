@@ -5,6 +5,7 @@
 // emulator below keeps only the machine and its plain verbs.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -47,6 +48,17 @@ class UserCommands {
   void TextInput();
   // "File not found!" when the file cannot be opened.
   bool StartTextInput(const std::string& path);
+  // "&Paste text": types text from the clipboard (UTF-8) at the key wait, as
+  // text input does, line ends and tabs turned as TextForTyping says.
+  // Choosing it again while text is being typed stops that. True when
+  // typing started.
+  bool PasteText(std::string_view utf8);
+  // Types text by the same rules without the toggle (the runner's
+  // --type-file); returns how many characters were skipped.
+  std::size_t TypeText(std::string_view utf8);
+  // After every tick of the frame timer: once a paste is typed, how many
+  // characters it skipped (no message when none).
+  void AfterTick();
 
   // ---- Speed, pause, keys, reset (machine_commands.cpp) ----
   void TogglePause();
@@ -128,6 +140,9 @@ class UserCommands {
   void RestartWithRoms();
   Favourites favourites_;
   std::string romFolder_;
+  // While a paste is being typed: the characters it skipped, to report at
+  // its end.
+  std::optional<std::size_t> pasteSkipped_;
 
   MachineMemory Memory() const { return MachineMemory(emulator_.machine.memory); }
   const EmulatorHosts& Hosts() const { return emulator_.Hosts(); }

@@ -25,6 +25,7 @@
 #include "host/window_host.h"
 #include "machine/display_cassette_panel.h"
 #include "machine/emulator_debug_target.h"
+#include "machine/key_queue.h"
 #include "machine/keyboard.h"
 #include "machine/machine.h"
 #include "machine/models.h"
@@ -99,7 +100,8 @@ class Emulator final : public MemoryPeek {
   std::vector<std::string> UseRomFolder(const std::string& folder) { return roms.LoadUserFolder(folder); }
 
   // ---- Keyboard (keys are Windows virtual-key codes) ----
-  // A host key pressed or released: the matrix or the joystick.
+  // A host key pressed or released: the matrix or the joystick, through the
+  // key queue, which keeps every change visible long enough for the ROM.
   void HostKeyDown(int vk);
   void HostKeyUp(int vk);
   void SetLayout(KeyboardLayout chosen) { layout = chosen; }
@@ -144,6 +146,7 @@ class Emulator final : public MemoryPeek {
   CpuState cpu;
   SchedulerState scheduler;
   KeyboardLayout layout = KeyboardLayout::HU;
+  KeyQueue keys;
   RomRegistry roms;
   Display display;
   DiskDrives drives;

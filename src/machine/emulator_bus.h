@@ -32,6 +32,8 @@ inline uint8_t Emulator::DecodeRead(uint16_t address, DeviceRead device) const {
 
 inline uint8_t Emulator::ReadMemory(uint16_t address, int tstates) {
   machine.StepTStates += tstates;
+  // The key queue times its changes from the machine's look at the keys.
+  if ((address & 0xFC00) == kKeyboardStart) keys.NoteRead();
   return DecodeRead(address, [this](uint16_t a) { return ReadDeviceArea(a); });
 }
 
@@ -69,7 +71,7 @@ inline void Emulator::WriteMemory(uint16_t address, uint8_t value, int tstates) 
 
 inline uint8_t Emulator::ReadPort(uint16_t port) {
   switch (port) {
-    case 0x13: return machine.joystick;
+    case 0x13: keys.NoteRead(); return machine.joystick;
     case 0x1E: return soundGenerator.ReadRegister();
     case 0x1F: return soundGenerator.SelectedRegister();
     case 0xFD: return Printer::kReadyStatus;

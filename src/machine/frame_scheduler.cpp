@@ -107,6 +107,9 @@ void Emulator::CassetteSaveDialog() {
   cassette.AcceptSaveFileName(choice ? std::optional<std::string>(choice->path) : std::nullopt,
                               cassettePanel);
   // The key-up events went to the dialog: release the keys and the joystick.
+  // What still waited in the key queue came before the dialog and would hold
+  // keys whose release is lost.
+  keys.Clear();
   machine.KeyboardMatrix.fill(0);
   machine.joystick = 0xFF;
   hosts_.timer->Start();
@@ -212,14 +215,16 @@ void Emulator::RunProcessorLoop(double speedFactor) {
     s.InterruptTStates = interrupt;
   };
   for (;;) {
-    // Up to the step at which the first device tick, the timer interrupt or
-    // the end of the slice falls due: the same step after which the
-    // one-by-one loop would service them, since none fell due before it.
+    // Up to the step at which the first device tick, the timer interrupt,
+    // the next waiting key change or the end of the slice falls due: the same
+    // step after which the one-by-one loop would service them, since none
+    // fell due before it.
     const int due = std::min({SoundGenerator::kStepTStates - soundGenerator, kSampleTStates - sample,
-                              kTimerInterruptTStates - interrupt, limit + 1 - frame});
+                              kTimerInterruptTStates - interrupt, limit + 1 - frame, keys.DueIn()});
     const int n = MustWatchEveryStep() ? RunWatched(due)
                   : cassette.Motor()   ? RunWithMotor(due)
                                        : RunUntilDue(due);
+    keys.Advance(machine, n);
     frame += n;
     sample += n;
     soundGenerator += n;

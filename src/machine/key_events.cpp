@@ -1,10 +1,15 @@
-// Host keys reach the matrix or the joystick through the chosen layout.
+// Host keys reach the matrix or the joystick through the chosen layout and
+// the key queue.
 #include "machine/emulator.h"
 
 namespace quillor {
 
-void Emulator::HostKeyDown(int vk) { PressHostKey(machine, layout, vk); }
+void Emulator::HostKeyDown(int vk) {
+  if (const auto change = HostKeyChange(vk, layout, true)) keys.Submit(machine, *change);
+}
 
-void Emulator::HostKeyUp(int vk) { ReleaseHostKey(machine, layout, vk); }
+void Emulator::HostKeyUp(int vk) {
+  if (const auto change = HostKeyChange(vk, layout, false)) keys.Submit(machine, *change);
+}
 
 }  // namespace quillor

@@ -74,20 +74,36 @@ std::optional<uint8_t> JoystickBitForVk(int vk) {
   }
 }
 
-void PressHostKey(Machine& machine, KeyboardLayout layout, int vk) {
-  if (const auto key = MatrixKeyForVk(vk, layout)) {
-    machine.KeyboardMatrix[key->row] |= key->bit;
-  } else if (const auto bit = JoystickBitForVk(vk)) {
-    machine.joystick &= static_cast<uint8_t>(~*bit);
+std::optional<KeyChange> HostKeyChange(int vk, KeyboardLayout layout, bool down) {
+  if (const auto key = MatrixKeyForVk(vk, layout))
+    return KeyChange{static_cast<int8_t>(key->row), key->bit, down};
+  if (const auto bit = JoystickBitForVk(vk)) return KeyChange{KeyChange::kJoystickRow, *bit, down};
+  return std::nullopt;
+}
+
+void ApplyKeyChange(Machine& machine, KeyChange change) {
+  if (change.row == KeyChange::kJoystickRow) {
+    // Active low: a held direction or fire reads 0.
+    if (change.down) machine.joystick &= static_cast<uint8_t>(~change.bit);
+    else machine.joystick |= change.bit;
+    return;
   }
+  uint8_t& row = machine.KeyboardMatrix[change.row];
+  if (change.down) row |= change.bit;
+  else row &= static_cast<uint8_t>(~change.bit);
+}
+
+bool KeyIsDown(const Machine& machine, KeyChange change) {
+  if (change.row == KeyChange::kJoystickRow) return (machine.joystick & change.bit) == 0;
+  return (machine.KeyboardMatrix[change.row] & change.bit) != 0;
+}
+
+void PressHostKey(Machine& machine, KeyboardLayout layout, int vk) {
+  if (const auto change = HostKeyChange(vk, layout, true)) ApplyKeyChange(machine, *change);
 }
 
 void ReleaseHostKey(Machine& machine, KeyboardLayout layout, int vk) {
-  if (const auto key = MatrixKeyForVk(vk, layout)) {
-    machine.KeyboardMatrix[key->row] &= static_cast<uint8_t>(~key->bit);
-  } else if (const auto bit = JoystickBitForVk(vk)) {
-    machine.joystick |= *bit;
-  }
+  if (const auto change = HostKeyChange(vk, layout, false)) ApplyKeyChange(machine, *change);
 }
 
 }  // namespace quillor

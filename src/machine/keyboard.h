@@ -25,7 +25,24 @@ std::optional<MatrixKey> MatrixKeyForVk(int vk, KeyboardLayout layout);
 // The joystick bit a virtual-key code drives, if any.
 std::optional<uint8_t> JoystickBitForVk(int vk);
 
-// Key down and key up, Pause excluded (the scheduler's).
+// One change of a key: a matrix bit (row 0-7) or a joystick bit (row
+// kJoystickRow).
+struct KeyChange {
+  static constexpr int8_t kJoystickRow = -1;
+  int8_t row;
+  uint8_t bit;
+  bool down;
+};
+
+// The change a host key-down or key-up makes, if the key plays any.
+std::optional<KeyChange> HostKeyChange(int vk, KeyboardLayout layout, bool down);
+// Sets or clears the bit: a matrix bit is 1 while held, a joystick bit 0.
+void ApplyKeyChange(Machine& machine, KeyChange change);
+// Whether the change's key is held now.
+bool KeyIsDown(const Machine& machine, KeyChange change);
+
+// Key down and key up straight to the matrix, Pause excluded (the
+// scheduler's).
 void PressHostKey(Machine& machine, KeyboardLayout layout, int vk);
 void ReleaseHostKey(Machine& machine, KeyboardLayout layout, int vk);
 

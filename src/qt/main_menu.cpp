@@ -33,6 +33,9 @@ void TForm1::CreateMenus() {
   QMenu* file = bar->addMenu("&File");
   Connect(AddItem(file, "&Autostart", "Autostart1"), &TForm1::Autostart1Click);
   Connect(AddItem(file, "&Text input", "Textinput1"), &TForm1::Textinput1Click);
+  // F10: no machine key, menu item or debugger key uses it (Ctrl+V would
+  // press the joystick's fire and V).
+  Connect(AddItem(file, "&Paste text", "Pastetext1", Qt::Key_F10), &TForm1::Pastetext1Click);
   Connect(AddItem(file, "Save &Memory to Cas", "SaveMemorytoCas1"), &TForm1::SaveMemorytoCas1Click);
   file->addSeparator();
   Connect(AddItem(file, "&Screenshot", "Screenshot1", Qt::Key_F8), &TForm1::Screenshot1Click);

@@ -159,7 +159,10 @@ void TForm1::TakeFocus() {
   client_->setFocus();
 }
 
-void TForm1::Timer1Timer() { emulator_->TimerTick(); }
+void TForm1::Timer1Timer() {
+  emulator_->TimerTick();
+  commands_->AfterTick();
+}
 
 void TForm1::Reset1Click() { commands_->Reset(); }
 void TForm1::NMI1Click() { emulator_->TriggerNmi(); }

@@ -129,6 +129,7 @@ class TForm1 : public QMainWindow, public WindowHost, public TimerHost {
   void pCasMouseDown(Qt::MouseButton button, QPoint position);
   void Autostart1Click();
   void Textinput1Click();
+  void Pastetext1Click();
   // What a file dropped on the window does: the same as the command line.
   void StartDroppedFile(const QString& path);
   // The printer.

@@ -1,8 +1,10 @@
 // The window's side of the media and program commands: mouse buttons and
 // dropped files become the emulator's commands, and the drive menu items
 // follow what the drives hold afterwards.
+#include <QClipboard>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QMimeData>
 #include <QUrl>
 
@@ -70,6 +72,9 @@ void TForm1::pCasMouseDown(Qt::MouseButton button, QPoint position) {
 
 void TForm1::Autostart1Click() { commands_->Autostart(); }
 void TForm1::Textinput1Click() { commands_->TextInput(); }
+
+// The clipboard is read here; what becomes of its text is the command's.
+void TForm1::Pastetext1Click() { commands_->PasteText(QGuiApplication::clipboard()->text().toStdString()); }
 
 void TForm1::StartDroppedFile(const QString& path) {
   emulator_->StartFile(path.toStdString());

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "frontend/user_commands.h"
 #include "machine/emulator.h"
@@ -85,6 +87,101 @@ TEST(Keyboard, PauseTogglesOnKeyDownOnly) {
   commands.KeyDown(kVkPause);
   EXPECT_FALSE(e->scheduler.Paused);
   EXPECT_EQ(e->machine.KeyboardMatrix, (std::array<uint8_t, 8>{}));
+}
+
+// The key queue on its own: changes reach the matrix one dwell apart, in
+// order, and repeats change nothing.
+constexpr KeyChange Key(int row, uint8_t bit, bool down) { return {static_cast<int8_t>(row), bit, down}; }
+
+// The machine reads the keys, then runs tstates.
+void Look(KeyQueue& q, Machine& m, int tstates) {
+  q.NoteRead();
+  q.Advance(m, tstates);
+}
+
+TEST(KeyQueue, AShortPressStaysAndItsReleaseShowsBeforeTheSameKeyAgain) {
+  Machine m;
+  KeyQueue q;
+  q.Submit(m, Key(0, 0x02, true));
+  q.Submit(m, Key(0, 0x02, false));
+  q.Submit(m, Key(0, 0x02, true));
+  q.Submit(m, Key(0, 0x02, false));
+  EXPECT_EQ(m.KeyboardMatrix[0], 0x02) << "the first change reaches the matrix at once";
+  q.Advance(m, 5 * KeyQueue::kDwellTStates);
+  EXPECT_EQ(m.KeyboardMatrix[0], 0x02) << "the dwell starts when the machine reads the keys";
+  EXPECT_EQ(q.DueIn(), KeyQueue::kNothingDue);
+  q.NoteRead();
+  EXPECT_EQ(q.DueIn(), KeyQueue::kDwellTStates);
+  q.Advance(m, KeyQueue::kDwellTStates - 1);
+  EXPECT_EQ(m.KeyboardMatrix[0], 0x02);
+  q.Advance(m, 1);
+  EXPECT_EQ(m.KeyboardMatrix[0], 0x00);
+  Look(q, m, KeyQueue::kDwellTStates + 7);  // a long instruction overshoots
+  EXPECT_EQ(m.KeyboardMatrix[0], 0x02);
+  Look(q, m, KeyQueue::kDwellTStates);
+  EXPECT_EQ(m.KeyboardMatrix[0], 0x00);
+  EXPECT_EQ(q.Pending(), 0u);
+  EXPECT_EQ(q.DueIn(), KeyQueue::kNothingDue);
+}
+
+TEST(KeyQueue, RepeatsChangeNothingAndARowKeepsItsOtherKeys) {
+  Machine m;
+  KeyQueue q;
+  q.Submit(m, Key(1, 0x01, true));   // H
+  q.Submit(m, Key(1, 0x02, true));   // I
+  q.Submit(m, Key(1, 0x01, true));   // H repeats while waiting: nothing new
+  q.Submit(m, Key(1, 0x02, false));  // I up
+  q.Submit(m, Key(1, 0x02, false));  // a second up of I: nothing new
+  EXPECT_EQ(q.Pending(), 2u);
+  Look(q, m, KeyQueue::kDwellTStates);
+  EXPECT_EQ(m.KeyboardMatrix[1], 0x03);
+  Look(q, m, KeyQueue::kDwellTStates);
+  EXPECT_EQ(m.KeyboardMatrix[1], 0x01);
+  for (int i = 0; i < 10; ++i) q.Submit(m, Key(1, 0x01, true));  // a held key repeating
+  EXPECT_EQ(q.Pending(), 0u);
+  Look(q, m, 10 * KeyQueue::kDwellTStates);
+  EXPECT_EQ(m.KeyboardMatrix[1], 0x01);
+  q.Submit(m, Key(1, 0x01, false));  // long after the last change: at once
+  EXPECT_EQ(m.KeyboardMatrix[1], 0x00);
+}
+
+TEST(KeyQueue, TheJoystickGoesThroughInOrderActiveLow) {
+  Machine m;
+  KeyQueue q;
+  q.Submit(m, Key(KeyChange::kJoystickRow, 0x10, true));
+  q.Submit(m, Key(KeyChange::kJoystickRow, 0x10, false));
+  EXPECT_EQ(m.joystick, 0xEF);
+  Look(q, m, KeyQueue::kDwellTStates);
+  EXPECT_EQ(m.joystick, 0xFF);
+}
+
+TEST(KeyQueue, WhenFullTheWaitingPressesAreKeptAndTheNewOnesCounted) {
+  Machine m;
+  KeyQueue q;
+  // Row 0-5 keys pressed and released back to back, more than fit.
+  int submitted = 0;
+  for (int round = 0; round < 3; ++round)
+    for (int row = 0; row < 6; ++row)
+      for (int column = 0; column < 8; ++column) {
+        const auto bit = static_cast<uint8_t>(1 << column);
+        q.Submit(m, Key(row, bit, true));
+        q.Submit(m, Key(row, bit, false));
+        ++submitted;
+      }
+  const uint64_t refused = q.RefusedPresses();
+  EXPECT_EQ(refused, static_cast<uint64_t>(submitted - 1 - KeyQueue::kMaxPendingPresses));
+  // The presses come out in the order they went in, each with its release.
+  std::vector<std::pair<int, uint8_t>> pressed;
+  while (q.Pending() > 0) {
+    Look(q, m, KeyQueue::kDwellTStates);
+    for (int row = 0; row < 8; ++row)
+      if (m.KeyboardMatrix[row] != 0) pressed.emplace_back(row, m.KeyboardMatrix[row]);
+  }
+  ASSERT_EQ(pressed.size(), KeyQueue::kMaxPendingPresses);
+  EXPECT_EQ(pressed.front(), (std::pair<int, uint8_t>{0, 0x02})) << "row 0 column 1 follows the first press";
+  // The 65th press of all: the second round's row 2, column 0.
+  EXPECT_EQ(pressed.back(), (std::pair<int, uint8_t>{2, 0x01}));
+  EXPECT_EQ(m.KeyboardMatrix, (std::array<uint8_t, 8>{}));
 }
 
 }  // namespace

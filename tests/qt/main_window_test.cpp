@@ -73,6 +73,7 @@ class MainWindowTest : public QObject {
                                                          {"Ambermonitor1", "&Amber monitor"},
                                                          {"Autostart1", "&Autostart"},
                                                          {"Textinput1", "&Text input"},
+                                                         {"Pastetext1", "&Paste text"},
                                                          {"SaveMemorytoCas1", "Save &Memory to Cas"},
                                                          {"Screenshot1", "&Screenshot"},
                                                          {"Exit1", "E&xit"},
@@ -90,8 +91,9 @@ class MainWindowTest : public QObject {
     QVERIFY(Item(form, "Disk32")->text().startsWith("Drive &3"));
 
     const std::pair<const char*, Qt::Key> keys[] = {
-        {"Settings1", Qt::Key_F3},   {"Toggle1", Qt::Key_F4}, {"Cut1", Qt::Key_F5},  {"Page1", Qt::Key_F6},
-        {"Screenshot1", Qt::Key_F8}, {"Reset1", Qt::Key_F11}, {"NMI1", Qt::Key_F12}, {"Sound1", Qt::Key_F2}};
+        {"Settings1", Qt::Key_F3}, {"Toggle1", Qt::Key_F4},     {"Cut1", Qt::Key_F5},
+        {"Page1", Qt::Key_F6},     {"Screenshot1", Qt::Key_F8}, {"Reset1", Qt::Key_F11},
+        {"NMI1", Qt::Key_F12},     {"Sound1", Qt::Key_F2},      {"Pastetext1", Qt::Key_F10}};
     for (auto [name, key] : keys) QCOMPARE(Item(form, name)->shortcut(), QKeySequence(key));
 
     QVERIFY(Item(form, "Off1")->isChecked());
@@ -154,31 +156,39 @@ class MainWindowTest : public QObject {
     QVERIFY(form.Core().sound.Enabled() && Item(form, "Sound1")->isChecked());
   }
 
+  // A key event, then as much machine time as a key change stays in the
+  // key queue, with the machine reading the keyboard.
+  void Send(TForm1& form, QEvent::Type type, int scanCode, bool autoRepeat = false) {
+    SendKey(form, type, scanCode, autoRepeat);
+    form.Core().keys.NoteRead();
+    form.Core().keys.Advance(form.Core().machine, KeyQueue::kDwellTStates);
+  }
+
   void HostKeysReachTheMatrixByPosition() {
     TForm1 form;
     auto& matrix = form.Core().machine.KeyboardMatrix;
     constexpr int kLeftBrace = 26, kBackspace = 14, kZeroKey = 11, kGraveKey = 41;
-    SendKey(form, QEvent::KeyPress, kLeftBrace);
+    Send(form, QEvent::KeyPress, kLeftBrace);
     QCOMPARE(matrix[0], uint8_t{0x01});
     // A repeated release is no release.
-    SendKey(form, QEvent::KeyRelease, kLeftBrace, true);
+    Send(form, QEvent::KeyRelease, kLeftBrace, true);
     QCOMPARE(matrix[0], uint8_t{0x01});
-    SendKey(form, QEvent::KeyRelease, kLeftBrace);
+    Send(form, QEvent::KeyRelease, kLeftBrace);
     QCOMPARE(matrix[0], uint8_t{0x00});
-    SendKey(form, QEvent::KeyPress, kBackspace);
+    Send(form, QEvent::KeyPress, kBackspace);
     QCOMPARE(matrix[6], uint8_t{0x20});
-    SendKey(form, QEvent::KeyRelease, kBackspace);
+    Send(form, QEvent::KeyRelease, kBackspace);
     QCOMPARE(matrix[6], uint8_t{0x00});
     // The key right of "9" is the machine's 0 in both layouts; the key left
     // of "1" is none.
     for (const char* layout : {"HU1", "EN1"}) {
       Item(form, layout)->trigger();
-      SendKey(form, QEvent::KeyPress, kZeroKey);
+      Send(form, QEvent::KeyPress, kZeroKey);
       QCOMPARE(matrix[4], uint8_t{0x01});
-      SendKey(form, QEvent::KeyRelease, kZeroKey);
-      SendKey(form, QEvent::KeyPress, kGraveKey);
+      Send(form, QEvent::KeyRelease, kZeroKey);
+      Send(form, QEvent::KeyPress, kGraveKey);
       QCOMPARE(matrix[4], uint8_t{0x00});
-      SendKey(form, QEvent::KeyRelease, kGraveKey);
+      Send(form, QEvent::KeyRelease, kGraveKey);
     }
   }
 

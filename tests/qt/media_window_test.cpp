@@ -1,6 +1,8 @@
 #include <QAction>
+#include <QClipboard>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QMimeData>
 #include <QUrl>
 #include <QtTest>
@@ -164,6 +166,16 @@ class MediaWindowTest : public QObject {
     form.findChild<QAction*>("Textinput1")->trigger();
     QCOMPARE(dialogs_.dialogRequests.back().title, std::string("Text input"));
     QVERIFY(form.Core().textInput.Active());
+  }
+
+  void PasteTypesTheClipboardAndStopsWhenChosenAgain() {
+    TForm1 form({}, &dialogs_);
+    QGuiApplication::clipboard()->setText("10 REM\tPASTE\n");
+    QAction* paste = form.findChild<QAction*>("Pastetext1");
+    paste->trigger();
+    QVERIFY(form.Core().textInput.Active());
+    paste->trigger();
+    QVERIFY(!form.Core().textInput.Active());
   }
 };
 

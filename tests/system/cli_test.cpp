@@ -77,6 +77,17 @@ TEST(Cli, TypedKeysReachTheBuiltInCommandPrompt) {
   EXPECT_NE(r.out.find("ABC, 1+2=3?"), std::string::npos) << r.out;
 }
 
+TEST(Cli, TypeFileTypesAnyTextFileAndCountsWhatHasNoKey) {
+  const fs::path file = quillor::testing::ProcessTempFolder("cli_type_file") / "listing.txt";
+  std::ofstream(file, std::ios::binary) << "10 REM\tUNIX \xC3\xA9\n20 END\r\nLIST\n";
+  const Result r = RunCli("--until READY --type-file " + file.string() + " --frames 50 --screen");
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_NE(r.out.find("LIST\n10 REM UNIX\n20 END\nREADY"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("--type-file: 1 character with no key on the machine was skipped."), std::string::npos)
+      << r.out;
+  EXPECT_NE(RunCli("--type-file " + (file.parent_path() / "missing.txt").string()).status, 0);
+}
+
 TEST(Cli, TheMachineStartsAsTheModelAskedFor) {
   const Result sixtyFour = RunCli("--model 4 --frames 100 --screen");
   ASSERT_EQ(sixtyFour.status, 0) << sixtyFour.out;

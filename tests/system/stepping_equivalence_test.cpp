@@ -31,6 +31,7 @@ void ReferenceProcessorLoop(Emulator& e) {
     s.SoundGeneratorTStates += n;
     s.InterruptTStates += n;
     e.cassette.AfterStep(n);
+    e.keys.Advance(e.machine, n);
     if (e.cassette.SaveRequested()) e.CassetteSaveDialog();
     if (s.SoundGeneratorTStates >= SoundGenerator::kStepTStates) {
       s.SoundGeneratorTStates -= SoundGenerator::kStepTStates;
