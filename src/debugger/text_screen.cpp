@@ -92,7 +92,10 @@ void TextScreen::Write(int column, int row, std::string_view text, int attribute
   for (const char c : text) {
     if (column >= kScreenColumns) break;
     if (column >= 0) {
-      cells_[Index(column, row)] = Cell{c, static_cast<uint8_t>(attribute)};
+      // The font has capitals only: the disassembler's "Illegal" would
+      // otherwise show as an I and six blanks.
+      const char shown = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+      cells_[Index(column, row)] = Cell{shown, static_cast<uint8_t>(attribute)};
       RedrawCell(column, row);
     }
     ++column;

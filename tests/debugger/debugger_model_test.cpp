@@ -96,6 +96,17 @@ TEST_F(DebuggerModelTest, StoppingAtABreakpointShowsTheLineAtPcInRowFive) {
   EXPECT_EQ(Row(3, 65, 4), "4006");
 }
 
+TEST_F(DebuggerModelTest, AnIllegalInstructionReadsInCapitals) {
+  target.Load(0x4000, {0xED, 0x00, 0xC9});
+  StopAt(0x4000);
+  EXPECT_EQ(Row(5, 0, 26), "4000  ED 00        ILLEGAL");
+  // Every letter is drawn: the cell of the last L has lit pixels.
+  bool lit = false;
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 8; ++x) lit |= model.Screen().Pixel(8 * 25 + 5 + x, 8 * 5 + 5 + y) % 2 == 1;
+  EXPECT_TRUE(lit);
+}
+
 TEST_F(DebuggerModelTest, LineAttributesCombinePcBreakpointAndView) {
   StopAt(0x5000);  // NOPs everywhere
   target.breakpoints[0] = 0x5001;
