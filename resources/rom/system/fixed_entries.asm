@@ -119,5 +119,3 @@ SyntaxCheck:
   POP DE
   RET
 
-  AT LINEINPUTB
-  JP LineInput

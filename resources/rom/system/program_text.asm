@@ -12,9 +12,11 @@ DoNew:
   INC HL
 SetProgramEnd:              ; HL = the end of the program text
   LD (VARTAB),HL
-  LD (ARYTAB),HL
-  LD (STREND),HL
-  RET
+  PUSH HL                   ; a changed program loses its variables
+  LD HL,(STACKTOP)          ; and cannot be continued
+  LD (CMDSP),HL
+  POP HL
+  JP ClearVariables
 
 ; Rebuild the links of the lines from the one at DE on, from where each
 ; line's 00 byte really is, and set the end of the program. A line whose
