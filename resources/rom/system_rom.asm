@@ -21,6 +21,7 @@ TokenTable EQU TOKENTABLE
   INCLUDE "system/vectors.asm"
   INCLUDE "system/fixed_entries.asm"
   INCLUDE "basic/run_loop.asm"
+  INCLUDE "system/printer.asm"
 
   AT LINEINPUTB
   JP LineInput
@@ -30,7 +31,7 @@ TokenTable EQU TOKENTABLE
   JP FSub
   AT SNGADD
   JP FAdd
-  INCLUDE "system/tape.asm"
+  INCLUDE "basic/garbage.asm"
 
   AT SNGMUL
   JP FMul
@@ -38,7 +39,6 @@ TokenTable EQU TOKENTABLE
   AT SNGDIV
   JP FDiv
   INCLUDE "basic/for_next.asm"
-  INCLUDE "basic/number_entry.asm"
 
   AT USRARG
   JP AccToInt
@@ -58,6 +58,7 @@ TokenTable EQU TOKENTABLE
   AT INTMUL
   JP IntMul
   INCLUDE "basic/error_trap.asm"
+  INCLUDE "basic/number_entry.asm"
 
   AT DBLSUB                 ; double precision is not built yet
   JP FCError
@@ -67,7 +68,6 @@ TokenTable EQU TOKENTABLE
 
   AT DBLMUL
   JP FCError
-  INCLUDE "system/printer.asm"
 
   AT DBLDIV
   JP FCError
@@ -82,7 +82,7 @@ TokenTable EQU TOKENTABLE
   AT NUMTOASC
   JP NumberToAscii
   INCLUDE "basic/eval.asm"
-  INCLUDE "system/program_text.asm"
+  INCLUDE "system/tape_commands.asm"
   INCLUDE "system/screen.asm"
   INCLUDE "basic/input.asm"
   INCLUDE "basic/str_functions.asm"
@@ -102,7 +102,7 @@ TokenTable EQU TOKENTABLE
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "basic/garbage.asm"
+  INCLUDE "system/tape.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -138,7 +138,7 @@ NextChar:
   AT RUNCMD
   JP RunStatement
   INCLUDE "basic/variables.asm"
-  INCLUDE "system/tape_commands.asm"
+  INCLUDE "system/program_text.asm"
   INCLUDE "basic/machine.asm"
 
   AT INTDIV

@@ -3,7 +3,7 @@
 ; the top of string space, highest first; what lies below them is free.
 ; Descriptors that share a start move together (the longest counts).
 ;
-; RAM: GCTOP, GCLIMIT, GCFOUND, GCNEW, GCVISIT, GCLEN, STRNEXT.
+; RAM: GCTOP, GCLIMIT, GCOLD, GCFOUND, GCNEW, GCVISIT, GCLEN, STRNEXT.
 
 ; Compact string space. Keeps: BC DE HL.
 CollectGarbage:
@@ -12,8 +12,7 @@ CollectGarbage:
   PUSH BC
   LD HL,(MEMTOP)
   LD (GCTOP),HL             ; where the next kept string ends
-  INC HL
-  LD (GCLIMIT),HL           ; strings below this are still to be moved
+  LD (GCLIMIT),HL           ; strings up to here are still to be moved
 CollectGarbage_round:
   LD HL,0
   LD (GCFOUND),HL
@@ -24,7 +23,10 @@ CollectGarbage_round:
   OR L
   JR Z,CollectGarbage_done
   ; move the string (length GCLEN) to end at GCTOP
+  LD (GCOLD),HL
+  DEC HL
   LD (GCLIMIT),HL
+  INC HL
   LD A,(GCLEN)
   LD C,A
   LD B,0
@@ -63,8 +65,10 @@ CollectGarbage_highest:
   CALL CompareHLDE
   RET C                     ; below string space
   LD DE,(GCLIMIT)
+  EX DE,HL
   CALL CompareHLDE
-  RET NC                    ; done already
+  EX DE,HL
+  RET C                     ; above the limit: done already
   LD DE,(GCFOUND)
   CALL CompareHLDE
   RET C
@@ -87,7 +91,7 @@ CollectGarbage_update:
   INC HL
   LD D,(HL)
   PUSH HL
-  LD HL,(GCLIMIT)
+  LD HL,(GCOLD)
   CALL CompareHLDE
   POP HL
   RET NZ

@@ -91,6 +91,9 @@ ExecLine:                   ; HL before the text of line DE
 ; HL just before a statement.
 ExecStatement:
   LD (STMTPTR),HL
+  LD A,(TEMPUSED)           ; the last statement's temporary strings are
+  OR A                      ; garbage now
+  CALL NZ,FreeTemps
   CALL NextChar
   JR Z,ExecNext
   SUB 80h
@@ -109,6 +112,16 @@ ExecStatement:
   LD L,A
   EX (SP),HL
   JP NextChar               ; to the statement with the next character
+
+; Forget the temporary string descriptors. Keeps: BC DE HL.
+FreeTemps:
+  XOR A
+  LD (TEMPUSED),A
+  LD (TEMPDESC),A
+  LD (TEMPDESC+3),A
+  LD (TEMPDESC+6),A
+  LD (TEMPDESC+9),A
+  RET
 
 ; After a statement: HL at its ':' or 00.
 ExecNext:

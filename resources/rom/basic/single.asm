@@ -493,7 +493,8 @@ SingleToInt:
   LD HL,0
   LD A,(FAC+3)
   CP 129
-  RET C
+  CCF
+  RET NC                    ; below 1: 0
   CP 145
   JR NC,SingleToInt_big
   PUSH BC

@@ -46,6 +46,8 @@ StringLiteral_made:
 ; A temporary descriptor for B bytes at DE becomes the ACC (type 3).
 ; Out: HL = the descriptor. Keeps: BC DE.
 MakeTemp:
+  LD A,1
+  LD (TEMPUSED),A
   LD HL,(TEMPNEXT)
   PUSH HL
   LD (HL),B

@@ -241,6 +241,8 @@ Tokenise:
   JR Z,TokenPrint
   CP 27h
   JR Z,TokenRemark
+  CP '^'                    ; typed for the up arrow (power)
+  JR Z,TokenPower
   PUSH DE
   CALL MatchKeyword
   POP DE
@@ -268,6 +270,9 @@ TokenData:
   INC HL
   INC DE
   JR TokenData
+TokenPower:
+  LD A,0D1h
+  DEFB 01h                  ; LD BC,nn: skips the LD A,0B2h
 TokenPrint:
   LD A,0B2h
   LD (DE),A
