@@ -20,6 +20,12 @@ TokenTable EQU TOKENTABLE
   ORG 0000h
   INCLUDE "system/vectors.asm"
   INCLUDE "system/fixed_entries.asm"
+  INCLUDE "system/keyboard.asm"
+
+  INCLUDE "system/type_and_syntax.asm"
+  INCLUDE "system/line_input.asm"
+
+  INCLUDE "system/tape_and_screen_entries.asm"
   INCLUDE "basic/run_loop.asm"
   INCLUDE "system/printer.asm"
 
@@ -49,7 +55,7 @@ TokenTable EQU TOKENTABLE
   JP AccToSingle
   AT TODBL                  ; double precision is not built yet: a single
   JP AccToSingle
-  INCLUDE "basic/print.asm"
+  INCLUDE "basic/strings.asm"
 
   AT INTSUB
   JP IntSub
@@ -86,7 +92,7 @@ TokenTable EQU TOKENTABLE
   INCLUDE "system/screen.asm"
   INCLUDE "basic/input.asm"
   INCLUDE "basic/str_functions.asm"
-  INCLUDE "basic/strings.asm"
+  INCLUDE "basic/errors.asm"
 
   AT READYLEVEL
   JP ReadyLevel
@@ -113,7 +119,6 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "system/keyboard.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -144,7 +149,6 @@ NextChar:
   AT INTDIV
   JP IntDiv
   INCLUDE "basic/single.asm"
-  INCLUDE "system/line_input.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -159,7 +163,8 @@ PrintQuoted:
   JR PrintQuoted
   INCLUDE "basic/num_text.asm"
   INCLUDE "basic/functions.asm"
-  INCLUDE "basic/errors.asm"
+  INCLUDE "basic/print.asm"
+  INCLUDE "basic/string_store.asm"
 
   AT 3000h
   END

@@ -44,15 +44,18 @@ InputStatement_typed:
   LD HL,INBUF
   LD (INPBUF),HL
 InputStatement_var:
+  LD HL,(INPBUF)
+  CALL SkipBlanks
+  OR A
+  JR NZ,InputStatement_have
+  LD HL,MoreText            ; the line ran out: "?? " and another line
+  JR InputStatement_ask
+InputStatement_have:
+  LD (INPBUF),HL
   LD HL,(INPTEXT)
   CALL GetVar
   LD (INPTEXT),HL
   LD HL,(INPBUF)
-  CALL SkipBlanks
-  OR A
-  JR NZ,InputStatement_item
-  LD HL,MoreText            ; the line ran out: "?? " and another line
-  JR InputStatement_ask
 InputStatement_item:
   LD A,(VARTYPE)
   LD C,','

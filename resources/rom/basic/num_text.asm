@@ -417,6 +417,9 @@ NumberToText_rounded:
   LD A,H
   CP 42h
   JR NZ,NumberToText_digits
+  LD A,L
+  CP 40h
+  JR NZ,NumberToText_digits
   LD HL,86A0h               ; 100000
   LD (SCRATCH),HL
   LD A,1

@@ -7,6 +7,8 @@
 ; program text; other strings are copied into string space, which lies from
 ; (40A0h) to (40B1h) and fills downward: (40D6h) is its highest free byte.
 ; Results in an expression use a ring of four temporary descriptors.
+; Assignment copies only text that lies outside the program and string
+; space (typed input, a direct statement's literals, number text).
 ; When string space is full, the strings still referred to (by simple
 ; variables, string arrays and the temporaries) are moved to its top,
 ; highest first, and the rest is free again.
@@ -112,80 +114,6 @@ AllocString_try:            ; C bytes: carry when they do not fit
   INC HL
   OR A
   RET
-
-; Assign the string in the ACC to the variable at DE. Keeps: -.
-StoreString:
-  PUSH DE
-  CALL PopStringDescriptor  ; B, HL = text, DE = its descriptor
-  PUSH DE
-  LD DE,(TXTTAB)            ; a literal in the program text is not copied
-  CALL CompareHLDE
-  JR C,StoreString_copy
-  LD DE,(VARTAB)
-  CALL CompareHLDE
-  JR NC,StoreString_copy
-  POP DE
-  JR StoreString_set
-StoreString_copy:
-  POP DE
-  LD A,B
-  OR A
-  JR Z,StoreString_set
-  LD (SCRATCH),DE
-  CALL AllocString          ; the collection may move the text: copy after
-  PUSH HL
-  EX DE,HL
-  LD HL,(SCRATCH)
-  CALL StringCopy
-  POP HL
-  LD DE,(SCRATCH)
-  LD A,(DE)
-  LD B,A
-StoreString_set:            ; B, HL: the string to refer to
-  POP DE
-  EX DE,HL
-  LD (HL),B
-  INC HL
-  LD (HL),E
-  INC HL
-  LD (HL),D
-  RET
-
-; Copy the string of the descriptor at HL to DE. Out: DE after it.
-; Keeps: -.
-StringCopy:
-  LD C,(HL)
-  LD B,0
-  INC HL
-  LD A,(HL)
-  INC HL
-  LD H,(HL)
-  LD L,A
-  LD A,C
-  OR A
-  RET Z
-  LDIR
-  RET
-
-; A new string of B bytes, copied from HL, as the ACC. Keeps: -.
-NewTempString:
-  PUSH HL
-  LD A,B
-  CALL AllocString
-  EX DE,HL                  ; DE = room
-  POP HL
-  PUSH DE
-  LD A,B
-  OR A
-  JR Z,NewTempString_made
-  LD C,B
-  PUSH BC
-  LD B,0
-  LDIR
-  POP BC
-NewTempString_made:
-  POP DE
-  JP MakeTemp
 
 ; Operators with a string on the left: + and the relations.
 ; In: DE = left descriptor, ACC right, L = operator.
