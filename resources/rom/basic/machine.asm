@@ -3,7 +3,7 @@
 ;
 ; A graphics cell is 3C00h + (y / 3) * 64 + x / 2, its bit (y mod 3) * 2 +
 ; (x mod 2) on top of 80h; a cell that holds no graphics character starts
-; from 80h.
+; from 80h; POINT leaves the screen as it is.
 ;
 ; RAM: video memory only.
 
@@ -37,7 +37,7 @@ OutStatement:
 
 SetStatement:
   CALL GraphicsCell
-  OR (HL)
+  OR C
   LD (HL),A
   POP HL
   JP ExecNext
@@ -45,27 +45,24 @@ SetStatement:
 ResetStatement:
   CALL GraphicsCell
   CPL
-  AND (HL)
+  AND C
   LD (HL),A
   POP HL
   JP ExecNext
 
 PointFunction:
   CALL GraphicsCell
-  LD B,A
-  LD A,(HL)
+  AND C                     ; a non-graphics cell counts as 80h: all off
   POP HL
   PUSH HL
   LD HL,0
-  CP 80h
-  JP C,ReturnInt
-  AND B
   JP Z,ReturnInt
   DEC HL
   JP ReturnInt
 
-; '(' x ',' y ')' at HL. Out: HL = the cell (a non-graphics one made 80h),
-; A = the bit's mask, the text pointer pushed (the caller pops it).
+; '(' x ',' y ')' at HL. Out: HL = the cell, C = its graphics byte (80h
+; when it holds no graphics character), A = the bit's mask, the text
+; pointer pushed (the caller pops it).
 GraphicsCell:
   DEC HL
   CALL NextChar
@@ -126,13 +123,13 @@ GraphicsCell_mask:
   ADD HL,DE
   LD B,A
   LD A,(HL)
+  LD C,A
   CP 80h
-  JR NC,GraphicsCell_graphic
-  LD (HL),80h
-GraphicsCell_graphic:
+  JR C,GraphicsCell_plain
   CP 0C0h
   JR C,GraphicsCell_done
-  LD (HL),80h
+GraphicsCell_plain:
+  LD C,80h
 GraphicsCell_done:
   LD A,B
   RET

@@ -224,7 +224,9 @@ InsertMoved:
   DEC BC
   LDIR
   RET
-InsertNoRoom:
+InsertNoRoom:                ; reported as a direct error, not "IN" the new line
+  LD HL,0FFFFh
+  LD (CURLINE),HL
   JP OutOfMemory
 
 ; Tokenise the text at HL (ending with 00) to DE; DE ends after the 00.
