@@ -44,7 +44,7 @@ TokenTable EQU TOKENTABLE
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "basic/for_next.asm"
+  INCLUDE "system/program_text.asm"
 
   AT USRARG
   JP AccToInt
@@ -63,8 +63,7 @@ TokenTable EQU TOKENTABLE
   JP IntAdd
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/error_trap.asm"
-  INCLUDE "basic/number_entry.asm"
+  INCLUDE "basic/string_store.asm"
 
   AT DBLSUB                 ; double precision is not built yet
   JP FCError
@@ -77,7 +76,7 @@ TokenTable EQU TOKENTABLE
 
   AT DBLDIV
   JP FCError
-  INCLUDE "system/disk_boot.asm"
+  INCLUDE "basic/error_trap.asm"
 
   AT ASCTONUM
   JP ReadNumber
@@ -143,8 +142,9 @@ NextChar:
   AT RUNCMD
   JP RunStatement
   INCLUDE "basic/variables.asm"
-  INCLUDE "system/program_text.asm"
+  INCLUDE "basic/for_next.asm"
   INCLUDE "basic/machine.asm"
+  INCLUDE "basic/number_entry.asm"
 
   AT INTDIV
   JP IntDiv
@@ -164,7 +164,7 @@ PrintQuoted:
   INCLUDE "basic/num_text.asm"
   INCLUDE "basic/functions.asm"
   INCLUDE "basic/print.asm"
-  INCLUDE "basic/string_store.asm"
+  INCLUDE "system/disk_boot.asm"
 
   AT 3000h
   END

@@ -44,12 +44,17 @@ ReadUnsigned_int:           ; integer digits into DE while they fit
   LD A,(HL)
   CALL DigitValue
   JR C,ReadUnsigned_intend
-  PUSH HL
-  LD HL,3276
-  OR A
-  SBC HL,DE
-  POP HL
-  JR C,ReadUnsigned_tosingle  ; one more digit would not fit 16 bits
+  EX AF,AF'
+  LD A,D                    ; above 3276 one more digit would not fit
+  CP 0Ch
+  JR C,ReadUnsigned_fits
+  JR NZ,ReadUnsigned_wide
+  LD A,E
+  CP 0CDh
+  JR NC,ReadUnsigned_wide
+ReadUnsigned_fits:
+  EX AF,AF'
+
   PUSH HL
   LD H,D
   LD L,E
@@ -65,6 +70,9 @@ ReadUnsigned_int:           ; integer digits into DE while they fit
   INC HL
   BIT 7,D
   JR Z,ReadUnsigned_int
+  JR ReadUnsigned_tosingle
+ReadUnsigned_wide:
+  EX AF,AF'
   JR ReadUnsigned_tosingle
 ReadUnsigned_intend:
   LD A,(HL)

@@ -65,11 +65,13 @@ GetVar_typed:
   LD A,(VARTYPE)
   LD E,A
 GetVar_search:
-  PUSH DE
-  LD DE,(ARYTAB)
-  CALL CompareHLDE
-  POP DE
+  LD A,(ARYTAB)
+  CP L
+  JR NZ,GetVar_entry
+  LD A,(ARYTAB+1)
+  CP H
   JR Z,GetVar_create
+GetVar_entry:
   LD A,(HL)
   CP E
   JR NZ,GetVar_next
