@@ -101,11 +101,12 @@ TEST_F(Basic, PrintZonesTabAndPosition) {
 }
 
 TEST_F(Basic, StringFunctionsAndComparison) {
-  EXPECT_EQ(Output("10 A$=\"HELLO\":B$=A$+\" WORLD\":PRINT B$;LEN(B$)\n"
-                   "20 PRINT LEFT$(B$,3);\"|\";RIGHT$(B$,2);\"|\";MID$(B$,2,3);\"|\";MID$(B$,7);\"|\";MID$(B$,20)\n"
-                   "30 PRINT ASC(\"A\");CHR$(66);STRING$(3,\"*\");STRING$(2,45)\n"
-                   "40 PRINT \"A\"<\"B\";\"AB\">\"A\";\"X\"=\"X\";\"\"<\"A\"\n"),
-            "HELLO WORLD 11\nHEL|LD|ELL|WORLD|\n 65 B***--\n-1 -1 -1 -1\n");
+  EXPECT_EQ(
+      Output("10 A$=\"HELLO\":B$=A$+\" WORLD\":PRINT B$;LEN(B$)\n"
+             "20 PRINT LEFT$(B$,3);\"|\";RIGHT$(B$,2);\"|\";MID$(B$,2,3);\"|\";MID$(B$,7);\"|\";MID$(B$,20)\n"
+             "30 PRINT ASC(\"A\");CHR$(66);STRING$(3,\"*\");STRING$(2,45)\n"
+             "40 PRINT \"A\"<\"B\";\"AB\">\"A\";\"X\"=\"X\";\"\"<\"A\"\n"),
+      "HELLO WORLD 11\nHEL|LD|ELL|WORLD|\n 65 B***--\n-1 -1 -1 -1\n");
 }
 
 TEST_F(Basic, ReadDataRestoreAndInput) {
@@ -242,8 +243,10 @@ TEST_F(Basic, PeekPokeAndUsrIntoMachineCode) {
 
 TEST_F(Basic, BasFileLoadsAndRuns) {
   // 10 PRINT "LOADED";2*3 (the loader rebuilds the link)
-  std::vector<uint8_t> file{0xFF, 0x01, 0x01, 10, 0, 0xB2, '"', 'L', 'O', 'A', 'D', 'E', 'D', '"', ';', '2', 0xCF, '3', 0, 0, 0};
-  ASSERT_EQ(LoadProgramFile(WriteTestFile("run.bas", file), false, m.emu.machine.memory, m.emu.cpu), kBasicProgram);
+  std::vector<uint8_t> file{0xFF, 0x01, 0x01, 10,  0,   0xB2, '"', 'L', 'O', 'A', 'D',
+                            'E',  'D',  '"',  ';', '2', 0xCF, '3', 0,   0,   0};
+  ASSERT_EQ(LoadProgramFile(WriteTestFile("run.bas", file), false, m.emu.machine.memory, m.emu.cpu),
+            kBasicProgram);
   ASSERT_TRUE(m.RunUntilScreenShows("READY\n>"));
   EXPECT_NE(Run("CLS\nRUN\n").find("LOADED 6\nREADY"), std::string::npos) << m.Screen();
 }

@@ -30,7 +30,8 @@ TEST(Cli, PrintsTheScreenOfAMachineRunFromAUserRom) {
 
 // The built-in ROM's BASIC runs a typed program to READY.
 TEST(Cli, BuiltInBasicRunsATypedProgram) {
-  const Result r = RunCli("--until READY --type '10 FOR I=1 TO 3:PRINT I;I*I/2:NEXT\\nRUN\\n' --frames 100 --screen");
+  const Result r =
+      RunCli("--until READY --type '10 FOR I=1 TO 3:PRINT I;I*I/2:NEXT\\nRUN\\n' --frames 100 --screen");
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find(">RUN\n 1  .5\n 2  2\n 3  4.5\nREADY\n"), std::string::npos) << r.out;
 }

@@ -33,6 +33,7 @@ double Value(const Single& s) {
 
 // Loops over the table: BCDE and the ACC from it, CALL routine, the ACC back.
 std::vector<uint8_t> Driver(uint16_t routine) {
+  // clang-format off
   return {
       0xDD, 0x21, 0x00, 0x60,                    // 5000 LD IX,6000h
       0xDD, 0x5E, 0x00, 0xDD, 0x56, 0x01,        // 5004 LD E,(IX+0) / LD D,(IX+1)
@@ -54,6 +55,7 @@ std::vector<uint8_t> Driver(uint16_t routine) {
       0x7C, 0xB5, 0x20, 0xB4,                    // 504C LD A,H / OR L / JR NZ,5004h
       0x18, 0xFE,                                // 5050 JR $
   };
+  // clang-format on
 }
 constexpr uint16_t kDriverEnd = 0x5050;
 
@@ -104,25 +106,29 @@ void CheckRoutine(uint16_t routine, Op op, uint32_t seed) {
 }
 
 TEST(SingleArithmetic, AddIsWithinOneUnitInTheLastPlace) {
-  CheckRoutine(rom12k::FAdd, [](double a, double b) { return a + b; }, 1);
+  CheckRoutine(
+      rom12k::FAdd, [](double a, double b) { return a + b; }, 1);
 }
 TEST(SingleArithmetic, SubtractIsWithinOneUnitInTheLastPlace) {
-  CheckRoutine(rom12k::FSub, [](double a, double b) { return a - b; }, 2);
+  CheckRoutine(
+      rom12k::FSub, [](double a, double b) { return a - b; }, 2);
 }
 TEST(SingleArithmetic, MultiplyIsWithinOneUnitInTheLastPlace) {
-  CheckRoutine(rom12k::FMul, [](double a, double b) { return a * b; }, 3);
+  CheckRoutine(
+      rom12k::FMul, [](double a, double b) { return a * b; }, 3);
 }
 TEST(SingleArithmetic, DivideIsWithinOneUnitInTheLastPlace) {
-  CheckRoutine(rom12k::FDiv, [](double a, double b) { return a / b; }, 4);
+  CheckRoutine(
+      rom12k::FDiv, [](double a, double b) { return a / b; }, 4);
 }
 // The documented entries reach the same routines.
 TEST(SingleArithmetic, DocumentedEntriesJumpToTheRoutines) {
   RunningMachine m;
   const struct {
     uint16_t entry, routine;
-  } entries[] = {{0x0713, rom12k::FSub}, {0x0716, rom12k::FAdd}, {0x0847, rom12k::FMul},
-                 {0x08A2, rom12k::FDiv}, {0x0A7F, rom12k::AccToInt}, {0x0A9A, rom12k::StoreInt},
-                 {0x0BC7, rom12k::IntSub}, {0x0BD2, rom12k::IntAdd}, {0x0BF2, rom12k::IntMul},
+  } entries[] = {{0x0713, rom12k::FSub},   {0x0716, rom12k::FAdd},      {0x0847, rom12k::FMul},
+                 {0x08A2, rom12k::FDiv},   {0x0A7F, rom12k::AccToInt},  {0x0A9A, rom12k::StoreInt},
+                 {0x0BC7, rom12k::IntSub}, {0x0BD2, rom12k::IntAdd},    {0x0BF2, rom12k::IntMul},
                  {0x2490, rom12k::IntDiv}, {0x0E6C, rom12k::ReadNumber}};
   for (const auto& e : entries) {
     EXPECT_EQ(m.Byte(e.entry), 0xC3) << std::hex << e.entry;
