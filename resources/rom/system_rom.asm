@@ -95,7 +95,7 @@ TokenTable EQU TOKENTABLE
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "system/command_level.asm"
+  INCLUDE "basic/integer.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -118,6 +118,7 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
+  INCLUDE "system/command_level.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -134,7 +135,6 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "basic/integer.asm"
 
   AT DECTOBIN
   JP DecimalToBinary

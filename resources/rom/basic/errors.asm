@@ -94,7 +94,7 @@ BasicError_known:
   INC HL
   LD A,(HL)
   CALL OutChar
-  LD HL,ErrorText
+  LD HL,ErrorWord
   CALL PrintString
   CALL PrintInLine
   LD A,0Dh
@@ -116,7 +116,7 @@ PrintInLine:
 
 ErrorLetters:
   DEFB "NFSNRGODFCOVOMULBSDD/0IDTMOSLSSTCNNRRWUEMOFDL3"
-ErrorText:
+ErrorWord:
   DEFB " ERROR",0
 InText:
   DEFB " IN ",0
