@@ -23,7 +23,6 @@ TokenTable EQU TOKENTABLE
   INCLUDE "system/keyboard.asm"
 
   INCLUDE "system/type_and_syntax.asm"
-  INCLUDE "system/line_input.asm"
 
   INCLUDE "system/tape_and_screen_entries.asm"
   INCLUDE "basic/run_loop.asm"
@@ -63,7 +62,7 @@ TokenTable EQU TOKENTABLE
   JP IntAdd
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/error_trap.asm"
 
   AT DBLSUB                 ; double precision is not built yet
   JP FCError
@@ -76,7 +75,7 @@ TokenTable EQU TOKENTABLE
 
   AT DBLDIV
   JP FCError
-  INCLUDE "basic/error_trap.asm"
+  INCLUDE "system/line_input.asm"
 
   AT ASCTONUM
   JP ReadNumber
@@ -149,6 +148,7 @@ NextChar:
   AT INTDIV
   JP IntDiv
   INCLUDE "basic/single.asm"
+  INCLUDE "basic/string_store.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR

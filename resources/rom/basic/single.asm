@@ -6,7 +6,8 @@
 ; ACC mantissa has its leading 1 set, FACGUARD holds eight more bits below
 ; it and FSIGN the sign; FNorm rounds on those eight bits (half up) and packs.
 ;
-; RAM: FAC (4121h-4124h), FACGUARD, FSIGN, FSUBF; IY only in FDiv.
+; RAM: FAC (4121h-4124h), FACGUARD, FSIGN, FSUBF, SCRATCH (FDiv's count);
+; FDiv uses the second register set, FMul IX and AF'.
 ;
 ; Label rule for all interpreter files: a routine's internal labels are its
 ; name, an underscore and a lower-case word (FAdd_sub).
@@ -290,6 +291,8 @@ FMul:
   LD (FAC+1),HL
   JP FNorm
 FMul_byte:                  ; A = multiplier byte, low bit first
+  OR A
+  JR Z,FMul_zero
   SCF
   RRA
 FMul_bit:
@@ -312,6 +315,12 @@ FMul_bit:
   SRL A
   JR NZ,FMul_bit
   RET
+FMul_zero:                  ; eight zero bits: the product moves a byte
+  LD (IX+0),B
+  LD B,L
+  LD L,H
+  LD H,A
+  RET
 FMul_noadd:
   RR H
   RR L
@@ -322,7 +331,8 @@ FMul_noadd:
   RET
 
 ; In: BCDE, ACC single. Out: ACC = BCDE / ACC; ?/0 when ACC is 0.
-; Keeps: nothing (IY kept).
+; Restoring division in registers, the quotient in the second register
+; set. Keeps: nothing (BC' DE' HL' used).
 FDiv:
   LD A,(FAC+3)
   OR A
@@ -349,57 +359,80 @@ FDiv:
   LD A,(FAC+2)
   OR 80h
   LD (FAC+2),A
-  PUSH IY
-  LD IY,SCRATCH             ; the quotient, 4 bytes, low first
-  LD B,32
-  LD (IY+7),0
-  LD HL,FAC
-FDiv_step:                  ; C D E (and the carry out, in A bit 0) : the remainder
-  LD A,E
-  SUB (HL)
-  LD (SCRATCH+4),A
-  INC HL
-  LD A,D
-  SBC A,(HL)
-  LD (SCRATCH+5),A
-  INC HL
-  LD A,C
-  SBC A,(HL)
-  DEC HL
-  DEC HL
-  JR NC,FDiv_take
-  BIT 0,(IY+7)
-  JR Z,FDiv_keep
-FDiv_take:
-  LD C,A
-  LD A,(SCRATCH+5)
-  LD D,A
-  LD A,(SCRATCH+4)
-  LD E,A
+  LD H,C                    ; H L B: the remainder, from the dividend
+  LD L,D
+  LD B,E
+  LD DE,(FAC)
+  LD A,(FAC+2)
+  LD C,A                    ; C D E: the divisor
+  EXX
+  LD BC,0                   ; B' C' D' E': the quotient
+  LD D,B
+  LD E,B
+  EXX
+  LD A,26                   ; the leading bit, 24 more and one to round
+  LD (SCRATCH),A
+FDiv_step:
+  LD A,H
+  CP C
+  JR C,FDiv_keep
+  JR NZ,FDiv_take
+  LD A,L
+  CP D
+  JR C,FDiv_keep
+  JR NZ,FDiv_take
+  LD A,B
+  CP E
+  JR C,FDiv_keep
+FDiv_take:                  ; the divisor goes in: subtract, quotient bit 1
+  LD A,B
+  SUB E
+  LD B,A
+  LD A,L
+  SBC A,D
+  LD L,A
+  LD A,H
+  SBC A,C
+  LD H,A
   SCF
   JR FDiv_bit
 FDiv_keep:
   OR A
 FDiv_bit:
-  RL (IY+0)
-  RL (IY+1)
-  RL (IY+2)
-  RL (IY+3)
+  EXX
+  RL E
+  RL D
+  RL C
+  RL B
+  EXX
+  SLA B
+  RL L
+  RL H                      ; carry: the remainder passed 24 bits
+  LD A,(SCRATCH)
+  DEC A
+  LD (SCRATCH),A
+  JR Z,FDiv_done
+  JR C,FDiv_take            ; then the divisor surely goes in
+  JR FDiv_step
+FDiv_done:
+  EXX
+  LD A,6                    ; the first quotient bit to the top
+FDiv_align:
   SLA E
   RL D
   RL C
-  LD A,0
-  RLA
-  LD (IY+7),A
-  DJNZ FDiv_step
-  LD HL,(SCRATCH)
-  LD A,L
-  LD (FACGUARD),A
-  LD A,H
+  RL B
+  DEC A
+  JR NZ,FDiv_align
+  LD A,B
+  LD (FAC+2),A
+  LD A,C
+  LD (FAC+1),A
+  LD A,D
   LD (FAC),A
-  LD HL,(SCRATCH+2)
-  LD (FAC+1),HL
-  POP IY
+  LD A,E
+  LD (FACGUARD),A
+  EXX
   JP FNorm
 
 ; In: BCDE (left), ACC single (right). Out: A = 1, 0 or FFh as left is
