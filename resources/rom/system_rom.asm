@@ -62,13 +62,14 @@ TokenTable EQU TOKENTABLE
   JP IntAdd
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/error_trap.asm"
+  INCLUDE "basic/string_store.asm"
 
   AT DBLSUB                 ; double precision is not built yet
   JP FCError
   AT DBLADD
   JP FCError
   INCLUDE "system/list.asm"
+  INCLUDE "basic/number_entry.asm"
 
   AT DBLMUL
   JP FCError
@@ -90,11 +91,11 @@ TokenTable EQU TOKENTABLE
   INCLUDE "system/screen.asm"
   INCLUDE "basic/input.asm"
   INCLUDE "basic/str_functions.asm"
-  INCLUDE "basic/errors.asm"
+  INCLUDE "system/tape.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/machine.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -106,7 +107,7 @@ TokenTable EQU TOKENTABLE
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "system/tape.asm"
+  INCLUDE "basic/errors.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -142,13 +143,12 @@ NextChar:
   JP RunStatement
   INCLUDE "basic/variables.asm"
   INCLUDE "basic/for_next.asm"
-  INCLUDE "basic/machine.asm"
-  INCLUDE "basic/number_entry.asm"
+  INCLUDE "basic/integer.asm"
 
   AT INTDIV
   JP IntDiv
   INCLUDE "basic/single.asm"
-  INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/error_trap.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR

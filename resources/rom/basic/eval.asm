@@ -383,7 +383,9 @@ AccToInt:
   JP Z,TMError
   PUSH BC
   PUSH DE
-  CALL FInt
+  LD A,(FAC+2)              ; for a positive value floor is truncation
+  OR A
+  CALL M,FInt
   CALL SingleToInt
   POP DE
   POP BC

@@ -537,6 +537,13 @@ SingleToInt:
   LD A,144
   SUB B
   JR Z,SingleToInt_shifted
+  CP 8
+  JR C,SingleToInt_bits
+  LD L,H                    ; eight places at once
+  LD H,0
+  SUB 8
+  JR Z,SingleToInt_shifted
+SingleToInt_bits:
   LD B,A
 SingleToInt_shift:
   SRL H

@@ -19,21 +19,37 @@
 ; name and subscripts, A = it. Keeps: nothing.
 GetVar:
   LD A,(HL)
-  CALL IsLetter
+  CP 'A'
+  JP C,SNError
+  CP 'Z' + 1
   JP NC,SNError
   LD B,A
   LD C,0
   INC HL
   LD A,(HL)
-  CALL IsLetterOrDigit
+  CALL GetVar_alnum
   JR NC,GetVar_suffix
   LD C,A
 GetVar_skip:                ; further characters do not count
   INC HL
   LD A,(HL)
-  CALL IsLetterOrDigit
+  CALL GetVar_alnum
   JR C,GetVar_skip
+  JR GetVar_suffix
+GetVar_alnum:               ; carry for a letter or digit
+  CP '0'
+  CCF
+  RET NC
+  CP '9' + 1
+  RET C
+  CP 'A'
+  CCF
+  RET NC
+  CP 'Z' + 1
+  RET
 GetVar_suffix:
+  CP '%' + 1                ; the suffixes are all below '&'
+  JR NC,GetVar_deftype
   LD E,2
   CP '%'
   JR Z,GetVar_typed
@@ -46,13 +62,13 @@ GetVar_suffix:
   LD E,3
   CP '$'
   JR Z,GetVar_typed
-  PUSH HL
-  LD HL,DEFTABLE - 'A'
-  LD E,B
-  LD D,0
-  ADD HL,DE
-  LD E,(HL)
-  POP HL
+GetVar_deftype:
+  LD A,B
+  ADD A,LOW (DEFTABLE - 'A')
+  LD E,A
+  LD D,HIGH DEFTABLE        ; the table does not cross a page
+  LD A,(DE)
+  LD E,A
   DEC HL
 GetVar_typed:
   LD A,E
@@ -333,6 +349,9 @@ GetArrayElement_address:
 ; HL = DE * BC (16 bits; ?OM when it does not fit). Keeps: BC.
 MultiplyDEBC:
   LD HL,0
+  LD A,D
+  OR E
+  RET Z
   LD A,16
 MultiplyDEBC_bit:
   ADD HL,HL
