@@ -23,6 +23,7 @@ TokenTable EQU TOKENTABLE
   INCLUDE "system/keyboard.asm"
 
   INCLUDE "system/type_and_syntax.asm"
+  INCLUDE "system/line_input.asm"
 
   INCLUDE "system/tape_and_screen_entries.asm"
   INCLUDE "basic/run_loop.asm"
@@ -76,7 +77,7 @@ TokenTable EQU TOKENTABLE
 
   AT DBLDIV
   JP FCError
-  INCLUDE "system/line_input.asm"
+  INCLUDE "basic/error_trap.asm"
 
   AT ASCTONUM
   JP ReadNumber
@@ -148,7 +149,6 @@ NextChar:
   AT INTDIV
   JP IntDiv
   INCLUDE "basic/single.asm"
-  INCLUDE "basic/error_trap.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR

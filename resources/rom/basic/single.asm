@@ -495,6 +495,8 @@ IntToSingle:
   OR L
   JP Z,FZero
   LD A,H
+  OR A
+  JR Z,IntToSingle_byte
   LD (FSIGN),A
   OR A
   JP P,IntToSingle_positive
@@ -513,6 +515,22 @@ UIntToSingle_store:
   LD A,144
   LD (FAC+3),A
   JP FNorm
+
+IntToSingle_byte:           ; 1..255, the common constants: shift to the top
+  LD A,L
+  LD B,137
+IntToSingle_top:
+  DEC B
+  ADD A,A
+  JR NC,IntToSingle_top     ; the leading 1 goes out; below it the rest
+  SRL A                     ; a positive sign
+  LD (FAC+2),A
+  LD A,B
+  LD (FAC+3),A
+  XOR A
+  LD (FAC),A
+  LD (FAC+1),A
+  JP FSetSingle
 
 ; In: HL unsigned. Out: ACC = HL as a single. Keeps: nothing.
 UIntToSingle:
