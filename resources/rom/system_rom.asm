@@ -27,7 +27,6 @@ TokenTable EQU TOKENTABLE
 
   INCLUDE "system/tape_and_screen_entries.asm"
   INCLUDE "basic/run_loop.asm"
-  INCLUDE "system/printer.asm"
 
   AT LINEINPUTB
   JP LineInput
@@ -74,6 +73,7 @@ TokenTable EQU TOKENTABLE
 
   AT DBLMUL
   JP FCError
+  INCLUDE "system/printer.asm"
 
   AT DBLDIV
   JP FCError
@@ -81,7 +81,7 @@ TokenTable EQU TOKENTABLE
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "basic/control.asm"
+  INCLUDE "system/tape.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
@@ -89,10 +89,10 @@ TokenTable EQU TOKENTABLE
   JP NumberToAscii
   INCLUDE "basic/eval.asm"
   INCLUDE "system/tape_commands.asm"
-  INCLUDE "system/screen.asm"
   INCLUDE "basic/input.asm"
+  INCLUDE "system/screen.asm"
   INCLUDE "basic/str_functions.asm"
-  INCLUDE "system/tape.asm"
+  INCLUDE "basic/control.asm"
 
   AT READYLEVEL
   JP ReadyLevel

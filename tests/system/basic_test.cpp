@@ -174,6 +174,15 @@ TEST_F(Basic, StopAndBreakCanBeContinued) {
   EXPECT_NE(screen.find("\n-1\nREADY"), std::string::npos) << screen;
 }
 
+TEST_F(Basic, BreakAtInputAsksAgainAfterCont) {
+  Run("NEW\n10 INPUT A:PRINT \"GOT\";A\nCLS\n");
+  m.emu.textInput.StartWithText(std::vector<uint8_t>{'R', 'U', 'N', '\r'});
+  m.RunFrames(30);
+  m.PressKeys("\\b");
+  ASSERT_TRUE(m.RunUntilScreenShows("BREAK IN 10\nREADY\n>"));
+  EXPECT_NE(Run("CONT\n7\n").find(">CONT\n? 7\nGOT 7\nREADY"), std::string::npos) << m.Screen();
+}
+
 TEST_F(Basic, TraceShowsEachLine) {
   EXPECT_EQ(Output("10 TRON:PRINT 1\n20 TROFF:PRINT 2\n"), " 1\n<20> 2\n");
 }

@@ -34,8 +34,10 @@ InputStatement_ask:
   LD B,INBUFLEN - 1
   CALL LINEINPUTB
   JR NC,InputStatement_typed
-  LD HL,(STMTPTR)           ; BREAK: CONT asks again
-  JP BreakKey
+  LD A,1                    ; BREAK: CONT asks again
+  LD (CONTREDO),A
+  LD HL,(STMTPTR)
+  JP BreakKey_wait
 InputStatement_typed:
   LD E,B
   LD D,0

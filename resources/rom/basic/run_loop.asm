@@ -11,7 +11,7 @@
 ;   FOR, 16 bytes: type, 81h, variable address, step (4), limit (4),
 ;                  text pointer, line number
 ;
-; RAM: CURLINE (FFFFh in direct mode), STMTPTR, CONTPTR, CONTLINE, CONTSP,
+; RAM: CURLINE (FFFFh in direct mode), STMTPTR, CONTPTR, CONTLINE, CONTSP, CONTREDO,
 ; CMDSP, TRACEON.
 
 ; Clear the variables, the arrays, string space, the DEF types, the DATA
@@ -187,9 +187,12 @@ SkipStatement_string:
   JR SkipStatement
 
 BreakKey:
+  XOR A                     ; CONT goes on after the statement
+  LD (CONTREDO),A
+BreakKey_wait:
   LD A,(KBROW6)             ; wait until BREAK is let go
   AND 04h
-  JR NZ,BreakKey
+  JR NZ,BreakKey_wait
   CALL SaveCont
   CALL FreshLine
   LD HL,BreakInText
@@ -236,6 +239,9 @@ ContStatement:
   LD (CURLINE),DE
   LD DE,0
   LD (CONTPTR),DE
+  LD A,(CONTREDO)           ; a statement cut short runs again
+  OR A
+  JP NZ,ExecStatement
   JP ExecNext
 
 TronStatement:
