@@ -81,4 +81,5 @@ if(HEADER)
     "// Generated from the assembler's symbol file of ${NAME}; do not edit.\n"
     "#pragma once\n#include <cstdint>\nnamespace quillor::${NAMESPACE} {\n${body}}\n")
   file(COPY_FILE ${HEADER}.new ${HEADER} ONLY_IF_DIFFERENT)
+  file(REMOVE ${HEADER}.new)
 endif()
