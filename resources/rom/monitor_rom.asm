@@ -22,6 +22,10 @@ MONNAME    EQU 4067h        ; pointer to the text after the arguments
   INCLUDE "monitor/tape_commands.asm"
   INCLUDE "monitor/hex.asm"
 
+  ; The system ROM's keyword table (the first ROM has no room for it).
+  AT TOKENTABLE
+  INCLUDE "system/tokens.asm"
+
   IF $ > 3780h
   .ERROR The monitor must end before 3780h, where the registers begin
   ENDIF

@@ -3,38 +3,168 @@
 ; Assembled twice: SERIES=1 for the Series I and II machines ("ROM12K") and
 ; SERIES=3 for the /64 ("ROM12KS3"). The two differ only in the banner.
 ;
-; Layout: the restart and entry vectors come first, then the documented
-; entry points at their fixed addresses (mostly jumps into the bodies), and
-; the drivers, the tape code and the command level in the free space
-; between them. A full BASIC interpreter is to take the space from 1EA6h on.
+; This file is the layout: the documented entry points at their fixed
+; addresses (placed with AT, which fails the assembly when the code before
+; grows past one) and, in the gaps between them, the drivers (system/) and
+; the BASIC interpreter (basic/), one file per subsystem. When a file
+; outgrows its gap, move it (or another) to a gap with room: the build
+; prints the bytes used and free per gap. The keyword table lies in the
+; second ROM at TOKENTABLE (3500h), as the first ROM has no room left.
 
   INCLUDE "fixed_address.inc"
   INCLUDE "system/ram.inc"
   INCLUDE "system/entry_points.inc"
 
+TokenTable EQU TOKENTABLE
+
   ORG 0000h
   INCLUDE "system/vectors.asm"
   INCLUDE "system/fixed_entries.asm"
-
-  AT 05DCh
-  INCLUDE "system/cold_start.asm"
-  INCLUDE "system/screen.asm"
   INCLUDE "system/keyboard.asm"
+
+  INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
+
+  INCLUDE "system/tape_and_screen_entries.asm"
+  INCLUDE "basic/run_loop.asm"
+
+  AT LINEINPUTB
+  JP LineInput
+  INCLUDE "system/cold_start.asm"
+
+  AT SNGSUB
+  JP FSub
+  AT SNGADD
+  JP FAdd
+  INCLUDE "basic/garbage.asm"
+
+  AT SNGMUL
+  JP FMul
+
+  AT SNGDIV
+  JP FDiv
+  INCLUDE "system/program_text.asm"
+
+  AT USRARG
+  JP AccToInt
+
+  AT USRRET
+  JP StoreInt
+  AT TOSNG
+  JP AccToSingle
+  AT TODBL                  ; double precision is not built yet: a single
+  JP AccToSingle
+  INCLUDE "basic/strings.asm"
+
+  AT INTSUB
+  JP IntSub
+  AT INTADD
+  JP IntAdd
+  AT INTMUL
+  JP IntMul
+  INCLUDE "basic/string_store.asm"
+
+  AT DBLSUB                 ; double precision is not built yet
+  JP FCError
+  AT DBLADD
+  JP FCError
+  INCLUDE "system/list.asm"
+  INCLUDE "basic/number_entry.asm"
+
+  AT DBLMUL
+  JP FCError
   INCLUDE "system/printer.asm"
+
+  AT DBLDIV
+  JP FCError
+  INCLUDE "basic/error_trap.asm"
+
+  AT ASCTONUM
+  JP ReadNumber
   INCLUDE "system/tape.asm"
-  INCLUDE "system/disk_boot.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
-  INCLUDE "system/numbers.asm"
-  INCLUDE "system/command_level.asm"
+  AT NUMTOASC
+  JP NumberToAscii
+  INCLUDE "basic/eval.asm"
   INCLUDE "system/tape_commands.asm"
-  INCLUDE "system/program_text.asm"
-  INCLUDE "system/list.asm"
-  INCLUDE "system/tokens.asm"
+  INCLUDE "basic/input.asm"
+  INCLUDE "system/screen.asm"
+  INCLUDE "basic/str_functions.asm"
+  INCLUDE "basic/control.asm"
 
-  INCLUDE "system/basic_entries.asm"
+  AT READYLEVEL
+  JP ReadyLevel
+  INCLUDE "basic/machine.asm"
+
+; Rebuild the links of the program's lines from the line at DE, then go to
+; the command level (used after a program is put into memory from
+; outside).
+  AT RELINK
+  CALL RelinkLines
+  JP ReadyLevel
+  INCLUDE "system/numbers.asm"
+
+  AT NEWCMD
+  JP NewCommand
+  INCLUDE "basic/errors.asm"
+
+; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
+  AT CPHLDE
+CompareHLDE:
+  LD A,H
+  SUB D
+  RET NZ
+  LD A,L
+  SUB E
+  RET
+  INCLUDE "system/command_level.asm"
+
+; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
+; digit, Z at the end of a statement (00 or ':').
+  AT NEXTCHAR
+NextChar:
+  INC HL
+  LD A,(HL)
+  CP ':'
+  RET NC
+  CP ' '
+  JR Z,NextChar
+  CP '0'
+  CCF
+  INC A
+  DEC A
+  RET
+
+  AT DECTOBIN
+  JP DecimalToBinary
+
+  AT RUNCMD
+  JP RunStatement
+  INCLUDE "basic/variables.asm"
+  INCLUDE "basic/for_next.asm"
+  INCLUDE "basic/integer.asm"
+
+  AT INTDIV
+  JP IntDiv
+  INCLUDE "basic/single.asm"
+
+; Display the text at HL up to a 00 byte or a quote; HL ends at it.
+  AT PRINTSTR
+PrintQuoted:
+  LD A,(HL)
+  OR A
+  RET Z
+  CP '"'
+  RET Z
+  CALL OutChar
+  INC HL
+  JR PrintQuoted
+  INCLUDE "basic/num_text.asm"
+  INCLUDE "basic/functions.asm"
+  INCLUDE "basic/print.asm"
+  INCLUDE "system/disk_boot.asm"
 
   AT 3000h
   END

@@ -28,6 +28,14 @@ TEST(Cli, PrintsTheScreenOfAMachineRunFromAUserRom) {
   EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 16);
 }
 
+// The built-in ROM's BASIC runs a typed program to READY.
+TEST(Cli, BuiltInBasicRunsATypedProgram) {
+  const Result r =
+      RunCli("--until READY --type '10 FOR I=1 TO 3:PRINT I;I*I/2:NEXT\\nRUN\\n' --frames 100 --screen");
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_NE(r.out.find(">RUN\n 1  .5\n 2  2\n 3  4.5\nREADY\n"), std::string::npos) << r.out;
+}
+
 TEST(Cli, UntilWaitsForTextAndFailsAfterItsBound) {
   const std::string roms = "--rom-dir " + TestRomFolder();
   EXPECT_EQ(RunCli(roms + " --until HI").status, 0);

@@ -80,6 +80,7 @@ ProbeDone:
   SBC HL,DE
   LD (STRSPACE),HL
   LD (STACKTOP),HL
+  LD (CMDSP),HL
   RET
 
 ; Print the free memory: from the end of the program's data to the room

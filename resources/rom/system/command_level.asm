@@ -1,16 +1,20 @@
 ; The command level: "READY", a prompt, a line, a command. Lines that
 ; begin with a number are program lines: they are tokenised and put into
 ; the program text in line-number order (an empty one deletes the line).
+; The commands of the table below take their text as typed; every other
+; line is a direct statement for the interpreter.
 
 ReadyLevel:
-  LD SP,(STACKTOP)
+  LD SP,(CMDSP)
+  LD HL,0FFFFh
+  LD (CURLINE),HL
   XOR A
   LD (OUTDEV),A
   CALL FreshLine
   LD HL,ReadyText
   CALL PrintString
 CommandLoop:
-  LD SP,(STACKTOP)
+  LD SP,(CMDSP)
   XOR A
   LD (OUTDEV),A
   LD A,'>'
@@ -30,8 +34,14 @@ CommandLoop:
   CALL IsDigit
   JP C,EnterProgramLine
   LD DE,CommandTable
+  PUSH HL
   CALL FindCommand
-  JP NC,SyntaxError
+  POP BC
+  JR C,CommandLoop_found
+  LD H,B
+  LD L,C
+  JP DirectStatement
+CommandLoop_found:
   PUSH DE
   RET                       ; to the command, HL after its name
 
@@ -99,36 +109,16 @@ CommandTable:
   DEFW ListCommand
   DEFB "NEW",0
   DEFW NewCommand
-  DEFB "CLS",0
-  DEFW ClsCommand
   DEFB "MON",0
   DEFW 3000h                ; the monitor in the second ROM
-  DEFB "RUN",0
-  DEFW RunCommand
   DEFB 0
-
-ClsCommand:
-  CALL ClearScreen
-  JP CommandLoop
 
 NewCommand:
   CALL DoNew
   JP ReadyLevel
 
-; RUN and the other statements need the BASIC interpreter, which this ROM
-; does not have yet.
-RunCommand:
-  LD HL,NoBasicText
-  JR ErrorText
-
-SyntaxError:
-  LD HL,SyntaxText
-  JR ErrorText
-DiskOnlyError:
-  LD HL,DiskOnlyText
-  JR ErrorText
-OutOfMemory:
-  LD HL,MemoryText
+; A tape command's failure: the text at HL on a fresh line (the motor
+; stopped), then READY.
 ErrorText:
   PUSH HL
   XOR A
@@ -139,13 +129,9 @@ ErrorText:
   CALL PrintString
   JP ReadyLevel
 
+SyntaxError   EQU SNError
+DiskOnlyError EQU L3Error
+OutOfMemory   EQU OMError
+
 ReadyText:
   DEFB "READY",0Dh,0
-SyntaxText:
-  DEFB "?SN ERROR",0Dh,0
-NoBasicText:
-  DEFB "?NO BASIC INTERPRETER IN THIS ROM",0Dh,0
-DiskOnlyText:
-  DEFB "?DISK BASIC ONLY",0Dh,0
-MemoryText:
-  DEFB "?OM ERROR",0Dh,0

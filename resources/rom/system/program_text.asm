@@ -12,9 +12,11 @@ DoNew:
   INC HL
 SetProgramEnd:              ; HL = the end of the program text
   LD (VARTAB),HL
-  LD (ARYTAB),HL
-  LD (STREND),HL
-  RET
+  PUSH HL                   ; a changed program loses its variables
+  LD HL,(STACKTOP)          ; and cannot be continued
+  LD (CMDSP),HL
+  POP HL
+  JP ClearVariables
 
 ; Rebuild the links of the lines from the one at DE on, from where each
 ; line's 00 byte really is, and set the end of the program. A line whose
@@ -222,7 +224,9 @@ InsertMoved:
   DEC BC
   LDIR
   RET
-InsertNoRoom:
+InsertNoRoom:                ; reported as a direct error, not "IN" the new line
+  LD HL,0FFFFh
+  LD (CURLINE),HL
   JP OutOfMemory
 
 ; Tokenise the text at HL (ending with 00) to DE; DE ends after the 00.
@@ -239,6 +243,8 @@ Tokenise:
   JR Z,TokenPrint
   CP 27h
   JR Z,TokenRemark
+  CP '^'                    ; typed for the up arrow (power)
+  JR Z,TokenPower
   PUSH DE
   CALL MatchKeyword
   POP DE
@@ -266,6 +272,9 @@ TokenData:
   INC HL
   INC DE
   JR TokenData
+TokenPower:
+  LD A,0D1h
+  DEFB 01h                  ; LD BC,nn: skips the LD A,0B2h
 TokenPrint:
   LD A,0B2h
   LD (DE),A

@@ -1,0 +1,214 @@
+; Flow of control: GOTO, GOSUB/RETURN, IF/THEN/ELSE, ON n GOTO/GOSUB;
+; the search for a line along the links, the stack check, line numbers in
+; the text. The FOR and GOSUB entries on the stack are described in
+; run_loop.asm.
+;
+; RAM: CURLINE, STACKTOP.
+
+GotoStatement:
+  CALL ReadLineNumber
+  JP GotoLineDE
+
+GosubStatement:
+  CALL ReadLineNumber
+GosubLineDE:
+  CALL CheckStack
+  PUSH HL
+  LD BC,(CURLINE)
+  PUSH BC
+  LD B,91h
+  PUSH BC
+  JP GotoLineDE
+
+ReturnStatement:
+  LD HL,0
+  ADD HL,SP
+ReturnStatement_find:
+  CALL AtStackTop
+  JP Z,RGError
+  INC HL
+  LD A,(HL)
+  INC HL
+  CP 91h
+  JR Z,ReturnStatement_found
+  CP 81h
+  JP NZ,RGError
+  LD DE,14
+  ADD HL,DE
+  JR ReturnStatement_find
+ReturnStatement_found:
+  LD SP,HL
+  POP DE
+  LD (CURLINE),DE
+  POP HL
+  JP ExecNext
+
+; The line DE, found along the links. In: DE. Out: HL = the first line
+; numbered DE or more (or the end mark); Z when it is line DE. Keeps: DE.
+FindLineByLink:
+  LD HL,(TXTTAB)
+FindLineByLink_loop:
+  LD A,(HL)
+  INC HL
+  OR (HL)
+  DEC HL
+  JR Z,FindLineByLink_end
+  PUSH HL
+  INC HL
+  INC HL
+  LD A,(HL)
+  INC HL
+  LD H,(HL)
+  LD L,A
+  CALL CompareHLDE
+  POP HL
+  RET NC
+  LD A,(HL)
+  INC HL
+  LD H,(HL)
+  LD L,A
+  JR FindLineByLink_loop
+FindLineByLink_end:
+  OR 1
+  RET
+
+; Z when HL is the top of the BASIC stack. Keeps: BC HL.
+AtStackTop:
+  LD DE,(STACKTOP)
+  JP CompareHLDE
+
+; ?OM when the stack would come within 64 bytes of the arrays.
+; Keeps: BC DE HL.
+CheckStack:
+  PUSH HL
+  PUSH DE
+  LD HL,(STREND)
+  LD DE,64
+  ADD HL,DE
+  EX DE,HL
+  LD HL,0
+  ADD HL,SP
+  CALL CompareHLDE
+  POP DE
+  POP HL
+  JP C,OMError
+  RET
+
+; HL at a line number (blanks first allowed). Out: DE = it, HL at the next
+; non-blank character, A = it. Keeps: BC.
+ReadLineNumber:
+  CALL SkipBlanks
+  CALL IsDigit
+  JP NC,SNError
+  CALL DecimalToBinary
+  DEC HL
+  JP NextChar
+
+; IF e THEN s|n [ELSE s|n], IF e GOTO n.
+IfStatement:
+  CALL Eval
+  CALL AccIsTrue
+  SBC A,A
+  LD B,A                    ; FFh: false
+  LD A,(HL)
+  CP 0CAh                   ; THEN
+  JR Z,IfStatement_then
+  CP 8Dh                    ; GOTO
+  JP NZ,SNError
+IfStatement_then:
+  INC B
+  JR Z,IfStatement_false
+IfStatement_take:           ; HL at THEN, GOTO or ELSE
+  CALL NextChar
+  JP C,GotoStatement        ; a line number
+  DEC HL
+  JP ExecStatement
+IfStatement_false:          ; to the ELSE of this IF, or the end of the line
+  LD B,0                    ; IFs opened on the way
+IfStatement_scan:
+  INC HL
+  LD A,(HL)
+  OR A
+  JP Z,ExecNext
+  CP '"'
+  JR Z,IfStatement_string
+  CP 8Fh
+  JR NZ,IfStatement_notif
+  INC B
+IfStatement_notif:
+  CP 95h
+  JR NZ,IfStatement_scan
+  LD A,B
+  OR A
+  JR Z,IfStatement_take
+  DEC B
+  JR IfStatement_scan
+IfStatement_string:
+  INC HL
+  LD A,(HL)
+  OR A
+  JP Z,ExecNext
+  CP '"'
+  JR NZ,IfStatement_string
+  JR IfStatement_scan
+
+; In: ACC. Out: carry when it is 0 (false); Z also possible. Keeps: HL.
+AccIsTrue:
+  LD A,(TYPEFLAG)
+  CP 3
+  JP Z,TMError
+  CP 2
+  JR Z,AccIsTrue_int
+  LD A,(FAC+3)
+  JR AccIsTrue_test
+AccIsTrue_int:
+  LD A,(FAC)
+  PUSH HL
+  LD HL,FAC+1
+  OR (HL)
+  POP HL
+AccIsTrue_test:
+  OR A
+  RET NZ
+  SCF
+  RET
+
+; ON n GOTO/GOSUB l1,l2,...; ON ERROR GOTO n.
+OnStatement:
+  CP 9Eh                    ; ERROR
+  JR NZ,OnStatement_value
+  CALL NextChar
+  JP OnErrorStatement
+OnStatement_value:
+  CALL EvalByte             ; A = n
+  LD C,A
+  LD A,(HL)
+  LD B,A                    ; GOTO or GOSUB
+  CP 8Dh
+  JR Z,OnStatement_list
+  CP 91h
+  JP NZ,SNError
+OnStatement_list:
+  CALL NextChar
+OnStatement_next:
+  DEC C
+  JR Z,OnStatement_take
+  PUSH BC
+  CALL ReadLineNumber
+  POP BC
+  CP ','
+  JP NZ,ExecNext            ; past the list: on with the next statement
+  CALL NextChar
+  JR OnStatement_next
+OnStatement_take:
+  PUSH BC
+  CALL ReadLineNumber
+  POP BC
+  PUSH DE
+  CALL SkipStatement        ; GOSUB comes back after the whole list
+  POP DE
+  LD A,B
+  CP 91h
+  JP Z,GosubLineDE
+  JP GotoLineDE
+

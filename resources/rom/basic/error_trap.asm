@@ -1,0 +1,59 @@
+; ON ERROR GOTO n (0 disarms; inside the trap it reports the error at
+; once), ERROR n, RESUME, RESUME NEXT, RESUME n.
+;
+; RAM: ERRTRAP, ERRLINE, ERRCODE, ERRPTR, INTRAP (owned by errors.asm).
+
+; ON ERROR GOTO n (from ON). In: HL after ERROR. Out: -. Keeps: -.
+OnErrorStatement:
+  RST 08h
+  DEFB 8Dh                  ; GOTO
+  CALL ReadLineNumber
+  LD (ERRTRAP),DE
+  LD A,D
+  OR E
+  JP NZ,ExecNext
+  LD A,(INTRAP)             ; ON ERROR GOTO 0 inside the trap: report it
+  OR A
+  JP Z,ExecNext
+  LD A,(ERRCODE)
+  LD E,A
+  XOR A
+  LD (ERRTRAP),A
+  LD (ERRTRAP+1),A
+  JP BasicError
+
+; ERROR n. In: HL at n. Out: -.
+ErrorStatement:
+  CALL EvalByte
+  OR A
+  JP Z,FCError
+  LD E,A
+  JP BasicError
+
+; RESUME, RESUME NEXT, RESUME n. In: HL after RESUME, A = next char.
+ResumeStatement:
+  LD B,A
+  LD A,(INTRAP)
+  OR A
+  JP Z,RWError
+  XOR A
+  LD (INTRAP),A
+  LD A,B
+  LD DE,(ERRLINE)
+  LD (CURLINE),DE
+  OR A
+  JR Z,ResumeStatement_same
+  CP ':'
+  JR Z,ResumeStatement_same
+  CP 87h                    ; NEXT
+  JR Z,ResumeStatement_next
+  CALL ReadLineNumber
+  JP GotoLineDE
+ResumeStatement_same:       ; the statement that failed, again
+  LD HL,(ERRPTR)
+  JP ExecStatement
+ResumeStatement_next:
+  LD HL,(ERRPTR)
+  CALL NextChar
+  CALL SkipStatement
+  JP ExecNext

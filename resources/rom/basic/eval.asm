@@ -1,0 +1,460 @@
+; Expressions: operands, operators by precedence, type conversion between
+; the operands, relations (-1 true, 0 false), NOT/AND/OR on 16-bit
+; integers.
+;
+; Precedence, lowest first: OR 1, AND 2, NOT 3, relations 4, + - 5,
+; * / 6, unary minus 7, the power arrow 8. A left operand waits on the
+; stack (its type, value and the operator) while the right one is read.
+; Strings: the ACC holds the address of a descriptor (length, address).
+;
+; RAM: FAC, TYPEFLAG, LTYPE.
+
+; In: HL at the expression (blanks allowed). Out: ACC, TYPEFLAG; HL at the
+; first non-blank character after it, A = it, flags as NextChar.
+; Keeps: nothing.
+Eval:
+  LD D,0
+; The same, taking only operators above precedence D.
+EvalPrec:
+  LD A,D
+  PUSH AF
+  CALL Operand
+EvalPrec_loop:              ; HL at the character after an operand
+  SUB 0CDh
+  JR C,EvalPrec_done
+  CP 10
+  JR NC,EvalPrec_done
+  LD C,A                    ; operator 0..9
+  LD E,A
+  LD D,0
+  PUSH HL
+  LD HL,OperatorPrecedence
+  ADD HL,DE
+  LD B,(HL)
+  POP HL
+  POP AF
+  PUSH AF
+  CP B
+  JR NC,EvalPrec_done       ; binds less than the caller's operator
+  LD A,C
+  CP 7
+  JR C,EvalPrec_single
+  LD C,8                    ; relations: 8 + (1 >, 2 =, 4 <)
+EvalPrec_relation:
+  LD A,(HL)
+  SUB 0D4h
+  JR C,EvalPrec_push
+  CP 3
+  JR NC,EvalPrec_push
+  INC A
+  CP 3
+  JR NZ,EvalPrec_bit
+  INC A
+EvalPrec_bit:
+  OR C
+  LD C,A
+  INC HL
+  CALL SkipBlanks
+  JR EvalPrec_relation
+EvalPrec_single:
+  INC HL
+EvalPrec_push:
+  PUSH BC                   ; precedence and operator
+  LD DE,(FAC+2)
+  PUSH DE
+  LD DE,(FAC)
+  PUSH DE
+  LD A,(TYPEFLAG)
+  PUSH AF
+  CALL CheckStack
+  LD D,B
+  CALL EvalPrec
+  POP AF
+  LD (LTYPE),A
+  POP DE
+  POP BC                    ; BCDE = the left operand
+  EX (SP),HL
+  LD A,L                    ; the operator
+  CALL ApplyOperator
+  POP HL
+  LD A,(HL)
+  JR EvalPrec_loop
+EvalPrec_done:
+  POP AF
+  DEC HL
+  JP NextChar
+
+OperatorPrecedence:
+  DEFB 5,5,6,6,8,2,1,4,4,4  ; + - * / power AND OR > = <
+
+; One operand: HL at it or at blanks before it. Out: ACC; HL at the next
+; non-blank character, A = it.
+Operand:
+  DEC HL
+  CALL NextChar
+  JP Z,MOError
+  JR C,Operand_number
+  CP '.'
+  JR Z,Operand_number
+  CP '"'
+  JP Z,StringLiteral
+  CP 0CEh
+  JR Z,Operand_minus
+  CP 0CDh
+  JR Z,Operand_plus
+  CP 0CBh
+  JR Z,Operand_not
+  CP '('
+  JR Z,Operand_paren
+  CP 0BCh
+  JR NC,Operand_function
+  CP 'A'
+  JP C,SNError
+  CP 'Z' + 1
+  JP NC,SNError
+  CALL GetVar
+  PUSH HL
+  CALL LoadVariable
+  POP HL
+  LD A,(HL)
+  RET
+Operand_number:
+  CALL ReadUnsigned
+  DEC HL
+  JP NextChar
+Operand_plus:
+  INC HL
+  JR Operand
+Operand_minus:
+  INC HL
+  LD D,7
+  CALL EvalPrec
+  PUSH HL
+  CALL NumericAcc
+  CALL NegateAcc
+  POP HL
+  LD A,(HL)
+  RET
+Operand_not:
+  INC HL
+  LD D,3
+  CALL EvalPrec
+  PUSH HL
+  CALL AccToInt
+  LD A,H
+  CPL
+  LD H,A
+  LD A,L
+  CPL
+  LD L,A
+  CALL StoreInt
+  POP HL
+  LD A,(HL)
+  RET
+Operand_paren:
+  INC HL
+  CALL Eval
+  RST 08h
+  DEFB ')'
+  RET
+Operand_function:
+  CP 0FBh
+  JP NC,SNError
+  SUB 0BCh
+  ADD A,A
+  LD E,A
+  LD D,0
+  INC HL
+  PUSH HL
+  LD HL,FunctionTable
+  ADD HL,DE
+  LD A,(HL)
+  INC HL
+  LD H,(HL)
+  LD L,A
+  EX (SP),HL
+  RET                       ; to the function, HL after its token
+
+; The value of the variable at DE (type in VARTYPE) into the ACC.
+; Keeps: nothing.
+LoadVariable:
+  LD A,(VARTYPE)
+  CP 3
+  JR Z,LoadVariable_string
+  CP 8
+  JR NZ,LoadVariable_plain
+  INC DE                    ; a double: its upper four bytes as a single
+  INC DE
+  INC DE
+  INC DE
+  LD A,4
+LoadVariable_plain:
+  LD (TYPEFLAG),A
+  EX DE,HL
+  LD E,(HL)
+  INC HL
+  LD D,(HL)
+  INC HL
+  LD (FAC),DE
+  CP 2
+  RET Z
+  LD E,(HL)
+  INC HL
+  LD D,(HL)
+  LD (FAC+2),DE
+  RET
+LoadVariable_string:
+  LD (TYPEFLAG),A
+  LD (FAC),DE
+  RET
+
+; In: BCDE = left operand (type LTYPE), ACC = right, A = operator (0 +,
+; 1 -, 2 *, 3 /, 4 power, 5 AND, 6 OR, 8-15 relation mask).
+; Out: ACC = the result. Keeps: nothing.
+ApplyOperator:
+  LD L,A
+  LD A,(LTYPE)
+  CP 3
+  JP Z,StringOperator
+  LD A,(TYPEFLAG)
+  CP 3
+  JP Z,TMError
+  LD A,L
+  CP 8
+  JR NC,ApplyOperator_compare
+  CP 5
+  JR NC,ApplyOperator_logic
+  CP 3
+  JR NC,ApplyOperator_single
+  LD H,A
+  LD A,(LTYPE)
+  AND 0FDh
+  JR NZ,ApplyOperator_mixed
+  LD A,(TYPEFLAG)
+  CP 2
+  JR NZ,ApplyOperator_mixed
+  LD A,H                    ; both integers: + - *
+  LD HL,(FAC)
+  OR A
+  JP Z,IntAdd
+  DEC A
+  JP Z,IntSub
+  JP IntMul
+ApplyOperator_mixed:
+  LD A,H
+ApplyOperator_single:
+  PUSH AF
+  CALL BothSingle
+  POP AF
+  OR A
+  JP Z,FAdd
+  DEC A
+  JP Z,FSub
+  DEC A
+  JP Z,FMul
+  DEC A
+  JP Z,FDiv
+  JP PowerOperator
+ApplyOperator_logic:
+  PUSH AF
+  PUSH BC
+  PUSH DE
+  CALL AccToInt
+  POP DE
+  POP BC
+  PUSH HL                   ; the right one as an integer
+  LD A,(LTYPE)
+  CP 2
+  JR Z,ApplyOperator_leftint
+  CALL FLoadBCDE
+  CALL AccToInt
+  EX DE,HL
+ApplyOperator_leftint:
+  POP HL
+  POP AF
+  CP 5
+  JR NZ,ApplyOperator_or
+  LD A,D
+  AND H
+  LD H,A
+  LD A,E
+  AND L
+  LD L,A
+  JP StoreInt
+ApplyOperator_or:
+  LD A,D
+  OR H
+  LD H,A
+  LD A,E
+  OR L
+  LD L,A
+  JP StoreInt
+ApplyOperator_compare:
+  PUSH AF
+  LD A,(LTYPE)
+  CP 2
+  JR NZ,ApplyOperator_fcompare
+  LD A,(TYPEFLAG)
+  CP 2
+  JR NZ,ApplyOperator_fcompare
+  LD HL,(FAC)               ; DE ? HL, signed
+  LD A,D
+  XOR H
+  JP M,ApplyOperator_signs
+  EX DE,HL
+  OR A
+  SBC HL,DE                 ; left - right
+  LD A,0
+  JR Z,ApplyOperator_result
+  LD A,1
+  JR NC,ApplyOperator_result
+  LD A,0FFh
+  JR ApplyOperator_result
+ApplyOperator_signs:        ; the one with the sign bit clear is greater
+  LD A,D
+  RLA
+  SBC A,A
+  OR 1
+  JR ApplyOperator_result
+ApplyOperator_fcompare:
+  CALL BothSingle
+  CALL FCompare
+ApplyOperator_result:       ; A = 1, 0, FFh: left >, =, < right
+; In: A = comparison, mask on the stack. Out: ACC = -1 or 0.
+CompareResult:
+  LD B,1                    ; '>'
+  DEC A
+  JR Z,CompareResult_bit
+  LD B,2                    ; '='
+  INC A
+  JR Z,CompareResult_bit
+  LD B,4                    ; '<'
+CompareResult_bit:
+  POP AF
+  AND B
+  LD HL,0
+  JR Z,CompareResult_store
+  DEC HL
+CompareResult_store:
+  JP StoreInt
+
+; Left (BCDE, LTYPE) and right (ACC) both as singles. Keeps: nothing.
+BothSingle:
+  LD A,(TYPEFLAG)
+  CP 2
+  JR NZ,BothSingle_left
+  PUSH BC
+  PUSH DE
+  LD HL,(FAC)
+  CALL IntToSingle
+  POP DE
+  POP BC
+BothSingle_left:
+  LD A,(LTYPE)
+  CP 2
+  RET NZ
+  LD HL,(FAC+2)
+  PUSH HL
+  LD HL,(FAC)
+  PUSH HL
+  EX DE,HL
+  CALL IntToSingle
+  CALL FGetBCDE
+  POP HL
+  LD (FAC),HL
+  POP HL
+  LD (FAC+2),HL
+  RET
+
+; ?TM unless the ACC holds a number. Keeps: all but A.
+NumericAcc:
+  LD A,(TYPEFLAG)
+  CP 3
+  RET NZ
+  JP TMError
+
+; The ACC as an integer (CINT: the largest whole number not above it).
+; In: ACC. Out: HL; ?OV outside -32768..32767. Keeps: BC DE.
+AccToInt:
+  LD A,(TYPEFLAG)
+  CP 2
+  JR Z,AccToInt_int
+  CP 3
+  JP Z,TMError
+  PUSH BC
+  PUSH DE
+  LD A,(FAC+2)              ; for a positive value floor is truncation
+  OR A
+  CALL M,FInt
+  CALL SingleToInt
+  POP DE
+  POP BC
+  JP C,OVError
+  JP StoreInt
+AccToInt_int:
+  LD HL,(FAC)
+  RET
+
+; The ACC as a single. Keeps: nothing.
+AccToSingle:
+  LD A,(TYPEFLAG)
+  CP 3
+  JP Z,TMError
+  CP 2
+  RET NZ
+  LD HL,(FAC)
+  JP IntToSingle
+
+; An expression that must be 0..255. Out: A = it, HL and flags as Eval.
+EvalByte:
+  CALL Eval
+  PUSH HL
+  CALL AccToInt
+  LD A,H
+  OR A
+  JP NZ,FCError
+  LD A,L
+  POP HL
+  PUSH AF
+  LD A,(HL)
+  DEC HL
+  CALL NextChar
+  POP AF
+  RET
+
+; An expression as a 16-bit integer, -32768..65535 (an address).
+; Out: DE = it, HL at the next character, A = it.
+EvalAddress:
+  CALL Eval
+  PUSH HL
+  LD A,(TYPEFLAG)
+  CP 4
+  JR NZ,EvalAddress_int
+  LD A,(FAC+3)              ; 32768..65535 as singles
+  CP 145
+  JR NZ,EvalAddress_int
+  LD A,(FAC+2)
+  OR A
+  JP M,EvalAddress_int
+  LD HL,(FAC+1)
+  SET 7,H
+  JR EvalAddress_done
+EvalAddress_int:
+  CALL AccToInt
+EvalAddress_done:
+  EX DE,HL
+  POP HL
+  LD A,(HL)
+  RET
+
+; '(' expression ')' after a function's name. Out: ACC, HL after ')'.
+ParenArgument:
+  DEC HL
+  CALL NextChar
+  CP '('
+  JP NZ,SNError
+  INC HL
+  CALL Eval
+  RST 08h
+  DEFB ')'
+  RET

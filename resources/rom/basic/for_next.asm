@@ -1,0 +1,242 @@
+; FOR/TO/STEP and NEXT. The loop's entry lies on the processor stack (see
+; run_loop.asm); the test is made at NEXT, so the body runs at least once.
+; A FOR on a variable that already has a loop drops that loop (and any
+; inside it). Integer and single loop variables; a double variable counts
+; in single precision.
+;
+; RAM: ARG (limit and step while FOR reads them), TEXTSAVE.
+
+ForStatement:
+  CALL LetAssign            ; DE = the variable, A = its type
+  CP 3
+  JP Z,TMError
+  CP 8
+  JR NZ,ForStatement_typed
+  INC DE                    ; a double: the loop works on its upper half
+  INC DE
+  INC DE
+  INC DE
+  LD A,4
+ForStatement_typed:
+  PUSH DE
+  PUSH AF
+  RST 08h
+  DEFB 0BDh                 ; TO
+  CALL Eval
+  POP AF
+  PUSH AF
+  CALL ForStatement_convert
+  LD DE,(FAC)
+  LD (ARG),DE
+  LD DE,(FAC+2)
+  LD (ARG+2),DE
+  LD A,(HL)
+  CP 0CCh                   ; STEP
+  JR NZ,ForStatement_one
+  INC HL
+  CALL Eval
+  JR ForStatement_step
+ForStatement_one:
+  PUSH HL
+  LD HL,1
+  CALL StoreInt
+  POP HL
+ForStatement_step:
+  POP AF
+  PUSH AF
+  CALL ForStatement_convert
+  LD DE,(FAC)
+  LD (ARG+4),DE
+  LD DE,(FAC+2)
+  LD (ARG+6),DE
+  POP AF
+  POP DE
+  PUSH HL                   ; drop a loop of the same variable
+  LD IX,2
+  ADD IX,SP
+ForStatement_find:
+  PUSH IX
+  POP HL
+  PUSH DE
+  CALL AtStackTop
+  POP DE
+  JR Z,ForStatement_new
+  LD A,(IX+1)
+  CP 81h
+  JR NZ,ForStatement_new
+  LD BC,16
+  ADD IX,BC
+  LD A,(IX-14)
+  CP E
+  JR NZ,ForStatement_find
+  LD A,(IX-13)
+  CP D
+  JR NZ,ForStatement_find
+  POP HL
+  LD SP,IX
+  PUSH HL
+ForStatement_new:
+  POP HL
+  CALL CheckStack
+  LD BC,(CURLINE)
+  PUSH BC
+  PUSH HL
+  LD BC,(ARG+2)
+  PUSH BC
+  LD BC,(ARG)
+  PUSH BC
+  LD BC,(ARG+6)
+  PUSH BC
+  LD BC,(ARG+4)
+  PUSH BC
+  PUSH DE
+  LD A,(FORTYPE)
+  LD C,A
+  LD B,81h
+  PUSH BC
+  JP ExecNext
+ForStatement_convert:       ; the ACC to type A (2 or 4)
+  LD (FORTYPE),A
+  PUSH HL
+  CP 2
+  JR Z,ForStatement_int
+  CALL AccToSingle
+  POP HL
+  RET
+ForStatement_int:
+  CALL AccToInt
+  POP HL
+  RET
+
+; NEXT [v[,v...]]
+NextStatement:
+  LD DE,0
+  JR Z,NextStatement_find
+  CALL GetVar
+  LD A,(VARTYPE)
+  CP 8
+  JR NZ,NextStatement_find
+  INC DE
+  INC DE
+  INC DE
+  INC DE
+NextStatement_find:
+  LD (TEXTSAVE),HL
+  LD IX,0
+  ADD IX,SP
+NextStatement_entry:
+  PUSH IX
+  POP HL
+  PUSH DE
+  CALL AtStackTop
+  POP DE
+  JP Z,NFError
+  LD A,(IX+1)
+  CP 81h
+  JP NZ,NFError
+  LD A,D
+  OR E
+  JR Z,NextStatement_found
+  LD A,(IX+2)
+  CP E
+  JR NZ,NextStatement_other
+  LD A,(IX+3)
+  CP D
+  JR Z,NextStatement_found
+NextStatement_other:
+  LD BC,16
+  ADD IX,BC
+  JR NextStatement_entry
+NextStatement_found:
+  LD SP,IX                  ; loops inside this one end
+  LD L,(IX+2)
+  LD H,(IX+3)               ; the variable
+  LD A,(IX+0)
+  CP 2
+  JR NZ,NextStatement_single
+  LD E,(HL)
+  INC HL
+  LD D,(HL)
+  PUSH HL
+  LD L,(IX+4)
+  LD H,(IX+5)
+  LD A,H                    ; the step's sign decides the test
+  OR A
+  ADC HL,DE
+  JP PE,OVError
+  EX DE,HL
+  POP HL
+  LD (HL),D
+  DEC HL
+  LD (HL),E
+  LD L,(IX+8)
+  LD H,(IX+9)               ; the limit
+  BIT 7,A                   ; up: done when limit < value
+  JR Z,NextStatement_intcompare
+  EX DE,HL                  ; down: done when value < limit
+NextStatement_intcompare:   ; done when HL < DE (signed)
+  LD A,H
+  XOR D
+  JP M,NextStatement_intsigns
+  SBC HL,DE                 ; carry is clear after the XOR
+  JR C,NextStatement_done
+  JR NextStatement_loop
+NextStatement_intsigns:
+  BIT 7,H
+  JR NZ,NextStatement_done
+  JR NextStatement_loop
+NextStatement_single:
+  PUSH HL
+  LD E,(HL)
+  INC HL
+  LD D,(HL)
+  INC HL
+  LD C,(HL)
+  INC HL
+  LD B,(HL)
+  CALL FLoadBCDE
+  LD E,(IX+4)
+  LD D,(IX+5)
+  LD C,(IX+6)
+  LD B,(IX+7)
+  CALL FAdd
+  POP DE
+  LD HL,FAC
+  LD BC,4
+  LDIR
+  LD E,(IX+8)
+  LD D,(IX+9)
+  LD C,(IX+10)
+  LD B,(IX+11)
+  CALL FCompare             ; limit ? value: 1, 0, FFh
+  BIT 7,(IX+6)
+  JR Z,NextStatement_up
+  NEG
+NextStatement_up:
+  OR A
+  JP M,NextStatement_done
+NextStatement_loop:
+  LD L,(IX+14)
+  LD H,(IX+15)
+  LD (CURLINE),HL
+  LD L,(IX+12)
+  LD H,(IX+13)
+  JP ExecNext
+NextStatement_done:
+  LD HL,16
+  ADD HL,SP
+  LD SP,HL
+  LD HL,(TEXTSAVE)
+  LD A,(HL)
+  CP ','
+  JP NZ,ExecNext
+  CALL NextChar
+  CALL GetVar
+  LD A,(VARTYPE)
+  CP 8
+  JP NZ,NextStatement_find
+  INC DE
+  INC DE
+  INC DE
+  INC DE
+  JP NextStatement_find

@@ -1,0 +1,431 @@
+; Functions: entered by a jump with HL just after the function's token;
+; they leave the result in the ACC and return with HL at the next non-blank
+; character, A = it. Disk functions jump to their RAM vectors.
+;
+; RAM: RNDSEED, INKEYLAST, ERRCODE, ERRLINE.
+
+FunctionTable:
+  DEFW SNError              ; BC TAB( (only in PRINT)
+  DEFW SNError              ; BD TO
+  DEFW 4155h                ; BE FN
+  DEFW SNError              ; BF USING (not built yet)
+  DEFW VarptrFunction       ; C0 VARPTR
+  DEFW UsrFunction          ; C1 USR
+  DEFW ErlFunction          ; C2 ERL
+  DEFW ErrFunction          ; C3 ERR
+  DEFW StringFunction       ; C4 STRING$
+  DEFW 419Dh                ; C5 INSTR
+  DEFW PointFunction        ; C6 POINT
+  DEFW 4176h                ; C7 TIME$
+  DEFW MemFunction          ; C8 MEM
+  DEFW InkeyFunction        ; C9 INKEY$
+  DEFW SNError              ; CA THEN
+  DEFW SNError              ; CB NOT (an operator)
+  DEFW SNError              ; CC STEP
+  DEFW SNError              ; CD +
+  DEFW SNError              ; CE -
+  DEFW SNError              ; CF *
+  DEFW SNError              ; D0 /
+  DEFW SNError              ; D1 power
+  DEFW SNError              ; D2 AND
+  DEFW SNError              ; D3 OR
+  DEFW SNError              ; D4 >
+  DEFW SNError              ; D5 =
+  DEFW SNError              ; D6 <
+  DEFW SgnFunction          ; D7 SGN
+  DEFW IntFunction          ; D8 INT
+  DEFW AbsFunction          ; D9 ABS
+  DEFW FreFunction          ; DA FRE
+  DEFW InpFunction          ; DB INP
+  DEFW PosFunction          ; DC POS
+  DEFW FCError              ; DD SQR (not built yet)
+  DEFW RndFunction          ; DE RND
+  DEFW FCError              ; DF LOG (not built yet)
+  DEFW FCError              ; E0 EXP (not built yet)
+  DEFW FCError              ; E1 COS (not built yet)
+  DEFW FCError              ; E2 SIN (not built yet)
+  DEFW FCError              ; E3 TAN (not built yet)
+  DEFW FCError              ; E4 ATN (not built yet)
+  DEFW PeekFunction         ; E5 PEEK
+  DEFW 4152h                ; E6 CVI
+  DEFW 4158h                ; E7 CVS
+  DEFW 415Eh                ; E8 CVD
+  DEFW 4161h                ; E9 EOF
+  DEFW 4164h                ; EA LOC
+  DEFW 4167h                ; EB LOF
+  DEFW 416Ah                ; EC MKI$
+  DEFW 416Dh                ; ED MKS$
+  DEFW 4170h                ; EE MKD$
+  DEFW CintFunction         ; EF CINT
+  DEFW CsngFunction         ; F0 CSNG
+  DEFW CsngFunction         ; F1 CDBL (single precision for now)
+  DEFW FixFunction          ; F2 FIX
+  DEFW LenFunction          ; F3 LEN
+  DEFW StrFunction          ; F4 STR$
+  DEFW ValFunction          ; F5 VAL
+  DEFW AscFunction          ; F6 ASC
+  DEFW ChrFunction          ; F7 CHR$
+  DEFW LeftFunction         ; F8 LEFT$
+  DEFW RightFunction        ; F9 RIGHT$
+  DEFW MidFunction          ; FA MID$
+
+; A numeric argument in parentheses. Out: ACC, HL after ')', A = the
+; next character. Keeps: -.
+NumericArgument:
+  CALL ParenArgument
+  PUSH HL
+  CALL NumericAcc
+  POP HL
+  RET
+
+; Return the integer HL, with the text pointer on the stack.
+ReturnInt:
+  CALL StoreInt
+ReturnSaved:
+  POP HL
+  LD A,(HL)
+  RET
+
+; Return HL (0..65535): an integer up to 32767, else a single.
+ReturnUnsigned:
+  BIT 7,H
+  JR Z,ReturnInt
+  CALL UIntToSingle
+  JR ReturnSaved
+
+SgnFunction:
+  CALL NumericArgument
+  PUSH HL
+  LD HL,0
+  LD A,(TYPEFLAG)
+  CP 2
+  JR Z,SgnFunction_int
+  LD A,(FAC+3)
+  OR A
+  JR Z,ReturnInt
+  LD A,(FAC+2)
+  JR SgnFunction_sign
+SgnFunction_int:
+  LD HL,(FAC)
+  LD A,H
+  OR L
+  JR Z,ReturnInt
+  LD A,H
+SgnFunction_sign:
+  LD HL,1
+  RLA
+  JR NC,ReturnInt
+  DEC HL
+  DEC HL
+  JR ReturnInt
+
+IntFunction:
+  CALL NumericArgument
+  PUSH HL
+  LD A,(TYPEFLAG)
+  CP 2
+  CALL NZ,FInt
+  JR ReturnSaved
+
+FixFunction:
+  CALL NumericArgument
+  PUSH HL
+  LD A,(TYPEFLAG)
+  CP 2
+  CALL NZ,FFix
+  JR ReturnSaved
+
+AbsFunction:
+  CALL NumericArgument
+  PUSH HL
+  LD A,(TYPEFLAG)
+  CP 2
+  JR Z,AbsFunction_int
+  LD A,(FAC+2)
+  AND 7Fh
+  LD (FAC+2),A
+  JR ReturnSaved
+AbsFunction_int:
+  LD A,(FAC+1)
+  OR A
+  JP P,ReturnSaved
+  CALL NegateAcc
+  JR ReturnSaved
+
+CintFunction:
+  CALL NumericArgument
+  PUSH HL
+  CALL AccToInt
+  JR ReturnInt
+
+CsngFunction:
+  CALL NumericArgument
+  PUSH HL
+  CALL AccToSingle
+  JP ReturnSaved
+
+PeekFunction:
+  CALL ParenAddress
+  PUSH HL
+  EX DE,HL
+  LD L,(HL)
+  LD H,0
+  JP ReturnInt
+
+; '(' address ')'. Out: DE, HL after ')'.
+ParenAddress:
+  DEC HL
+  CALL NextChar
+  CP '('
+  JP NZ,SNError
+  INC HL
+  CALL EvalAddress
+  RST 08h
+  DEFB ')'
+  RET
+
+InpFunction:
+  CALL NumericArgument
+  PUSH HL
+  CALL AccToInt
+  LD A,H
+  OR A
+  JP NZ,FCError
+  LD C,L
+  IN L,(C)
+  JP ReturnInt
+
+PosFunction:
+  CALL ParenArgument
+  PUSH HL
+  CALL OutputColumn
+  LD L,A
+  LD H,0
+  JP ReturnInt
+
+MemFunction:
+  PUSH HL
+  CALL FreeMemory
+  JP ReturnUnsigned
+
+; HL = free bytes between the arrays and the stack. Keeps: -.
+FreeMemory:
+  LD HL,0
+  ADD HL,SP
+  LD DE,(STREND)
+  OR A
+  SBC HL,DE
+  RET NC
+  LD HL,0
+  RET
+
+FreFunction:
+  CALL ParenArgument
+  PUSH HL
+  LD A,(TYPEFLAG)
+  CP 3
+  JR NZ,FreFunction_memory
+  CALL CollectGarbage
+  LD HL,(STRNEXT)
+  LD DE,(STRSPACE)
+  OR A
+  SBC HL,DE
+  INC HL
+  JP ReturnUnsigned
+FreFunction_memory:
+  CALL FreeMemory
+  JP ReturnUnsigned
+
+ErlFunction:
+  PUSH HL
+  LD HL,(ERRLINE)
+  JP ReturnUnsigned
+
+ErrFunction:
+  PUSH HL
+  LD A,(ERRCODE)
+  OR A
+  JR Z,ErrFunction_none
+  DEC A
+  ADD A,A
+ErrFunction_none:
+  LD L,A
+  LD H,0
+  JP ReturnInt
+
+; VARPTR(v): the address of v's value (negative above 32767).
+VarptrFunction:
+  DEC HL
+  CALL NextChar
+  CP '('
+  JP NZ,SNError
+  CALL NextChar
+  CALL GetVar
+  RST 08h
+  DEFB ')'
+  PUSH HL
+  EX DE,HL
+  JP ReturnInt
+
+; USR(n): calls the routine at (408Eh). It reads n through 0A7Fh and
+; returns a value by JP 0A9Ah; after a plain RET the value is n.
+UsrFunction:
+  CALL NumericArgument
+  PUSH HL
+  LD HL,UsrFunction_back
+  PUSH HL
+  LD HL,(408Eh)
+  JP (HL)
+UsrFunction_back:
+  JP ReturnSaved
+
+; 0A9Ah: the USR routine's result HL as an integer.
+UsrReturn:
+  JP StoreInt
+
+; RND(0): a single in (0,1); RND(n): an integer 1..n.
+RndFunction:
+  CALL NumericArgument
+  PUSH HL
+  CALL AccToInt
+  PUSH HL
+  CALL NextRandom           ; FAC = a single in (0,1)
+  POP HL
+  LD A,H
+  OR L
+  JP Z,ReturnSaved
+  BIT 7,H
+  JP NZ,FCError
+  PUSH HL
+  CALL FGetBCDE
+  POP HL
+  PUSH BC
+  PUSH DE
+  CALL IntToSingle
+  POP DE
+  POP BC
+  CALL FMul
+  CALL FFix
+  CALL SingleToInt
+  INC HL
+  JP ReturnInt
+
+; A new pseudo-random number: 24 bits, seed = seed * 5 + 3F6B5h, as a
+; single in (0,1). Keeps: -.
+NextRandom:
+  LD HL,(RNDSEED)
+  LD A,(RNDSEED+2)
+  LD C,A
+  LD D,H
+  LD E,L
+  LD B,C                    ; B D E = seed
+  ADD HL,HL
+  RL C
+  ADD HL,HL
+  RL C                      ; C H L = seed * 4
+  ADD HL,DE
+  LD A,C
+  ADC A,B
+  LD C,A                    ; * 5
+  LD DE,0F6B5h
+  ADD HL,DE
+  LD A,C
+  ADC A,03h
+  LD C,A
+  LD (RNDSEED),HL
+  LD (RNDSEED+2),A
+  OR H
+  OR L
+  JR NZ,NextRandom_value
+  INC L
+NextRandom_value:
+  LD (FAC),HL
+  LD A,C
+  LD (FAC+2),A
+  XOR A
+  LD (FACGUARD),A
+  LD (FSIGN),A
+  LD A,128
+  LD (FAC+3),A
+  JP FNorm
+
+RandomStatement:
+  PUSH HL
+  LD A,R
+  LD HL,RNDSEED
+  XOR (HL)
+  LD (HL),A
+  INC HL
+  LD A,R
+  ADD A,(HL)
+  LD (HL),A
+  POP HL
+  JP ExecNext
+
+; x power y: for a whole y by repeated multiplication (0 power 0 = 1),
+; otherwise FC until logarithms are built.
+PowerOperator:              ; BCDE = x, ACC = y (singles)
+  PUSH BC
+  PUSH DE
+  CALL FGetBCDE
+  PUSH BC
+  PUSH DE
+  CALL FInt
+  POP DE
+  POP BC
+  CALL FCompare
+  JP NZ,FCError             ; not whole
+  CALL SingleToInt
+  JP C,FCError
+  LD A,H                    ; the power as a 16-bit integer
+  LD (SCRATCH+6),HL
+  CALL AbsHL
+  LD (SCRATCH+4),HL         ; |y|
+  LD HL,1
+  CALL IntToSingle          ; result
+  POP DE
+  POP BC                    ; x
+PowerOperator_bit:
+  LD HL,(SCRATCH+4)
+  LD A,H
+  OR L
+  JR Z,PowerOperator_sign
+  SRL H
+  RR L
+  LD (SCRATCH+4),HL
+  JR NC,PowerOperator_square
+  PUSH BC
+  PUSH DE
+  CALL FMul                 ; result *= x
+  POP DE
+  POP BC
+PowerOperator_square:
+  LD HL,(SCRATCH+4)
+  LD A,H
+  OR L
+  JR Z,PowerOperator_sign
+  LD HL,(FAC)               ; x *= x, the result waits on the stack
+  PUSH HL
+  LD HL,(FAC+2)
+  PUSH HL
+  CALL FLoadBCDE
+  CALL FMul
+  CALL FGetBCDE
+  POP HL
+  LD (FAC+2),HL
+  POP HL
+  LD (FAC),HL
+  JR PowerOperator_bit
+PowerOperator_sign:
+  LD A,(SCRATCH+7)
+  OR A
+  RET P
+  CALL FGetBCDE             ; a negative power: 1 / result
+  PUSH BC
+  PUSH DE
+  LD HL,1
+  CALL IntToSingle
+  POP DE
+  POP BC
+  CALL FSwap
+  JP FDiv

@@ -1,0 +1,261 @@
+; INPUT, READ, DATA items and RESTORE.
+;
+; INPUT ["prompt";] v[,v...]: "? " (or the prompt and "? "), a line from
+; the keyboard, its items separated by ','; "?? " asks for more, "?REDO"
+; starts the statement again after a non-number for a numeric item,
+; "?EXTRA IGNORED" reports items left over. Not in direct mode (?ID).
+; READ takes the DATA items in the order of the program; RESTORE starts
+; again at the first.
+;
+; RAM: DATAPTR (the character after the last DATA item read, or a 00 byte
+; before the line where the search goes on), INPTEXT, INPBUF.
+
+InputStatement:
+  LD DE,(CURLINE)
+  LD A,D
+  AND E
+  INC A
+  JP Z,IDError
+  LD A,(HL)
+  CP '"'
+  JR NZ,InputStatement_noprompt
+  CALL StringLiteral
+  PUSH HL
+  CALL PrintAccString
+  POP HL
+  RST 08h
+  DEFB ';'
+InputStatement_noprompt:
+  LD (INPTEXT),HL
+  LD HL,QuestionText
+InputStatement_ask:
+  CALL PrintString
+  LD HL,INBUF
+  LD B,INBUFLEN - 1
+  CALL LINEINPUTB
+  JR NC,InputStatement_typed
+  LD A,1                    ; BREAK: CONT asks again
+  LD (CONTREDO),A
+  LD HL,(STMTPTR)
+  JP BreakKey_wait
+InputStatement_typed:
+  LD E,B
+  LD D,0
+  ADD HL,DE
+  LD (HL),0
+  LD HL,INBUF
+  LD (INPBUF),HL
+InputStatement_var:
+  LD HL,(INPBUF)
+  CALL SkipBlanks
+  OR A
+  JR NZ,InputStatement_have
+  LD HL,MoreText            ; the line ran out: "?? " and another line
+  JR InputStatement_ask
+InputStatement_have:
+  LD (INPBUF),HL
+  LD HL,(INPTEXT)
+  CALL GetVar
+  LD (INPTEXT),HL
+  LD HL,(INPBUF)
+InputStatement_item:
+  LD A,(VARTYPE)
+  LD C,','
+  CALL TakeItem
+  JR NC,InputStatement_taken
+  LD HL,RedoText
+  CALL PrintString
+  LD HL,(STMTPTR)
+  JP ExecStatement
+InputStatement_taken:
+  LD (INPBUF),HL
+  LD HL,(INPTEXT)
+  LD A,(HL)
+  CP ','
+  JR NZ,InputStatement_done
+  INC HL
+  LD (INPTEXT),HL
+  LD HL,(INPBUF)
+  LD A,(HL)
+  CP ','
+  JR NZ,InputStatement_var
+  INC HL
+  LD (INPBUF),HL
+  JR InputStatement_var
+InputStatement_done:
+  LD HL,(INPBUF)
+  CALL SkipBlanks
+  OR A
+  JR Z,InputStatement_end
+  LD HL,ExtraText
+  CALL PrintString
+InputStatement_end:
+  LD HL,(INPTEXT)
+  JP ExecNext
+
+; One item at HL for the variable at DE of type A; C = a second
+; character that ends an unquoted item (':' in DATA, ',' in INPUT).
+; Out: HL after the item and its blanks; carry when it is no valid item.
+; Keeps: -.
+TakeItem:
+  PUSH DE
+  PUSH AF
+  CALL SkipBlanks
+  POP AF
+  CP 3
+  JR Z,TakeItem_string
+  PUSH AF
+  PUSH BC
+  CALL ReadNumber
+  POP BC
+  CALL SkipBlanks
+  CALL TakeItem_end
+  JR NZ,TakeItem_bad
+  POP AF
+  POP DE
+  CALL AssignAcc
+  OR A
+  RET
+TakeItem_bad:
+  POP AF
+  POP DE
+  SCF
+  RET
+TakeItem_string:
+  LD A,(HL)
+  CP '"'
+  JR NZ,TakeItem_plain
+  INC HL
+  LD D,H
+  LD E,L
+  LD B,0
+TakeItem_quoted:
+  LD A,(HL)
+  OR A
+  JR Z,TakeItem_made
+  INC HL
+  CP '"'
+  JR Z,TakeItem_closed
+  INC B
+  JR TakeItem_quoted
+TakeItem_closed:
+  CALL SkipBlanks
+  JR TakeItem_made
+TakeItem_plain:
+  LD D,H
+  LD E,L
+  LD B,0
+TakeItem_scan:
+  LD A,(HL)
+  CALL TakeItem_end
+  JR Z,TakeItem_trim
+  INC HL
+  INC B
+  JR TakeItem_scan
+TakeItem_trim:              ; trailing blanks are not part of it
+  LD A,B
+  OR A
+  JR Z,TakeItem_made
+  PUSH HL
+  LD H,D
+  LD L,E
+  LD C,B
+  LD B,0
+  ADD HL,BC
+  DEC HL
+  LD B,C
+  LD A,(HL)
+  POP HL
+  CP ' '
+  JR NZ,TakeItem_made
+  DEC B
+  JR TakeItem_trim
+TakeItem_made:
+  PUSH HL
+  CALL MakeTemp
+  POP HL
+  POP DE
+  LD A,3
+  CALL AssignAcc
+  OR A
+  RET
+; Z when A ends an item: 00, ',' or C.
+TakeItem_end:
+  OR A
+  RET Z
+  CP ','
+  RET Z
+  CP C
+  RET
+
+ReadStatement:
+  LD (INPTEXT),HL
+  CALL GetVar
+  LD (INPTEXT),HL
+  PUSH DE
+  LD HL,(DATAPTR)
+  CALL FindData
+  POP DE
+  LD A,(VARTYPE)
+  LD C,':'
+  CALL TakeItem
+  JP C,SNError
+  LD (DATAPTR),HL
+  LD HL,(INPTEXT)
+  LD A,(HL)
+  CP ','
+  JP NZ,ExecNext
+  INC HL
+  JR ReadStatement
+
+; The next DATA item from HL (= DATAPTR). Out: HL at it. ?OD at the end.
+FindData:
+  LD A,(HL)
+  CP ','
+  JR NZ,FindData_search
+  INC HL
+  RET
+FindData_search:
+  LD A,(HL)
+  OR A
+  JR Z,FindData_line
+  INC HL
+  CP 88h                    ; DATA
+  RET Z
+  CP '"'
+  JR NZ,FindData_search
+FindData_string:
+  LD A,(HL)
+  OR A
+  JR Z,FindData_search
+  INC HL
+  CP '"'
+  JR NZ,FindData_string
+  JR FindData_search
+FindData_line:
+  INC HL
+  LD A,(HL)
+  INC HL
+  OR (HL)
+  JP Z,ODError
+  INC HL
+  INC HL
+  INC HL
+  JR FindData_search
+
+RestoreStatement:
+  PUSH HL
+  LD HL,(TXTTAB)
+  DEC HL
+  LD (DATAPTR),HL
+  POP HL
+  JP ExecNext
+
+QuestionText:
+  DEFB "? ",0
+MoreText:
+  DEFB "?? ",0
+RedoText:
+  DEFB "?REDO",0Dh,0
+ExtraText:
+  DEFB "?EXTRA IGNORED",0Dh,0

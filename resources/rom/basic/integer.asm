@@ -1,0 +1,132 @@
+; Integer arithmetic: 16-bit two's complement values in the ACC (4121h,
+; low byte first) with type 2. A sum, difference or product that does not
+; fit is computed again in single precision, so programs never see an
+; integer overflow; callers look at the type flag.
+;
+; RAM: FAC, TYPEFLAG.
+
+; In: HL. Out: ACC = HL as an integer. Keeps: BC DE HL.
+StoreInt:
+  LD (FAC),HL
+  LD A,2
+  LD (TYPEFLAG),A
+  RET
+
+; In: DE, HL. Out: ACC = DE + HL. Keeps: nothing.
+IntAdd:
+  PUSH HL
+  PUSH DE
+  OR A
+  ADC HL,DE
+  JP PE,IntAdd_wide
+  POP DE
+  POP DE
+  JR StoreInt
+IntAdd_wide:
+  POP DE
+  POP HL
+  CALL IntPairToSingle
+  JP FAdd
+
+; In: DE, HL. Out: ACC = DE - HL. Keeps: nothing.
+IntSub:
+  PUSH HL
+  PUSH DE
+  EX DE,HL
+  OR A
+  SBC HL,DE
+  JP PE,IntSub_wide
+  POP DE
+  POP DE
+  JR StoreInt
+IntSub_wide:
+  POP DE
+  POP HL
+  CALL IntPairToSingle
+  JP FSub
+
+; Both integers to singles: In: DE, HL. Out: BCDE = DE, ACC = HL.
+; Keeps: nothing.
+IntPairToSingle:
+  PUSH HL
+  EX DE,HL
+  CALL IntToSingle
+  POP HL
+  CALL FGetBCDE
+  PUSH BC
+  PUSH DE
+  CALL IntToSingle
+  POP DE
+  POP BC
+  RET
+
+; In: DE, HL. Out: ACC = DE * HL. Keeps: nothing.
+IntMul:
+  PUSH HL
+  PUSH DE
+  LD A,H
+  XOR D
+  LD (FSUBF),A              ; bit 7: the product is negative
+  CALL AbsHL
+  EX DE,HL
+  CALL AbsHL                ; DE, HL: the magnitudes
+  LD B,H
+  LD C,L
+  LD HL,0
+  LD A,16
+IntMul_bit:                 ; HL:? = BC * DE, stop when it passes 16 bits
+  ADD HL,HL
+  JR C,IntMul_wide
+  EX DE,HL
+  ADD HL,HL
+  EX DE,HL
+  JR NC,IntMul_next
+  ADD HL,BC
+  JR C,IntMul_wide
+IntMul_next:
+  DEC A
+  JR NZ,IntMul_bit
+  LD A,(FSUBF)              ; HL = the magnitude
+  OR A
+  JP P,IntMul_positive
+  LD A,H
+  CP 80h
+  JR C,IntMul_negate
+  JR NZ,IntMul_wide
+  LD A,L
+  OR A
+  JR NZ,IntMul_wide
+IntMul_negate:
+  CALL NegHL
+  JR IntMul_done
+IntMul_positive:
+  BIT 7,H
+  JR NZ,IntMul_wide
+IntMul_done:
+  POP DE
+  POP DE
+  JP StoreInt
+IntMul_wide:
+  POP DE
+  POP HL
+  CALL IntPairToSingle
+  JP FMul
+
+; In: DE, HL. Out: ACC = DE / HL as a single. Keeps: nothing.
+IntDiv:
+  CALL IntPairToSingle
+  JP FDiv
+
+; In: HL. Out: HL = |HL| (8000h stays). Keeps: BC DE.
+AbsHL:
+  BIT 7,H
+  RET Z
+; In: HL. Out: HL = -HL. Keeps: BC DE.
+NegHL:
+  XOR A
+  SUB L
+  LD L,A
+  SBC A,A
+  SUB H
+  LD H,A
+  RET

@@ -1,0 +1,135 @@
+; Statements and functions on the machine: CLS, SET/RESET/POINT on the
+; 128 x 48 block-graphics grid, POKE, OUT.
+;
+; A graphics cell is 3C00h + (y / 3) * 64 + x / 2, its bit (y mod 3) * 2 +
+; (x mod 2) on top of 80h; a cell that holds no graphics character starts
+; from 80h; POINT leaves the screen as it is.
+;
+; RAM: video memory only.
+
+ClsStatement:
+  PUSH HL
+  CALL ClearScreen
+  POP HL
+  JP ExecNext
+
+PokeStatement:
+  CALL EvalAddress
+  PUSH DE
+  RST 08h
+  DEFB ','
+  CALL EvalByte
+  POP DE
+  LD (DE),A
+  LD A,(HL)
+  JP ExecNext
+
+OutStatement:
+  CALL EvalByte
+  PUSH AF
+  RST 08h
+  DEFB ','
+  CALL EvalByte
+  POP BC
+  LD C,B
+  OUT (C),A
+  JP ExecNext
+
+SetStatement:
+  CALL GraphicsCell
+  OR C
+  LD (HL),A
+  POP HL
+  JP ExecNext
+
+ResetStatement:
+  CALL GraphicsCell
+  CPL
+  AND C
+  LD (HL),A
+  POP HL
+  JP ExecNext
+
+PointFunction:
+  CALL GraphicsCell
+  AND C                     ; a non-graphics cell counts as 80h: all off
+  POP HL
+  PUSH HL
+  LD HL,0
+  JP Z,ReturnInt
+  DEC HL
+  JP ReturnInt
+
+; '(' x ',' y ')' at HL. Out: HL = the cell, C = its graphics byte (80h
+; when it holds no graphics character), A = the bit's mask, the text
+; pointer pushed (the caller pops it).
+GraphicsCell:
+  DEC HL
+  CALL NextChar
+  CP '('
+  JP NZ,SNError
+  INC HL
+  CALL EvalByte
+  CP 128
+  JP NC,FCError
+  PUSH AF
+  RST 08h
+  DEFB ','
+  CALL EvalByte
+  CP 48
+  JP NC,FCError
+  PUSH AF
+  RST 08h
+  DEFB ')'
+  POP AF                    ; y
+  POP BC                    ; B = x
+  POP DE                    ; the caller's return
+  PUSH HL
+  PUSH DE
+  LD C,0
+GraphicsCell_row:           ; C = y / 3, A = y mod 3
+  CP 3
+  JR C,GraphicsCell_rowdone
+  SUB 3
+  INC C
+  JR GraphicsCell_row
+GraphicsCell_rowdone:
+  ADD A,A
+  SRL B
+  ADC A,0                   ; bit number
+  PUSH BC
+  LD B,A
+  LD A,1
+  INC B
+GraphicsCell_bit:
+  DEC B
+  JR Z,GraphicsCell_mask
+  ADD A,A
+  JR GraphicsCell_bit
+GraphicsCell_mask:
+  POP BC
+  LD L,C
+  LD H,0
+  ADD HL,HL
+  ADD HL,HL
+  ADD HL,HL
+  ADD HL,HL
+  ADD HL,HL
+  ADD HL,HL                 ; row * 64
+  LD E,B
+  LD D,0
+  ADD HL,DE
+  LD DE,VIDEO
+  ADD HL,DE
+  LD B,A
+  LD A,(HL)
+  LD C,A
+  CP 80h
+  JR C,GraphicsCell_plain
+  CP 0C0h
+  JR C,GraphicsCell_done
+GraphicsCell_plain:
+  LD C,80h
+GraphicsCell_done:
+  LD A,B
+  RET

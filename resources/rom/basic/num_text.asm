@@ -1,0 +1,573 @@
+; Numbers to and from text.
+;
+; Reading (constants, VAL, INPUT, READ): digits with an optional point and
+; an E or D exponent; a value that fits -32768..32767 without a point or
+; exponent is an integer, anything else a single ('%' and '!' after the
+; digits force the type). Double precision is not built yet: a '#' suffix,
+; a D exponent or eight and more digits give a single.
+; Writing (PRINT, STR$): a blank or '-', then at most six significant
+; digits with no zero before the point and no trailing zeros; from 1E+06 up
+; and below .01 the form d.dddddE+nn.
+;
+; RAM: NUMTEXT (the text of a number), SCRATCH while reading.
+
+; 0E6Ch. In: HL at the text. Out: ACC and type, HL after the number.
+; Keeps: nothing.
+ReadNumber:
+  CALL SkipBlanks
+  CP 0CEh                   ; '-' token or character
+  JR Z,ReadNumber_minus
+  CP '-'
+  JR Z,ReadNumber_minus
+  CP 0CDh
+  JR Z,ReadNumber_plus
+  CP '+'
+  JR NZ,ReadUnsigned
+ReadNumber_plus:
+  INC HL
+  JR ReadUnsigned
+ReadNumber_minus:
+  INC HL
+  CALL ReadUnsigned
+  PUSH HL
+  CALL NegateAcc
+  POP HL
+  RET
+
+; In: HL at digits or a point. Out: as ReadNumber. Keeps: nothing.
+ReadUnsigned:
+  CALL SkipBlanks
+  LD DE,0
+  LD B,0                    ; digits taken after the point
+  LD C,0                    ; bit 0: single; bit 1: after the point
+ReadUnsigned_int:           ; integer digits into DE while they fit
+  LD A,(HL)
+  CALL DigitValue
+  JR C,ReadUnsigned_intend
+  EX AF,AF'
+  LD A,D                    ; above 3276 one more digit would not fit
+  CP 0Ch
+  JR C,ReadUnsigned_fits
+  JR NZ,ReadUnsigned_wide
+  LD A,E
+  CP 0CDh
+  JR NC,ReadUnsigned_wide
+ReadUnsigned_fits:
+  EX AF,AF'
+
+  PUSH HL
+  LD H,D
+  LD L,E
+  ADD HL,HL
+  ADD HL,HL
+  ADD HL,DE
+  ADD HL,HL
+  LD E,A
+  LD D,0
+  ADD HL,DE
+  EX DE,HL
+  POP HL
+  INC HL
+  BIT 7,D
+  JR Z,ReadUnsigned_int
+  JR ReadUnsigned_tosingle
+ReadUnsigned_wide:
+  EX AF,AF'
+  JR ReadUnsigned_tosingle
+ReadUnsigned_intend:
+  LD A,(HL)
+  CP '.'
+  JR Z,ReadUnsigned_tosingle
+  CALL UpperCase
+  CP 'E'
+  JR Z,ReadUnsigned_tosingle
+  CP 'D'
+  JR Z,ReadUnsigned_tosingle
+  CP '!'
+  JR Z,ReadUnsigned_tosingle
+  CP '#'
+  JR Z,ReadUnsigned_tosingle
+  CP '%'
+  JR NZ,ReadUnsigned_int2
+  INC HL
+ReadUnsigned_int2:
+  EX DE,HL
+  CALL StoreInt
+  EX DE,HL
+  RET
+ReadUnsigned_tosingle:      ; the digits so far as a single, then the rest
+  PUSH HL
+  PUSH BC
+  EX DE,HL
+  CALL UIntToSingle
+  POP BC
+  POP HL
+ReadUnsigned_more:
+  LD A,(HL)
+  CP '.'
+  JR NZ,ReadUnsigned_digit
+  BIT 1,C
+  JR NZ,ReadUnsigned_mantend
+  SET 1,C
+  INC HL
+  JR ReadUnsigned_more
+ReadUnsigned_digit:
+  CALL DigitValue
+  JR C,ReadUnsigned_mantend
+  INC HL
+  BIT 1,C
+  JR Z,ReadUnsigned_notfrac
+  INC B
+ReadUnsigned_notfrac:
+  PUSH HL
+  PUSH BC
+  CALL AccTimes10PlusA
+  POP BC
+  POP HL
+  JR ReadUnsigned_more
+ReadUnsigned_mantend:       ; B = digits after the point
+  CALL UpperCase
+  LD E,0                    ; the exponent
+  CP 'E'
+  JR Z,ReadUnsigned_exp
+  CP 'D'
+  JR NZ,ReadUnsigned_suffix
+ReadUnsigned_exp:
+  INC HL
+  LD D,0                    ; 0: positive
+  LD A,(HL)
+  CP 0CEh
+  JR Z,ReadUnsigned_expminus
+  CP '-'
+  JR Z,ReadUnsigned_expminus
+  CP 0CDh
+  JR Z,ReadUnsigned_expplus
+  CP '+'
+  JR NZ,ReadUnsigned_expdigit
+  JR ReadUnsigned_expplus
+ReadUnsigned_expminus:
+  DEC D
+ReadUnsigned_expplus:
+  INC HL
+ReadUnsigned_expdigit:
+  LD A,(HL)
+  CALL DigitValue
+  JR C,ReadUnsigned_expdone
+  INC HL
+  LD C,A
+  LD A,E
+  CP 20
+  JR NC,ReadUnsigned_expdigit   ; far out of range anyway
+  ADD A,A
+  ADD A,A
+  ADD A,E
+  ADD A,A
+  ADD A,C
+  LD E,A
+  JR ReadUnsigned_expdigit
+ReadUnsigned_expdone:
+  LD A,D
+  OR A
+  LD A,E
+  JR Z,ReadUnsigned_scale
+  NEG
+  JR ReadUnsigned_scale
+ReadUnsigned_suffix:
+  CP '!'
+  JR Z,ReadUnsigned_skipsuffix
+  CP '#'
+  JR NZ,ReadUnsigned_nosuffix
+ReadUnsigned_skipsuffix:
+  INC HL
+ReadUnsigned_nosuffix:
+  XOR A
+ReadUnsigned_scale:         ; A = exponent; apply 10^(A - B)
+  SUB B
+  PUSH HL
+  CALL ScaleByTen
+  POP HL
+  RET
+
+; In: A = a character. Out: A = its digit value and NC, or carry when it is
+; no digit (A kept then). Keeps: BC DE HL.
+DigitValue:
+  SUB '0'
+  CP 10
+  JR NC,DigitValue_not
+  OR A
+  RET
+DigitValue_not:
+  ADD A,'0'
+  SCF
+  RET
+
+; In: ACC single, A = a digit. Out: ACC = ACC * 10 + A. Keeps: nothing.
+AccTimes10PlusA:
+  PUSH AF
+  LD BC,8420h               ; 10
+  LD DE,0
+  CALL FMul
+  POP AF
+  LD L,A
+  LD H,0
+  CALL FGetBCDE
+  PUSH BC
+  PUSH DE
+  CALL IntToSingle
+  POP DE
+  POP BC
+  JP FAdd
+
+; In: ACC single, A = a signed power of ten. Out: ACC = ACC * 10^A, the
+; power built exactly first (to 10^10) so that one rounding is made.
+; Keeps: nothing.
+ScaleByTen:
+  OR A
+  RET Z
+  LD C,A                    ; keep the sign
+  JP P,ScaleByTen_count
+  NEG
+ScaleByTen_count:
+  LD B,A
+ScaleByTen_chunk:
+  PUSH BC
+  LD A,B
+  CP 11
+  JR C,ScaleByTen_power
+  LD A,10
+ScaleByTen_power:           ; SCRATCH = 10^A
+  PUSH AF
+  CALL FGetBCDE
+  LD (SCRATCH+4),DE
+  LD (SCRATCH+6),BC         ; the value waits here
+  POP AF
+  LD B,A
+  PUSH BC
+  LD HL,1
+  CALL IntToSingle
+  POP BC
+ScaleByTen_build:
+  PUSH BC
+  LD BC,8420h
+  LD DE,0
+  CALL FMul
+  POP BC
+  DJNZ ScaleByTen_build
+  POP BC
+  PUSH BC
+  LD A,C
+  OR A
+  JP M,ScaleByTen_divide
+  LD DE,(SCRATCH+4)
+  LD BC,(SCRATCH+6)
+  CALL FMul
+  JR ScaleByTen_next
+ScaleByTen_divide:
+  LD DE,(SCRATCH+4)
+  LD BC,(SCRATCH+6)
+  CALL FDiv
+ScaleByTen_next:
+  POP BC
+  LD A,B
+  SUB 10
+  RET C
+  RET Z
+  LD B,A
+  JR ScaleByTen_chunk
+
+; In: ACC. Out: ACC = -ACC; an integer -32768 becomes the single 32768.
+; Keeps: nothing.
+NegateAcc:
+  LD A,(TYPEFLAG)
+  CP 2
+  JP NZ,FNeg
+  LD HL,(FAC)
+  LD A,H
+  CP 80h
+  JR NZ,NegateAcc_int
+  LD A,L
+  OR A
+  JR NZ,NegateAcc_int
+  CALL IntToSingle
+  JP FNeg
+NegateAcc_int:
+  CALL NegHL
+  JP StoreInt
+
+; 0FBDh. In: ACC (integer or single). Out: HL = NUMTEXT, the number as
+; PRINT shows it without the trailing blank, ending with 00.
+; Keeps: nothing.
+NumberToText:
+  LD HL,NUMTEXT
+  LD (HL),' '
+  LD A,(TYPEFLAG)
+  CP 2
+  JR NZ,NumberToText_single
+  LD DE,(FAC)
+  BIT 7,D
+  JR Z,NumberToText_intpos
+  LD (HL),'-'
+  EX DE,HL
+  CALL NegHL
+  EX DE,HL
+NumberToText_intpos:
+  INC HL
+  EX DE,HL                  ; HL = value, DE = where its digits go
+  LD B,0
+NumberToText_intdigit:
+  CALL DivideHL10
+  PUSH AF
+  INC B
+  LD A,H
+  OR L
+  JR NZ,NumberToText_intdigit
+NumberToText_intout:
+  POP AF
+  ADD A,'0'
+  LD (DE),A
+  INC DE
+  DJNZ NumberToText_intout
+  XOR A
+  LD (DE),A
+  LD HL,NUMTEXT
+  RET
+NumberToText_single:
+  LD A,(FAC+2)
+  OR A
+  JP P,NumberToText_spos
+  LD (HL),'-'
+NumberToText_spos:
+  LD A,(FAC+3)
+  OR A
+  JR NZ,NumberToText_nonzero
+  INC HL
+  LD (HL),'0'
+  INC HL
+  LD (HL),A
+  LD HL,NUMTEXT
+  RET
+NumberToText_nonzero:
+  LD A,(FAC+2)
+  AND 7Fh
+  LD (FAC+2),A              ; work on |x|
+  LD C,0                    ; C = decimal exponent of the scaled value
+NumberToText_down:          ; while x >= 999999.5: x /= 10
+  PUSH BC
+  LD BC,9474h
+  LD DE,23F8h               ; 999999.5
+  CALL FCompare
+  POP BC
+  JR Z,NumberToText_div
+  JP P,NumberToText_up      ; 999999.5 > x
+NumberToText_div:
+  PUSH BC
+  CALL FGetBCDE
+  PUSH BC
+  PUSH DE
+  LD HL,10
+  CALL IntToSingle
+  POP DE
+  POP BC
+  CALL FDiv
+  POP BC
+  INC C
+  JR NumberToText_down
+NumberToText_up:            ; while x < 99999.95: x *= 10
+  PUSH BC
+  LD BC,9143h
+  LD DE,4FFAh               ; 99999.95
+  CALL FCompare
+  POP BC
+  JR Z,NumberToText_round
+  JP M,NumberToText_round   ; 99999.95 < x
+  PUSH BC
+  LD BC,8420h
+  LD DE,0
+  CALL FMul
+  POP BC
+  DEC C
+  JR NumberToText_up
+NumberToText_round:         ; x to a whole number, 100000..1000000
+  PUSH BC
+  LD A,(FAC+3)
+  LD B,A
+  LD A,152
+  SUB B                     ; bits below the point
+  LD B,A
+  LD HL,(FAC)
+  LD A,(FAC+2)
+  OR 80h
+  LD E,A                    ; E H L = mantissa
+  XOR A
+NumberToText_shift:
+  SRL E
+  RR H
+  RR L
+  DJNZ NumberToText_shift
+  JR NC,NumberToText_rounded
+  INC L
+  JR NZ,NumberToText_rounded
+  INC H
+  JR NZ,NumberToText_rounded
+  INC E
+NumberToText_rounded:
+  LD (SCRATCH),HL
+  LD A,E
+  LD (SCRATCH+2),A          ; n, 3 bytes
+  POP BC
+  LD A,C
+  ADD A,5
+  LD C,A                    ; C = decimal exponent of the first digit
+  ; n = 1000000 when rounding carried: one digit more
+  LD A,E
+  CP 0Fh
+  JR NZ,NumberToText_digits
+  LD A,H
+  CP 42h
+  JR NZ,NumberToText_digits
+  LD A,L
+  CP 40h
+  JR NZ,NumberToText_digits
+  LD HL,86A0h               ; 100000
+  LD (SCRATCH),HL
+  LD A,1
+  LD (SCRATCH+2),A
+  INC C
+NumberToText_digits:        ; six digits to NUMTEXT+10..15
+  PUSH BC
+  LD DE,NUMTEXT+10
+  LD IX,PowersOfTen
+  LD B,6
+NumberToText_digit:
+  LD C,'0' - 1
+NumberToText_subtract:
+  INC C
+  LD HL,SCRATCH
+  LD A,(HL)
+  SUB (IX+0)
+  LD (HL),A
+  INC HL
+  LD A,(HL)
+  SBC A,(IX+1)
+  LD (HL),A
+  INC HL
+  LD A,(HL)
+  SBC A,(IX+2)
+  LD (HL),A
+  JR NC,NumberToText_subtract
+  DEC HL
+  DEC HL
+  LD A,(HL)
+  ADD A,(IX+0)
+  LD (HL),A
+  INC HL
+  LD A,(HL)
+  ADC A,(IX+1)
+  LD (HL),A
+  INC HL
+  LD A,(HL)
+  ADC A,(IX+2)
+  LD (HL),A
+  LD A,C
+  LD (DE),A
+  INC DE
+  INC IX
+  INC IX
+  INC IX
+  DJNZ NumberToText_digit
+  LD B,6                    ; B = significant digits without trailing zeros
+NumberToText_trim:
+  DEC DE
+  LD A,(DE)
+  CP '0'
+  JR NZ,NumberToText_trimmed
+  DJNZ NumberToText_trim
+NumberToText_trimmed:
+  POP DE
+  LD A,E                    ; the exponent of the first digit
+  LD HL,NUMTEXT+1
+  LD DE,NUMTEXT+10
+  CP 80h
+  JR NC,NumberToText_small
+  CP 6
+  JR NC,NumberToText_exponent
+  ; fixed, 1 or more integer digits: A+1 of them
+  INC A
+  LD C,A
+NumberToText_intpart:
+  CALL NumberToText_copy
+  DEC C
+  JR NZ,NumberToText_intpart
+  LD A,B
+  OR A
+  JR Z,NumberToText_end
+  BIT 7,B
+  JR NZ,NumberToText_end0   ; trailing zeros of the integer part used up
+  LD (HL),'.'
+  INC HL
+NumberToText_frac:
+  CALL NumberToText_copy
+  JR NZ,NumberToText_frac
+  JR NumberToText_end
+NumberToText_end0:
+  JR NumberToText_end
+NumberToText_small:         ; A = -1, -2: .ddd with A+1 zeros first
+  CP 0FEh
+  JR C,NumberToText_exponent
+  LD (HL),'.'
+  INC HL
+  INC A
+  JR Z,NumberToText_frac
+  LD (HL),'0'
+  INC HL
+  JR NumberToText_frac
+NumberToText_exponent:
+  LD C,A
+  CALL NumberToText_copy
+  JR Z,NumberToText_noexpfrac
+  LD (HL),'.'
+  INC HL
+NumberToText_expfrac:
+  CALL NumberToText_copy
+  JR NZ,NumberToText_expfrac
+NumberToText_noexpfrac:
+  LD (HL),'E'
+  INC HL
+  LD (HL),'+'
+  LD A,C
+  BIT 7,A
+  JR Z,NumberToText_exppos
+  LD (HL),'-'
+  NEG
+NumberToText_exppos:
+  INC HL
+  LD (HL),'0' - 1
+NumberToText_tens:
+  INC (HL)
+  SUB 10
+  JR NC,NumberToText_tens
+  ADD A,'0' + 10
+  INC HL
+  LD (HL),A
+  INC HL
+NumberToText_end:
+  LD (HL),0
+  LD HL,NUMTEXT
+  RET
+; Copy one digit from DE to HL; B counts the significant digits left and
+; may go below 0 (then '0' is copied). Out: Z when none are left.
+NumberToText_copy:
+  LD A,(DE)
+  LD (HL),A
+  INC DE
+  INC HL
+  DEC B
+  RET
+
+PowersOfTen:
+  DEFB 0A0h,86h,01h         ; 100000
+  DEFB 10h,27h,00h          ; 10000
+  DEFB 0E8h,03h,00h         ; 1000
+  DEFB 64h,00h,00h          ; 100
+  DEFB 0Ah,00h,00h          ; 10
+  DEFB 01h,00h,00h          ; 1

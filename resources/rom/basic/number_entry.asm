@@ -1,0 +1,17 @@
+; 0FBDh: the ACC as PRINT shows it (without the trailing blank), written
+; to the text at HL and ended with 00. In: HL. Out: HL = that text.
+; Keeps: nothing.
+NumberToAscii:
+  PUSH HL
+  CALL NumberToText
+  POP DE
+  PUSH DE
+NumberToAscii_copy:
+  LD A,(HL)
+  LD (DE),A
+  INC HL
+  INC DE
+  OR A
+  JR NZ,NumberToAscii_copy
+  POP HL
+  RET

@@ -1,0 +1,141 @@
+; PRINT and LPRINT: items separated by ';' (nothing between) or ',' (to the
+; next 16-column zone, a new line after the last); TAB(n); PRINT @ p, at
+; 64 * row + column. A number prints with a blank or '-' in front and one
+; blank after it; a trailing ';' or ',' keeps the line open.
+;
+; RAM: OUTDEV (0 screen, 1 printer) for the statement's length.
+
+LprintStatement:
+  PUSH AF
+  LD A,1
+  LD (OUTDEV),A
+  POP AF
+  JR PrintStatement_items
+PrintStatement:
+  PUSH AF
+  XOR A
+  LD (OUTDEV),A
+  POP AF
+PrintStatement_items:
+  JP Z,PrintStatement_newline
+  CP '@'
+  JR NZ,PrintStatement_item
+  CALL NextChar
+  CALL EvalAddress
+  PUSH HL
+  LD HL,1023
+  OR A
+  SBC HL,DE
+  JP C,FCError
+  CALL HideCursor
+  LD HL,VIDEO
+  ADD HL,DE
+  LD (CURSOR),HL
+  POP HL
+  LD A,(HL)
+  CP ','
+  JR NZ,PrintStatement_item
+  CALL NextChar
+PrintStatement_item:         ; HL at a non-blank character, A = it
+  OR A
+  JP Z,PrintStatement_done
+  CP ':'
+  JR Z,PrintStatement_done
+  CP ';'
+  JR Z,PrintStatement_separator
+  CP ','
+  JR Z,PrintStatement_zone
+  CP 0BCh                   ; TAB(
+  JR Z,PrintStatement_tab
+  CALL Eval
+  PUSH HL
+  LD A,(TYPEFLAG)
+  CP 3
+  JR Z,PrintStatement_string
+  CALL NumberToText
+  CALL PrintString
+  LD A,' '
+  CALL OutChar
+  JR PrintStatement_next
+PrintStatement_string:
+  CALL PrintAccString
+PrintStatement_next:
+  POP HL
+  LD A,(HL)
+  OR A
+  JR Z,PrintStatement_newline
+  CP ':'
+  JR Z,PrintStatement_newline
+  CP 95h
+  JR Z,PrintStatement_newline
+  JR PrintStatement_item
+PrintStatement_zone:
+  CALL OutputColumn
+  CP 48
+  JR C,PrintStatement_pad
+  LD A,0Dh
+  CALL OutChar
+  JR PrintStatement_separator
+PrintStatement_pad:
+  LD A,' '
+  CALL OutChar
+  CALL OutputColumn
+  AND 0Fh
+  JR NZ,PrintStatement_pad
+PrintStatement_separator:
+  CALL NextChar
+  JR Z,PrintStatement_done
+  CP 95h
+  JR Z,PrintStatement_done
+  JR PrintStatement_item
+PrintStatement_tab:
+  INC HL
+  CALL EvalByte
+  PUSH AF
+  RST 08h
+  DEFB ')'
+  POP AF
+  LD B,A
+PrintStatement_tabpad:
+  CALL OutputColumn
+  CP B
+  JR NC,PrintStatement_tabbed
+  LD A,' '
+  CALL OutChar
+  JR PrintStatement_tabpad
+PrintStatement_tabbed:
+  DEC HL
+  CALL NextChar
+  JR PrintStatement_item
+PrintStatement_newline:
+  LD A,0Dh
+  CALL OutChar
+PrintStatement_done:
+  XOR A
+  LD (OUTDEV),A
+  JP ExecNext
+
+; The column the next character goes to, 0-63. Out: A. Keeps: BC DE HL.
+OutputColumn:
+  LD A,(OUTDEV)
+  OR A
+  JR NZ,OutputColumn_printer
+  LD A,(CURSOR)
+  AND 3Fh
+  RET
+OutputColumn_printer:
+  LD A,(PRTCHARS)
+  DEC A
+  RET
+
+; Print the string whose descriptor the ACC addresses. Keeps: nothing.
+PrintAccString:
+  CALL PopStringDescriptor  ; B = length, HL = text
+  INC B
+PrintAccString_next:
+  DEC B
+  RET Z
+  LD A,(HL)
+  CALL OutChar
+  INC HL
+  JR PrintAccString_next

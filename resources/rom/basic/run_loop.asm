@@ -1,0 +1,336 @@
+; The interpreter loop: RUN, statements one after another (':' between
+; them, line after line), direct statements typed at the prompt, the
+; statement table, BREAK, STOP, END, CONT, TRON/TROFF, GOTO, GOSUB/RETURN,
+; IF/THEN/ELSE, ON n GOTO/GOSUB, REM.
+;
+; A statement routine is entered by a jump with HL at the first character
+; after its keyword and A = that character (Z at the end of the statement);
+; it leaves by JP ExecNext with HL at the ':' or 00 after what it read.
+; FOR and GOSUB keep their entries on the processor stack:
+;   GOSUB, 6 bytes from SP: xx, 91h, line number, text pointer
+;   FOR, 16 bytes: type, 81h, variable address, step (4), limit (4),
+;                  text pointer, line number
+;
+; RAM: CURLINE (FFFFh in direct mode), STMTPTR, CONTPTR, CONTLINE, CONTSP, CONTREDO,
+; CMDSP, TRACEON.
+
+; Clear the variables, the arrays, string space, the DEF types, the DATA
+; pointer and the error trap. ClearAll also starts the stack again (it
+; returns through the new one). In: -. Out: -. Keeps: DE HL.
+ClearAll:
+  POP BC                    ; the return address
+  LD SP,(STACKTOP)
+  LD (CMDSP),SP
+  PUSH BC
+ClearVariables:
+  PUSH HL
+  LD HL,(VARTAB)
+  LD (ARYTAB),HL
+  LD (STREND),HL
+  LD HL,(MEMTOP)
+  LD (STRNEXT),HL
+  LD HL,DEFTABLE
+  LD B,26
+ClearVariables_types:
+  LD (HL),4
+  INC HL
+  DJNZ ClearVariables_types
+  LD HL,(TXTTAB)
+  DEC HL
+  LD (DATAPTR),HL
+  LD HL,0
+  LD (ERRTRAP),HL
+  LD (CONTPTR),HL
+  XOR A
+  LD (INTRAP),A
+  LD HL,TEMPDESC
+  LD (TEMPNEXT),HL
+  POP HL
+  RET
+
+; 1EA3h: RUN [line]. In: HL after RUN, A = the character there.
+RunStatement:
+  LD DE,0
+  JR Z,RunStatement_clear
+  CALL ReadLineNumber
+RunStatement_clear:
+  CALL ClearAll
+  LD A,D
+  OR E
+  JR NZ,GotoLineDE
+  LD HL,(TXTTAB)
+  LD A,(HL)
+  INC HL
+  OR (HL)
+  JP Z,ReadyLevel           ; no program
+  INC HL
+  LD E,(HL)
+  INC HL
+  LD D,(HL)
+  JR ExecLine
+
+; Go to the line DE. In: DE. Out: -.
+GotoLineDE:
+  CALL FindLineByLink
+  JP NZ,ULError
+  INC HL
+  INC HL
+  INC HL                    ; HL at the high byte of the number
+ExecLine:                   ; HL before the text of line DE
+  LD (CURLINE),DE
+  LD A,(TRACEON)
+  OR A
+  JR Z,ExecStatement
+  LD A,'<'
+  CALL OutChar
+  EX DE,HL
+  CALL PrintHLDecimal
+  EX DE,HL
+  LD A,'>'
+  CALL OutChar
+; HL just before a statement.
+ExecStatement:
+  LD (STMTPTR),HL
+  LD A,(TEMPUSED)           ; the last statement's temporary strings are
+  OR A                      ; garbage now
+  CALL NZ,FreeTemps
+  CALL NextChar
+  JR Z,ExecNext
+  SUB 80h
+  JP C,LetStatement_letter
+  CP 0BCh - 80h
+  JP NC,SNError
+  ADD A,A
+  LD E,A
+  LD D,0
+  PUSH HL
+  LD HL,StatementTable
+  ADD HL,DE
+  LD A,(HL)
+  INC HL
+  LD H,(HL)
+  LD L,A
+  EX (SP),HL
+  JP NextChar               ; to the statement with the next character
+
+; Forget the temporary string descriptors. Keeps: BC DE HL.
+FreeTemps:
+  XOR A
+  LD (TEMPUSED),A
+  LD (TEMPDESC),A
+  LD (TEMPDESC+3),A
+  LD (TEMPDESC+6),A
+  LD (TEMPDESC+9),A
+  RET
+
+; After a statement: HL at its ':' or 00.
+ExecNext:
+  LD A,(KBROW6)
+  AND 04h
+  JR NZ,BreakKey
+  LD A,(HL)
+  OR A
+  JR Z,ExecNext_lineend
+  CP ':'
+  JR Z,ExecStatement
+  CP 95h                    ; ELSE after the THEN part: the rest is skipped
+  JP NZ,SNError
+  JR RemStatement
+ExecNext_lineend:
+  LD DE,(CURLINE)
+  LD A,D
+  AND E
+  INC A
+  JP Z,ReadyLevel           ; the end of a direct line
+  INC HL
+  LD A,(HL)
+  INC HL
+  OR (HL)
+  JR Z,EndProgram           ; the end of the program
+  INC HL
+  LD E,(HL)
+  INC HL
+  LD D,(HL)
+  JR ExecLine
+
+; REM, ' and ELSE: the rest of the line. DATA: the rest of the statement.
+RemStatement:
+  LD A,(HL)
+  OR A
+  JR Z,ExecNext
+  INC HL
+  JR RemStatement
+DataStatement:
+  DEC HL
+  CALL NextChar
+  CALL SkipStatement
+  JR ExecNext
+
+; HL at a character of a statement: HL to its ':' or 00 (strings skipped).
+; Keeps: BC DE.
+SkipStatement:
+  LD A,(HL)
+  OR A
+  RET Z
+  CP ':'
+  RET Z
+  INC HL
+  CP '"'
+  JR NZ,SkipStatement
+SkipStatement_string:
+  LD A,(HL)
+  OR A
+  RET Z
+  INC HL
+  CP '"'
+  JR NZ,SkipStatement_string
+  JR SkipStatement
+
+BreakKey:
+  XOR A                     ; CONT goes on after the statement
+  LD (CONTREDO),A
+BreakKey_wait:
+  LD A,(KBROW6)             ; wait until BREAK is let go
+  AND 04h
+  JR NZ,BreakKey_wait
+  CALL SaveCont
+  CALL FreshLine
+  LD HL,BreakInText
+  CALL PrintString
+  CALL PrintInLine
+  LD A,0Dh
+  CALL OutChar
+  JP ReadyLevel
+
+StopStatement:
+  CALL SaveCont
+  JR BreakKey
+
+EndStatement:
+  CALL SaveCont
+EndProgram:
+  JP ReadyLevel
+
+; Remember where CONT goes on; the command level keeps the FOR and GOSUB
+; entries. In: HL. Keeps: HL.
+SaveCont:
+  LD DE,(CURLINE)
+  LD A,D
+  AND E
+  INC A
+  RET Z                     ; not from a direct line
+  LD (CONTPTR),HL
+  LD (CONTLINE),DE
+  EX DE,HL
+  LD HL,2
+  ADD HL,SP                 ; the caller's stack
+  LD (CONTSP),HL
+  LD (CMDSP),HL
+  EX DE,HL
+  RET
+
+ContStatement:
+  LD HL,(CONTPTR)
+  LD A,H
+  OR L
+  JP Z,CNError
+  LD SP,(CONTSP)
+  LD DE,(CONTLINE)
+  LD (CURLINE),DE
+  LD DE,0
+  LD (CONTPTR),DE
+  LD A,(CONTREDO)           ; a statement cut short runs again
+  OR A
+  JP NZ,ExecStatement
+  JP ExecNext
+
+TronStatement:
+  LD A,1
+  DEFB 0FEh                 ; CP n: skips the XOR A
+TroffStatement:
+  XOR A
+  LD (TRACEON),A
+  JP ExecNext
+
+BreakInText:
+  DEFB "BREAK",0
+
+; A direct statement typed at the prompt: HL at the text in the input
+; buffer, ending with 00. It is tokenised below the stack and run there.
+DirectStatement:
+  PUSH HL
+  LD HL,(STACKTOP)
+  LD DE,-STACKROOM
+  ADD HL,DE
+  EX DE,HL
+  POP HL
+  PUSH DE
+  CALL Tokenise
+  POP HL
+  DEC HL
+  LD DE,0FFFFh
+  LD (CURLINE),DE
+  JP ExecStatement
+
+; The statements from 80h to BBh. Disk keywords jump to their RAM vectors.
+StatementTable:
+  DEFW EndStatement         ; 80 END
+  DEFW ForStatement         ; 81 FOR
+  DEFW ResetStatement       ; 82 RESET
+  DEFW SetStatement         ; 83 SET
+  DEFW ClsStatement         ; 84 CLS
+  DEFW 4173h                ; 85 CMD
+  DEFW RandomStatement      ; 86 RANDOM
+  DEFW NextStatement        ; 87 NEXT
+  DEFW DataStatement        ; 88 DATA
+  DEFW InputStatement       ; 89 INPUT
+  DEFW DimStatement         ; 8A DIM
+  DEFW ReadStatement        ; 8B READ
+  DEFW LetStatement         ; 8C LET
+  DEFW GotoStatement        ; 8D GOTO
+  DEFW RunStatement         ; 8E RUN
+  DEFW IfStatement          ; 8F IF
+  DEFW RestoreStatement     ; 90 RESTORE
+  DEFW GosubStatement       ; 91 GOSUB
+  DEFW ReturnStatement      ; 92 RETURN
+  DEFW RemStatement         ; 93 REM
+  DEFW StopStatement        ; 94 STOP
+  DEFW RemStatement         ; 95 ELSE
+  DEFW TronStatement        ; 96 TRON
+  DEFW TroffStatement       ; 97 TROFF
+  DEFW DefStrStatement      ; 98 DEFSTR
+  DEFW DefIntStatement      ; 99 DEFINT
+  DEFW DefSngStatement      ; 9A DEFSNG
+  DEFW DefDblStatement      ; 9B DEFDBL
+  DEFW 41A3h                ; 9C LINE
+  DEFW SNError              ; 9D EDIT (not built yet)
+  DEFW ErrorStatement       ; 9E ERROR
+  DEFW ResumeStatement      ; 9F RESUME
+  DEFW OutStatement         ; A0 OUT
+  DEFW OnStatement          ; A1 ON
+  DEFW 4179h                ; A2 OPEN
+  DEFW 417Ch                ; A3 FIELD
+  DEFW 417Fh                ; A4 GET
+  DEFW 4182h                ; A5 PUT
+  DEFW 4185h                ; A6 CLOSE
+  DEFW 4188h                ; A7 LOAD
+  DEFW 418Bh                ; A8 MERGE
+  DEFW 418Eh                ; A9 NAME
+  DEFW 4191h                ; AA KILL
+  DEFW 4197h                ; AB LSET
+  DEFW 419Ah                ; AC RSET
+  DEFW 41A0h                ; AD SAVE
+  DEFW SystemCommand        ; AE SYSTEM
+  DEFW LprintStatement      ; AF LPRINT
+  DEFW 415Bh                ; B0 DEF
+  DEFW PokeStatement        ; B1 POKE
+  DEFW PrintStatement       ; B2 PRINT
+  DEFW ContStatement        ; B3 CONT
+  DEFW ListCommand          ; B4 LIST
+  DEFW LlistCommand         ; B5 LLIST
+  DEFW SNError              ; B6 DELETE (not built yet)
+  DEFW SNError              ; B7 AUTO (not built yet)
+  DEFW ClearStatement       ; B8 CLEAR
+  DEFW CloadCommand         ; B9 CLOAD
+  DEFW CsaveCommand         ; BA CSAVE
+  DEFW NewCommand           ; BB NEW

@@ -1,0 +1,649 @@
+; Single precision arithmetic on the number accumulator.
+;
+; A single is four bytes: mantissa low, middle, top (bit 7 the sign, standing
+; in for the leading 1), then the exponent + 128; zero has exponent 0. In
+; registers the same value is E, D, C, B (BCDE). While a routine works, the
+; ACC mantissa has its leading 1 set, FACGUARD holds eight more bits below
+; it and FSIGN the sign; FNorm rounds on those eight bits (half up) and packs.
+;
+; RAM: FAC (4121h-4124h), FACGUARD, FSIGN, FSUBF, SCRATCH (FDiv's count);
+; FDiv uses the second register set, FMul IX and AF'.
+;
+; Label rule for all interpreter files: a routine's internal labels are its
+; name, an underscore and a lower-case word (FAdd_sub).
+
+; In: BCDE. Out: ACC = BCDE, type single. Keeps: BC DE HL.
+FLoadBCDE:
+  LD (FAC),DE
+  LD (FAC+2),BC
+FSetSingle:
+  LD A,4
+  LD (TYPEFLAG),A
+  RET
+
+; In: ACC single. Out: BCDE = ACC. Keeps: HL.
+FGetBCDE:
+  LD DE,(FAC)
+  LD BC,(FAC+2)
+  RET
+
+; In: ACC, BCDE. Out: they are exchanged. Keeps: nothing else used but HL.
+FSwap:
+  LD HL,(FAC)
+  EX DE,HL
+  LD (FAC),HL
+  LD HL,(FAC+2)
+  LD (FAC+2),BC
+  LD B,H
+  LD C,L
+  RET
+
+; In: -. Out: ACC = single 0. Keeps: BC DE HL.
+FZero:
+  XOR A
+  LD (FAC),A
+  LD (FAC+1),A
+  LD (FAC+2),A
+  LD (FAC+3),A
+  JR FSetSingle
+
+; In: ACC single. Out: ACC = -ACC. Keeps: BC DE HL.
+FNeg:
+  LD A,(FAC+3)
+  OR A
+  RET Z
+  LD A,(FAC+2)
+  XOR 80h
+  LD (FAC+2),A
+  RET
+
+; In: ACC mantissa unpacked (FACGUARD..FAC+2, leading bit anywhere),
+; exponent at FAC+3, sign in FSIGN. Out: ACC normalised, rounded, packed,
+; type single; ?OV when too large, 0 when too small. Keeps: nothing.
+FNorm:
+  LD B,4
+  LD A,(FAC+2)
+FNorm_bytes:
+  OR A
+  JR NZ,FNorm_bits
+  LD A,(FAC+3)
+  SUB 8
+  JR C,FZero
+  JR Z,FZero
+  LD (FAC+3),A
+  LD HL,(FAC)
+  LD (FAC+1),HL
+  LD A,(FACGUARD)
+  LD (FAC),A
+  XOR A
+  LD (FACGUARD),A
+  LD A,(FAC+2)
+  DJNZ FNorm_bytes
+  JR FZero
+FNorm_bits:
+  LD C,A
+  LD DE,(FAC)
+  LD A,(FACGUARD)
+  LD L,A
+  LD A,(FAC+3)
+  LD B,A
+  BIT 7,C
+  JR NZ,FNorm_round
+FNorm_shift:
+  DEC B
+  JR Z,FZero
+  SLA L
+  RL E
+  RL D
+  RL C
+  JP P,FNorm_shift
+FNorm_round:
+  BIT 7,L
+  JR Z,FNorm_pack
+  INC E
+  JR NZ,FNorm_pack
+  INC D
+  JR NZ,FNorm_pack
+  INC C
+  JR NZ,FNorm_pack
+  LD C,80h
+  INC B
+  JP Z,OVError
+FNorm_pack:
+  LD A,(FSIGN)
+  OR 7Fh
+  AND C
+  LD C,A
+  JP FLoadBCDE
+
+; In: BCDE, ACC single. Out: ACC = BCDE - ACC. Keeps: nothing.
+FSub:
+  CALL FNeg
+; In: BCDE, ACC single. Out: ACC = BCDE + ACC. Keeps: nothing.
+FAdd:
+  LD A,B
+  OR A
+  RET Z
+  LD A,(FAC+3)
+  OR A
+  JP Z,FLoadBCDE
+  SUB B
+  JR NC,FAdd_ordered
+  CALL FSwap
+  LD A,(FAC+3)
+  SUB B
+FAdd_ordered:               ; the ACC has the larger exponent; A = difference
+  CP 25
+  RET NC
+  LD H,A
+  LD A,(FAC+2)
+  LD (FSIGN),A
+  XOR C
+  LD (FSUBF),A
+  LD A,(FAC+2)
+  OR 80h
+  LD (FAC+2),A
+  SET 7,C
+  XOR A
+  LD (FACGUARD),A
+  LD L,A
+  LD A,H
+FAdd_byte:
+  CP 8
+  JR C,FAdd_bit
+  LD L,E
+  LD E,D
+  LD D,C
+  LD C,0
+  SUB 8
+  JR FAdd_byte
+FAdd_bit:
+  OR A
+  JR Z,FAdd_aligned
+  LD B,A
+FAdd_shift:
+  SRL C
+  RR D
+  RR E
+  RR L
+  DJNZ FAdd_shift
+FAdd_aligned:
+  LD B,L
+  LD HL,FACGUARD
+  LD A,(FSUBF)
+  RLA
+  JR C,FAdd_sub
+  LD A,(HL)
+  ADD A,B
+  LD (HL),A
+  INC HL
+  LD A,(HL)
+  ADC A,E
+  LD (HL),A
+  INC HL
+  LD A,(HL)
+  ADC A,D
+  LD (HL),A
+  INC HL
+  LD A,(HL)
+  ADC A,C
+  LD (HL),A
+  JP NC,FNorm
+  RR (HL)
+  DEC HL
+  RR (HL)
+  DEC HL
+  RR (HL)
+  DEC HL
+  RR (HL)
+  LD HL,FAC+3
+  INC (HL)
+  JP NZ,FNorm
+  JP OVError
+FAdd_sub:
+  LD A,(HL)
+  SUB B
+  LD (HL),A
+  INC HL
+  LD A,(HL)
+  SBC A,E
+  LD (HL),A
+  INC HL
+  LD A,(HL)
+  SBC A,D
+  LD (HL),A
+  INC HL
+  LD A,(HL)
+  SBC A,C
+  LD (HL),A
+  JP NC,FNorm
+  LD HL,FACGUARD            ; the smaller was taken from the larger: negate
+  LD B,4
+  OR A
+FAdd_negate:
+  LD A,0
+  SBC A,(HL)
+  LD (HL),A
+  INC HL
+  DJNZ FAdd_negate
+  LD A,(FSIGN)
+  XOR 80h
+  LD (FSIGN),A
+  JP FNorm
+
+; The exponent of a product or quotient: In: HL = its 16-bit value. Out:
+; returns to the caller's caller with ACC = 0 when it is below 1; ?OV
+; above 255; else stores it at FAC+3. Keeps: BC DE.
+FSetExponent:
+  LD A,H
+  OR A
+  JR NZ,FSetExponent_range
+  LD A,L
+  OR A
+  JR Z,FSetExponent_zero
+  LD (FAC+3),A
+  RET
+FSetExponent_range:
+  JP P,OVError
+FSetExponent_zero:
+  POP HL
+  JP FZero
+
+; In: BCDE, ACC single. Out: ACC = BCDE * ACC. Keeps: nothing.
+FMul:
+  LD A,B
+  OR A
+  JP Z,FZero
+  LD A,(FAC+3)
+  OR A
+  RET Z
+  ADD A,B
+  LD L,A
+  LD A,0
+  ADC A,A
+  LD H,A
+  PUSH DE
+  LD DE,-128
+  ADD HL,DE
+  POP DE
+  CALL FSetExponent
+  LD A,(FAC+2)
+  XOR C
+  LD (FSIGN),A
+  SET 7,C
+  LD A,(FAC+2)
+  OR 80h
+  LD (FAC+2),A
+  PUSH IX
+  LD IX,FACGUARD
+  LD HL,0
+  LD B,H
+  LD (IX+0),H
+  LD A,(IX+1)
+  CALL FMul_byte
+  LD A,(IX+2)
+  CALL FMul_byte
+  LD A,(IX+3)
+  CALL FMul_byte
+  POP IX
+  LD A,B
+  LD (FAC),A
+  LD (FAC+1),HL
+  JP FNorm
+FMul_byte:                  ; A = multiplier byte, low bit first
+  OR A
+  JR Z,FMul_zero
+  SCF
+  RRA
+FMul_bit:
+  JR NC,FMul_noadd
+  EX AF,AF'
+  LD A,B
+  ADD A,E
+  LD B,A
+  LD A,L
+  ADC A,D
+  LD L,A
+  LD A,H
+  ADC A,C
+  LD H,A
+  RR H
+  RR L
+  RR B
+  RR (IX+0)
+  EX AF,AF'
+  SRL A
+  JR NZ,FMul_bit
+  RET
+FMul_zero:                  ; eight zero bits: the product moves a byte
+  LD (IX+0),B
+  LD B,L
+  LD L,H
+  LD H,A
+  RET
+FMul_noadd:
+  RR H
+  RR L
+  RR B
+  RR (IX+0)
+  SRL A
+  JR NZ,FMul_bit
+  RET
+
+; In: BCDE, ACC single. Out: ACC = BCDE / ACC; ?/0 when ACC is 0.
+; Restoring division in registers, the quotient in the second register
+; set. Keeps: nothing (BC' DE' HL' used).
+FDiv:
+  LD A,(FAC+3)
+  OR A
+  JP Z,DZError
+  LD A,B
+  OR A
+  JP Z,FZero
+  LD L,B
+  LD H,0
+  PUSH DE
+  LD DE,129
+  ADD HL,DE
+  LD A,(FAC+3)
+  LD E,A
+  LD D,0
+  OR A
+  SBC HL,DE
+  POP DE
+  CALL FSetExponent
+  LD A,(FAC+2)
+  XOR C
+  LD (FSIGN),A
+  SET 7,C
+  LD A,(FAC+2)
+  OR 80h
+  LD (FAC+2),A
+  LD H,C                    ; H L B: the remainder, from the dividend
+  LD L,D
+  LD B,E
+  LD DE,(FAC)
+  LD A,(FAC+2)
+  LD C,A                    ; C D E: the divisor
+  EXX
+  LD BC,0                   ; B' C' D' E': the quotient
+  LD D,B
+  LD E,B
+  EXX
+  LD A,26                   ; the leading bit, 24 more and one to round
+  LD (SCRATCH),A
+FDiv_step:
+  LD A,H
+  CP C
+  JR C,FDiv_keep
+  JR NZ,FDiv_take
+  LD A,L
+  CP D
+  JR C,FDiv_keep
+  JR NZ,FDiv_take
+  LD A,B
+  CP E
+  JR C,FDiv_keep
+FDiv_take:                  ; the divisor goes in: subtract, quotient bit 1
+  LD A,B
+  SUB E
+  LD B,A
+  LD A,L
+  SBC A,D
+  LD L,A
+  LD A,H
+  SBC A,C
+  LD H,A
+  SCF
+  JR FDiv_bit
+FDiv_keep:
+  OR A
+FDiv_bit:
+  EXX
+  RL E
+  RL D
+  RL C
+  RL B
+  EXX
+  SLA B
+  RL L
+  RL H                      ; carry: the remainder passed 24 bits
+  LD A,(SCRATCH)
+  DEC A
+  LD (SCRATCH),A
+  JR Z,FDiv_done
+  JR C,FDiv_take            ; then the divisor surely goes in
+  JR FDiv_step
+FDiv_done:
+  EXX
+  LD A,6                    ; the first quotient bit to the top
+FDiv_align:
+  SLA E
+  RL D
+  RL C
+  RL B
+  DEC A
+  JR NZ,FDiv_align
+  LD A,B
+  LD (FAC+2),A
+  LD A,C
+  LD (FAC+1),A
+  LD A,D
+  LD (FAC),A
+  LD A,E
+  LD (FACGUARD),A
+  EXX
+  JP FNorm
+
+; In: BCDE (left), ACC single (right). Out: A = 1, 0 or FFh as left is
+; greater, equal or less; flags from OR A. Keeps: BC DE.
+FCompare:
+  LD A,(FAC+3)
+  OR A
+  JR Z,FCompare_leftsign
+  LD A,B
+  OR A
+  JR Z,FCompare_rightsign
+  LD A,(FAC+2)
+  XOR C
+  JP M,FCompare_leftsign
+  LD HL,FAC+3
+  LD A,B
+  CP (HL)
+  JR NZ,FCompare_magnitude
+  DEC HL
+  LD A,C
+  CP (HL)
+  JR NZ,FCompare_magnitude
+  DEC HL
+  LD A,D
+  CP (HL)
+  JR NZ,FCompare_magnitude
+  DEC HL
+  LD A,E
+  CP (HL)
+  JR NZ,FCompare_magnitude
+  XOR A
+  RET
+FCompare_magnitude:         ; carry: |left| < |right|
+  SBC A,A                   ; FFh or 0
+  OR 1                      ; FFh or 1
+  BIT 7,C
+  JR Z,FCompare_done
+  NEG
+FCompare_done:
+  OR A
+  RET
+FCompare_leftsign:          ; by the sign of BCDE alone
+  LD A,B
+  OR A
+  RET Z
+  LD A,C
+FCompare_sign:
+  RLA
+  SBC A,A
+  OR 1
+  RET
+FCompare_rightsign:         ; BCDE is 0: by the sign of the ACC, reversed
+  LD A,(FAC+2)
+  CPL
+  JR FCompare_sign
+
+; In: HL integer. Out: ACC = HL as a single. Keeps: nothing.
+IntToSingle:
+  LD A,H
+  OR L
+  JP Z,FZero
+  LD A,H
+  OR A
+  JR Z,IntToSingle_byte
+  LD (FSIGN),A
+  OR A
+  JP P,IntToSingle_positive
+  XOR A
+  SUB L
+  LD L,A
+  LD A,0
+  SBC A,H
+  LD H,A
+IntToSingle_positive:
+UIntToSingle_store:
+  LD (FAC+1),HL
+  XOR A
+  LD (FAC),A
+  LD (FACGUARD),A
+  LD A,144
+  LD (FAC+3),A
+  JP FNorm
+
+IntToSingle_byte:           ; 1..255, the common constants: shift to the top
+  LD A,L
+  LD B,137
+IntToSingle_top:
+  DEC B
+  ADD A,A
+  JR NC,IntToSingle_top     ; the leading 1 goes out; below it the rest
+  SRL A                     ; a positive sign
+  LD (FAC+2),A
+  LD A,B
+  LD (FAC+3),A
+  XOR A
+  LD (FAC),A
+  LD (FAC+1),A
+  JP FSetSingle
+
+; In: HL unsigned. Out: ACC = HL as a single. Keeps: nothing.
+UIntToSingle:
+  XOR A
+  LD (FSIGN),A
+  JR UIntToSingle_store
+
+; In: ACC single. Out: HL = the ACC truncated toward 0; carry set when it
+; is outside -32768..32767. Keeps: BC DE.
+SingleToInt:
+  LD HL,0
+  LD A,(FAC+3)
+  CP 129
+  CCF
+  RET NC                    ; below 1: 0
+  CP 145
+  JR NC,SingleToInt_big
+  PUSH BC
+  LD HL,(FAC+1)
+  SET 7,H
+  LD B,A
+  LD A,144
+  SUB B
+  JR Z,SingleToInt_shifted
+  CP 8
+  JR C,SingleToInt_bits
+  LD L,H                    ; eight places at once
+  LD H,0
+  SUB 8
+  JR Z,SingleToInt_shifted
+SingleToInt_bits:
+  LD B,A
+SingleToInt_shift:
+  SRL H
+  RR L
+  DJNZ SingleToInt_shift
+SingleToInt_shifted:
+  POP BC
+  LD A,(FAC+2)
+  OR A
+  JP P,SingleToInt_positive
+  LD A,H                    ; negative: the magnitude may be 8000h at most
+  CP 80h
+  JR C,SingleToInt_negate
+  JR NZ,SingleToInt_big
+  LD A,L
+  OR A
+  JR NZ,SingleToInt_big
+SingleToInt_negate:
+  XOR A
+  SUB L
+  LD L,A
+  LD A,0
+  SBC A,H
+  LD H,A
+  OR A
+  RET
+SingleToInt_positive:
+  BIT 7,H
+  SCF
+  RET NZ
+  OR A
+  RET
+SingleToInt_big:
+  SCF
+  RET
+
+; In: ACC single. Out: ACC = the ACC without its fraction (toward 0).
+; Keeps: nothing.
+FFix:
+  LD A,(FAC+3)
+  CP 152
+  RET NC                    ; no fraction bits
+  CP 129
+  JP C,FZero
+  LD B,A
+  LD A,152
+  SUB B                     ; fraction bits, 1..23
+  LD B,A
+  LD HL,0FFFFh
+  LD C,0FFh                 ; mask C H L, clear the low B bits
+FFix_mask:
+  SLA L
+  RL H
+  RL C
+  DJNZ FFix_mask
+  LD A,(FAC)
+  AND L
+  LD (FAC),A
+  LD A,(FAC+1)
+  AND H
+  LD (FAC+1),A
+  LD A,C
+  OR 80h                    ; never the sign
+  LD C,A
+  LD A,(FAC+2)
+  AND C
+  LD (FAC+2),A
+  RET
+
+; In: ACC single. Out: ACC = the largest whole number not above it.
+; Keeps: nothing.
+FInt:
+  CALL FGetBCDE
+  PUSH BC
+  PUSH DE
+  CALL FFix
+  POP DE
+  POP BC
+  BIT 7,C
+  RET Z
+  CALL FCompare
+  RET Z                     ; it was whole
+  LD BC,8180h               ; -1
+  LD DE,0
+  JP FAdd

@@ -1,0 +1,275 @@
+; String functions: LEN ASC CHR$ STR$ STRING$ INKEY$ VAL LEFT$ RIGHT$
+; MID$. Entered like the numeric ones (functions.asm). LEFT$, RIGHT$ and
+; MID$ give a descriptor on the same text; the collection of garbage keeps
+; such a part alive as a string of its own.
+;
+; RAM: SCRATCH+7 (a one-character string), INKEYLAST.
+
+LenFunction:
+  CALL StringArgument
+  PUSH HL
+  CALL PopStringDescriptor
+  LD L,B
+  LD H,0
+  JP ReturnInt
+
+AscFunction:
+  CALL StringArgument
+  PUSH HL
+  CALL PopStringDescriptor
+  LD A,B
+  OR A
+  JP Z,FCError
+  LD L,(HL)
+  LD H,0
+  JP ReturnInt
+
+; '(' string ')'. Out: ACC, HL after ')'.
+StringArgument:
+  CALL ParenArgument
+  LD A,(TYPEFLAG)
+  CP 3
+  JP NZ,TMError
+  LD A,(HL)
+  RET
+
+ChrFunction:
+  CALL NumericArgument
+  PUSH HL
+  CALL AccToInt
+  LD A,H
+  OR A
+  JP NZ,FCError
+  LD A,L
+  LD (SCRATCH+7),A
+  LD HL,SCRATCH+7
+  LD B,1
+ReturnNewString:
+  CALL NewTempString
+  JP ReturnSaved
+
+StrFunction:
+  CALL NumericArgument
+  PUSH HL
+  CALL NumberToText
+  LD B,0
+StrFunction_length:
+  LD A,(HL)
+  OR A
+  JR Z,StrFunction_made
+  INC HL
+  INC B
+  JR StrFunction_length
+StrFunction_made:
+  LD HL,NUMTEXT
+  JR ReturnNewString
+
+; STRING$(n,"c") or STRING$(n,code)
+StringFunction:
+  DEC HL
+  CALL NextChar
+  CP '('
+  JP NZ,SNError
+  INC HL
+  CALL EvalByte
+  PUSH AF
+  RST 08h
+  DEFB ','
+  CALL Eval
+  RST 08h
+  DEFB ')'
+  POP BC                    ; B = n
+  PUSH HL
+  LD A,(TYPEFLAG)
+  CP 3
+  JR NZ,StringFunction_code
+  PUSH BC
+  CALL PopStringDescriptor
+  POP BC
+  LD A,(HL)
+  JR StringFunction_fill
+StringFunction_code:
+  PUSH BC
+  CALL AccToInt
+  POP BC
+  LD A,H
+  OR A
+  JP NZ,FCError
+  LD A,L
+StringFunction_fill:
+  LD C,A
+  LD A,B
+  CALL AllocString
+  LD D,H
+  LD E,L
+  LD A,B
+  OR A
+  JP Z,SubstringMade
+  PUSH BC
+StringFunction_store:
+  LD (HL),C
+  INC HL
+  DJNZ StringFunction_store
+  POP BC
+  JP SubstringMade
+
+; INKEY$: the key pressed since the last look, "" when none.
+InkeyFunction:
+  PUSH HL
+  LD A,(INKEYLAST)
+  OR A
+  JR NZ,InkeyFunction_key
+  CALL KBSCAN
+InkeyFunction_key:
+  PUSH AF
+  XOR A
+  LD (INKEYLAST),A
+  POP AF
+  LD B,0
+  OR A
+  JR Z,InkeyFunction_none
+  INC B
+InkeyFunction_none:
+  LD (SCRATCH+7),A
+  LD HL,SCRATCH+7
+  JR ReturnNewString
+
+ValFunction:
+  CALL StringArgument
+  PUSH HL
+  CALL PopStringDescriptor  ; B, HL
+  LD E,B
+  LD D,0
+  PUSH HL
+  ADD HL,DE
+  LD A,(HL)
+  LD (HL),0                 ; the text ends here for a moment
+  EX (SP),HL
+  PUSH AF
+  CALL ReadNumber
+  POP AF
+  POP HL
+  LD (HL),A
+  JP ReturnSaved
+
+; LEFT$(s,n), RIGHT$(s,n), MID$(s,p[,n]): the part of s as a new
+; descriptor on the same text.
+LeftFunction:
+  CALL StringAndByte        ; DE = descriptor, C = n
+  PUSH HL
+  LD A,(DE)
+  CP C
+  JR NC,LeftFunction_len
+  LD C,A
+LeftFunction_len:
+  LD B,C
+  EX DE,HL
+  INC HL
+  LD E,(HL)
+  INC HL
+  LD D,(HL)
+  JR SubstringMade
+
+RightFunction:
+  CALL StringAndByte
+  PUSH HL
+  LD A,(DE)
+  CP C
+  JR NC,RightFunction_len
+  LD C,A
+RightFunction_len:
+  SUB C                     ; the start offset
+  LD B,C
+  EX DE,HL
+  INC HL
+  LD E,(HL)
+  INC HL
+  LD D,(HL)
+  ADD A,E
+  LD E,A
+  JR NC,SubstringMade
+  INC D
+  JR SubstringMade
+
+MidFunction:
+  DEC HL
+  CALL NextChar
+  CP '('
+  JP NZ,SNError
+  INC HL
+  CALL Eval
+  LD A,(TYPEFLAG)
+  CP 3
+  JP NZ,TMError
+  LD DE,(FAC)
+  PUSH DE
+  RST 08h
+  DEFB ','
+  CALL EvalByte
+  OR A
+  JP Z,FCError
+  PUSH AF
+  LD C,255
+  LD A,(HL)
+  CP ','
+  JR NZ,MidFunction_all
+  CALL NextChar
+  CALL EvalByte
+  LD C,A
+MidFunction_all:
+  RST 08h
+  DEFB ')'
+  POP AF                    ; p
+  POP DE                    ; descriptor
+  PUSH HL
+  DEC A                     ; offset
+  LD B,A
+  LD A,(DE)
+  SUB B                     ; characters from p on
+  JR NC,MidFunction_some
+  XOR A
+MidFunction_some:
+  CP C
+  JR NC,MidFunction_len
+  LD C,A
+MidFunction_len:
+  LD A,B
+  LD B,C
+  EX DE,HL
+  INC HL
+  LD E,(HL)
+  INC HL
+  LD D,(HL)
+  ADD A,E
+  LD E,A
+  JR NC,SubstringMade
+  INC D
+SubstringMade:              ; B bytes at DE, the text pointer on the stack
+  CALL MakeTemp
+  JP ReturnSaved
+
+; '(' string ',' byte ')': Out: DE = the descriptor, C = the byte, HL
+; after ')'.
+StringAndByte:
+  DEC HL
+  CALL NextChar
+  CP '('
+  JP NZ,SNError
+  INC HL
+  CALL Eval
+  LD A,(TYPEFLAG)
+  CP 3
+  JP NZ,TMError
+  LD DE,(FAC)
+  PUSH DE
+  RST 08h
+  DEFB ','
+  CALL EvalByte
+  PUSH AF
+  RST 08h
+  DEFB ')'
+  POP AF
+  LD C,A
+  POP DE
+  RET
+

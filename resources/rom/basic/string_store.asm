@@ -1,0 +1,84 @@
+; Assigning strings and making new ones: a variable gets the descriptor of
+; its value; text outside the program and string space is copied into
+; string space first (see strings.asm for the layout).
+;
+; RAM: SCRATCH while copying, STRNEXT through AllocString.
+
+; Assign the string in the ACC to the variable at DE. Keeps: -.
+StoreString:
+  PUSH DE
+  CALL PopStringDescriptor  ; B, HL = text, DE = its descriptor
+  PUSH DE
+  LD DE,(STRSPACE)          ; a string in string space is shared: strings
+  CALL CompareHLDE          ; never change, and the collection moves
+  JR NC,StoreString_share   ; shared ones together
+  LD DE,(TXTTAB)            ; a literal in the program text is not copied
+  CALL CompareHLDE
+  JR C,StoreString_copy
+  LD DE,(VARTAB)
+  CALL CompareHLDE
+  JR NC,StoreString_copy
+StoreString_share:
+  POP DE
+  JR StoreString_set
+StoreString_copy:
+  POP DE
+  LD A,B
+  OR A
+  JR Z,StoreString_set
+  LD (SCRATCH),DE
+  CALL AllocString          ; the collection may move the text: copy after
+  PUSH HL
+  EX DE,HL
+  LD HL,(SCRATCH)
+  CALL StringCopy
+  POP HL
+  LD DE,(SCRATCH)
+  LD A,(DE)
+  LD B,A
+StoreString_set:            ; B, HL: the string to refer to
+  POP DE
+  EX DE,HL
+  LD (HL),B
+  INC HL
+  LD (HL),E
+  INC HL
+  LD (HL),D
+  RET
+
+; Copy the string of the descriptor at HL to DE. Out: DE after it.
+; Keeps: -.
+StringCopy:
+  LD C,(HL)
+  LD B,0
+  INC HL
+  LD A,(HL)
+  INC HL
+  LD H,(HL)
+  LD L,A
+  LD A,C
+  OR A
+  RET Z
+  LDIR
+  RET
+
+; A new string of B bytes, copied from HL, as the ACC. Keeps: -.
+NewTempString:
+  PUSH HL
+  LD A,B
+  CALL AllocString
+  EX DE,HL                  ; DE = room
+  POP HL
+  PUSH DE
+  LD A,B
+  OR A
+  JR Z,NewTempString_made
+  LD C,B
+  PUSH BC
+  LD B,0
+  LDIR
+  POP BC
+NewTempString_made:
+  POP DE
+  JP MakeTemp
+

@@ -1,0 +1,184 @@
+; Strings: literals, descriptors, string space and its garbage collection,
+; concatenation and comparison, LEN ASC CHR$ LEFT$ RIGHT$ MID$ STR$ VAL
+; STRING$ INKEY$ and FRE(x$).
+;
+; A descriptor is 3 bytes: length, address (low, high). A string variable's
+; value is its descriptor. Literals assigned to a variable point into the
+; program text; other strings are copied into string space, which lies from
+; (40A0h) to (40B1h) and fills downward: (40D6h) is its highest free byte.
+; Results in an expression use a ring of four temporary descriptors.
+; Assignment copies only text that lies outside the program and string
+; space (typed input, a direct statement's literals, number text).
+; When string space is full, the strings still referred to (by simple
+; variables, string arrays and the temporaries) are moved to its top,
+; highest first, and the rest is free again.
+;
+; RAM: STRNEXT, TEMPDESC..TEMPDESCEND, TEMPNEXT.
+
+; A literal: HL at '"'. Out: ACC = it (type 3), HL at the next non-blank
+; character after it, A = it.
+StringLiteral:
+  INC HL
+  LD D,H
+  LD E,L
+  LD B,0
+StringLiteral_scan:
+  LD A,(HL)
+  OR A
+  JR Z,StringLiteral_end
+  INC HL
+  CP '"'
+  JR Z,StringLiteral_closed
+  INC B
+  JR StringLiteral_scan
+StringLiteral_closed:
+  DEC HL
+  CALL NextChar             ; past the quote
+  JR StringLiteral_made
+StringLiteral_end:
+  DEC HL
+  CALL NextChar
+StringLiteral_made:
+  PUSH HL
+  CALL MakeTemp
+  POP HL
+  LD A,(HL)
+  RET
+
+; A temporary descriptor for B bytes at DE becomes the ACC (type 3).
+; Out: HL = the descriptor. Keeps: BC DE.
+MakeTemp:
+  LD A,1
+  LD (TEMPUSED),A
+  LD HL,(TEMPNEXT)
+  PUSH HL
+  LD (HL),B
+  INC HL
+  LD (HL),E
+  INC HL
+  LD (HL),D
+  INC HL
+  LD A,L
+  CP LOW TEMPDESCEND
+  JR NZ,MakeTemp_next
+  LD HL,TEMPDESC
+MakeTemp_next:
+  LD (TEMPNEXT),HL
+  POP HL
+  LD (FAC),HL
+  LD A,3
+  LD (TYPEFLAG),A
+  RET
+
+; The string in the ACC: Out: B = its length, HL = its text, DE = its
+; descriptor. Keeps: C.
+PopStringDescriptor:
+  LD HL,(FAC)
+  LD D,H
+  LD E,L
+  LD B,(HL)
+  INC HL
+  LD A,(HL)
+  INC HL
+  LD H,(HL)
+  LD L,A
+  RET
+
+; Room for A bytes in string space. Out: HL = their address. ?OS when
+; there is none even after a collection. Keeps: BC DE.
+AllocString:
+  PUSH DE
+  PUSH BC
+  LD C,A
+  CALL AllocString_try
+  JR NC,AllocString_done
+  CALL CollectGarbage
+  LD A,C
+  CALL AllocString_try
+  JP C,OSError
+AllocString_done:
+  POP BC
+  POP DE
+  RET
+AllocString_try:            ; C bytes: carry when they do not fit
+  LD HL,(STRNEXT)
+  LD B,0
+  OR A
+  SBC HL,BC                 ; the new highest free byte
+  RET C
+  LD DE,(STRSPACE)
+  DEC DE
+  CALL CompareHLDE
+  RET C
+  LD (STRNEXT),HL
+  INC HL
+  OR A
+  RET
+
+; Operators with a string on the left: + and the relations.
+; In: DE = left descriptor, ACC right, L = operator.
+StringOperator:
+  LD A,(TYPEFLAG)
+  CP 3
+  JP NZ,TMError
+  LD A,L
+  CP 8
+  JR NC,StringOperator_compare
+  OR A
+  JP NZ,TMError
+  LD (SCRATCH),DE           ; concatenation
+  LD HL,(FAC)
+  LD (SCRATCH+2),HL
+  LD A,(DE)
+  ADD A,(HL)
+  JP C,LSError
+  LD B,A
+  CALL AllocString
+  PUSH BC
+  PUSH HL
+  EX DE,HL
+  LD HL,(SCRATCH)
+  CALL StringCopy
+  LD HL,(SCRATCH+2)
+  CALL StringCopy
+  POP DE
+  POP BC
+  JP MakeTemp
+StringOperator_compare:
+  PUSH AF                   ; the relation mask, for CompareResult
+  PUSH DE
+  CALL PopStringDescriptor  ; B, HL: right
+  POP DE
+  EX DE,HL
+  LD C,(HL)                 ; C, HL: left
+  INC HL
+  LD A,(HL)
+  INC HL
+  LD H,(HL)
+  LD L,A
+StringOperator_byte:
+  LD A,C
+  OR A
+  JR Z,StringOperator_leftend
+  LD A,B
+  OR A
+  JR Z,StringOperator_greater
+  LD A,(DE)
+  CP (HL)
+  JR C,StringOperator_greater  ; right < left
+  JR NZ,StringOperator_less
+  INC HL
+  INC DE
+  DEC B
+  DEC C
+  JR StringOperator_byte
+StringOperator_leftend:
+  LD A,B
+  OR A
+  JP Z,ApplyOperator_result ; A = 0: equal
+StringOperator_less:
+  LD A,0FFh
+  JP ApplyOperator_result
+StringOperator_greater:
+  LD A,1
+  JP ApplyOperator_result

@@ -1,0 +1,642 @@
+; Variables and arrays, LET, DIM, DEFSTR/DEFINT/DEFSNG/DEFDBL, CLEAR.
+;
+; Simple variables lie from (40F9h) to (40FBh), each: type (2 integer,
+; 3 string, 4 single, 8 double; also its value's size), the second name
+; character (or 0), the first letter, the value. VARPTR gives the value's
+; address K, so K-1 is the first letter and K-2 the second character.
+; Arrays lie from (40FBh) to (40FDh), each: type, second and first name
+; character, the size of the rest (2 bytes), the number of subscripts,
+; each dimension's element count (2 bytes, the first subscript first), the
+; elements (the first subscript varies fastest). An array used before DIM
+; gets 11 elements (0-10) per subscript. A new simple variable moves the
+; arrays up.
+;
+; RAM: VARTAB, ARYTAB, STREND, DEFTABLE, VARTYPE, DIMFLAG, ARRTEXT,
+; ARRPTR, ARROFS, ARRELEM, SUBCOUNT.
+
+; In: HL at a name. Out: DE = the address of its value (created as 0 if
+; new), VARTYPE = its type, HL at the next non-blank character after the
+; name and subscripts, A = it. Keeps: nothing.
+GetVar:
+  LD A,(HL)
+  CP 'A'
+  JP C,SNError
+  CP 'Z' + 1
+  JP NC,SNError
+  LD B,A
+  LD C,0
+  INC HL
+  LD A,(HL)
+  CALL GetVar_alnum
+  JR NC,GetVar_suffix
+  LD C,A
+GetVar_skip:                ; further characters do not count
+  INC HL
+  LD A,(HL)
+  CALL GetVar_alnum
+  JR C,GetVar_skip
+  JR GetVar_suffix
+GetVar_alnum:               ; carry for a letter or digit
+  CP '0'
+  CCF
+  RET NC
+  CP '9' + 1
+  RET C
+  CP 'A'
+  CCF
+  RET NC
+  CP 'Z' + 1
+  RET
+GetVar_suffix:
+  CP '%' + 1                ; the suffixes are all below '&'
+  JR NC,GetVar_deftype
+  LD E,2
+  CP '%'
+  JR Z,GetVar_typed
+  LD E,4
+  CP '!'
+  JR Z,GetVar_typed
+  LD E,8
+  CP '#'
+  JR Z,GetVar_typed
+  LD E,3
+  CP '$'
+  JR Z,GetVar_typed
+GetVar_deftype:
+  LD A,B
+  ADD A,LOW (DEFTABLE - 'A')
+  LD E,A
+  LD D,HIGH DEFTABLE        ; the table does not cross a page
+  LD A,(DE)
+  LD E,A
+  DEC HL
+GetVar_typed:
+  LD A,E
+  LD (VARTYPE),A
+  CALL NextChar
+  CP '('
+  JP Z,GetArrayElement
+  PUSH HL
+  LD HL,(VARTAB)
+  LD A,(VARTYPE)
+  LD E,A
+GetVar_search:
+  LD A,(ARYTAB)
+  CP L
+  JR NZ,GetVar_entry
+  LD A,(ARYTAB+1)
+  CP H
+  JR Z,GetVar_create
+GetVar_entry:
+  LD A,(HL)
+  CP E
+  JR NZ,GetVar_next
+  INC HL
+  LD A,(HL)
+  CP C
+  JR NZ,GetVar_back1
+  INC HL
+  LD A,(HL)
+  CP B
+  JR NZ,GetVar_back2
+  INC HL
+  EX DE,HL
+  POP HL
+  LD A,(HL)
+  RET
+GetVar_back2:
+  DEC HL
+GetVar_back1:
+  DEC HL
+GetVar_next:                ; HL at an entry's type, which is also its size
+  LD A,(HL)
+  ADD A,3
+  ADD A,L
+  LD L,A
+  JR NC,GetVar_search
+  INC H
+  JR GetVar_search
+GetVar_create:              ; HL = (ARYTAB): room for 3 + E bytes
+  PUSH BC
+  LD A,E
+  ADD A,3
+  LD C,A
+  LD B,0
+  CALL MakeRoom             ; BC bytes at HL, arrays moved up
+  POP BC
+  LD A,(VARTYPE)
+  LD (HL),A
+  INC HL
+  LD (HL),C
+  INC HL
+  LD (HL),B
+  INC HL
+  PUSH HL
+  LD B,A
+GetVar_zero:
+  LD (HL),0
+  INC HL
+  DJNZ GetVar_zero
+  LD HL,(ARYTAB)
+  LD A,(VARTYPE)
+  ADD A,3
+  LD E,A
+  LD D,0
+  ADD HL,DE
+  LD (ARYTAB),HL
+  POP DE
+  POP HL
+  LD A,(HL)
+  RET
+
+; Open BC bytes at HL (which lies at or below (40FDh)): what lies from HL to
+; (40FDh) moves up, (40FDh) grows. ?OM when the stack comes too near.
+; In: HL, BC. Out: -. Keeps: BC HL.
+MakeRoom:
+  PUSH HL
+  PUSH BC
+  LD HL,(STREND)
+  PUSH HL
+  ADD HL,BC
+  JP C,OMError
+  LD (SCRATCH),HL           ; the new end
+  LD DE,64
+  ADD HL,DE
+  JP C,OMError
+  EX DE,HL
+  LD HL,0
+  ADD HL,SP
+  CALL CompareHLDE
+  JP C,OMError
+  POP HL                    ; the old end
+  POP BC
+  POP DE                    ; HL of the caller
+  PUSH DE
+  PUSH BC
+  OR A
+  SBC HL,DE
+  LD B,H
+  LD C,L                    ; bytes to move
+  LD HL,(STREND)
+  DEC HL
+  LD DE,(SCRATCH)
+  DEC DE
+  LD A,B
+  OR C
+  JR Z,MakeRoom_moved
+  LDDR
+MakeRoom_moved:
+  LD HL,(SCRATCH)
+  LD (STREND),HL
+  POP BC
+  POP HL
+  RET
+
+; A letter? In: A. Out: carry if 'A'-'Z'. Keeps: all but F.
+IsLetter:
+  CP 'A'
+  CCF
+  RET NC
+  CP 'Z' + 1
+  RET
+
+IsLetterOrDigit:
+  CALL IsLetter
+  RET C
+  JP IsDigit
+
+; An array element: HL at '(', name in B (first) and C (second),
+; VARTYPE its type, DIMFLAG set by DIM. Out: as GetVar.
+GetArrayElement:
+  LD A,(DIMFLAG)
+  LD E,A
+  LD A,(VARTYPE)
+  LD D,A
+  PUSH BC
+  PUSH DE
+  XOR A
+  LD (DIMFLAG),A
+  LD C,A                    ; subscripts read
+GetArrayElement_subscript:
+  INC HL
+  PUSH BC
+  CALL Eval
+  PUSH HL
+  CALL AccToInt
+  BIT 7,H
+  JP NZ,BSError
+  EX DE,HL
+  POP HL
+  POP BC
+  INC C
+  PUSH DE
+  LD A,(HL)
+  CP ','
+  JR Z,GetArrayElement_subscript
+  RST 08h
+  DEFB ')'
+  LD (ARRTEXT),HL
+  LD IX,0
+  ADD IX,SP
+  LD B,0
+  ADD IX,BC
+  ADD IX,BC                 ; IX: dim flag, type, second, first name char
+  LD HL,(ARYTAB)
+GetArrayElement_search:
+  LD DE,(STREND)
+  CALL CompareHLDE
+  JR Z,GetArrayElement_create
+  LD A,(HL)
+  CP (IX+1)
+  JR NZ,GetArrayElement_next
+  INC HL
+  LD A,(HL)
+  CP (IX+2)
+  JR NZ,GetArrayElement_next1
+  INC HL
+  LD A,(HL)
+  CP (IX+3)
+  JR NZ,GetArrayElement_next2
+  INC HL
+  LD A,(IX+0)
+  OR A
+  JP NZ,DDError
+  JR GetArrayElement_found
+GetArrayElement_next:
+  INC HL
+GetArrayElement_next1:
+  INC HL
+GetArrayElement_next2:
+  INC HL
+  LD E,(HL)
+  INC HL
+  LD D,(HL)
+  INC HL
+  ADD HL,DE
+  JR GetArrayElement_search
+GetArrayElement_create:
+  JP ArrayCreate
+GetArrayElement_found:      ; HL at the size field
+  INC HL
+  INC HL
+  LD A,(HL)
+  CP C
+  JP NZ,BSError
+  LD B,0
+  ADD HL,BC
+  ADD HL,BC
+  DEC HL                    ; the last dimension
+  LD (ARRPTR),HL
+  INC HL
+  INC HL
+  LD (ARRELEM),HL
+  LD HL,0
+  LD (ARROFS),HL
+  LD A,C
+  LD (SUBCOUNT),A
+GetArrayElement_index:
+  POP DE                    ; the subscripts, last first
+  LD HL,(ARRPTR)
+  LD C,(HL)
+  INC HL
+  LD B,(HL)
+  DEC HL
+  DEC HL
+  DEC HL
+  LD (ARRPTR),HL
+  EX DE,HL
+  PUSH HL
+  OR A
+  SBC HL,BC
+  POP HL
+  JP NC,BSError
+  PUSH HL
+  LD DE,(ARROFS)
+  CALL MultiplyDEBC
+  POP DE
+  ADD HL,DE
+  LD (ARROFS),HL
+  LD HL,SUBCOUNT
+  DEC (HL)
+  JR NZ,GetArrayElement_index
+  POP DE                    ; dim flag and type
+  POP BC
+  LD A,D
+  LD (VARTYPE),A
+  LD HL,(ARROFS)
+  LD E,L
+  LD D,H
+  ADD HL,HL                 ; 2
+  CP 2
+  JR Z,GetArrayElement_address
+  CP 3
+  JR NZ,GetArrayElement_four
+  ADD HL,DE                 ; 3
+  JR GetArrayElement_address
+GetArrayElement_four:
+  ADD HL,HL                 ; 4
+  CP 4
+  JR Z,GetArrayElement_address
+  ADD HL,HL                 ; 8
+GetArrayElement_address:
+  LD DE,(ARRELEM)
+  ADD HL,DE
+  EX DE,HL
+  LD HL,(ARRTEXT)
+  LD A,(HL)
+  RET
+
+; HL = DE * BC (16 bits; ?OM when it does not fit). Keeps: BC.
+MultiplyDEBC:
+  LD HL,0
+  LD A,D
+  OR E
+  RET Z
+  LD A,16
+MultiplyDEBC_bit:
+  ADD HL,HL
+  JP C,OMError
+  EX DE,HL
+  ADD HL,HL
+  EX DE,HL
+  JR NC,MultiplyDEBC_next
+  ADD HL,BC
+  JP C,OMError
+MultiplyDEBC_next:
+  DEC A
+  JR NZ,MultiplyDEBC_bit
+  RET
+
+; Create the array for GetArrayElement: IX at its dim flag/type/name
+; words, the C subscripts below it on the stack (the first at IX-2); the
+; array goes to (40FDh). Then on as if it had been found.
+ArrayCreate:
+  LD HL,1                   ; the number of elements
+  LD B,C
+  PUSH IX
+  POP DE
+ArrayCreate_count:
+  DEC DE
+  DEC DE
+  PUSH BC
+  PUSH DE
+  CALL ArrayDimCount
+  EX DE,HL
+  CALL MultiplyDEBC
+  POP DE
+  POP BC
+  DJNZ ArrayCreate_count
+  LD A,(IX+1)               ; times the element size
+  LD E,L
+  LD D,H
+  ADD HL,HL
+  JP C,OMError
+  CP 2
+  JR Z,ArrayCreate_sized
+  CP 3
+  JR NZ,ArrayCreate_four
+  ADD HL,DE
+  JP C,OMError
+  JR ArrayCreate_sized
+ArrayCreate_four:
+  ADD HL,HL
+  JP C,OMError
+  CP 4
+  JR Z,ArrayCreate_sized
+  ADD HL,HL
+  JP C,OMError
+ArrayCreate_sized:
+  LD B,0
+  ADD HL,BC
+  ADD HL,BC
+  INC HL                    ; the rest after the size field
+  PUSH BC
+  PUSH HL
+  LD DE,5
+  ADD HL,DE
+  JP C,OMError
+  LD B,H
+  LD C,L
+  LD HL,(STREND)
+  CALL MakeRoom
+  POP DE                    ; the rest's size
+  POP BC                    ; C = subscripts
+  LD A,(IX+1)
+  LD (HL),A
+  INC HL
+  LD A,(IX+2)
+  LD (HL),A
+  INC HL
+  LD A,(IX+3)
+  LD (HL),A
+  INC HL
+  PUSH HL                   ; the size field
+  LD (HL),E
+  INC HL
+  LD (HL),D
+  INC HL
+  PUSH HL
+ArrayCreate_zero:
+  LD (HL),0
+  INC HL
+  DEC DE
+  LD A,D
+  OR E
+  JR NZ,ArrayCreate_zero
+  POP HL
+  LD (HL),C
+  LD B,C
+  PUSH IX
+  POP DE
+ArrayCreate_dims:
+  DEC DE
+  DEC DE
+  PUSH BC
+  CALL ArrayDimCount
+  INC HL
+  LD (HL),C
+  INC HL
+  LD (HL),B
+  POP BC
+  DJNZ ArrayCreate_dims
+  POP HL                    ; the size field
+  JP GetArrayElement_found
+
+; The element count of one dimension of a new array: the subscript + 1
+; under DIM, else 11. In: DE = the subscript's address on the stack, IX.
+; Out: BC. Keeps: DE HL.
+ArrayDimCount:
+  LD BC,11
+  LD A,(IX+0)
+  OR A
+  RET Z
+  EX DE,HL
+  LD C,(HL)
+  INC HL
+  LD B,(HL)
+  DEC HL
+  EX DE,HL
+  INC BC
+  RET
+
+; LET v = expression (the word LET is optional).
+LetStatement:
+LetStatement_letter:
+  CALL LetAssign
+  JP ExecNext
+
+; v = expression: Out: DE = the variable's address, A = its type, HL after
+; the expression.
+LetAssign:
+  CALL GetVar
+  PUSH DE
+  LD A,(VARTYPE)
+  PUSH AF
+  RST 08h
+  DEFB 0D5h                 ; '='
+  CALL Eval
+  POP AF
+  POP DE
+  PUSH AF
+  PUSH DE
+  CALL AssignAcc
+  POP DE
+  POP AF
+  RET
+
+; Store the ACC into a variable. In: DE = its address, A = its type.
+; Out: -. Keeps: HL.
+AssignAcc:
+  PUSH HL
+  CP 3
+  JR Z,AssignAcc_string
+  CP 2
+  JR Z,AssignAcc_int
+  PUSH AF
+  PUSH DE
+  CALL AccToSingle
+  POP DE
+  POP AF
+  CP 8
+  JR NZ,AssignAcc_single
+  XOR A                     ; a double: the single on top of four zeros
+  LD (DE),A
+  INC DE
+  LD (DE),A
+  INC DE
+  LD (DE),A
+  INC DE
+  LD (DE),A
+  INC DE
+AssignAcc_single:
+  LD HL,FAC
+  LD BC,4
+  LDIR
+  POP HL
+  RET
+AssignAcc_int:
+  PUSH DE
+  CALL AccToInt
+  EX DE,HL
+  POP HL
+  LD (HL),E
+  INC HL
+  LD (HL),D
+  POP HL
+  RET
+AssignAcc_string:
+  LD A,(TYPEFLAG)
+  CP 3
+  JP NZ,TMError
+  CALL StoreString
+  POP HL
+  RET
+
+; DIM a(n[,m...])[,b(...)...]
+DimStatement:
+  LD A,1
+  LD (DIMFLAG),A
+  CALL GetVar
+  XOR A
+  LD (DIMFLAG),A
+  LD A,(HL)
+  CP ','
+  JP NZ,ExecNext
+  CALL NextChar
+  JR DimStatement
+
+; DEFSTR/DEFINT/DEFSNG/DEFDBL letter[-letter][,...]
+DefStrStatement:
+  LD C,3
+  JR DefStatement
+DefIntStatement:
+  LD C,2
+  JR DefStatement
+DefSngStatement:
+  LD C,4
+  JR DefStatement
+DefDblStatement:
+  LD C,8
+DefStatement:
+  LD A,(HL)
+  CALL IsLetter
+  JP NC,SNError
+  LD B,A
+  LD E,A                    ; the last letter of the range
+  CALL NextChar
+  CP 0CEh                   ; '-'
+  JR NZ,DefStatement_set
+  CALL NextChar
+  CALL IsLetter
+  JP NC,SNError
+  LD E,A
+  CALL NextChar
+DefStatement_set:
+  PUSH HL
+  LD A,E
+  SUB B
+  JP C,SNError
+  INC A
+  PUSH AF
+  LD HL,DEFTABLE - 'A'
+  LD E,B
+  LD D,0
+  ADD HL,DE
+  POP AF
+  LD B,A
+DefStatement_fill:
+  LD (HL),C
+  INC HL
+  DJNZ DefStatement_fill
+  POP HL
+  LD A,(HL)
+  CP ','
+  JP NZ,ExecNext
+  CALL NextChar
+  JR DefStatement
+
+; CLEAR [n]: the variables cleared; n bytes of string space.
+ClearStatement:
+  JR Z,ClearStatement_clear
+  CALL EvalAddress
+  PUSH HL
+  LD HL,(MEMTOP)
+  OR A
+  SBC HL,DE
+  JP C,OMError
+  INC HL
+  PUSH HL                   ; the new bottom of string space
+  LD DE,STACKROOM
+  OR A
+  SBC HL,DE
+  JP C,OMError
+  LD DE,(VARTAB)
+  CALL CompareHLDE
+  JP C,OMError
+  POP HL
+  LD (STRSPACE),HL
+  LD (STACKTOP),HL
+  POP HL
+ClearStatement_clear:
+  CALL ClearAll
+  JP ExecNext

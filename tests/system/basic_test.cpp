@@ -1,0 +1,287 @@
+// The BASIC interpreter of the built-in ROM on the whole machine: programs
+// typed at the prompt and RUN, with the exact text they leave on the screen,
+// the errors they raise and the memory layout programs PEEK at.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "rom/rom12k_symbols.h"
+#include "storage/disk_image_builder.h"
+#include "storage/program_loader.h"
+#include "system/running_machine.h"
+
+namespace quillor::test {
+namespace {
+
+constexpr int kRunFrames = 6000;
+
+class Basic : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(m.Boot()); }
+  // Types the lines (each ends with a NEW LINE) and returns the screen.
+  std::string Run(const std::string& lines) {
+    std::string typed;
+    for (const char c : lines) typed += c == '\n' ? '\r' : c;
+    EXPECT_TRUE(m.Type(typed, kRunFrames));
+    return m.Screen();
+  }
+  // Clears the screen, runs the program and returns what it printed: the
+  // lines between RUN and READY.
+  std::string Output(const std::string& program) {
+    Run("NEW\n" + program + "CLS\n");
+    const std::string screen = Run("RUN\n");
+    const size_t from = screen.find(">RUN\n");
+    const size_t to = screen.rfind("READY\n>");
+    if (from == std::string::npos || to == std::string::npos || to < from) return "(no READY) " + screen;
+    return screen.substr(from + 5, to - from - 5);
+  }
+  RunningMachine m;
+};
+
+TEST_F(Basic, ForLoopPrintsIntegersAndHalves) {
+  EXPECT_EQ(Output("10 FOR I=1 TO 3:PRINT I;I*I/2:NEXT\n"), " 1  .5\n 2  2\n 3  4.5\n");
+}
+
+TEST_F(Basic, DirectStatementsRunAtThePrompt) {
+  const std::string screen = Run("CLS\nPRINT 2+2\nA=7:PRINT A*6\n");
+  EXPECT_NE(screen.find(">PRINT 2+2\n 4\nREADY\n>A=7:PRINT A*6\n 42\nREADY\n>"), std::string::npos) << screen;
+}
+
+TEST_F(Basic, NumbersPrintInTheDocumentedForms) {
+  EXPECT_EQ(Output("10 PRINT 0;-0;1;-1;32767;-32768;32768;.5;-.25\n"
+                   "20 PRINT 1.234567;123456;1234567;1E10;1.5E10;1E-05;.01\n"
+                   "30 PRINT .001;1/3;2/3;100000!;999999;99999.9;9999999\n35 PRINT 1E38;-1.5E-20\n"
+                   "40 PRINT STR$(5);\"|\";STR$(-2.5);\"|\";VAL(\" 12.5E1\");VAL(\"X\")\n"),
+            " 0  0  1 -1  32767 -32768  32768  .5 -.25\n"
+            " 1.23457  123456  1.23457E+06  1E+10  1.5E+10  1E-05  .01\n"
+            " 1E-03  .333333  .666667  100000  999999  99999.9  1E+07\n 1E+38 -1.5E-20\n"
+            " 5|-2.5| 125  0\n");
+}
+
+TEST_F(Basic, OperatorsFollowTheirPrecedence) {
+  EXPECT_EQ(Output("10 PRINT 2+3*4;(2+3)*4;10-2-3;2^10;-2^2;2^-1;7/2\n"
+                   "20 PRINT 1<2;1>2;1=1;1<>1;2>=2;2<=1;NOT 0;NOT 1<2\n"
+                   "30 PRINT 12 AND 10;12 OR 3;-1 AND 255;3*2>5 AND 1\n"
+                   "40 PRINT 200*200;32767+1;-32767-2;3*2.5;7-7.5\n"),
+            " 14  20  5  1024 -4  .5  3.5\n"
+            "-1  0 -1  0 -1  0 -1  0\n"
+            " 8  15  255  1\n"
+            " 40000  32768 -32769  7.5 -.5\n");
+}
+
+// A name without a suffix takes its letter's DEF type, so A is A! here.
+TEST_F(Basic, VariablesKeepTwoCharactersAndTheirTypes) {
+  EXPECT_EQ(Output("10 ABC=1:ABD=2:A%=3.7:A!=4.5:A$=\"S\":A#=1.25\n"
+                   "20 PRINT ABC;A%;A!;A$;A#;A\n"
+                   "30 DEFINT I-K:I=2.9:J=-2.5:DEFSTR S:S=\"T\":PRINT I;J;S\n"),
+            " 2  3  4.5 S 1.25  4.5\n 2 -3 T\n");
+}
+
+TEST_F(Basic, ControlFlowStatements) {
+  EXPECT_EQ(Output("10 GOSUB 100:PRINT \"B\";:ON 2 GOTO 20,30,40\n"
+                   "20 PRINT \"X\":END\n"
+                   "30 IF 1>2 THEN PRINT \"Y\" ELSE PRINT \"N\";:IF 2>1 GOTO 50\n"
+                   "40 PRINT \"Z\"\n"
+                   "50 FOR I=9 TO 1 STEP -4:FOR J=1 TO 2:PRINT I*10+J;:NEXT J,I:PRINT\n"
+                   "60 ON 5 GOSUB 100:IF 1 THEN IF 0 THEN PRINT 1 ELSE PRINT 2 ELSE PRINT 3\n"
+                   "70 REM NOT PRINTED:PRINT 9\n"
+                   "80 PRINT \"E\" ' REMARK\n"
+                   "90 END\n"
+                   "100 PRINT \"S\";:RETURN\n"),
+            "SBN 91  92  51  52  11  12\n 2\nE\n");
+}
+
+TEST_F(Basic, PrintZonesTabAndPosition) {
+  EXPECT_EQ(Output("10 PRINT 1,\"A\",-2\n20 PRINT TAB(5);\"T\";TAB(3);\"U\";POS(0)\n"
+                   "30 PRINT \"AB\";:PRINT \"CD\",:PRINT \"E\"\n"),
+            " 1              A               -2\n     TU 7\nABCD            E\n");
+  Run("CLS\nPRINT @ 70,\"HERE\";\n");
+  EXPECT_EQ(m.Byte(0x3C00 + 70), 'H');
+}
+
+TEST_F(Basic, StringFunctionsAndComparison) {
+  EXPECT_EQ(
+      Output("10 A$=\"HELLO\":B$=A$+\" WORLD\":PRINT B$;LEN(B$)\n"
+             "20 PRINT LEFT$(B$,3);\"|\";RIGHT$(B$,2);\"|\";MID$(B$,2,3);\"|\";MID$(B$,7);\"|\";MID$(B$,20)\n"
+             "30 PRINT ASC(\"A\");CHR$(66);STRING$(3,\"*\");STRING$(2,45)\n"
+             "40 PRINT \"A\"<\"B\";\"AB\">\"A\";\"X\"=\"X\";\"\"<\"A\"\n"),
+      "HELLO WORLD 11\nHEL|LD|ELL|WORLD|\n 65 B***--\n-1 -1 -1 -1\n");
+}
+
+TEST_F(Basic, ReadDataRestoreAndInput) {
+  EXPECT_EQ(Output("10 READ A,B$,C:PRINT A;B$;C:RESTORE:READ D:PRINT D\n"
+                   "20 DATA 1, \"X,Y\" , -2.5\n30 READ E$,E:PRINT E$;E:READ F\n"),
+            " 1 X,Y-2.5\n 1\nX,Y-2.5\n?OD ERROR IN 30\n");
+  Run("NEW\n10 INPUT \"N\";A,B$:PRINT A+1;B$\nCLS\nRUN\n");
+  Run("X\n");
+  Run("4,HI\n");
+  EXPECT_NE(m.Screen().find("N? X\n?REDO\nN? 4,HI\n 5 HI\nREADY"), std::string::npos) << m.Screen();
+  Run("CLS\nRUN\n4\nHO,JO\n");
+  EXPECT_NE(m.Screen().find("N? 4\n?? HO,JO\n?EXTRA IGNORED\n 5 HO\nREADY"), std::string::npos) << m.Screen();
+}
+
+TEST_F(Basic, EveryErrorCodeHasItsMessage) {
+  const char* codes[] = {"NF", "SN", "RG", "OD", "FC", "OV", "OM", "UL", "BS", "DD", "/0", "ID",
+                         "TM", "OS", "LS", "ST", "CN", "NR", "RW", "UE", "MO", "FD", "L3"};
+  for (int code = 1; code <= 23; ++code) {
+    const std::string screen = Run("CLS\nERROR " + std::to_string(code) + "\n");
+    EXPECT_NE(screen.find(std::string("\n?") + codes[code - 1] + " ERROR\nREADY\n>"), std::string::npos)
+        << code << screen;
+  }
+  EXPECT_NE(Run("CLS\nERROR 99\n").find("?UE ERROR\n"), std::string::npos);
+}
+
+TEST_F(Basic, ErrorsRaisedByStatementsShowTheirLine) {
+  EXPECT_EQ(Output("10 PRINT 1/0\n"), "?/0 ERROR IN 10\n");
+  EXPECT_EQ(Output("10 NEXT\n"), "?NF ERROR IN 10\n");
+  EXPECT_EQ(Output("10 RETURN\n"), "?RG ERROR IN 10\n");
+  EXPECT_EQ(Output("20 GOTO 5\n"), "?UL ERROR IN 20\n");
+  EXPECT_EQ(Output("10 X%=40000\n"), "?OV ERROR IN 10\n");
+  EXPECT_EQ(Output("10 DIM A(3):A(4)=1\n"), "?BS ERROR IN 10\n");
+  EXPECT_EQ(Output("10 DIM A(3):DIM A(2)\n"), "?DD ERROR IN 10\n");
+  EXPECT_EQ(Output("10 A$=1\n"), "?TM ERROR IN 10\n");
+  EXPECT_EQ(Output("10 PRINT ASC(\"\")\n"), "?FC ERROR IN 10\n");
+  EXPECT_EQ(Output("10 PRINT 1+\n"), "?MO ERROR IN 10\n");
+  EXPECT_EQ(Output("10 X=5 5\n"), "?SN ERROR IN 10\n");
+  EXPECT_EQ(Output("10 OPEN \"F\"\n"), "?L3 ERROR IN 10\n");
+  EXPECT_EQ(Output("10 RESUME\n"), "?RW ERROR IN 10\n");
+  EXPECT_NE(Run("CLS\nINPUT A\n").find("?ID ERROR\n"), std::string::npos);
+  EXPECT_NE(Run("CLS\nCONT\n").find("?CN ERROR\n"), std::string::npos);
+}
+
+TEST_F(Basic, ErrorTrapResumesAndReportsErrAndErl) {
+  EXPECT_EQ(Output("10 ON ERROR GOTO 100\n20 A=1/0:PRINT \"NOT\"\n30 PRINT \"ON\":ERROR 7\n40 END\n"
+                   "100 PRINT \"T\";ERR;ERL:RESUME NEXT\n"),
+            "T 20  20\nNOT\nON\nT 12  30\n");
+}
+
+TEST_F(Basic, StopAndBreakCanBeContinued) {
+  EXPECT_EQ(Output("10 FOR I=1 TO 2:PRINT I:STOP:NEXT:PRINT \"END\"\n"), " 1\nBREAK IN 10\n");
+  EXPECT_NE(Run("CONT\n").find(">CONT\n 2\nBREAK IN 10\nREADY\n>"), std::string::npos) << m.Screen();
+  EXPECT_NE(Run("PRINT I\nCONT\n").find(" 2\nREADY\n>CONT\nEND\nREADY\n>"), std::string::npos) << m.Screen();
+
+  Run("NEW\n10 K=K+1:GOTO 10\n");
+  m.emu.textInput.StartWithText(std::vector<uint8_t>{'R', 'U', 'N', '\r'});
+  m.RunFrames(50);
+  m.PressKeys("\\b");
+  ASSERT_TRUE(m.RunUntilScreenShows("BREAK IN 10\nREADY\n>"));
+  m.emu.textInput.StartWithText(std::vector<uint8_t>{'A', '=', 'K', ':', 'C', 'O', 'N', 'T', '\r'});
+  m.RunFrames(100);
+  m.PressKeys("\\b");
+  m.RunFrames(50);
+  const std::string screen = Run("PRINT K>A\n");
+  EXPECT_NE(screen.find("\n-1\nREADY"), std::string::npos) << screen;
+}
+
+TEST_F(Basic, BreakAtInputAsksAgainAfterCont) {
+  Run("NEW\n10 INPUT A:PRINT \"GOT\";A\nCLS\n");
+  m.emu.textInput.StartWithText(std::vector<uint8_t>{'R', 'U', 'N', '\r'});
+  m.RunFrames(30);
+  m.PressKeys("\\b");
+  ASSERT_TRUE(m.RunUntilScreenShows("BREAK IN 10\nREADY\n>"));
+  EXPECT_NE(Run("CONT\n7\n").find(">CONT\n? 7\nGOT 7\nREADY"), std::string::npos) << m.Screen();
+}
+
+TEST_F(Basic, TraceShowsEachLine) {
+  EXPECT_EQ(Output("10 TRON:PRINT 1\n20 TROFF:PRINT 2\n"), " 1\n<20> 2\n");
+}
+
+TEST_F(Basic, ArraysOfAnySizeUpToTheMemoryLimit) {
+  EXPECT_EQ(Output("10 DIM A(2,3),B$(2):A(2,3)=5:A(1,2)=7:B$(2)=\"Z\":C(10)=1\n"
+                   "20 PRINT A(2,3);A(1,2);A(0,0);B$(2);C(10)\n30 DIM D(20000)\n"),
+            " 5  7  0 Z 1\n?OM ERROR IN 30\n");
+  // The layout: type, name, size, count, dimensions, elements (first
+  // subscript fastest), between the pointers at 40FB and 40FD.
+  Run("NEW\nDIM Q%(2,1):Q%(1,1)=513\n");
+  const uint16_t array = m.Word(0x40FB);
+  EXPECT_EQ(m.Byte(array), 2);
+  EXPECT_EQ(m.Byte(array + 2), 'Q');
+  EXPECT_EQ(m.Byte(array + 5), 2);
+  EXPECT_EQ(m.Word(array + 6), 3);
+  EXPECT_EQ(m.Word(array + 8), 2);
+  EXPECT_EQ(m.Word(array + 10 + 2 * (1 + 3 * 1)), 513);
+  EXPECT_EQ(m.Word(0x40FD), array + 10 + 2 * 6);
+}
+
+TEST_F(Basic, VariablesLieWhereVarptrSaysInTheirFormats) {
+  Run("NEW\nAB=-129:I%=-2:S$=\"HEY\":V=VARPTR(AB):PRINT V-PEEK(16633)-256*PEEK(16634)\n");
+  const uint16_t start = m.Word(0x40F9);
+  EXPECT_EQ(m.Byte(start), 4);
+  EXPECT_EQ(m.Byte(start + 1), 'B');
+  EXPECT_EQ(m.Byte(start + 2), 'A');
+  EXPECT_EQ(m.Byte(start + 3), 0x00);  // -129: 00 00 81 88
+  EXPECT_EQ(m.Byte(start + 5), 0x81);
+  EXPECT_EQ(m.Byte(start + 6), 0x88);
+  EXPECT_EQ(m.Byte(start + 7), 2);
+  EXPECT_EQ(m.Word(start + 10), 0xFFFE);
+  EXPECT_EQ(m.Byte(start + 12), 3);
+  EXPECT_EQ(m.Byte(start + 15), 3);  // length, then the address of the text
+  EXPECT_NE(m.Screen().find("\n 3\nREADY"), std::string::npos) << m.Screen();
+}
+
+// B$ shares the start of A$ (strings never change), so only Z$ and A$
+// take room: 200 - 80 - 34.
+TEST_F(Basic, StringSpaceIsCollectedWhenItFills) {
+  EXPECT_EQ(Output("10 CLEAR 200:DIM Z$(3):FOR I=0 TO 3:Z$(I)=STRING$(20,65+I):NEXT\n"
+                   "20 FOR I=1 TO 300:A$=STRING$(30,\"X\")+STR$(I):B$=LEFT$(A$,5):NEXT\n"
+                   "30 PRINT Z$(0);Z$(3):PRINT A$;B$;FRE(A$)\n"
+                   "40 X$=STRING$(255,\"Y\")\n"),
+            "AAAAAAAAAAAAAAAAAAAADDDDDDDDDDDDDDDDDDDD\nXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX 300XXXXX 86\n"
+            "?OS ERROR IN 40\n");
+}
+
+TEST_F(Basic, GraphicsSetResetAndPoint) {
+  Run("CLS\nSET(0,0):SET(3,2):SET(127,47):RESET(3,2)\n");
+  EXPECT_EQ(m.Byte(0x3C00), 0x81);
+  EXPECT_EQ(m.Byte(0x3C01), 0x80);
+  EXPECT_EQ(m.Byte(0x3FFF), 0xA0);
+  EXPECT_NE(Run("PRINT POINT(0,0);POINT(1,0);POINT(127,47)\n").find("-1  0 -1"), std::string::npos);
+  EXPECT_NE(Run("SET(128,0)\n").find("?FC ERROR"), std::string::npos);
+}
+
+TEST_F(Basic, PeekPokeAndUsrIntoMachineCode) {
+  // 7000: CALL 0A7F (HL = the argument), ADD HL,HL, JP 0A9A.
+  Run("NEW\n10 FOR I=0 TO 6:READ B:POKE 28672+I,B:NEXT:DATA 205,127,10,41,195,154,10\nRUN\n");
+  const std::string screen = Run("CLS\nPOKE 16526,0:POKE 16527,112:PRINT USR(21);PEEK(28675);USR(-4)\n");
+  EXPECT_NE(screen.find(" 42  41 -8\nREADY"), std::string::npos) << screen;
+  // A routine that only returns gives the argument back.
+  Run("POKE 28672,201\n");
+  EXPECT_NE(Run("CLS\nPRINT USR(5)\n").find(" 5\nREADY"), std::string::npos);
+}
+
+TEST_F(Basic, BasFileLoadsAndRuns) {
+  // 10 PRINT "LOADED";2*3 (the loader rebuilds the link)
+  std::vector<uint8_t> file{0xFF, 0x01, 0x01, 10,  0,   0xB2, '"', 'L', 'O', 'A', 'D',
+                            'E',  'D',  '"',  ';', '2', 0xCF, '3', 0,   0,   0};
+  ASSERT_EQ(LoadProgramFile(WriteTestFile("run.bas", file), false, m.emu.machine.memory, m.emu.cpu),
+            kBasicProgram);
+  ASSERT_TRUE(m.RunUntilScreenShows("READY\n>"));
+  EXPECT_NE(Run("CLS\nRUN\n").find("LOADED 6\nREADY"), std::string::npos) << m.Screen();
+}
+
+TEST_F(Basic, TapeRecordedByCsaveLoadsAndRuns) {
+  Run("10 FOR I=1 TO 2:PRINT \"T\";I;:NEXT\n");
+  const std::string path = TestFilePath("basic_run.cas");
+  m.host.dialogAnswers.push_back(FileChoice{path});
+  ASSERT_TRUE(m.Type("CSAVE \"R\"\r", 6000));
+  Run("NEW\n");
+  ASSERT_TRUE(m.emu.cassette.OpenMediaImage(path));
+  m.emu.cassette.Rewind(m.emu.cassettePanel);
+  ASSERT_TRUE(m.Type("CLOAD\r", 6000));
+  EXPECT_NE(Run("CLS\nRUN\n").find("T 1 T 2\nREADY"), std::string::npos) << m.Screen();
+}
+
+TEST_F(Basic, RunStartsAtALineAndClearsTheVariables) {
+  EXPECT_EQ(Output("10 A=A+1:PRINT A\n20 PRINT \"TWENTY\";A\n"), " 1\nTWENTY 1\n");
+  EXPECT_NE(Run("CLS\nRUN 20\n").find("TWENTY 0\nREADY"), std::string::npos) << m.Screen();
+  EXPECT_NE(Run("CLS\nRUN 15\n").find("?UL ERROR"), std::string::npos) << m.Screen();
+}
+
+TEST_F(Basic, RunEntryIsTheInterpretersRunStatement) {
+  EXPECT_EQ(m.Byte(0x1EA3), 0xC3);
+  EXPECT_EQ(m.Word(0x1EA4), rom12k::RunStatement);
+}
+
+}  // namespace
+}  // namespace quillor::test
