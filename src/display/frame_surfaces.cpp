@@ -8,7 +8,6 @@ FrameSurfaces::FrameSurfaces() {
   CassettePanelSurface.SetSize(kCassettePanelWidth, kCassettePanelHeight, 24);
   CassetteSheet.SetSize(kCassetteSheetWidth, kCassetteSheetHeight, 24);
   HiresSurface.SetSize(kHiresWidth, kHiresHeight, 8);
-  DebuggerSurface.SetSize(kDebuggerSurfaceWidth, kDebuggerSurfaceHeight, 8);
   for (Surface& bar : BarSurfaces) bar.SetSize(kBarWidth, kBarHeight, 24);
 }
 

@@ -21,8 +21,6 @@ inline constexpr int kCassettePanelWidth = 100;
 inline constexpr int kCassettePanelHeight = 112;
 inline constexpr int kCassetteSheetWidth = 164;
 inline constexpr int kCassetteSheetHeight = 163;
-inline constexpr int kDebuggerSurfaceWidth = 560;
-inline constexpr int kDebuggerSurfaceHeight = 378;
 inline constexpr int kBarWidth = 100;
 inline constexpr int kBarHeight = 17;
 inline constexpr int kDrivePanelCount = 4;  // one picture per drive
@@ -36,7 +34,6 @@ struct FrameSurfaces {
   Surface CassettePanelSurface;                              // recorder picture, 24 bit
   Surface CassetteSheet;                                     // recorder picture sheet, never shown
   Surface HiresSurface;                                      // colour board picture, 8 bit
-  Surface DebuggerSurface;                                   // debugger text screen, 8 bit
   // Brightness, contrast and colour setting bars, 24 bit.
   std::array<Surface, kBarCount> BarSurfaces;
 };
