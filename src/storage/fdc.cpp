@@ -191,10 +191,15 @@ bool Fdc::BufferHolds(int drive, int track) const {
 // track. The offset found as the sector passed the head is not enough: after
 // a drive select, even of the same drive to keep its motor running, it was
 // taken for no track and ignores the disk's sector layout.
-void Fdc::BufferTrackForCommit() {
+// False when the buffer could not be given that track (no disk in the
+// selected drive): it still holds another disk's track then, which the sector
+// must not enter, or a later write would carry it to that disk.
+bool Fdc::BufferTrackForCommit() {
   if (!BufferHolds(s_.selectedDrive, s_.track)) LoadTrack(s_.selectedDrive, s_.track);
+  if (!BufferHolds(s_.selectedDrive, s_.track)) return false;
   if (s_.sector < kSectorsPerTrack)
     s_.sectorOffset = kSectorBytes * drives_.SlotOf(s_.selectedDrive, s_.track, s_.sector);
+  return true;
 }
 
 void Fdc::RunCommandTick() {
@@ -335,8 +340,8 @@ void Fdc::WriteSector() {
       s_.dataRequest = true;
     } else {
       if (s_.sector == s_.sectorUnderHead) {
-        BufferTrackForCommit();
-        std::copy(s_.sectorBuffer.begin(), s_.sectorBuffer.end(), s_.trackBuffer.begin() + s_.sectorOffset);
+        if (BufferTrackForCommit())
+          std::copy(s_.sectorBuffer.begin(), s_.sectorBuffer.end(), s_.trackBuffer.begin() + s_.sectorOffset);
         s_.byteIndex = -1;
         s_.busy = false;  // WRITE SECTOR ends without an interrupt
         if (!SelectedWriteProtected()) WriteTrack(s_.selectedDrive, s_.track);
@@ -433,9 +438,10 @@ void Fdc::CommitFormattedSector() {
   }
   if (s_.track != s_.bufferedTrack) LoadTrack(s_.selectedDrive, s_.track);
   if (s_.sector != s_.sectorUnderHead) return;  // wait for the sector's place on the disk
-  BufferTrackForCommit();
-  s_.sectorOffset = kSectorBytes * drives_.SlotOf(s_.selectedDrive, s_.bufferedTrack, s_.sector);
-  std::copy(s_.sectorBuffer.begin(), s_.sectorBuffer.end(), s_.trackBuffer.begin() + s_.sectorOffset);
+  if (BufferTrackForCommit()) {
+    s_.sectorOffset = kSectorBytes * drives_.SlotOf(s_.selectedDrive, s_.bufferedTrack, s_.sector);
+    std::copy(s_.sectorBuffer.begin(), s_.sectorBuffer.end(), s_.trackBuffer.begin() + s_.sectorOffset);
+  }
   s_.byteIndex = -1;
   s_.phase = kPhaseGap;
   s_.gapCount = 0;

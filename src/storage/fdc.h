@@ -121,7 +121,7 @@ class Fdc {
   void SetTrack0Bit();
   void Finish();
   bool BufferHolds(int drive, int track) const;
-  void BufferTrackForCommit();
+  bool BufferTrackForCommit();
 
   void Restore();
   void Seek();
