@@ -1,0 +1,180 @@
+#!/usr/bin/env python3
+"""Packs the movable source files of the system ROM into the gaps between
+its fixed entry points.
+
+The documented entry points of system_rom.asm sit at fixed addresses (AT);
+the files INCLUDEd between them may lie anywhere. When a file grows past its
+gap, run this from resources/rom:
+
+    python3 pack_layout.py            # show the gaps and what would move
+    python3 pack_layout.py --write    # rewrite system_rom.asm
+
+It assembles the layout with pasmo once with an AT that never fails, reads
+each file's size and each gap's room from the symbols, then places the files
+largest first, each into the gap with the least room that still holds it
+(files already in a gap that holds them stay there unless --repack). The
+variant with the longest banner (SERIES=1) is measured. A file that jumps
+with JR into another file may need a JP after a move: the assembler says so.
+"""
+import re
+import subprocess
+import sys
+import tempfile
+from pathlib import Path
+
+HERE = Path(__file__).resolve().parent
+LAYOUT = HERE / "system_rom.asm"
+# Files that hold fixed entry points or must follow the restart vectors.
+FIXED = {"system/vectors.asm", "system/fixed_entries.asm", "system/keyboard.asm",
+         "system/type_and_syntax.asm", "system/line_input.asm",
+         "system/tape_and_screen_entries.asm"}
+END_ADDRESS = 0x3000
+
+
+def parse(lines):
+    """Splits the layout into a head and segments; a segment starts at an AT
+    line (with the comments right above it) and holds fixed lines and
+    movable includes."""
+    head, segments = [], []
+    current = None
+    pending = []
+    for line in lines:
+        text = line.strip()
+        m = re.match(r'INCLUDE "([^"]+\.asm)"', text)
+        if current is None and not text.startswith("ORG"):
+            head.append(line)
+            continue
+        if text.startswith("ORG") and current is None:
+            current = {"at": None, "fixed": [line], "moving": []}
+            segments.append(current)
+            continue
+        if text.startswith(";") or text == "":
+            pending.append(line)
+            continue
+        if text.startswith("AT "):
+            current = {"at": text[3:].split(";")[0].strip(), "fixed": pending + [line], "moving": []}
+            pending = []
+            segments.append(current)
+            continue
+        if m and m.group(1) not in FIXED:
+            current["fixed"].extend(pending)
+            pending = []
+            current["moving"].append(m.group(1))
+            continue
+        current["fixed"].extend(pending + [line])
+        pending = []
+    if pending:
+        segments[-1]["fixed"].extend(pending)
+    return head, segments
+
+
+def lenient_source(head, segments):
+    out = [l.replace('INCLUDE "fixed_address.inc"', 'INCLUDE "lenient_at.inc"') for l in head]
+    marks = []
+    for i, seg in enumerate(segments):
+        for line in seg["fixed"]:
+            if line.strip() == "END":
+                continue
+            out.append(line)
+            if line.strip().startswith(("AT ", "ORG ")):
+                out.append(f"PackStart{i}:")
+        out.append(f"PackFixedEnd{i}:")
+        for name in seg["moving"]:
+            out.append(f"PackFile{len(marks)}:")
+            out.append(f'  INCLUDE "{name}"')
+            marks.append(name)
+        out.append(f"PackFileEnd{i}:")
+    out.append("  END")
+    return out, marks
+
+
+def measure(head, segments):
+    lenient = (HERE / "fixed_address.inc").read_text().replace(
+        "  .ERROR Code has grown past a fixed entry address\n  ENDIF\n  DEFS addr - $, 0FFh",
+        "  ELSE\n  DEFS addr - $, 0FFh\n  ENDIF")
+    source, marks = lenient_source(head, segments)
+    with tempfile.TemporaryDirectory() as tmp:
+        inc = HERE / "lenient_at.inc"
+        top = HERE / "pack_measure.asm"
+        inc.write_text(lenient)
+        top.write_text("\n".join(source) + "\n")
+        try:
+            subprocess.run(["pasmo", "--bin", "--equ", "SERIES=1", str(top), f"{tmp}/m.bin",
+                            f"{tmp}/m.sym"], check=True, cwd=HERE)
+            symbols = {}
+            for line in Path(f"{tmp}/m.sym").read_text().splitlines():
+                m = re.match(r"(\S+)\s+EQU\s+0?([0-9A-Fa-f]+)H", line)
+                if m:
+                    symbols[m.group(1)] = int(m.group(2), 16)
+        finally:
+            inc.unlink()
+            top.unlink()
+    sizes = {}
+    for k, name in enumerate(marks):
+        following = f"PackFile{k + 1}" if f"PackFile{k + 1}" in symbols else None
+        seg_end = next(f"PackFileEnd{i}" for i, s in enumerate(segments) if name in s["moving"])
+        nxt = symbols[following] if following and symbols[following] <= symbols[seg_end] else symbols[seg_end]
+        sizes[name] = nxt - symbols[f"PackFile{k}"]
+    rooms = []
+    def address(at):
+        return symbols[at] if at in symbols else int(at.rstrip("hH"), 16)
+
+    for i, seg in enumerate(segments):
+        fixed = symbols[f"PackFixedEnd{i}"] - symbols[f"PackStart{i}"]
+        start = (address(seg["at"]) if seg["at"] else 0) + fixed
+        if i + 1 < len(segments):
+            limit = address(segments[i + 1]["at"])
+        else:
+            limit = END_ADDRESS
+        rooms.append(limit - start)
+    return sizes, rooms
+
+
+def pack(segments, sizes, rooms, repack):
+    free = list(rooms)
+    placed = [[] for _ in segments]
+    # Keep what fits where it is; from a gap that overflows, the smallest
+    # files leave first (they find a new place most easily).
+    waiting = []
+    for i, seg in enumerate(segments):
+        names = list(seg["moving"])
+        if repack:
+            waiting += names
+            continue
+        while names and sum(sizes[n] for n in names) > free[i]:
+            smallest = min(names, key=lambda n: sizes[n])
+            names.remove(smallest)
+            waiting.append(smallest)
+        placed[i] = names
+        free[i] -= sum(sizes[n] for n in names)
+    for name in sorted(waiting, key=lambda n: -sizes[n]):
+        fits = [i for i in range(len(segments)) if free[i] >= sizes[name]]
+        if not fits:
+            sys.exit(f"no gap holds {name} ({sizes[name]} bytes); free: {sorted(free, reverse=True)[:8]}")
+        best = min(fits, key=lambda i: free[i])
+        free[best] -= sizes[name]
+        placed[best].append(name)
+        print(f"move {name} ({sizes[name]} bytes) to the gap after {segments[best]['at'] or 'ORG'}")
+    return placed, free
+
+
+def main():
+    lines = LAYOUT.read_text().splitlines()
+    head, segments = parse(lines)
+    sizes, rooms = measure(head, segments)
+    placed, free = pack(segments, sizes, rooms, "--repack" in sys.argv)
+    for seg, room, left in zip(segments, rooms, free):
+        print(f"{seg['at'] or 'ORG 0000h':>12}: room {room:5d}, free {left:5d}")
+    print(f"total free {sum(free)}")
+    if "--write" in sys.argv:
+        out = list(head)
+        for seg, names in zip(segments, placed):
+            end = [l for l in seg["fixed"] if l.strip() == "END"]
+            out += [l for l in seg["fixed"] if l.strip() != "END"]
+            out += [f'  INCLUDE "{n}"' for n in names]
+            out += end
+        LAYOUT.write_text("\n".join(out) + "\n")
+
+
+if __name__ == "__main__":
+    main()
