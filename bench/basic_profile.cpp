@@ -194,7 +194,8 @@ int Run(const std::string& programPath, size_t rows) {
 
   std::vector<int> order(map.names.size());
   for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
-  std::sort(order.begin(), order.end(), [&](int a, int b) { return profile.tstates[a] > profile.tstates[b]; });
+  std::sort(order.begin(), order.end(),
+            [&](int a, int b) { return profile.tstates[a] > profile.tstates[b]; });
   std::printf("%s: %llu T-states from RUN to READY (%d frames, %.2f s)\n", programPath.c_str(),
               static_cast<unsigned long long>(profile.total), frames, frames * 0.04);
   const double total = static_cast<double>(profile.total);
