@@ -96,9 +96,10 @@ TEST_F(Basic, ControlFlowStatements) {
 // after it, else from the first line; both must reach the first and the
 // last line and report a missing one either way.
 TEST_F(Basic, JumpsReachEveryLineForwardAndBackward) {
-  EXPECT_EQ(Output("5 N=N+1:IF N=3 THEN 50\n10 PRINT N;:GOTO 30\n20 PRINT \"X\"\n"
-                   "30 IF N<2 THEN GOTO 5 ELSE GOTO 40\n40 GOSUB 60:GOTO 5\n50 END\n60 PRINT \"S\";:RETURN\n"),
-            " 1  2 S\n");
+  EXPECT_EQ(
+      Output("5 N=N+1:IF N=3 THEN 50\n10 PRINT N;:GOTO 30\n20 PRINT \"X\"\n"
+             "30 IF N<2 THEN GOTO 5 ELSE GOTO 40\n40 GOSUB 60:GOTO 5\n50 END\n60 PRINT \"S\";:RETURN\n"),
+      " 1  2 S\n");
   EXPECT_EQ(Output("10 GOTO 25\n20 PRINT 20\n30 PRINT 30\n"), "?UL ERROR IN 10\n");
   EXPECT_EQ(Output("10 PRINT 10\n20 GOTO 15\n"), " 10\n?UL ERROR IN 20\n");
   EXPECT_EQ(Output("10 GOSUB 40000\n20 PRINT 20\n"), "?UL ERROR IN 10\n");
