@@ -92,6 +92,40 @@ TEST_F(Basic, ControlFlowStatements) {
             "SBN 91  92  51  52  11  12\n 2\nE\n");
 }
 
+// GOTO and GOSUB search forward from the running line when the target lies
+// after it, else from the first line; both must reach the first and the
+// last line and report a missing one either way.
+TEST_F(Basic, JumpsReachEveryLineForwardAndBackward) {
+  EXPECT_EQ(
+      Output("5 N=N+1:IF N=3 THEN 50\n10 PRINT N;:GOTO 30\n20 PRINT \"X\"\n"
+             "30 IF N<2 THEN GOTO 5 ELSE GOTO 40\n40 GOSUB 60:GOTO 5\n50 END\n60 PRINT \"S\";:RETURN\n"),
+      " 1  2 S\n");
+  EXPECT_EQ(Output("10 GOTO 25\n20 PRINT 20\n30 PRINT 30\n"), "?UL ERROR IN 10\n");
+  EXPECT_EQ(Output("10 PRINT 10\n20 GOTO 15\n"), " 10\n?UL ERROR IN 20\n");
+  EXPECT_EQ(Output("10 GOSUB 40000\n20 PRINT 20\n"), "?UL ERROR IN 10\n");
+  // After RETURN the running line is the GOSUB's again: a jump forward from
+  // there must not start at the subroutine's line.
+  EXPECT_EQ(Output("10 GOSUB 90:GOTO 30\n20 PRINT \"NO\"\n30 PRINT \"YES\":END\n90 RETURN\n"), "YES\n");
+}
+
+// A direct GOTO after the program has changed must not start from a line
+// the change moved.
+TEST_F(Basic, DirectGotoAfterAnEditFindsTheLine) {
+  Run("NEW\n10 PRINT \"A\":END\n30 PRINT \"C\":END\nRUN\n");
+  Run("10\n20 PRINT \"B\":END\nCLS\n");
+  const std::string screen = Run("GOTO 30\n");
+  EXPECT_NE(screen.find(">GOTO 30\nC\nREADY"), std::string::npos) << screen;
+}
+
+TEST_F(Basic, LoopsNestWithSubroutinesAndSeveralNextVariables) {
+  EXPECT_EQ(Output("10 FOR I=1 TO 2:FOR J=1 TO 2:PRINT I*10+J;:NEXT J,I:PRINT\n"
+                   "20 FOR I%=3 TO 1 STEP -1:GOSUB 100:NEXT\n30 FOR K=1 TO 3:FOR L=1 TO 9:NEXT K:PRINT L\n"
+                   "40 FOR A=1 TO 2:FOR B=1 TO 2:NEXT A:PRINT A;B:NEXT B\n99 END\n"
+                   "100 FOR J=1 TO 5:IF J=2 THEN RETURN\n110 NEXT J\n"),
+            " 11  12  21  22\n 1\n 3  1\n?NF ERROR IN 40\n");
+  EXPECT_EQ(Output("10 PRINT CHR$(65);INP(255)>=0:PRINT CHR$(256)\n"), "A-1\n?FC ERROR IN 10\n");
+}
+
 TEST_F(Basic, PrintZonesTabAndPosition) {
   EXPECT_EQ(Output("10 PRINT 1,\"A\",-2\n20 PRINT TAB(5);\"T\";TAB(3);\"U\";POS(0)\n"
                    "30 PRINT \"AB\";:PRINT \"CD\",:PRINT \"E\"\n"),

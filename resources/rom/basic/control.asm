@@ -44,32 +44,46 @@ ReturnStatement_found:
   JP ExecNext
 
 ; The line DE, found along the links. In: DE. Out: HL = the first line
-; numbered DE or more (or the end mark); Z when it is line DE. Keeps: DE.
+; numbered DE or more (or the end mark); Z when it is line DE, NC.
+; Keeps: BC DE.
 FindLineByLink:
   LD HL,(TXTTAB)
-FindLineByLink_loop:
-  LD A,(HL)
+; The same from the line at HL on (a line numbered below DE, or the first).
+FindLineFrom:
+  PUSH BC
+FindLineFrom_loop:
+  LD C,(HL)
   INC HL
-  OR (HL)
+  LD B,(HL)                 ; BC = the next line
+  LD A,B
+  OR C
+  JR Z,FindLineFrom_end
+  INC HL
+  LD A,(HL)
+  SUB E
+  INC HL
+  LD A,(HL)
+  SBC A,D                   ; carry: this number is below DE
+  JR NC,FindLineFrom_found
+  LD H,B
+  LD L,C
+  JR FindLineFrom_loop
+FindLineFrom_found:         ; HL at the high byte of its number
+  LD A,(HL)
+  CP D
   DEC HL
-  JR Z,FindLineByLink_end
-  PUSH HL
-  INC HL
-  INC HL
+  JR NZ,FindLineFrom_at
   LD A,(HL)
-  INC HL
-  LD H,(HL)
-  LD L,A
-  CALL CompareHLDE
-  POP HL
-  RET NC
-  LD A,(HL)
-  INC HL
-  LD H,(HL)
-  LD L,A
-  JR FindLineByLink_loop
-FindLineByLink_end:
-  OR 1
+  CP E
+FindLineFrom_at:
+  DEC HL
+  DEC HL                    ; at the line; NC, Z when it is line DE
+  POP BC
+  RET
+FindLineFrom_end:           ; HL at the end mark's second byte
+  DEC HL
+  POP BC
+  OR 1                      ; NZ, NC
   RET
 
 ; Z when HL is the top of the BASIC stack. Keeps: BC HL.

@@ -409,17 +409,23 @@ AccToSingle:
 EvalByte:
   CALL Eval
   PUSH HL
-  CALL AccToInt
-  LD A,H
-  OR A
-  JP NZ,FCError
-  LD A,L
+  CALL AccToByte
   POP HL
   PUSH AF
   LD A,(HL)
   DEC HL
   CALL NextChar
   POP AF
+  RET
+
+; The ACC as a byte. In: ACC. Out: A = L = it; ?FC outside 0..255.
+; Keeps: BC DE.
+AccToByte:
+  CALL AccToInt
+  LD A,H
+  OR A
+  JP NZ,FCError
+  LD A,L
   RET
 
 ; An expression as a 16-bit integer, -32768..65535 (an address).

@@ -112,6 +112,7 @@ ForStatement_int:
 NextStatement:
   LD DE,0
   JR Z,NextStatement_find
+NextStatement_var:          ; HL at a loop's variable
   CALL GetVar
   LD A,(VARTYPE)
   CP 8
@@ -120,35 +121,48 @@ NextStatement:
   INC DE
   INC DE
   INC DE
-NextStatement_find:
+NextStatement_find:         ; DE = the variable, 0: the innermost loop
   LD (TEXTSAVE),HL
-  LD IX,0
-  ADD IX,SP
-NextStatement_entry:
-  PUSH IX
-  POP HL
-  PUSH DE
-  CALL AtStackTop
-  POP DE
+  LD HL,0
+  ADD HL,SP
+  LD BC,(STACKTOP)
+NextStatement_entry:        ; HL at an entry of the BASIC stack
+  LD A,L
+  CP C
+  JR NZ,NextStatement_check
+  LD A,H
+  CP B
   JP Z,NFError
-  LD A,(IX+1)
+NextStatement_check:
+  INC HL
+  LD A,(HL)
   CP 81h
   JP NZ,NFError
+  INC HL                    ; at the loop's variable
   LD A,D
   OR E
   JR Z,NextStatement_found
-  LD A,(IX+2)
+  LD A,(HL)
   CP E
   JR NZ,NextStatement_other
-  LD A,(IX+3)
+  INC HL
+  LD A,(HL)
+  DEC HL
   CP D
   JR Z,NextStatement_found
 NextStatement_other:
-  LD BC,16
-  ADD IX,BC
+  LD A,L
+  ADD A,14
+  LD L,A
+  JR NC,NextStatement_entry
+  INC H
   JR NextStatement_entry
-NextStatement_found:
-  LD SP,IX                  ; loops inside this one end
+NextStatement_found:        ; HL at the entry's variable
+  DEC HL
+  DEC HL
+  LD SP,HL                  ; loops inside this one end
+  PUSH HL
+  POP IX
   LD L,(IX+2)
   LD H,(IX+3)               ; the variable
   LD A,(IX+0)
@@ -231,12 +245,4 @@ NextStatement_done:
   CP ','
   JP NZ,ExecNext
   CALL NextChar
-  CALL GetVar
-  LD A,(VARTYPE)
-  CP 8
-  JP NZ,NextStatement_find
-  INC DE
-  INC DE
-  INC DE
-  INC DE
-  JP NextStatement_find
+  JP NextStatement_var

@@ -187,11 +187,8 @@ ParenAddress:
 InpFunction:
   CALL NumericArgument
   PUSH HL
-  CALL AccToInt
-  LD A,H
-  OR A
-  JP NZ,FCError
-  LD C,L
+  CALL AccToByte
+  LD C,A
   IN L,(C)
   JP ReturnInt
 

@@ -11,7 +11,7 @@
 ;   FOR, 16 bytes: type, 81h, variable address, step (4), limit (4),
 ;                  text pointer, line number
 ;
-; RAM: CURLINE (FFFFh in direct mode), STMTPTR, CONTPTR, CONTLINE, CONTSP, CONTREDO,
+; RAM: CURLINE (FFFFh in direct mode), LINEADDR, STMTPTR, CONTPTR, CONTLINE, CONTSP, CONTREDO,
 ; CMDSP, TRACEON.
 
 ; Clear the variables, the arrays, string space, the DEF types, the DATA
@@ -38,6 +38,11 @@ ClearVariables_types:
   LD HL,(TXTTAB)
   DEC HL
   LD (DATAPTR),HL
+  INC HL                    ; GOTO searches from the first line
+  INC HL
+  INC HL
+  INC HL
+  LD (LINEADDR),HL
   LD HL,0
   LD (ERRTRAP),HL
   LD (CONTPTR),HL
@@ -69,15 +74,30 @@ RunStatement_clear:
   LD D,(HL)
   JR ExecLine
 
-; Go to the line DE. In: DE. Out: -.
+; Go to the line DE. In: DE. Out: -. A line after the current one is
+; searched for from the current one on.
 GotoLineDE:
-  CALL FindLineByLink
+  LD HL,(LINEADDR)          ; the high byte of the current line's number
+  LD A,(HL)
+  DEC HL
+  CP D
+  JR NZ,GotoLineDE_high
+  LD A,(HL)
+  CP E
+GotoLineDE_high:            ; carry: the current line lies before line DE
+  DEC HL
+  DEC HL
+  JR C,GotoLineDE_from
+  LD HL,(TXTTAB)
+GotoLineDE_from:
+  CALL FindLineFrom
   JP NZ,ULError
   INC HL
   INC HL
   INC HL                    ; HL at the high byte of the number
 ExecLine:                   ; HL before the text of line DE
   LD (CURLINE),DE
+  LD (LINEADDR),HL
   LD A,(TRACEON)
   OR A
   JR Z,ExecStatement
@@ -151,7 +171,7 @@ ExecNext_lineend:
   LD E,(HL)
   INC HL
   LD D,(HL)
-  JR ExecLine
+  JP ExecLine
 
 ; REM, ' and ELSE: the rest of the line. DATA: the rest of the statement.
 RemStatement:

@@ -231,9 +231,11 @@ FAdd_negate:
   LD (FSIGN),A
   JP FNorm
 
-; The exponent of a product or quotient: In: HL = its 16-bit value. Out:
-; returns to the caller's caller with ACC = 0 when it is below 1; ?OV
-; above 255; else stores it at FAC+3. Keeps: BC DE.
+; The exponent and sign of a product or quotient: In: HL = the exponent's
+; 16-bit value, BCDE and ACC the operands. Out: returns to the caller's
+; caller with ACC = 0 when the exponent is below 1; ?OV above 255; else
+; stores it at FAC+3, the result's sign in FSIGN and both mantissas with
+; their leading 1 set (C, FAC+2). Keeps: B DE.
 FSetExponent:
   LD A,H
   OR A
@@ -242,6 +244,13 @@ FSetExponent:
   OR A
   JR Z,FSetExponent_zero
   LD (FAC+3),A
+  LD A,(FAC+2)
+  XOR C
+  LD (FSIGN),A
+  SET 7,C
+  LD A,(FAC+2)
+  OR 80h
+  LD (FAC+2),A
   RET
 FSetExponent_range:
   JP P,OVError
@@ -267,13 +276,6 @@ FMul:
   ADD HL,DE
   POP DE
   CALL FSetExponent
-  LD A,(FAC+2)
-  XOR C
-  LD (FSIGN),A
-  SET 7,C
-  LD A,(FAC+2)
-  OR 80h
-  LD (FAC+2),A
   PUSH IX
   LD IX,FACGUARD
   LD HL,0
@@ -352,13 +354,6 @@ FDiv:
   SBC HL,DE
   POP DE
   CALL FSetExponent
-  LD A,(FAC+2)
-  XOR C
-  LD (FSIGN),A
-  SET 7,C
-  LD A,(FAC+2)
-  OR 80h
-  LD (FAC+2),A
   LD H,C                    ; H L B: the remainder, from the dividend
   LD L,D
   LD B,E

@@ -36,11 +36,7 @@ StringArgument:
 ChrFunction:
   CALL NumericArgument
   PUSH HL
-  CALL AccToInt
-  LD A,H
-  OR A
-  JP NZ,FCError
-  LD A,L
+  CALL AccToByte
   LD (SCRATCH+7),A
   LD HL,SCRATCH+7
   LD B,1

@@ -27,6 +27,10 @@ GetVar:
   LD C,0
   INC HL
   LD A,(HL)
+  CP '0'                    ; most names end at a token, ')', ',' or 00
+  JR C,GetVar_suffix
+  CP 'Z' + 1
+  JR NC,GetVar_suffix
   CALL GetVar_alnum
   JR NC,GetVar_suffix
   LD C,A
@@ -70,35 +74,40 @@ GetVar_deftype:
   LD A,(DE)
   LD E,A
   DEC HL
-GetVar_typed:
+GetVar_typed:               ; HL at the suffix (or before the next character)
+  INC HL
   LD A,E
   LD (VARTYPE),A
-  CALL NextChar
+  CALL SkipBlanks
   CP '('
   JP Z,GetArrayElement
   PUSH HL
+  LD HL,(ARYTAB)
+  LD D,L                    ; the low byte of the end; E = the type
   LD HL,(VARTAB)
-  LD A,(VARTYPE)
-  LD E,A
 GetVar_search:
-  LD A,(ARYTAB)
-  CP L
+  LD A,L
+  CP D
   JR NZ,GetVar_entry
   LD A,(ARYTAB+1)
   CP H
   JR Z,GetVar_create
-GetVar_entry:
-  LD A,(HL)
-  CP E
-  JR NZ,GetVar_next
+GetVar_entry:               ; the first letter differs most often
   INC HL
-  LD A,(HL)
-  CP C
-  JR NZ,GetVar_back1
   INC HL
   LD A,(HL)
   CP B
   JR NZ,GetVar_back2
+  DEC HL
+  LD A,(HL)
+  CP C
+  JR NZ,GetVar_back1
+  DEC HL
+  LD A,(HL)
+  CP E
+  JR NZ,GetVar_next
+  INC HL
+  INC HL
   INC HL
   EX DE,HL
   POP HL

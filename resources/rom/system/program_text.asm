@@ -82,7 +82,7 @@ EnterProgramLine:
   PUSH BC
   PUSH HL
   LD DE,(CURLINE)
-  CALL FindLine             ; HL = where the line is or belongs
+  CALL FindLineByLink       ; HL = where the line is or belongs
   JR NZ,LineAbsent
   CALL DeleteLine
 LineAbsent:
@@ -96,32 +96,6 @@ LineEntered:
   LD DE,(TXTTAB)
   CALL RelinkLines
   JP CommandLoop
-
-; HL = the first line whose number is DE or above (or the end mark);
-; Z if it is line DE itself.
-FindLine:
-  LD HL,(TXTTAB)
-FindLineLoop:
-  LD A,(HL)
-  INC HL
-  OR (HL)
-  DEC HL
-  JR Z,FindLineEnd
-  PUSH HL
-  INC HL
-  INC HL
-  LD A,(HL)
-  INC HL
-  LD H,(HL)
-  LD L,A                    ; HL = this line's number
-  CALL CompareHLDE
-  POP HL
-  RET NC                    ; this number >= DE; Z when equal
-  CALL NextLine
-  JR FindLineLoop
-FindLineEnd:
-  OR 1                      ; NZ: not found
-  RET
 
 ; HL = the line after the one at HL, found from its end byte.
 NextLine:
