@@ -16,6 +16,7 @@ largest first, each into the gap with the least room that still holds it
 variant with the longest banner (SERIES=1) is measured. A file that jumps
 with JR into another file may need a JP after a move: the assembler says so.
 """
+import random
 import re
 import subprocess
 import sys
@@ -130,6 +131,22 @@ def measure(head, segments):
     return sizes, rooms
 
 
+def place(names, free, placed, sizes, rng=None):
+    """Puts each file into the gap with the least room that holds it (or,
+    with rng, now and then into another that holds it). False when one
+    finds no gap."""
+    for name in names:
+        fits = [i for i in range(len(free)) if free[i] >= sizes[name]]
+        if not fits:
+            return False
+        best = min(fits, key=lambda i: free[i])
+        if rng and len(fits) > 1 and rng.random() < 0.2:
+            best = rng.choice(fits)
+        free[best] -= sizes[name]
+        placed[best].append(name)
+    return True
+
+
 def pack(segments, sizes, rooms, repack):
     free = list(rooms)
     placed = [[] for _ in segments]
@@ -147,14 +164,25 @@ def pack(segments, sizes, rooms, repack):
             waiting.append(smallest)
         placed[i] = names
         free[i] -= sum(sizes[n] for n in names)
-    for name in sorted(waiting, key=lambda n: -sizes[n]):
-        fits = [i for i in range(len(segments)) if free[i] >= sizes[name]]
-        if not fits:
-            sys.exit(f"no gap holds {name} ({sizes[name]} bytes); free: {sorted(free, reverse=True)[:8]}")
-        best = min(fits, key=lambda i: free[i])
-        free[best] -= sizes[name]
-        placed[best].append(name)
-        print(f"move {name} ({sizes[name]} bytes) to the gap after {segments[best]['at'] or 'ORG'}")
+    if place(sorted(waiting, key=lambda n: -sizes[n]), free, placed, sizes):
+        for i, names in enumerate(placed):
+            for name in names:
+                if name not in segments[i]["moving"]:
+                    print(f"move {name} ({sizes[name]} bytes) to the gap after {segments[i]['at'] or 'ORG'}")
+        return placed, free
+    # Largest first did not do: try orders near it, and moving more files.
+    rng = random.Random(1)
+    everything = [n for seg in segments for n in seg["moving"]]
+    for _ in range(20000):
+        order = sorted(everything, key=lambda n: -sizes[n] * rng.uniform(0.6, 1.4))
+        trial_free, trial_placed = list(rooms), [[] for _ in segments]
+        if place(order, trial_free, trial_placed, sizes, rng):
+            for i, names in enumerate(trial_placed):
+                for name in names:
+                    if name not in segments[i]["moving"]:
+                        print(f"move {name} ({sizes[name]} bytes) to the gap after {segments[i]['at'] or 'ORG'}")
+            return trial_placed, trial_free
+    sys.exit(f"no packing found; {sum(rooms) - sum(sizes.values())} bytes of room to spare in all")
     return placed, free
 
 
