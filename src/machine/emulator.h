@@ -189,7 +189,16 @@ class Emulator final : public MemoryPeek {
   int RunWithMotor(int due);
   void CatchUpCassette();
   void CatchUpSoundGenerator(int running);
-  void CountSoundGeneratorTStates(int run);
+  // After a run of `run` T-states: its generator steps wait, unless a step
+  // was as long as the generator's own (FollowLongStep).
+  void CountSoundGeneratorTStates(int run) {
+    if (!generatorBehind_ && machine.StepTStates < SoundGenerator::kStepTStates) [[likely]] {
+      generatorPending_ += run;
+      return;
+    }
+    FollowLongStep(run);
+  }
+  void FollowLongStep(int run);
   void LeaveProcessorLoop();
   // The T-states of the steps of the run under way that have ended.
   int RunDone() const { return runDue_ - runLeft_; }
@@ -218,7 +227,7 @@ class Emulator final : public MemoryPeek {
   int runSteps_ = 0, motorDoneTStates_ = 0, motorDoneSteps_ = 0;
   // While the processor loop runs: the T-states whose sound generator steps
   // wait, and whether it owes steps that the one-by-one loop takes one an
-  // instruction (see CountSoundGeneratorTStates).
+  // instruction (see FollowLongStep).
   int generatorPending_ = 0;
   bool generatorBehind_ = false;
 

@@ -34,7 +34,7 @@ inline uint8_t Emulator::DecodeRead(uint16_t address, DeviceRead device, Keyboar
   return device(address);
 }
 
-inline uint8_t Emulator::ReadMemory(uint16_t address, int tstates) {
+[[gnu::always_inline]] inline uint8_t Emulator::ReadMemory(uint16_t address, int tstates) {
   machine.StepTStates += tstates;
   // The key queue times its changes from the machine's look at the keys.
   return DecodeRead(

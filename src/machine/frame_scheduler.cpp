@@ -210,16 +210,12 @@ void Emulator::CatchUpSoundGenerator(int running) {
   generatorPending_ -= steps * SoundGenerator::kStepTStates;
 }
 
-// After a run of `run` T-states. The one-by-one loop steps the generator at
-// most once an instruction; only a step as long as the generator's own (a
-// long chain of index prefixes, always the last of its run) leaves it behind,
-// and then it follows one step an instruction, as there, until it caught up.
-void Emulator::CountSoundGeneratorTStates(int run) {
+// The one-by-one loop steps the generator at most once an instruction; only
+// a step as long as the generator's own (a long chain of index prefixes,
+// always the last of its run) leaves it behind, and then it follows one step
+// an instruction, as there, until it caught up.
+void Emulator::FollowLongStep(int run) {
   const int last = machine.StepTStates;
-  if (!generatorBehind_ && last < SoundGenerator::kStepTStates) [[likely]] {
-    generatorPending_ += run;
-    return;
-  }
   CatchUpSoundGenerator(run - last);
   generatorPending_ += run - SoundGenerator::kStepTStates;
   soundGenerator.Advance(1);
@@ -234,7 +230,7 @@ void Emulator::RunProcessorLoop(double speedFactor) {
   ArmBreakpoints();
   // The counters live in registers for the slice and go back on every exit,
   // where the sound generator catches up. Its counter is behind only after a
-  // step as long as its own (see CountSoundGeneratorTStates).
+  // step as long as its own (see FollowLongStep).
   int frame = s.FrameTStates, sample = s.SampleTStates, interrupt = s.InterruptTStates;
   generatorPending_ = s.SoundGeneratorTStates;
   generatorBehind_ = generatorPending_ >= SoundGenerator::kStepTStates;
