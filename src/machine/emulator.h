@@ -170,8 +170,8 @@ class Emulator final : public MemoryPeek {
   };
   static EmulatorHosts Resolve(EmulatorHosts given, DefaultHosts& defaults);
 
-  template <typename DeviceRead>
-  uint8_t DecodeRead(uint16_t address, DeviceRead device) const;
+  template <typename DeviceRead, typename KeyboardLook>
+  uint8_t DecodeRead(uint16_t address, DeviceRead device, KeyboardLook looked) const;
   uint8_t ReadDeviceArea(uint16_t address);
   uint8_t PeekDeviceArea(uint16_t address) const;
   void WriteDeviceArea(uint16_t address, uint8_t value);
@@ -188,6 +188,25 @@ class Emulator final : public MemoryPeek {
   int RunWatched(int due);
   int RunWithMotor(int due);
   void CatchUpCassette();
+  void CatchUpSoundGenerator(int running);
+  // After a run of `run` T-states: its generator steps wait, unless a step
+  // was as long as the generator's own (FollowLongStep).
+  void CountSoundGeneratorTStates(int run) {
+    if (!generatorBehind_ && machine.StepTStates < SoundGenerator::kStepTStates) [[likely]] {
+      generatorPending_ += run;
+      return;
+    }
+    FollowLongStep(run);
+  }
+  void FollowLongStep(int run);
+  void LeaveProcessorLoop();
+  // The T-states of the steps of the run under way that have ended.
+  int RunDone() const { return runDue_ - runLeft_; }
+  // A device changed what the run was planned from: it ends after this step.
+  void EndRunAfterThisStep() {
+    runDue_ -= runLeft_;
+    runLeft_ = 0;
+  }
   void ArmBreakpoints();
   void StartCommandLineFile();
   void UpdateSpeedDisplay();
@@ -199,13 +218,18 @@ class Emulator final : public MemoryPeek {
   std::array<uint8_t, 65536> breakpointMap_{};
   std::array<int, kBreakpointCount> armedBreakpoints_{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
   bool anyBreakpointArmed_ = false;
-  // T-states left in RunUntilDue's run; zeroed by a device that must be
-  // watched step by step from now on.
-  int runLeft_ = 0;
-  // While RunWithMotor runs: the T-states and steps done, and how much of
-  // them the recorder has been given.
+  // The run's length and the T-states left of it; a device that must be
+  // watched step by step from now on ends it (EndRunAfterThisStep).
+  int runDue_ = 0, runLeft_ = 0;
+  // While RunWithMotor runs: the steps done, and how much of the run the
+  // recorder has been given.
   bool motorRun_ = false;
-  int runTStates_ = 0, runSteps_ = 0, motorDoneTStates_ = 0, motorDoneSteps_ = 0;
+  int runSteps_ = 0, motorDoneTStates_ = 0, motorDoneSteps_ = 0;
+  // While the processor loop runs: the T-states whose sound generator steps
+  // wait, and whether it owes steps that the one-by-one loop takes one an
+  // instruction (see FollowLongStep).
+  int generatorPending_ = 0;
+  bool generatorBehind_ = false;
 
  public:
   // After the hosts, which it uses.

@@ -12,9 +12,10 @@ inline constexpr uint16_t kRamStart = 0x4000;
 inline constexpr uint16_t kUpperRamStart = 0x8000;
 
 // Memory, video and keyboard read alike for the processor and the peek; only
-// the device area differs, which Device() reads.
-template <typename DeviceRead>
-inline uint8_t Emulator::DecodeRead(uint16_t address, DeviceRead device) const {
+// the device area differs, which device() reads, and the processor's look at
+// the keyboard rows is noted (looked()).
+template <typename DeviceRead, typename KeyboardLook>
+inline uint8_t Emulator::DecodeRead(uint16_t address, DeviceRead device, KeyboardLook looked) const {
   if (address < kDeviceAreaStart) return machine.memory[address];
   if (address >= kRamStart) {
     if (address < kUpperRamStart || machine.UpperMemoryPresent) return machine.memory[address];
@@ -26,19 +27,23 @@ inline uint8_t Emulator::DecodeRead(uint16_t address, DeviceRead device) const {
     const uint8_t v = machine.memory[address];
     return (v < 0x20 && machine.model != kModelSixtyFour) ? static_cast<uint8_t>(v + 0x40) : v;
   }
-  if (address >= kKeyboardStart) return ReadKeyboard(address);
+  if (address >= kKeyboardStart) {
+    looked();
+    return ReadKeyboard(address);
+  }
   return device(address);
 }
 
-inline uint8_t Emulator::ReadMemory(uint16_t address, int tstates) {
+[[gnu::always_inline]] inline uint8_t Emulator::ReadMemory(uint16_t address, int tstates) {
   machine.StepTStates += tstates;
   // The key queue times its changes from the machine's look at the keys.
-  if ((address & 0xFC00) == kKeyboardStart) keys.NoteRead();
-  return DecodeRead(address, [this](uint16_t a) { return ReadDeviceArea(a); });
+  return DecodeRead(
+      address, [this](uint16_t a) { return ReadDeviceArea(a); }, [this] { keys.NoteRead(); });
 }
 
 inline uint8_t Emulator::PeekMemory(uint16_t address) const {
-  return DecodeRead(address, [this](uint16_t a) { return PeekDeviceArea(a); });
+  return DecodeRead(
+      address, [this](uint16_t a) { return PeekDeviceArea(a); }, [] {});
 }
 
 inline uint8_t Emulator::ReadKeyboard(uint16_t address) const {
@@ -72,7 +77,7 @@ inline void Emulator::WriteMemory(uint16_t address, uint8_t value, int tstates) 
 inline uint8_t Emulator::ReadPort(uint16_t port) {
   switch (port) {
     case 0x13: keys.NoteRead(); return machine.joystick;
-    case 0x1E: return soundGenerator.ReadRegister();
+    case 0x1E: CatchUpSoundGenerator(RunDone()); return soundGenerator.ReadRegister();
     case 0x1F: return soundGenerator.SelectedRegister();
     case 0xFD: return Printer::kReadyStatus;
     case 0xFF: CatchUpCassette(); return cassette.CassettePortRead();
@@ -87,7 +92,10 @@ inline uint8_t Emulator::ReadPort(uint16_t port) {
 inline void Emulator::WritePort(uint16_t port, uint8_t value) {
   const auto low = static_cast<uint8_t>(port);
   switch (low) {
-    case 0x1E: soundGenerator.WriteRegister(value); break;
+    case 0x1E:
+      CatchUpSoundGenerator(RunDone());
+      soundGenerator.WriteRegister(value);
+      break;
     case 0x1F: soundGenerator.SelectRegister(value); break;
     case 0xFD: printer.PrintCharacter(value); break;
     case 0xFF:
@@ -95,7 +103,7 @@ inline void Emulator::WritePort(uint16_t port, uint8_t value) {
       cassette.CassettePortWrite(value);
       // The recorder's state changed: the run ends after this step, so that
       // the next one is planned from it.
-      if (cassette.Motor()) runLeft_ = 0;
+      if (cassette.Motor()) EndRunAfterThisStep();
       break;
     default:
       if (ColourBoard::HandlesPort(low)) {

@@ -143,42 +143,40 @@ bool Emulator::MustWatchEveryStep() const {
 // in between have nothing due, so they need no bookkeeping. Returns the
 // T-states run.
 int Emulator::RunUntilDue(int due) {
-  runLeft_ = due;
-  int run = 0;
+  runDue_ = runLeft_ = due;
   do {
     ExecuteStep(cpu, *this);
-    run += machine.StepTStates;
     runLeft_ -= machine.StepTStates;
   } while (runLeft_ > 0);
   // A motor that started in the last step gets that step, as every step
   // after it.
   cassette.AfterStep(machine.StepTStates);
-  return run;
+  return RunDone();
 }
 
 // The same stretch while the recorder's motor runs: the recorder is given
 // the run's steps at once at its end, and before that whenever the program
 // reads or writes its port, so that it sees the level of the steps done.
 int Emulator::RunWithMotor(int due) {
-  runLeft_ = due;
-  runTStates_ = runSteps_ = motorDoneTStates_ = motorDoneSteps_ = 0;
+  runDue_ = runLeft_ = due;
+  runSteps_ = motorDoneTStates_ = motorDoneSteps_ = 0;
   motorRun_ = true;
   do {
     ExecuteStep(cpu, *this);
-    runTStates_ += machine.StepTStates;
     runLeft_ -= machine.StepTStates;
     ++runSteps_;
   } while (runLeft_ > 0);
   motorRun_ = false;
-  cassette.AdvanceMotor(runTStates_ - motorDoneTStates_, runSteps_ - motorDoneSteps_);
-  return runTStates_;
+  cassette.AdvanceMotor(RunDone() - motorDoneTStates_, runSteps_ - motorDoneSteps_);
+  return RunDone();
 }
 
 void Emulator::CatchUpCassette() {
   if (!motorRun_) return;
   // The counters hold the steps before the one now running.
-  cassette.AdvanceMotor(runTStates_ - motorDoneTStates_, runSteps_ - motorDoneSteps_);
-  motorDoneTStates_ = runTStates_;
+  const int done = RunDone();
+  cassette.AdvanceMotor(done - motorDoneTStates_, runSteps_ - motorDoneSteps_);
+  motorDoneTStates_ = done;
   motorDoneSteps_ = runSteps_;
 }
 
@@ -187,16 +185,41 @@ void Emulator::CatchUpCassette() {
 // at once (a recording that needs its file name, a breakpoint, a single
 // step).
 int Emulator::RunWatched(int due) {
-  int run = 0;
+  runDue_ = runLeft_ = due;
   for (;;) {
     textInput.Step(cpu);
     ExecuteStep(cpu, *this);
     const int n = machine.StepTStates;
-    run += n;
+    runLeft_ -= n;
     cassette.AfterStep(n);
-    if (run >= due || cassette.SaveRequested() || breakpointMap_[cpu.PC] || scheduler.BreakRequest)
-      return run;
+    if (runLeft_ <= 0 || cassette.SaveRequested() || breakpointMap_[cpu.PC] || scheduler.BreakRequest)
+      return RunDone();
   }
+}
+
+// The sound generator steps every 80 T-states, but nothing sees it between
+// accesses to its data port and the sound samples: while the processor loop
+// runs, its steps wait as T-states in generatorPending_ and are taken at once
+// when it is looked at, with `running` T-states of the run under way not yet
+// counted there. Outside the loop nothing waits, and this does nothing.
+void Emulator::CatchUpSoundGenerator(int running) {
+  if (generatorBehind_) return;
+  const int steps = (generatorPending_ + running) / SoundGenerator::kStepTStates;
+  if (steps == 0) return;
+  soundGenerator.Advance(steps);
+  generatorPending_ -= steps * SoundGenerator::kStepTStates;
+}
+
+// The one-by-one loop steps the generator at most once an instruction; only
+// a step as long as the generator's own (a long chain of index prefixes,
+// always the last of its run) leaves it behind, and then it follows one step
+// an instruction, as there, until it caught up.
+void Emulator::FollowLongStep(int run) {
+  const int last = machine.StepTStates;
+  CatchUpSoundGenerator(run - last);
+  generatorPending_ += run - SoundGenerator::kStepTStates;
+  soundGenerator.Advance(1);
+  generatorBehind_ = generatorPending_ >= SoundGenerator::kStepTStates;
 }
 
 void Emulator::RunProcessorLoop() { RunProcessorLoop(scheduler.SpeedFactor); }
@@ -205,37 +228,39 @@ void Emulator::RunProcessorLoop(double speedFactor) {
   SchedulerState& s = scheduler;
   const int limit = static_cast<int>(std::floor(kFrameTStates * speedFactor));
   ArmBreakpoints();
-  // The counters live in registers for the slice and go back on every exit.
-  int frame = s.FrameTStates, sample = s.SampleTStates;
-  int soundGenerator = s.SoundGeneratorTStates, interrupt = s.InterruptTStates;
+  // The counters live in registers for the slice and go back on every exit,
+  // where the sound generator catches up. Its counter is behind only after a
+  // step as long as its own (see FollowLongStep).
+  int frame = s.FrameTStates, sample = s.SampleTStates, interrupt = s.InterruptTStates;
+  generatorPending_ = s.SoundGeneratorTStates;
+  generatorBehind_ = generatorPending_ >= SoundGenerator::kStepTStates;
   auto storeCounters = [&] {
     s.FrameTStates = frame;
     s.SampleTStates = sample;
-    s.SoundGeneratorTStates = soundGenerator;
     s.InterruptTStates = interrupt;
+    CatchUpSoundGenerator(0);
+    s.SoundGeneratorTStates = generatorPending_;
   };
   for (;;) {
     // Up to the step at which the first device tick, the timer interrupt,
     // the next waiting key change or the end of the slice falls due: the same
     // step after which the one-by-one loop would service them, since none
-    // fell due before it.
-    const int due = std::min({SoundGenerator::kStepTStates - soundGenerator, kSampleTStates - sample,
-                              kTimerInterruptTStates - interrupt, limit + 1 - frame, keys.DueIn()});
+    // fell due before it. A sound generator left behind runs single steps.
+    int due = std::min(
+        {kSampleTStates - sample, kTimerInterruptTStates - interrupt, limit + 1 - frame, keys.DueIn()});
+    if (generatorBehind_) [[unlikely]]
+      due = 0;
     const int n = MustWatchEveryStep() ? RunWatched(due)
                   : cassette.Motor()   ? RunWithMotor(due)
                                        : RunUntilDue(due);
     keys.Advance(machine, n);
     frame += n;
     sample += n;
-    soundGenerator += n;
     interrupt += n;
+    CountSoundGeneratorTStates(n);
     if (cassette.SaveRequested()) [[unlikely]] {
       storeCounters();
       CassetteSaveDialog();
-    }
-    if (soundGenerator >= SoundGenerator::kStepTStates) {
-      soundGenerator -= SoundGenerator::kStepTStates;
-      this->soundGenerator.SoundGeneratorStep();
     }
     if (interrupt >= kTimerInterruptTStates) [[unlikely]] {
       interrupt -= kTimerInterruptTStates;
@@ -248,19 +273,30 @@ void Emulator::RunProcessorLoop(double speedFactor) {
         if (fdc.TakeInterrupt()) RaiseInterrupt(kDiskInterrupt);
       }
       // Fast tape frames run far ahead of the host's clock: they stay silent.
-      if (sound.Enabled() && !s.fastTapeRunning) ProduceSoundSample();
+      if (sound.Enabled() && !s.fastTapeRunning) {
+        CatchUpSoundGenerator(0);
+        ProduceSoundSample();
+      }
     }
     if (breakpointMap_[cpu.PC] || s.BreakRequest) [[unlikely]] {
       if (breakpointMap_[cpu.PC]) s.BreakRequest = true;
       storeCounters();
       s.BreakRequest = false;
       s.DebuggerStopped = true;
+      LeaveProcessorLoop();
       debugger.DebuggerBreak();
       return;
     }
     if (frame > limit) break;
   }
   storeCounters();
+  LeaveProcessorLoop();
+}
+
+void Emulator::LeaveProcessorLoop() {
+  generatorPending_ = 0;
+  generatorBehind_ = false;
+  runDue_ = runLeft_ = 0;
 }
 
 void Emulator::UpdateSpeedDisplay() {

@@ -18,6 +18,25 @@ int32_t Wrapped(int32_t counter, int32_t add) {
 
 bool RepeatingShape(int shape) { return shape == 8 || shape == 10 || shape == 12 || shape == 14; }
 
+constexpr uint32_t kSeedMultiplier = 134775813u;
+// Up to this many steps, Advance takes them one by one.
+constexpr int kStepsTakenSingly = 4;
+
+// A counter that loses 10 a step and gains `period` whenever it went below
+// zero, at most once a step (period >= 10, counter >= 0): after `steps` it is
+// the first value at or above zero that differs from counter - 10 * steps by
+// whole periods; how many were added is the number of reloads.
+struct Countdown {
+  int64_t counter;
+  int64_t reloads;
+};
+Countdown CountDown(int64_t counter, int64_t period, int64_t steps) {
+  const int64_t d = counter - 10 * steps;
+  if (d >= 0) return {d, 0};
+  const int64_t reloads = (-d + period - 1) / period;
+  return {d + reloads * period, reloads};
+}
+
 }  // namespace
 
 void SoundGenerator::WriteRegister(uint8_t value) {
@@ -73,20 +92,35 @@ int SoundGenerator::EnvelopeLevel() const {
 }
 
 void SoundGenerator::SoundGeneratorStep() {
-  for (int x = 0; x < 3; ++x) {
-    // A period below 10 never catches up with the step of 10: the counter
-    // runs down for good and wraps round like the 32-bit register it is.
-    toneCounters_[x] = Wrapped(toneCounters_[x], -10);
-    if (toneCounters_[x] < 0) {
-      toneCounters_[x] = Wrapped(toneCounters_[x], TonePeriod(x));
-      toneFlips_[x] = !toneFlips_[x];
-    }
+  StepCounters();
+  UpdateOutput();
+}
+
+void SoundGenerator::StepCounters() {
+  for (int x = 0; x < 3; ++x) StepTone(x);
+  StepNoise();
+  StepEnvelope();
+}
+
+inline void SoundGenerator::StepTone(int x) {
+  // A period below 10 never catches up with the step of 10: the counter
+  // runs down for good and wraps round like the 32-bit register it is.
+  toneCounters_[x] = Wrapped(toneCounters_[x], -10);
+  if (toneCounters_[x] < 0) {
+    toneCounters_[x] = Wrapped(toneCounters_[x], TonePeriod(x));
+    toneFlips_[x] = !toneFlips_[x];
   }
+}
+
+inline void SoundGenerator::StepNoise() {
   if (--noiseCounter_ < 0) {
     noiseCounter_ += registers_[6] + 1;
-    seed_ = seed_ * 134775813u + 1u;
+    seed_ = seed_ * kSeedMultiplier + 1u;
     noiseBit_ = (seed_ & 0x80000000u) == 0;
   }
+}
+
+inline void SoundGenerator::StepEnvelope() {
   if (envelopeStep_ < 32) envelopeCounter_ -= 10;
   if (envelopeCounter_ < 0) {
     if (++envelopeStep_ > 31) {
@@ -99,7 +133,9 @@ void SoundGenerator::SoundGeneratorStep() {
     }
     envelopeCounter_ += EnvelopePeriod() + 10;
   }
+}
 
+void SoundGenerator::UpdateOutput() {
   const int envelopeVolume = kVolume[EnvelopeLevel()];
   const uint8_t mixer = registers_[kMixerRegister];
   std::array<int, 3> channel{};
@@ -112,6 +148,94 @@ void SoundGenerator::SoundGeneratorStep() {
   }
   outputLevel_ = std::min(255, channel[0] + channel[1] - 0x80);
   outputLevel_ = std::min(255, outputLevel_ + channel[2] - 0x80);
+}
+
+// The output level depends only on the state after the last step, so it is
+// mixed once. A few steps are cheapest taken one by one; more are counted in
+// closed form.
+void SoundGenerator::Advance(int steps) {
+  if (steps <= 0) return;
+  if (steps <= kStepsTakenSingly) {
+    for (int i = 0; i < steps; ++i) StepCounters();
+  } else {
+    for (int x = 0; x < 3; ++x) AdvanceTone(x, steps);
+    AdvanceNoise(steps);
+    AdvanceEnvelope(steps);
+  }
+  UpdateOutput();
+}
+
+void SoundGenerator::AdvanceTone(int x, int steps) {
+  const int period = TonePeriod(x);
+  if (period < 10 || toneCounters_[x] < 0) {
+    // The runaway counter of a short period, step by step as it wraps.
+    for (int i = 0; i < steps; ++i) StepTone(x);
+    return;
+  }
+  const Countdown c = CountDown(toneCounters_[x], period, steps);
+  toneCounters_[x] = static_cast<int>(c.counter);
+  if (c.reloads & 1) toneFlips_[x] = !toneFlips_[x];
+}
+
+void SoundGenerator::AdvanceNoise(int steps) {
+  // The noise counter loses 1 a step and reloads with registers_[6] + 1.
+  const int period = registers_[6] + 1;
+  if (noiseCounter_ < 0) {
+    for (int i = 0; i < steps; ++i) StepNoise();
+    return;
+  }
+  const int64_t d = static_cast<int64_t>(noiseCounter_) - steps;
+  if (d >= 0) {
+    noiseCounter_ = static_cast<int>(d);
+    return;
+  }
+  const int64_t draws = (-d + period - 1) / period;
+  noiseCounter_ = static_cast<int>(d + draws * period);
+  // `draws` turns of seed = seed * a + 1 at once: the map composed with
+  // itself by squaring (all modulo 2^32).
+  uint32_t multiplier = 1, increment = 0;
+  uint32_t powerMultiplier = kSeedMultiplier, powerIncrement = 1;
+  for (auto n = static_cast<uint64_t>(draws); n != 0; n >>= 1) {
+    if (n & 1) {
+      multiplier *= powerMultiplier;
+      increment = increment * powerMultiplier + powerIncrement;
+    }
+    powerIncrement *= powerMultiplier + 1;
+    powerMultiplier *= powerMultiplier;
+  }
+  seed_ = seed_ * multiplier + increment;
+  noiseBit_ = (seed_ & 0x80000000u) == 0;
+}
+
+void SoundGenerator::AdvanceEnvelope(int steps) {
+  // Once a one-shot shape ended the counter stands still.
+  if (envelopeStep_ >= 32 && envelopeCounter_ >= 0) return;
+  if (envelopeStep_ >= 32 || envelopeCounter_ < 0) {
+    for (int i = 0; i < steps; ++i) StepEnvelope();
+    return;
+  }
+  const int64_t period = EnvelopePeriod() + 10;
+  const Countdown c = CountDown(envelopeCounter_, period, steps);
+  if (RepeatingShape(registers_[13])) {
+    const int64_t place = envelopeStep_ + c.reloads;
+    if ((place / 32) & 1) envelopeDirection_ = !envelopeDirection_;
+    envelopeStep_ = static_cast<int>(place % 32);
+    envelopeCounter_ = static_cast<int>(c.counter);
+    return;
+  }
+  const int left = 32 - envelopeStep_;
+  if (c.reloads < left) {
+    envelopeStep_ += static_cast<int>(c.reloads);
+    envelopeCounter_ = static_cast<int>(c.counter);
+    return;
+  }
+  // The reload that ends the shape is the last: the counter keeps the value
+  // it had then. That reload comes at the first step that takes the counter,
+  // with the reloads before it, below zero.
+  const int64_t before = envelopeCounter_ + (left - 1) * period;
+  const int64_t step = before / 10 + 1;
+  envelopeCounter_ = static_cast<int>(before - 10 * step + period);
+  envelopeStep_ = 32;
 }
 
 }  // namespace quillor

@@ -25,6 +25,9 @@ class SoundGenerator {
   void Mute() { registers_[kMixerRegister] = kAllSourcesOff; }
 
   void SoundGeneratorStep();
+  // The state that many SoundGeneratorStep calls would leave, counters,
+  // noise draws and output level alike, without taking them one by one.
+  void Advance(int steps);
   // The mixed output, 0x80 (silence) .. 255.
   int OutputLevel() const { return outputLevel_; }
   uint8_t Register(int index) const { return registers_[index]; }
@@ -35,6 +38,15 @@ class SoundGenerator {
   int TonePeriod(int channel) const { return registers_[2 * channel] | (registers_[2 * channel + 1] << 8); }
   int EnvelopePeriod() const { return registers_[11] | (registers_[12] << 8); }
   int EnvelopeLevel() const;
+  // A step's counting and its mixing, the two halves of SoundGeneratorStep.
+  void StepCounters();
+  void StepTone(int channel);
+  void StepNoise();
+  void StepEnvelope();
+  void UpdateOutput();
+  void AdvanceTone(int channel, int steps);
+  void AdvanceNoise(int steps);
+  void AdvanceEnvelope(int steps);
 
   std::array<uint8_t, 16> registers_{0xFF, 0x0F, 0xFF, 0x0F, 0xFF, 0x0F, 0x1F, 0x3F,
                                      0,    0,    0,    0xFF, 0xFF, 0,    0,    0};

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -220,6 +221,90 @@ TEST(SteppingEquivalence, ATapePortAndSoundGeneratorProgramRecordsTheSameBytes) 
   EXPECT_TRUE(std::equal(run.Fast().emu.machine.memory.begin() + 0x5100,
                          run.Fast().emu.machine.memory.begin() + 0x5200,
                          run.Fast().emu.machine.memory.begin() + 0x5200));
+}
+
+// The sound generator's counters read back through its data port, periods
+// rewritten as it runs (tone B's often below 10), an envelope and noise going,
+// and every pass one step longer than two of the generator's (a chain of 45
+// index prefixes): with sound off nothing but the port and the frame's end
+// looks at the generator, with sound on every sample does.
+TEST(SteppingEquivalence, SoundGeneratorCountersReadBackAlikeWithSoundOffAndOn) {
+  std::vector<uint8_t> program = {
+      0xF3,              // 5000 DI
+      0x21, 0x00, 0x60,  // 5001 LD HL,6000h
+      0x3E, 0x07,        // 5004 LD A,7        mixer: every tone and noise on
+      0xD3, 0x1F,        // 5006 OUT (1Fh),A
+      0xAF,              // 5008 XOR A
+      0xD3, 0x1E,        // 5009 OUT (1Eh),A
+      0x3E, 0x08,        // 500B LD A,8        A by the envelope
+      0xD3, 0x1F,        // 500D OUT (1Fh),A
+      0x3E, 0x10,        // 500F LD A,10h
+      0xD3, 0x1E,        // 5011 OUT (1Eh),A
+      0x3E, 0x09,        // 5013 LD A,9        B loud
+      0xD3, 0x1F,        // 5015 OUT (1Fh),A
+      0x3E, 0x0F,        // 5017 LD A,0Fh
+      0xD3, 0x1E,        // 5019 OUT (1Eh),A
+      0x3E, 0x0A,        // 501B LD A,10       C softer
+      0xD3, 0x1F,        // 501D OUT (1Fh),A
+      0x3E, 0x08,        // 501F LD A,08h
+      0xD3, 0x1E,        // 5021 OUT (1Eh),A
+      0x3E, 0x0B,        // 5023 LD A,11       envelope period 3
+      0xD3, 0x1F,        // 5025 OUT (1Fh),A
+      0x3E, 0x03,        // 5027 LD A,3
+      0xD3, 0x1E,        // 5029 OUT (1Eh),A
+      0x3E, 0x0D,        // 502B LD A,13       repeating shape
+      0xD3, 0x1F,        // 502D OUT (1Fh),A
+      0x3E, 0x0A,        // 502F LD A,0Ah
+      0xD3, 0x1E,        // 5031 OUT (1Eh),A
+      0x3E, 0x00,        // 5033 loop: LD A,0  tone A's counter
+      0xD3, 0x1F,        // 5035 OUT (1Fh),A
+      0xDB, 0x1E,        // 5037 IN A,(1Eh)
+      0x77,              // 5039 LD (HL),A
+      0x23,              // 503A INC HL
+      0x3E, 0x0B,        // 503B LD A,11       the envelope's counter
+      0xD3, 0x1F,        // 503D OUT (1Fh),A
+      0xDB, 0x1E,        // 503F IN A,(1Eh)
+      0x77,              // 5041 LD (HL),A
+      0x23,              // 5042 INC HL
+      0x3E, 0x06,        // 5043 LD A,6        the noise counter
+      0xD3, 0x1F,        // 5045 OUT (1Fh),A
+      0xDB, 0x1E,        // 5047 IN A,(1Eh)
+      0x77,              // 5049 LD (HL),A
+      0x23,              // 504A INC HL
+      0x3E, 0x02,        // 504B LD A,2        tone B's period from R
+      0xD3, 0x1F,        // 504D OUT (1Fh),A
+      0xED, 0x5F,        // 504F LD A,R
+      0xE6, 0x1F,        // 5051 AND 1Fh
+      0xD3, 0x1E,        // 5053 OUT (1Eh),A
+      0x3E, 0x06,        // 5055 LD A,6        the noise period from R
+      0xD3, 0x1F,        // 5057 OUT (1Fh),A
+      0xED, 0x5F,        // 5059 LD A,R
+      0xD3, 0x1E,        // 505B OUT (1Eh),A
+  };
+  program.insert(program.end(), 45, 0xFD);  // 505D: one step of 184 T-states
+  const std::initializer_list<uint8_t> tail = {
+      0x00,              // 508A NOP
+      0x7C,              // 508B LD A,H        HL stays in 6000h-6FFFh
+      0xE6, 0x0F,        // 508C AND 0Fh
+      0xF6, 0x60,        // 508E OR 60h
+      0x67,              // 5090 LD H,A
+      0xC3, 0x33, 0x50,  // 5091 JP loop
+  };
+  program.insert(program.end(), tail);
+  ASSERT_EQ(program.size(), 0x5094u - 0x5000u);
+  SideBySide run;
+  run.RunFrames(100);
+  run.Both([&](RunningMachine& m) {
+    m.emu.sound.SetEnabled(false);
+    m.Start(0x5000, program);
+  });
+  run.RunFrames(60);
+  run.Both([](RunningMachine& m) { m.emu.sound.SetEnabled(true); });
+  run.RunFrames(60);
+  // The loop ran and what it read moved.
+  const RunningMachine& fast = run.Fast();
+  std::set<uint8_t> read(fast.emu.machine.memory.begin() + 0x6000, fast.emu.machine.memory.begin() + 0x7000);
+  EXPECT_GT(read.size(), 64u);
 }
 
 TEST(SteppingEquivalence, TimerInterruptsArriveAtTheSameInstruction) {
