@@ -113,11 +113,3 @@ PrintInLine:
   CALL PrintString
   POP HL
   JP PrintHLDecimal
-
-ErrorLetters:
-  DEFB "NFSNRGODFCOVOMULBSDD/0IDTMOSLSSTCNNRRWUEMOFDL3"
-ErrorWord:
-  DEFB " ERROR",0
-InText:
-  DEFB " IN ",0
-

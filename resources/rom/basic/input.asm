@@ -250,12 +250,3 @@ RestoreStatement:
   LD (DATAPTR),HL
   POP HL
   JP ExecNext
-
-QuestionText:
-  DEFB "? ",0
-MoreText:
-  DEFB "?? ",0
-RedoText:
-  DEFB "?REDO",0Dh,0
-ExtraText:
-  DEFB "?EXTRA IGNORED",0Dh,0

@@ -132,6 +132,3 @@ ErrorText:
 SyntaxError   EQU SNError
 DiskOnlyError EQU L3Error
 OutOfMemory   EQU OMError
-
-ReadyText:
-  DEFB "READY",0Dh,0

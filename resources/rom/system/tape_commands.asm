@@ -203,9 +203,3 @@ SystemPromptText:
   DEFB "*? ",0
 BreakText:
   DEFB "BREAK",0Dh,0
-NotBasicText:
-  DEFB "?NOT A BASIC TAPE",0Dh,0
-NotSystemText:
-  DEFB "?NOT A SYSTEM TAPE",0Dh,0
-ChecksumText:
-  DEFB "?CHECKSUM ERROR",0Dh,0
