@@ -414,7 +414,7 @@ EvalByte:
   PUSH AF
   LD A,(HL)
   DEC HL
-  CALL NextChar
+  RST 10h
   POP AF
   RET
 
@@ -456,7 +456,7 @@ EvalAddress_done:
 ; '(' expression ')' after a function's name. Out: ACC, HL after ')'.
 ParenArgument:
   DEC HL
-  CALL NextChar
+  RST 10h
   CP '('
   JP NZ,SNError
   INC HL

@@ -175,7 +175,7 @@ PeekFunction:
 ; '(' address ')'. Out: DE, HL after ')'.
 ParenAddress:
   DEC HL
-  CALL NextChar
+  RST 10h
   CP '('
   JP NZ,SNError
   INC HL
@@ -253,10 +253,10 @@ ErrFunction_none:
 ; VARPTR(v): the address of v's value (negative above 32767).
 VarptrFunction:
   DEC HL
-  CALL NextChar
+  RST 10h
   CP '('
   JP NZ,SNError
-  CALL NextChar
+  RST 10h
   CALL GetVar
   RST 08h
   DEFB ')'

@@ -65,7 +65,7 @@ PointFunction:
 ; pointer pushed (the caller pops it).
 GraphicsCell:
   DEC HL
-  CALL NextChar
+  RST 10h
   CP '('
   JP NZ,SNError
   INC HL

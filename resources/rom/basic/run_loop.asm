@@ -182,7 +182,7 @@ RemStatement:
   JR RemStatement
 DataStatement:
   DEC HL
-  CALL NextChar
+  RST 10h
   CALL SkipStatement
   JR ExecNext
 

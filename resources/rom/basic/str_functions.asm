@@ -63,7 +63,7 @@ StrFunction_made:
 ; STRING$(n,"c") or STRING$(n,code)
 StringFunction:
   DEC HL
-  CALL NextChar
+  RST 10h
   CP '('
   JP NZ,SNError
   INC HL
@@ -189,7 +189,7 @@ RightFunction_len:
 
 MidFunction:
   DEC HL
-  CALL NextChar
+  RST 10h
   CP '('
   JP NZ,SNError
   INC HL
@@ -209,7 +209,7 @@ MidFunction:
   LD A,(HL)
   CP ','
   JR NZ,MidFunction_all
-  CALL NextChar
+  RST 10h
   CALL EvalByte
   LD C,A
 MidFunction_all:
@@ -248,7 +248,7 @@ SubstringMade:              ; B bytes at DE, the text pointer on the stack
 ; after ')'.
 StringAndByte:
   DEC HL
-  CALL NextChar
+  RST 10h
   CP '('
   JP NZ,SNError
   INC HL

@@ -35,7 +35,7 @@ RelinkLines:
 RelinkScan:
   PUSH DE
   LD DE,(MEMTOP)
-  CALL CompareHLDE
+  RST 18h
   POP DE
   JR NC,RelinkCut
   LD A,(HL)
@@ -152,7 +152,7 @@ InsertLine:
   POP BC                    ; BC = size
   POP HL                    ; HL = new end
   PUSH HL
-  CALL CompareHLDE
+  RST 18h
   POP HL
   JR NC,InsertNoRoom
   ; Move the lines from the insertion point up by the size.

@@ -33,7 +33,7 @@ CsaveCommand:
   LD HL,(TXTTAB)
   LD DE,(VARTAB)
 CsaveByte:
-  CALL CompareHLDE
+  RST 18h
   JR Z,CsaveDone
   LD A,(HL)
   CALL TAPEWRITE
@@ -90,7 +90,7 @@ CloadByte:
   LD (HL),A
   INC HL
   PUSH AF
-  CALL CompareHLDE
+  RST 18h
   JP NC,OutOfMemory
   POP AF
   OR A
