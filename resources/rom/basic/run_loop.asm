@@ -278,15 +278,7 @@ BreakInText:
 ; A direct statement typed at the prompt: HL at the text in the input
 ; buffer, ending with 00. It is tokenised below the stack and run there.
 DirectStatement:
-  PUSH HL
-  LD HL,(STACKTOP)
-  LD DE,-STACKROOM
-  ADD HL,DE
-  EX DE,HL
-  POP HL
-  PUSH DE
-  CALL Tokenise
-  POP HL
+  CALL TokeniseLine
   DEC HL
   LD DE,0FFFFh
   LD (CURLINE),DE
