@@ -27,7 +27,7 @@ TokenTable EQU TOKENTABLE
   INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
 
-  INCLUDE "system/tape_and_screen_entries.asm"
+  INCLUDE "system/tape.asm"
   INCLUDE "basic/run_loop.asm"
 
   AT LINEINPUTB
@@ -83,7 +83,6 @@ TokenTable EQU TOKENTABLE
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "system/tape.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
