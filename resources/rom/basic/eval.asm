@@ -453,13 +453,18 @@ EvalAddress_done:
   LD A,(HL)
   RET
 
-; '(' expression ')' after a function's name. Out: ACC, HL after ')'.
-ParenArgument:
+; '(' after a function's name (blanks allowed). Out: HL at the first
+; non-blank character after it, A = it. Keeps: BC DE.
+OpenParen:
   DEC HL
   RST 10h
-  CP '('
-  JP NZ,SNError
-  INC HL
+  RST 08h
+  DEFB '('
+  RET
+
+; '(' expression ')' after a function's name. Out: ACC, HL after ')'.
+ParenArgument:
+  CALL OpenParen
   CALL Eval
   RST 08h
   DEFB ')'

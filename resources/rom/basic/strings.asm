@@ -118,8 +118,7 @@ AllocString_try:            ; C bytes: carry when they do not fit
 ; Operators with a string on the left: + and the relations.
 ; In: DE = left descriptor, ACC right, L = operator.
 StringOperator:
-  LD A,(TYPEFLAG)
-  CP 3
+  RST 20h
   JP NZ,TMError
   LD A,L
   CP 8

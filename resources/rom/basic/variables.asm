@@ -209,11 +209,6 @@ IsLetter:
   CP 'Z' + 1
   RET
 
-IsLetterOrDigit:
-  CALL IsLetter
-  RET C
-  JP IsDigit
-
 ; An array element: HL at '(', name in B (first) and C (second),
 ; VARTYPE its type, DIMFLAG set by DIM. Out: as GetVar.
 GetArrayElement:
