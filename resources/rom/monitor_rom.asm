@@ -8,6 +8,7 @@
 
   INCLUDE "fixed_address.inc"
   INCLUDE "system/entry_points.inc"
+  INCLUDE "system/messages.inc"
 
 INBUF      EQU 41E8h
 MONARG1    EQU 4060h        ; up to three hexadecimal arguments
@@ -22,9 +23,12 @@ MONNAME    EQU 4067h        ; pointer to the text after the arguments
   INCLUDE "monitor/tape_commands.asm"
   INCLUDE "monitor/hex.asm"
 
-  ; The system ROM's keyword table (the first ROM has no room for it).
+  ; The system ROM's keyword table and messages (the first ROM has no room
+  ; for them).
+  INCLUDE "system/messages.asm"
   AT TOKENTABLE
   INCLUDE "system/tokens.asm"
+  INCLUDE "system/more_messages.asm"
 
   IF $ > 3780h
   .ERROR The monitor must end before 3780h, where the registers begin

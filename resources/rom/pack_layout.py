@@ -28,7 +28,7 @@ LAYOUT = HERE / "system_rom.asm"
 # Files that hold fixed entry points or must follow the restart vectors.
 FIXED = {"system/vectors.asm", "system/fixed_entries.asm", "system/keyboard.asm",
          "system/type_and_syntax.asm", "system/line_input.asm",
-         "system/tape_and_screen_entries.asm"}
+         "system/tape.asm"}
 END_ADDRESS = 0x3000
 
 

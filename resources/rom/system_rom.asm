@@ -9,11 +9,13 @@
 ; the BASIC interpreter (basic/), one file per subsystem. When a file
 ; outgrows its gap, move it (or another) to a gap with room: the build
 ; prints the bytes used and free per gap. The keyword table lies in the
-; second ROM at TOKENTABLE (3500h), as the first ROM has no room left.
+; second ROM at TOKENTABLE (3500h), as the first ROM has no room left, and
+; so do most messages (system/messages.inc).
 
   INCLUDE "fixed_address.inc"
   INCLUDE "system/ram.inc"
   INCLUDE "system/entry_points.inc"
+  INCLUDE "system/messages.inc"
 
 TokenTable EQU TOKENTABLE
 
@@ -25,7 +27,7 @@ TokenTable EQU TOKENTABLE
   INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
 
-  INCLUDE "system/tape_and_screen_entries.asm"
+  INCLUDE "system/tape.asm"
   INCLUDE "basic/run_loop.asm"
 
   AT LINEINPUTB
@@ -81,7 +83,6 @@ TokenTable EQU TOKENTABLE
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "system/tape.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal

@@ -1,6 +1,7 @@
 // The built-in ROM images keep the machine's documented entry points:
 // programs, tapes and disk systems call these addresses directly.
 #include "resources/embedded_resources.h"
+#include "rom/rom12k_symbols.h"
 
 #include <gtest/gtest.h>
 
@@ -87,7 +88,6 @@ TEST_P(SystemRomImage, IdentifiesItselfAsNotTheLaterModel) {
   ASSERT_EQ(rom.size(), 12288u);
   EXPECT_NE(rom[0x125], 0x49);
   EXPECT_TRUE(ContainsText(rom, "QUILLOR"));
-  EXPECT_TRUE(ContainsText(rom, "READY"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, SystemRomImage, ::testing::Values("ROM12K", "ROM12KS3"));
@@ -100,6 +100,29 @@ TEST_P(MonitorRomImage, FitsTheVisiblePartOfTheSecondRom) {
   // 3780h-37FFh is hidden behind the registers: nothing may live there.
   for (size_t i = 0x780; i < 0x800; ++i) EXPECT_EQ(rom[i], 0xFF) << i;
   EXPECT_TRUE(ContainsText(rom, "QUILLOR MONITOR"));
+}
+
+// The system ROM's messages lie in the second ROM (the first has no room):
+// every variant must hold them where the system ROM reads them.
+TEST_P(MonitorRomImage, HoldsTheSystemRomMessagesWhereItReadsThem) {
+  const auto rom = Image(GetParam());
+  ASSERT_EQ(rom.size(), 2048u);
+  const auto text_at = [&](uint16_t address, size_t length) {
+    return std::string(rom.begin() + (address - 0x3000), rom.begin() + (address - 0x3000 + length));
+  };
+  EXPECT_EQ(text_at(rom12k::ErrorLetters, 6), "NFSNRG");
+  EXPECT_EQ(text_at(rom12k::ErrorWord, 7), std::string(" ERROR\0", 7));
+  EXPECT_EQ(text_at(rom12k::InText, 5), std::string(" IN \0", 5));
+  EXPECT_EQ(text_at(rom12k::NoBootText, 27), std::string("NO SYSTEM DISK IN DRIVE 0\r\0", 27));
+  EXPECT_EQ(text_at(rom12k::NotBasicText, 19), std::string("?NOT A BASIC TAPE\r\0", 19));
+  EXPECT_EQ(text_at(rom12k::NotSystemText, 20), std::string("?NOT A SYSTEM TAPE\r\0", 20));
+  EXPECT_EQ(text_at(rom12k::ChecksumText, 17), std::string("?CHECKSUM ERROR\r\0", 17));
+  EXPECT_EQ(text_at(rom12k::ExtraText, 16), std::string("?EXTRA IGNORED\r\0", 16));
+  EXPECT_EQ(text_at(rom12k::RedoText, 7), std::string("?REDO\r\0", 7));
+  EXPECT_EQ(text_at(rom12k::BytesFreeText, 13), std::string(" BYTES FREE\r\0", 13));
+  EXPECT_EQ(text_at(rom12k::ReadyText, 7), std::string("READY\r\0", 7));
+  EXPECT_EQ(text_at(rom12k::MoreText, 4), std::string("?? \0", 4));
+  EXPECT_EQ(text_at(rom12k::QuestionText, 3), std::string("? \0", 3));
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, MonitorRomImage, ::testing::Values("ROM2K", "ROM2KS2", "ROM2KS3"));

@@ -143,6 +143,17 @@ TEST_F(Basic, StringFunctionsAndComparison) {
       "HELLO WORLD 11\nHEL|LD|ELL|WORLD|\n 65 B***--\n-1 -1 -1 -1\n");
 }
 
+TEST_F(Basic, StringFunctionArgumentsAreChecked) {
+  EXPECT_NE(Run("CLS\nPRINT MID$(5,1)\n").find("?TM ERROR"), std::string::npos);
+  EXPECT_NE(Run("CLS\nPRINT MID$(\"AB\",0)\n").find("?FC ERROR"), std::string::npos);
+  EXPECT_NE(Run("CLS\nPRINT LEFT$(\"AB\" 1)\n").find("?SN ERROR"), std::string::npos);
+  EXPECT_NE(Run("CLS\nPRINT RIGHT$ (\"ABC\", 2);LEN (\"XY\");FRE (0)>0\n").find("BC 2 -1\n"),
+            std::string::npos);
+  EXPECT_NE(Run("CLS\nPRINT LEN(5)\n").find("?TM ERROR"), std::string::npos);
+  EXPECT_NE(Run("CLS\nPRINT STRING$ (2 ,\"AB\");VARPTR (A)>0\n").find("AA-1\n"), std::string::npos)
+      << m.Screen();
+}
+
 TEST_F(Basic, ReadDataRestoreAndInput) {
   EXPECT_EQ(Output("10 READ A,B$,C:PRINT A;B$;C:RESTORE:READ D:PRINT D\n"
                    "20 DATA 1, \"X,Y\" , -2.5\n30 READ E$,E:PRINT E$;E:READ F\n"),

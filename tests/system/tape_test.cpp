@@ -92,6 +92,39 @@ TEST(SystemTape, LoadsASavedMemoryTapeAndSlashStartsIt) {
   EXPECT_EQ(m.emu.cpu.PC, 0x700B);
 }
 
+// The wrong kind of tape and a damaged block are reported, with the
+// motor stopped, and the machine goes on at the prompt.
+TEST(TapeErrors, WrongTapesAndBadChecksumsAreReported) {
+  std::vector<uint8_t> basic = Leader();
+  basic.insert(basic.end(), {0xD3, 0xD3, 0xD3, 'B', 0, 0});
+  std::vector<uint8_t> system = Leader();
+  system.insert(system.end(), {0x55, 'S', 'Y', 'S', ' ', ' ', ' '});
+  std::vector<uint8_t> damaged = system;
+  damaged.insert(damaged.end(), {0x3C, 2, 0x00, 0x70, 1, 2, 0x00});  // the sum is 73h
+  damaged.insert(damaged.end(), {0x78, 0x00, 0x70});
+  system.insert(system.end(), {0x3C, 1, 0x00, 0x70, 9, 0x79, 0x78, 0x00, 0x70});
+
+  RunningMachine m;
+  ASSERT_TRUE(m.Boot());
+  ASSERT_TRUE(m.emu.cassette.OpenMediaImage(WriteTestFile("system.cas", system)));
+  ASSERT_TRUE(m.Type("CLOAD\r", kTapeFrames));
+  EXPECT_NE(m.Screen().find(">CLOAD\n?NOT A BASIC TAPE\nREADY\n>"), std::string::npos) << m.Screen();
+
+  ASSERT_TRUE(m.emu.cassette.OpenMediaImage(WriteTestFile("basic.cas", basic)));
+  ASSERT_TRUE(m.Type("SYSTEM\rB\r", kTapeFrames));
+  EXPECT_NE(m.Screen().find("*? B\n?NOT A SYSTEM TAPE\n*? "), std::string::npos) << m.Screen();
+
+  ASSERT_TRUE(m.emu.cassette.OpenMediaImage(WriteTestFile("damaged.cas", damaged)));
+  ASSERT_TRUE(m.Type("D\r", kTapeFrames));
+  EXPECT_NE(m.Screen().find("*? D\n?CHECKSUM ERROR\n*? "), std::string::npos) << m.Screen();
+  EXPECT_EQ(m.emu.machine.memory[0x7000], 1);
+
+  ASSERT_TRUE(m.emu.cassette.OpenMediaImage(WriteTestFile("good.cas", system)));
+  ASSERT_TRUE(m.Type("S\r", kTapeFrames));
+  EXPECT_EQ(m.emu.machine.memory[0x7000], 9);
+  EXPECT_EQ(m.Word(0x40DF), 0x7000);
+}
+
 TEST(TapeEntries, BytesWrittenWith0264AreRecordedExactlyAndReadBackWith0235) {
   std::vector<uint8_t> data(256);
   for (size_t i = 0; i < data.size(); ++i) data[i] = static_cast<uint8_t>(i * 73 + 5);

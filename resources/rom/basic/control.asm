@@ -191,7 +191,7 @@ AccIsTrue_test:
 OnStatement:
   CP 9Eh                    ; ERROR
   JR NZ,OnStatement_value
-  CALL NextChar
+  RST 10h
   JP OnErrorStatement
 OnStatement_value:
   CALL EvalByte             ; A = n
@@ -203,7 +203,7 @@ OnStatement_value:
   CP 91h
   JP NZ,SNError
 OnStatement_list:
-  CALL NextChar
+  RST 10h
 OnStatement_next:
   DEC C
   JR Z,OnStatement_take
@@ -212,7 +212,7 @@ OnStatement_next:
   POP BC
   CP ','
   JP NZ,ExecNext            ; past the list: on with the next statement
-  CALL NextChar
+  RST 10h
   JR OnStatement_next
 OnStatement_take:
   PUSH BC

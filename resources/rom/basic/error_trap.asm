@@ -54,6 +54,6 @@ ResumeStatement_same:       ; the statement that failed, again
   JP ExecStatement
 ResumeStatement_next:
   LD HL,(ERRPTR)
-  CALL NextChar
+  RST 10h
   CALL SkipStatement
   JP ExecNext

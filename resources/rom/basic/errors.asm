@@ -34,11 +34,7 @@ OSError: LD E,14
   DEFB 01h
 LSError: LD E,15
   DEFB 01h
-STError: LD E,16
-  DEFB 01h
 CNError: LD E,17
-  DEFB 01h
-NRError: LD E,18
   DEFB 01h
 RWError: LD E,19
   DEFB 01h
@@ -113,11 +109,3 @@ PrintInLine:
   CALL PrintString
   POP HL
   JP PrintHLDecimal
-
-ErrorLetters:
-  DEFB "NFSNRGODFCOVOMULBSDD/0IDTMOSLSSTCNNRRWUEMOFDL3"
-ErrorWord:
-  DEFB " ERROR",0
-InText:
-  DEFB " IN ",0
-

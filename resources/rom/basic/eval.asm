@@ -414,7 +414,7 @@ EvalByte:
   PUSH AF
   LD A,(HL)
   DEC HL
-  CALL NextChar
+  RST 10h
   POP AF
   RET
 
@@ -453,13 +453,18 @@ EvalAddress_done:
   LD A,(HL)
   RET
 
+; '(' after a function's name (blanks allowed). Out: HL at the first
+; non-blank character after it, A = it. Keeps: BC DE.
+OpenParen:
+  DEC HL
+  RST 10h
+  RST 08h
+  DEFB '('
+  RET
+
 ; '(' expression ')' after a function's name. Out: ACC, HL after ')'.
 ParenArgument:
-  DEC HL
-  CALL NextChar
-  CP '('
-  JP NZ,SNError
-  INC HL
+  CALL OpenParen
   CALL Eval
   RST 08h
   DEFB ')'

@@ -174,11 +174,7 @@ PeekFunction:
 
 ; '(' address ')'. Out: DE, HL after ')'.
 ParenAddress:
-  DEC HL
-  CALL NextChar
-  CP '('
-  JP NZ,SNError
-  INC HL
+  CALL OpenParen
   CALL EvalAddress
   RST 08h
   DEFB ')'
@@ -219,8 +215,7 @@ FreeMemory:
 FreFunction:
   CALL ParenArgument
   PUSH HL
-  LD A,(TYPEFLAG)
-  CP 3
+  RST 20h
   JR NZ,FreFunction_memory
   CALL CollectGarbage
   LD HL,(STRNEXT)
@@ -252,11 +247,7 @@ ErrFunction_none:
 
 ; VARPTR(v): the address of v's value (negative above 32767).
 VarptrFunction:
-  DEC HL
-  CALL NextChar
-  CP '('
-  JP NZ,SNError
-  CALL NextChar
+  CALL OpenParen
   CALL GetVar
   RST 08h
   DEFB ')'
@@ -275,10 +266,6 @@ UsrFunction:
   JP (HL)
 UsrFunction_back:
   JP ReturnSaved
-
-; 0A9Ah: the USR routine's result HL as an integer.
-UsrReturn:
-  JP StoreInt
 
 ; RND(0): a single in (0,1); RND(n): an integer 1..n.
 RndFunction:

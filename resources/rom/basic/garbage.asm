@@ -62,15 +62,15 @@ CollectGarbage_highest:
   LD D,(HL)
   LD HL,(STRSPACE)
   EX DE,HL
-  CALL CompareHLDE
+  RST 18h
   RET C                     ; below string space
   LD DE,(GCLIMIT)
   EX DE,HL
-  CALL CompareHLDE
+  RST 18h
   EX DE,HL
   RET C                     ; above the limit: done already
   LD DE,(GCFOUND)
-  CALL CompareHLDE
+  RST 18h
   RET C
   JR NZ,CollectGarbage_higher
   LD A,(GCLEN)              ; the same start: the longer one counts
@@ -92,7 +92,7 @@ CollectGarbage_update:
   LD D,(HL)
   PUSH HL
   LD HL,(GCOLD)
-  CALL CompareHLDE
+  RST 18h
   POP HL
   RET NZ
   LD DE,(GCNEW)
@@ -120,7 +120,7 @@ ForEachDescriptor_temp:
   LD HL,(VARTAB)
 ForEachDescriptor_var:
   LD DE,(ARYTAB)
-  CALL CompareHLDE
+  RST 18h
   JR Z,ForEachDescriptor_arrays
   LD A,(HL)
   INC HL
@@ -138,7 +138,7 @@ ForEachDescriptor_skip:
   JR ForEachDescriptor_var
 ForEachDescriptor_arrays:   ; HL = (ARYTAB)
   LD DE,(STREND)
-  CALL CompareHLDE
+  RST 18h
   RET Z
   LD A,(HL)
   INC HL
@@ -161,7 +161,7 @@ ForEachDescriptor_arrays:   ; HL = (ARYTAB)
 ForEachDescriptor_element:
   POP DE
   PUSH DE
-  CALL CompareHLDE
+  RST 18h
   JR Z,ForEachDescriptor_nextarray
   PUSH HL
   CALL ForEachDescriptor_call

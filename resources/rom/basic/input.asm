@@ -30,23 +30,13 @@ InputStatement_noprompt:
   LD HL,QuestionText
 InputStatement_ask:
   CALL PrintString
-  LD HL,INBUF
-  LD B,INBUFLEN - 1
-  CALL LINEINPUTB
-  JR NC,InputStatement_typed
+  CALL ReadInputLine
+  JR NC,InputStatement_var
   LD A,1                    ; BREAK: CONT asks again
   LD (CONTREDO),A
   LD HL,(STMTPTR)
   JP BreakKey_wait
-InputStatement_typed:
-  LD E,B
-  LD D,0
-  ADD HL,DE
-  LD (HL),0
-  LD HL,INBUF
-  LD (INPBUF),HL
 InputStatement_var:
-  LD HL,(INPBUF)
   CALL SkipBlanks
   OR A
   JR NZ,InputStatement_have
@@ -58,7 +48,6 @@ InputStatement_have:
   CALL GetVar
   LD (INPTEXT),HL
   LD HL,(INPBUF)
-InputStatement_item:
   LD A,(VARTYPE)
   LD C,','
   CALL TakeItem
@@ -80,7 +69,6 @@ InputStatement_taken:
   CP ','
   JR NZ,InputStatement_var
   INC HL
-  LD (INPBUF),HL
   JR InputStatement_var
 InputStatement_done:
   LD HL,(INPBUF)
@@ -250,12 +238,3 @@ RestoreStatement:
   LD (DATAPTR),HL
   POP HL
   JP ExecNext
-
-QuestionText:
-  DEFB "? ",0
-MoreText:
-  DEFB "?? ",0
-RedoText:
-  DEFB "?REDO",0Dh,0
-ExtraText:
-  DEFB "?EXTRA IGNORED",0Dh,0

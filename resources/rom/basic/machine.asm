@@ -64,11 +64,7 @@ PointFunction:
 ; when it holds no graphics character), A = the bit's mask, the text
 ; pointer pushed (the caller pops it).
 GraphicsCell:
-  DEC HL
-  CALL NextChar
-  CP '('
-  JP NZ,SNError
-  INC HL
+  CALL OpenParen
   CALL EvalByte
   CP 128
   JP NC,FCError

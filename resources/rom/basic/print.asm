@@ -20,7 +20,7 @@ PrintStatement_items:
   JP Z,PrintStatement_newline
   CP '@'
   JR NZ,PrintStatement_item
-  CALL NextChar
+  RST 10h
   CALL EvalAddress
   PUSH HL
   LD HL,1023
@@ -35,7 +35,7 @@ PrintStatement_items:
   LD A,(HL)
   CP ','
   JR NZ,PrintStatement_item
-  CALL NextChar
+  RST 10h
 PrintStatement_item:         ; HL at a non-blank character, A = it
   OR A
   JP Z,PrintStatement_done
@@ -83,7 +83,7 @@ PrintStatement_pad:
   AND 0Fh
   JR NZ,PrintStatement_pad
 PrintStatement_separator:
-  CALL NextChar
+  RST 10h
   JR Z,PrintStatement_done
   CP 95h
   JR Z,PrintStatement_done
@@ -105,7 +105,7 @@ PrintStatement_tabpad:
   JR PrintStatement_tabpad
 PrintStatement_tabbed:
   DEC HL
-  CALL NextChar
+  RST 10h
   JR PrintStatement_item
 PrintStatement_newline:
   LD A,0Dh

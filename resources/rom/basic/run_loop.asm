@@ -182,7 +182,7 @@ RemStatement:
   JR RemStatement
 DataStatement:
   DEC HL
-  CALL NextChar
+  RST 10h
   CALL SkipStatement
   JR ExecNext
 
@@ -278,15 +278,7 @@ BreakInText:
 ; A direct statement typed at the prompt: HL at the text in the input
 ; buffer, ending with 00. It is tokenised below the stack and run there.
 DirectStatement:
-  PUSH HL
-  LD HL,(STACKTOP)
-  LD DE,-STACKROOM
-  ADD HL,DE
-  EX DE,HL
-  POP HL
-  PUSH DE
-  CALL Tokenise
-  POP HL
+  CALL TokeniseLine
   DEC HL
   LD DE,0FFFFh
   LD (CURLINE),DE

@@ -27,8 +27,7 @@ AscFunction:
 ; '(' string ')'. Out: ACC, HL after ')'.
 StringArgument:
   CALL ParenArgument
-  LD A,(TYPEFLAG)
-  CP 3
+  RST 20h
   JP NZ,TMError
   LD A,(HL)
   RET
@@ -62,11 +61,7 @@ StrFunction_made:
 
 ; STRING$(n,"c") or STRING$(n,code)
 StringFunction:
-  DEC HL
-  CALL NextChar
-  CP '('
-  JP NZ,SNError
-  INC HL
+  CALL OpenParen
   CALL EvalByte
   PUSH AF
   RST 08h
@@ -76,8 +71,7 @@ StringFunction:
   DEFB ')'
   POP BC                    ; B = n
   PUSH HL
-  LD A,(TYPEFLAG)
-  CP 3
+  RST 20h
   JR NZ,StringFunction_code
   PUSH BC
   CALL PopStringDescriptor
@@ -188,28 +182,16 @@ RightFunction_len:
   JR SubstringMade
 
 MidFunction:
-  DEC HL
-  CALL NextChar
-  CP '('
-  JP NZ,SNError
-  INC HL
-  CALL Eval
-  LD A,(TYPEFLAG)
-  CP 3
-  JP NZ,TMError
-  LD DE,(FAC)
-  PUSH DE
-  RST 08h
-  DEFB ','
-  CALL EvalByte
+  CALL StringAndOffset
   OR A
   JP Z,FCError
+  PUSH DE
   PUSH AF
   LD C,255
   LD A,(HL)
   CP ','
   JR NZ,MidFunction_all
-  CALL NextChar
+  RST 10h
   CALL EvalByte
   LD C,A
 MidFunction_all:
@@ -247,25 +229,24 @@ SubstringMade:              ; B bytes at DE, the text pointer on the stack
 ; '(' string ',' byte ')': Out: DE = the descriptor, C = the byte, HL
 ; after ')'.
 StringAndByte:
-  DEC HL
-  CALL NextChar
-  CP '('
-  JP NZ,SNError
-  INC HL
+  CALL StringAndOffset
+  LD C,A
+  RST 08h
+  DEFB ')'
+  RET
+
+; '(' string ',' byte: Out: DE = the descriptor, A = the byte, HL at the
+; next non-blank character. Keeps: -.
+StringAndOffset:
+  CALL OpenParen
   CALL Eval
-  LD A,(TYPEFLAG)
-  CP 3
+  RST 20h
   JP NZ,TMError
   LD DE,(FAC)
   PUSH DE
   RST 08h
   DEFB ','
   CALL EvalByte
-  PUSH AF
-  RST 08h
-  DEFB ')'
-  POP AF
-  LD C,A
   POP DE
   RET
 

@@ -10,13 +10,13 @@ StoreString:
   CALL PopStringDescriptor  ; B, HL = text, DE = its descriptor
   PUSH DE
   LD DE,(STRSPACE)          ; a string in string space is shared: strings
-  CALL CompareHLDE          ; never change, and the collection moves
+  RST 18h                   ; never change, and the collection moves
   JR NC,StoreString_share   ; shared ones together
   LD DE,(TXTTAB)            ; a literal in the program text is not copied
-  CALL CompareHLDE
+  RST 18h
   JR C,StoreString_copy
   LD DE,(VARTAB)
-  CALL CompareHLDE
+  RST 18h
   JR NC,StoreString_copy
 StoreString_share:
   POP DE

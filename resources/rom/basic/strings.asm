@@ -33,11 +33,11 @@ StringLiteral_scan:
   JR StringLiteral_scan
 StringLiteral_closed:
   DEC HL
-  CALL NextChar             ; past the quote
+  RST 10h                   ; past the quote
   JR StringLiteral_made
 StringLiteral_end:
   DEC HL
-  CALL NextChar
+  RST 10h
 StringLiteral_made:
   PUSH HL
   CALL MakeTemp
@@ -108,7 +108,7 @@ AllocString_try:            ; C bytes: carry when they do not fit
   RET C
   LD DE,(STRSPACE)
   DEC DE
-  CALL CompareHLDE
+  RST 18h
   RET C
   LD (STRNEXT),HL
   INC HL
@@ -118,8 +118,7 @@ AllocString_try:            ; C bytes: carry when they do not fit
 ; Operators with a string on the left: + and the relations.
 ; In: DE = left descriptor, ACC right, L = operator.
 StringOperator:
-  LD A,(TYPEFLAG)
-  CP 3
+  RST 20h
   JP NZ,TMError
   LD A,L
   CP 8

@@ -175,7 +175,7 @@ MakeRoom:
   EX DE,HL
   LD HL,0
   ADD HL,SP
-  CALL CompareHLDE
+  RST 18h
   JP C,OMError
   POP HL                    ; the old end
   POP BC
@@ -208,11 +208,6 @@ IsLetter:
   RET NC
   CP 'Z' + 1
   RET
-
-IsLetterOrDigit:
-  CALL IsLetter
-  RET C
-  JP IsDigit
 
 ; An array element: HL at '(', name in B (first) and C (second),
 ; VARTYPE its type, DIMFLAG set by DIM. Out: as GetVar.
@@ -571,7 +566,7 @@ DimStatement:
   LD A,(HL)
   CP ','
   JP NZ,ExecNext
-  CALL NextChar
+  RST 10h
   JR DimStatement
 
 ; DEFSTR/DEFINT/DEFSNG/DEFDBL letter[-letter][,...]
@@ -592,14 +587,14 @@ DefStatement:
   JP NC,SNError
   LD B,A
   LD E,A                    ; the last letter of the range
-  CALL NextChar
+  RST 10h
   CP 0CEh                   ; '-'
   JR NZ,DefStatement_set
-  CALL NextChar
+  RST 10h
   CALL IsLetter
   JP NC,SNError
   LD E,A
-  CALL NextChar
+  RST 10h
 DefStatement_set:
   PUSH HL
   LD A,E
@@ -621,7 +616,7 @@ DefStatement_fill:
   LD A,(HL)
   CP ','
   JP NZ,ExecNext
-  CALL NextChar
+  RST 10h
   JR DefStatement
 
 ; CLEAR [n]: the variables cleared; n bytes of string space.
@@ -640,7 +635,7 @@ ClearStatement:
   SBC HL,DE
   JP C,OMError
   LD DE,(VARTAB)
-  CALL CompareHLDE
+  RST 18h
   JP C,OMError
   POP HL
   LD (STRSPACE),HL

@@ -109,8 +109,6 @@ BannerText:
 BannerText:
   DEFB "QUILLOR SYSTEM ROM 1.0  (HT-1080Z SERIES I/II)",0Dh,0
   ENDIF
-BytesFreeText:
-  DEFB " BYTES FREE",0Dh,0
 
 ; Initial contents of 4000h onwards.
 RamImage:

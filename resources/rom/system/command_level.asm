@@ -19,16 +19,8 @@ CommandLoop:
   LD (OUTDEV),A
   LD A,'>'
   CALL DISPLAY
-  LD HL,INBUF
-  LD B,INBUFLEN - 1
-  CALL LINEINPUTB
+  CALL ReadInputLine
   JR C,CommandLoop
-  LD E,B
-  LD D,0
-  ADD HL,DE
-  LD (HL),0                 ; the command text ends with 00
-  LD HL,INBUF
-  CALL SkipBlanks
   OR A
   JR Z,CommandLoop
   CALL IsDigit
@@ -44,6 +36,21 @@ CommandLoop:
 CommandLoop_found:
   PUSH DE
   RET                       ; to the command, HL after its name
+
+; A line from the keyboard into the input buffer, ended with 00.
+; Out: carry on BREAK; else HL at its first non-blank character, A = it.
+; Keeps: C.
+ReadInputLine:
+  LD HL,INBUF
+  LD B,INBUFLEN - 1
+  CALL LINEINPUTB
+  RET C
+  LD E,B
+  LD D,0
+  ADD HL,DE
+  LD (HL),D
+  LD HL,INBUF
+  JP SkipBlanks             ; carry clear from the ADD
 
 ; Look the word at HL up in the table at DE (entries: name, 00, address;
 ; the table ends with 00). Letters match in either case. On a match:
@@ -132,6 +139,3 @@ ErrorText:
 SyntaxError   EQU SNError
 DiskOnlyError EQU L3Error
 OutOfMemory   EQU OMError
-
-ReadyText:
-  DEFB "READY",0Dh,0

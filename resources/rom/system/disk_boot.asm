@@ -50,6 +50,3 @@ DiskSettle:
   LD B,8
   DJNZ $
   RET
-
-NoBootText:
-  DEFB "NO SYSTEM DISK IN DRIVE 0",0Dh,0

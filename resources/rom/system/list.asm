@@ -26,13 +26,13 @@ ListLine:
   INC HL                    ; DE = line number, HL at the text
   PUSH HL
   LD HL,(LISTTO)
-  CALL CompareHLDE
+  RST 18h
   POP HL
   JR C,ListDone             ; past the range
   PUSH HL
   LD HL,(LISTFROM)
   EX DE,HL
-  CALL CompareHLDE
+  RST 18h
   EX DE,HL
   POP HL
   JR C,ListSkip             ; before the range

@@ -35,7 +35,7 @@ RelinkLines:
 RelinkScan:
   PUSH DE
   LD DE,(MEMTOP)
-  CALL CompareHLDE
+  RST 18h
   POP DE
   JR NC,RelinkCut
   LD A,(HL)
@@ -62,25 +62,12 @@ EnterProgramLine:
   CALL DecimalToBinary
   LD (CURLINE),DE
   CALL SkipBlanks
-  ; Tokenise into the room kept below the stack.
-  PUSH HL
-  LD HL,(STACKTOP)
-  LD DE,-STACKROOM
-  ADD HL,DE
-  EX DE,HL
-  POP HL
-  PUSH DE
-  CALL Tokenise             ; DE after the stored 00
-  POP HL                    ; HL = the tokenised text
-  PUSH HL
+  CALL TokeniseLine         ; HL = the tokenised text, DE after its 00
   EX DE,HL
   OR A
   SBC HL,DE
-  LD B,H
-  LD C,L                    ; BC = its length, 00 included
-  POP HL
-  PUSH BC
-  PUSH HL
+  PUSH HL                   ; its length, 00 included
+  PUSH DE
   LD DE,(CURLINE)
   CALL FindLineByLink       ; HL = where the line is or belongs
   JR NZ,LineAbsent
@@ -96,6 +83,26 @@ LineEntered:
   LD DE,(TXTTAB)
   CALL RelinkLines
   JP CommandLoop
+
+; Tokenise the text at HL into the room kept below the stack.
+; Out: HL = the tokenised text, DE after its 00. Keeps: -.
+TokeniseLine:
+  PUSH HL
+  CALL TextLimit
+  POP HL
+  PUSH DE
+  CALL Tokenise
+  POP HL
+  RET
+
+; The program text may grow up to STACKROOM below the stack (which is the
+; bottom of string space). Out: DE = that limit. Keeps: BC.
+TextLimit:
+  LD HL,(STACKTOP)
+  LD DE,-STACKROOM
+  ADD HL,DE
+  EX DE,HL
+  RET
 
 ; HL = the line after the one at HL, found from its end byte.
 NextLine:
@@ -134,68 +141,54 @@ DeleteMoved:
 
 ; Insert at HL the line number (40A2h) with the BC bytes of text at DE.
 InsertLine:
-  PUSH DE
-  PUSH HL
+  PUSH DE                   ; the text
+  PUSH BC                   ; its length
+  PUSH HL                   ; the insertion point
   LD HL,4
   ADD HL,BC
-  PUSH HL                   ; the whole line's size
-  EX DE,HL
+  EX DE,HL                  ; DE = the whole line's size
   LD HL,(VARTAB)
+  PUSH HL
   ADD HL,DE                 ; the new end
   JR C,InsertNoRoom
   PUSH HL
-  PUSH DE
-  LD DE,(STRSPACE)
-  LD HL,-STACKROOM
-  ADD HL,DE
-  EX DE,HL                  ; DE = the limit
-  POP BC                    ; BC = size
-  POP HL                    ; HL = new end
-  PUSH HL
-  CALL CompareHLDE
+  CALL TextLimit
   POP HL
+  RST 18h
   JR NC,InsertNoRoom
-  ; Move the lines from the insertion point up by the size.
-  LD (CMDSAVE),HL           ; new end
-  POP DE                    ; the size (again)
-  POP HL                    ; insertion point
-  PUSH HL
-  PUSH DE
-  EX DE,HL
-  LD HL,(VARTAB)
-  OR A
-  SBC HL,DE                 ; bytes to move
-  LD B,H
-  LD C,L
-  LD HL,(VARTAB)
+  LD (VARTAB),HL
   DEC HL
-  LD DE,(CMDSAVE)
-  DEC DE
+  EX DE,HL                  ; DE = the new last byte
+  POP HL                    ; the old end
+  POP BC                    ; the insertion point
+  PUSH BC
+  PUSH HL
+  OR A
+  SBC HL,BC
+  LD B,H
+  LD C,L                    ; the bytes to move up
+  POP HL
+  DEC HL                    ; the old last byte
   LD A,B
   OR C
   JR Z,InsertMoved
   LDDR
 InsertMoved:
-  LD HL,(CMDSAVE)
-  LD (VARTAB),HL
-  POP BC                    ; the size
-  POP HL                    ; insertion point
+  POP HL                    ; the insertion point
+  POP BC                    ; the text's length
   POP DE                    ; the text
-  LD (HL),0FFh              ; a non-zero link, rebuilt afterwards
+  LD (HL),H                 ; a non-zero link, rebuilt afterwards
   INC HL
-  LD (HL),0FFh
+  LD (HL),H
   INC HL
-  LD A,(CURLINE)
-  LD (HL),A
+  PUSH DE
+  LD DE,(CURLINE)
+  LD (HL),E
   INC HL
-  LD A,(CURLINE + 1)
-  LD (HL),A
+  LD (HL),D
   INC HL
+  POP DE
   EX DE,HL
-  DEC BC
-  DEC BC
-  DEC BC
-  DEC BC
   LDIR
   RET
 InsertNoRoom:                ; reported as a direct error, not "IN" the new line

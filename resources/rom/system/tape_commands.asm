@@ -33,7 +33,7 @@ CsaveCommand:
   LD HL,(TXTTAB)
   LD DE,(VARTAB)
 CsaveByte:
-  CALL CompareHLDE
+  RST 18h
   JR Z,CsaveDone
   LD A,(HL)
   CALL TAPEWRITE
@@ -49,20 +49,13 @@ CloadCommand:
   JP C,TapeBroken
   LD B,3
 CloadHeader:
-  CALL TAPEREAD
-  JP C,TapeBroken
+  CALL TapeByte
   CP BASIC_HEADER
   JR NZ,NotBasicTape
   DJNZ CloadHeader
-  CALL TAPEREAD
-  JP C,TapeBroken
+  CALL TapeByte
+  CALL TextLimit            ; DE = the highest address a program may use
   LD HL,(TXTTAB)
-  LD DE,(STRSPACE)
-  PUSH HL
-  LD HL,-STACKROOM
-  ADD HL,DE
-  EX DE,HL                  ; DE = the highest address a program may use
-  POP HL
 CloadLine:
   CALL CloadByte
   LD C,A
@@ -85,16 +78,21 @@ CloadEnd:
 ; Read a byte from tape to (HL), HL + 1; Z if it was 0. Stops the load on
 ; BREAK or when memory runs out.
 CloadByte:
-  CALL TAPEREAD
-  JP C,TapeBroken
+  CALL TapeByte
   LD (HL),A
   INC HL
   PUSH AF
-  CALL CompareHLDE
+  RST 18h
   JP NC,OutOfMemory
   POP AF
   OR A
   RET
+
+; A = the next byte from tape; BREAK ends the command. Keeps: BC DE HL.
+TapeByte:
+  CALL TAPEREAD
+  RET NC
+  JR TapeBroken
 
 NotBasicTape:
   LD HL,NotBasicText
@@ -113,34 +111,23 @@ SystemPrompt:
   CALL FreshLine
   LD HL,SystemPromptText
   CALL PrintString
-  LD HL,INBUF
-  LD B,INBUFLEN - 1
-  CALL LINEINPUTB
+  CALL ReadInputLine
   JP C,ReadyLevel
-  LD E,B
-  LD D,0
-  ADD HL,DE
-  LD (HL),0
-  LD HL,INBUF
-  CALL SkipBlanks
   OR A
-  JP Z,SystemPrompt
+  JR Z,SystemPrompt
   CP '/'
   JR Z,SystemGo
   CALL FINDLEADER
   JP C,TapeBroken
-  CALL TAPEREAD
-  JP C,TapeBroken
+  CALL TapeByte
   CP SYSTEM_HEADER
   JR NZ,NotSystemTape
   LD B,6
 SystemName:
-  CALL TAPEREAD
-  JP C,TapeBroken
+  CALL TapeByte
   DJNZ SystemName
 SystemBlock:
-  CALL TAPEREAD
-  JP C,TapeBroken
+  CALL TapeByte
   CP DATA_BLOCK
   JR Z,SystemData
   CP ENTRY_BLOCK
@@ -150,8 +137,7 @@ SystemBlock:
   LD (SYSENTRY),HL
   JP SystemPrompt
 SystemData:
-  CALL TAPEREAD
-  JP C,TapeBroken
+  CALL TapeByte
   LD B,A                    ; 0 counts as 256
   CALL TAPEADDR
   JP C,TapeBroken
@@ -159,15 +145,13 @@ SystemData:
   ADD A,L
   LD C,A
 SystemDataByte:
-  CALL TAPEREAD
-  JP C,TapeBroken
+  CALL TapeByte
   LD (HL),A
   INC HL
   ADD A,C
   LD C,A
   DJNZ SystemDataByte
-  CALL TAPEREAD
-  JP C,TapeBroken
+  CALL TapeByte
   CP C
   JR NZ,SystemChecksum
   CALL BLINK
@@ -203,9 +187,3 @@ SystemPromptText:
   DEFB "*? ",0
 BreakText:
   DEFB "BREAK",0Dh,0
-NotBasicText:
-  DEFB "?NOT A BASIC TAPE",0Dh,0
-NotSystemText:
-  DEFB "?NOT A SYSTEM TAPE",0Dh,0
-ChecksumText:
-  DEFB "?CHECKSUM ERROR",0Dh,0
