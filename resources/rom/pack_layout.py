@@ -131,20 +131,44 @@ def measure(head, segments):
     return sizes, rooms
 
 
-def place(names, free, placed, sizes, rng=None):
-    """Puts each file into the gap with the least room that holds it (or,
-    with rng, now and then into another that holds it). False when one
-    finds no gap."""
+def place(names, free, placed, sizes):
+    """Puts each file into the gap with the least room that holds it. False
+    when one finds no gap."""
     for name in names:
         fits = [i for i in range(len(free)) if free[i] >= sizes[name]]
         if not fits:
             return False
         best = min(fits, key=lambda i: free[i])
-        if rng and len(fits) > 1 and rng.random() < 0.2:
-            best = rng.choice(fits)
         free[best] -= sizes[name]
         placed[best].append(name)
     return True
+
+
+def search(segments, sizes, rooms, limit):
+    """Files above limit bytes stay in their gaps; the others are placed in
+    many orders. None when none fits them all."""
+    free = list(rooms)
+    placed = [[] for _ in segments]
+    loose = []
+    for i, seg in enumerate(segments):
+        for name in seg["moving"]:
+            if sizes[name] > limit:
+                free[i] -= sizes[name]
+                placed[i].append(name)
+            else:
+                loose.append(name)
+    if min(free) < 0:
+        return None
+    # Largest first into the gap with the least room, in orders shaken a
+    # little more each round, until one fits them all.
+    rng = random.Random(1)
+    for trial in range(100_000):
+        shake = 1 + trial / 20_000
+        order = sorted(loose, key=lambda n: -sizes[n] * rng.uniform(1 / shake, shake))
+        trial_free, trial_placed = list(free), [list(p) for p in placed]
+        if place(order, trial_free, trial_placed, sizes):
+            return trial_placed
+    return None
 
 
 def pack(segments, sizes, rooms, repack):
@@ -170,20 +194,19 @@ def pack(segments, sizes, rooms, repack):
                 if name not in segments[i]["moving"]:
                     print(f"move {name} ({sizes[name]} bytes) to the gap after {segments[i]['at'] or 'ORG'}")
         return placed, free
-    # Largest first did not do: try orders near it, and moving more files.
-    rng = random.Random(1)
-    everything = [n for seg in segments for n in seg["moving"]]
-    for _ in range(20000):
-        order = sorted(everything, key=lambda n: -sizes[n] * rng.uniform(0.6, 1.4))
-        trial_free, trial_placed = list(rooms), [[] for _ in segments]
-        if place(order, trial_free, trial_placed, sizes, rng):
-            for i, names in enumerate(trial_placed):
+    # Largest first did not do: keep the large files where they are and
+    # search the places of the others.
+    for limit in (300, 500, 1000):
+        result = search(segments, sizes, rooms, limit)
+        if result:
+            for i, names in enumerate(result):
                 for name in names:
                     if name not in segments[i]["moving"]:
                         print(f"move {name} ({sizes[name]} bytes) to the gap after {segments[i]['at'] or 'ORG'}")
-            return trial_placed, trial_free
+            return result, [rooms[i] - sum(sizes[n] for n in result[i]) for i in range(len(rooms))]
     sys.exit(f"no packing found; {sum(rooms) - sum(sizes.values())} bytes of room to spare in all")
-    return placed, free
+
+
 
 
 def main():
