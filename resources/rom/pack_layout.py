@@ -12,7 +12,10 @@ gap, run this from resources/rom:
 It assembles the layout with pasmo once with an AT that never fails, reads
 each file's size and each gap's room from the symbols, then places the files
 largest first, each into the gap with the least room that still holds it
-(files already in a gap that holds them stay there unless --repack). The
+(files already in a gap that holds them stay there unless --repack). When
+that leaves a file out, the files above 300 (then 500, 1000) bytes stay
+where they are and the others are tried in orders shaken a little more each
+round. The
 variant with the longest banner (SERIES=1) is measured. A file that jumps
 with JR into another file may need a JP after a move: the assembler says so.
 """
