@@ -54,8 +54,8 @@ TokenTable EQU TOKENTABLE
   JP StoreInt
   AT TOSNG
   JP AccToSingle
-  AT TODBL                  ; double precision is not built yet: a single
-  JP AccToSingle
+  AT TODBL
+  JP AccToDouble
   INCLUDE "basic/strings.asm"
 
   AT INTSUB
@@ -66,19 +66,19 @@ TokenTable EQU TOKENTABLE
   JP IntMul
   INCLUDE "basic/string_store.asm"
 
-  AT DBLSUB                 ; double precision is not built yet
-  JP FCError
+  AT DBLSUB
+  JP DSub
   AT DBLADD
-  JP FCError
+  JP DAdd
   INCLUDE "system/list.asm"
   INCLUDE "basic/number_entry.asm"
 
   AT DBLMUL
-  JP FCError
+  JP DMul
   INCLUDE "system/printer.asm"
 
   AT DBLDIV
-  JP FCError
+  JP DDiv
   INCLUDE "basic/error_trap.asm"
 
   AT ASCTONUM
@@ -166,6 +166,15 @@ PrintQuoted:
   INCLUDE "basic/functions.asm"
   INCLUDE "basic/print.asm"
   INCLUDE "system/disk_boot.asm"
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/double_add.asm"
+  INCLUDE "basic/double_mul.asm"
+  INCLUDE "basic/double_div.asm"
+  INCLUDE "basic/double_compare.asm"
+  INCLUDE "basic/double_convert.asm"
+  INCLUDE "basic/double_scale.asm"
+  INCLUDE "basic/double_read.asm"
+  INCLUDE "basic/double_write.asm"
 
   AT 3000h
   END

@@ -6,8 +6,9 @@
 ; * / 6, unary minus 7, the power arrow 8. A left operand waits on the
 ; stack (its type, value and the operator) while the right one is read.
 ; Strings: the ACC holds the address of a descriptor (length, address).
+; When either operand is a double, both become doubles (double.asm).
 ;
-; RAM: FAC, TYPEFLAG, LTYPE.
+; RAM: FAC, DFAC, ARG (a double left operand's low half), TYPEFLAG, LTYPE.
 
 ; In: HL at the expression (blanks allowed). Out: ACC, TYPEFLAG; HL at the
 ; first non-blank character after it, A = it, flags as NextChar.
@@ -60,6 +61,14 @@ EvalPrec_single:
   INC HL
 EvalPrec_push:
   PUSH BC                   ; precedence and operator
+  LD A,(TYPEFLAG)
+  CP 8
+  JR NZ,EvalPrec_upper
+  LD DE,(DFAC+2)            ; a double's lower half waits first
+  PUSH DE
+  LD DE,(DFAC)
+  PUSH DE
+EvalPrec_upper:
   LD DE,(FAC+2)
   PUSH DE
   LD DE,(FAC)
@@ -73,6 +82,15 @@ EvalPrec_push:
   LD (LTYPE),A
   POP DE
   POP BC                    ; BCDE = the left operand
+  CP 8
+  JR NZ,EvalPrec_apply
+  EX (SP),HL                ; and a double's lower half to ARG
+  LD (ARG),HL
+  POP HL
+  EX (SP),HL
+  LD (ARG+2),HL
+  POP HL
+EvalPrec_apply:
   EX (SP),HL
   LD A,L                    ; the operator
   CALL ApplyOperator
@@ -183,11 +201,8 @@ LoadVariable:
   JR Z,LoadVariable_string
   CP 8
   JR NZ,LoadVariable_plain
-  INC DE                    ; a double: its upper four bytes as a single
-  INC DE
-  INC DE
-  INC DE
-  LD A,4
+  EX DE,HL
+  JP DLoadAcc
 LoadVariable_plain:
   LD (TYPEFLAG),A
   EX DE,HL
@@ -208,17 +223,26 @@ LoadVariable_string:
   LD (FAC),DE
   RET
 
-; In: BCDE = left operand (type LTYPE), ACC = right, A = operator (0 +,
-; 1 -, 2 *, 3 /, 4 power, 5 AND, 6 OR, 8-15 relation mask).
-; Out: ACC = the result. Keeps: nothing.
+; In: BCDE = left operand (type LTYPE; a double's lower half at ARG),
+; ACC = right, A = operator (0 +, 1 -, 2 *, 3 /, 4 power, 5 AND, 6 OR,
+; 8-15 relation mask). Out: ACC = the result. Keeps: nothing.
 ApplyOperator:
   LD L,A
   LD A,(LTYPE)
   CP 3
   JP Z,StringOperator
+  LD H,A
   LD A,(TYPEFLAG)
   CP 3
   JP Z,TMError
+  OR H
+  AND 8
+  JR Z,ApplyOperator_notdouble
+  LD A,L
+  SUB 5
+  CP 2
+  JP NC,ApplyOperator_double  ; all but AND and OR
+ApplyOperator_notdouble:
   LD A,L
   CP 8
   JR NC,ApplyOperator_compare
@@ -338,6 +362,47 @@ CompareResult_bit:
 CompareResult_store:
   JP StoreInt
 
+; Either operand a double: the left one to the ACC, the right one to ARG,
+; both doubles. A power is taken in single precision.
+ApplyOperator_double:
+  LD A,L
+  PUSH AF                   ; the operator
+  PUSH BC
+  PUSH DE
+  CALL AccToDouble
+  POP DE
+  POP BC
+  LD (ARG+4),DE
+  LD (ARG+6),BC
+  CALL DSwap
+  LD A,(LTYPE)
+  LD (TYPEFLAG),A
+  CALL AccToDouble
+  POP AF                    ; A = the operator
+  CP 8
+  JR NC,ApplyOperator_dcompare
+  OR A
+  JP Z,DAdd
+  DEC A
+  JP Z,DSub
+  DEC A
+  JP Z,DMul
+  DEC A
+  JP Z,DDiv
+  CALL DoubleToSingle
+  CALL FGetBCDE
+  PUSH BC
+  PUSH DE
+  CALL DArgToAcc
+  CALL DoubleToSingle
+  POP DE
+  POP BC
+  JP PowerOperator
+ApplyOperator_dcompare:
+  PUSH AF
+  CALL DCompare
+  JP CompareResult
+
 ; Left (BCDE, LTYPE) and right (ACC) both as singles. Keeps: nothing.
 BothSingle:
   LD A,(TYPEFLAG)
@@ -383,6 +448,11 @@ AccToInt:
   JP Z,TMError
   PUSH BC
   PUSH DE
+  CP 8
+  JR NZ,AccToInt_single
+  CALL DInt                 ; whole first, so that rounding cannot carry
+  CALL DoubleToSingle
+AccToInt_single:
   LD A,(FAC+2)              ; for a positive value floor is truncation
   OR A
   CALL M,FInt
@@ -400,6 +470,8 @@ AccToSingle:
   LD A,(TYPEFLAG)
   CP 3
   JP Z,TMError
+  CP 8
+  JP Z,DoubleToSingle
   CP 2
   RET NZ
   LD HL,(FAC)

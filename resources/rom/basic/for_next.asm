@@ -2,7 +2,7 @@
 ; run_loop.asm); the test is made at NEXT, so the body runs at least once.
 ; A FOR on a variable that already has a loop drops that loop (and any
 ; inside it). Integer and single loop variables; a double variable counts
-; in single precision.
+; in single precision on its upper half (the lower half is cleared).
 ;
 ; RAM: ARG (limit and step while FOR reads them), TEXTSAVE.
 
@@ -12,10 +12,12 @@ ForStatement:
   JP Z,TMError
   CP 8
   JR NZ,ForStatement_typed
-  INC DE                    ; a double: the loop works on its upper half
+  LD B,4                    ; a double: the loop works on its upper half
+ForStatement_low:
+  XOR A
+  LD (DE),A
   INC DE
-  INC DE
-  INC DE
+  DJNZ ForStatement_low
   LD A,4
 ForStatement_typed:
   PUSH DE
@@ -34,7 +36,15 @@ ForStatement_typed:
   CP 0CCh                   ; STEP
   JR NZ,ForStatement_one
   INC HL
+  LD DE,(ARG+2)             ; the limit waits: double arithmetic uses ARG
+  PUSH DE
+  LD DE,(ARG)
+  PUSH DE
   CALL Eval
+  POP DE
+  LD (ARG),DE
+  POP DE
+  LD (ARG+2),DE
   JR ForStatement_step
 ForStatement_one:
   PUSH HL

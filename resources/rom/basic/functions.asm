@@ -58,7 +58,7 @@ FunctionTable:
   DEFW 4170h                ; EE MKD$
   DEFW CintFunction         ; EF CINT
   DEFW CsngFunction         ; F0 CSNG
-  DEFW CsngFunction         ; F1 CDBL (single precision for now)
+  DEFW CdblFunction         ; F1 CDBL
   DEFW FixFunction          ; F2 FIX
   DEFW LenFunction          ; F3 LEN
   DEFW StrFunction          ; F4 STR$
@@ -120,20 +120,34 @@ SgnFunction_sign:
   JR ReturnInt
 
 IntFunction:
-  CALL NumericArgument
-  PUSH HL
-  LD A,(TYPEFLAG)
-  CP 2
-  CALL NZ,FInt
-  JR ReturnSaved
+  LD BC,FInt
+  LD DE,DInt
+  JR ByType
 
 FixFunction:
+  LD BC,FFix
+  LD DE,DFix
+; A numeric argument, then the routine at BC for a single or at DE for a
+; double; an integer stays as it is.
+ByType:
+  PUSH BC
+  PUSH DE
   CALL NumericArgument
+  POP DE
+  POP BC
+  PUSH HL
+  LD HL,ReturnSaved
   PUSH HL
   LD A,(TYPEFLAG)
-  CP 2
-  CALL NZ,FFix
-  JR ReturnSaved
+  LD H,B
+  LD L,C
+  CP 4
+  JR Z,ByType_call
+  CP 8
+  RET NZ
+  EX DE,HL
+ByType_call:
+  JP (HL)
 
 AbsFunction:
   CALL NumericArgument
@@ -156,13 +170,25 @@ CintFunction:
   CALL NumericArgument
   PUSH HL
   CALL AccToInt
-  JR ReturnInt
+  JP ReturnInt
 
 CsngFunction:
+  LD BC,AccToSingle
+  JR ByConversion
+
+CdblFunction:
+  LD BC,AccToDouble
+; A numeric argument through the conversion at BC.
+ByConversion:
+  PUSH BC
   CALL NumericArgument
+  POP BC
   PUSH HL
-  CALL AccToSingle
-  JP ReturnSaved
+  LD HL,ReturnSaved
+  PUSH HL
+  LD H,B
+  LD L,C
+  JP (HL)
 
 PeekFunction:
   CALL ParenAddress

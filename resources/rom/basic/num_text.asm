@@ -3,11 +3,12 @@
 ; Reading (constants, VAL, INPUT, READ): digits with an optional point and
 ; an E or D exponent; a value that fits -32768..32767 without a point or
 ; exponent is an integer, anything else a single ('%' and '!' after the
-; digits force the type). Double precision is not built yet: a '#' suffix,
-; a D exponent or eight and more digits give a single.
+; digits force the type); eight and more significant digits, a D exponent
+; or a '#' suffix make a double (double_text.asm).
 ; Writing (PRINT, STR$): a blank or '-', then at most six significant
-; digits with no zero before the point and no trailing zeros; from 1E+06 up
-; and below .01 the form d.dddddE+nn.
+; digits (sixteen for a double) with no zero before the point and no
+; trailing zeros; from 1E+06 (1D+16) up and below .01 the form d.dddddE+nn
+; (d.dddD+nn).
 ;
 ; RAM: NUMTEXT (the text of a number), SCRATCH while reading.
 
@@ -37,6 +38,7 @@ ReadNumber_minus:
 ; In: HL at digits or a point. Out: as ReadNumber. Keeps: nothing.
 ReadUnsigned:
   CALL SkipBlanks
+  LD (NUMSTART),HL
   LD DE,0
   LD B,0                    ; digits taken after the point
   LD C,0                    ; bit 0: single; bit 1: after the point
@@ -100,6 +102,8 @@ ReadUnsigned_tosingle:      ; the digits so far as a single, then the rest
   PUSH BC
   EX DE,HL
   CALL UIntToSingle
+  CALL IsDoubleText
+  CALL C,SingleToDouble
   POP BC
   POP HL
 ReadUnsigned_more:
@@ -201,8 +205,14 @@ DigitValue_not:
   SCF
   RET
 
-; In: ACC single, A = a digit. Out: ACC = ACC * 10 + A. Keeps: nothing.
+; In: ACC single or double, A = a digit. Out: ACC = ACC * 10 + A.
+; Keeps: nothing.
 AccTimes10PlusA:
+  LD B,A
+  LD A,(TYPEFLAG)
+  CP 8
+  LD A,B
+  JP Z,DTimesTenPlusA
   PUSH AF
   LD BC,8420h               ; 10
   LD DE,0
@@ -222,9 +232,13 @@ AccTimes10PlusA:
 ; power built exactly first (to 10^10) so that one rounding is made.
 ; Keeps: nothing.
 ScaleByTen:
+  LD C,A
+  LD A,(TYPEFLAG)
+  CP 8
+  LD A,C
+  JP Z,DScaleByTen
   OR A
-  RET Z
-  LD C,A                    ; keep the sign
+  RET Z                    ; keep the sign
   JP P,ScaleByTen_count
   NEG
 ScaleByTen_count:
@@ -294,7 +308,7 @@ NegateAcc_int:
   CALL NegHL
   JP StoreInt
 
-; 0FBDh. In: ACC (integer or single). Out: HL = NUMTEXT, the number as
+; 0FBDh. In: ACC (a number). Out: HL = NUMTEXT, the number as
 ; PRINT shows it without the trailing blank, ending with 00.
 ; Keeps: nothing.
 NumberToText:
@@ -350,6 +364,9 @@ NumberToText_nonzero:
   LD A,(FAC+2)
   AND 7Fh
   LD (FAC+2),A              ; work on |x|
+  LD A,(TYPEFLAG)
+  CP 8
+  JP Z,DoubleDigits
   LD C,0                    ; C = decimal exponent of the scaled value
 NumberToText_down:          ; while x >= 999999.5: x /= 10
   PUSH BC
@@ -434,6 +451,7 @@ NumberToText_rounded:
   LD (SCRATCH+2),A
   INC C
 NumberToText_digits:        ; six digits to NUMTEXT+10..15
+  LD B,6
   PUSH BC
   LD DE,NUMTEXT+10
   LD IX,PowersOfTen
@@ -476,6 +494,8 @@ NumberToText_subtract:
   INC IX
   DJNZ NumberToText_digit
   LD B,6                    ; B = significant digits without trailing zeros
+; In: DE after the digits, B = their number; on the stack B = the same
+; and C = the decimal exponent of the first digit.
 NumberToText_trim:
   DEC DE
   LD A,(DE)
@@ -485,11 +505,12 @@ NumberToText_trim:
 NumberToText_trimmed:
   POP DE
   LD A,E                    ; the exponent of the first digit
+  LD C,D                    ; the digits of the type
   LD HL,NUMTEXT+1
   LD DE,NUMTEXT+10
   CP 80h
   JR NC,NumberToText_small
-  CP 6
+  CP C
   JR NC,NumberToText_exponent
   ; fixed, 1 or more integer digits: A+1 of them
   INC A
@@ -531,7 +552,13 @@ NumberToText_expfrac:
   CALL NumberToText_copy
   JR NZ,NumberToText_expfrac
 NumberToText_noexpfrac:
-  LD (HL),'E'
+  LD A,(TYPEFLAG)
+  CP 8
+  LD A,'E'
+  JR NZ,NumberToText_letter
+  DEC A                     ; 'D' for a double
+NumberToText_letter:
+  LD (HL),A
   INC HL
   LD (HL),'+'
   LD A,C

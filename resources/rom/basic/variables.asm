@@ -516,28 +516,23 @@ AssignAcc:
   JR Z,AssignAcc_string
   CP 2
   JR Z,AssignAcc_int
-  PUSH AF
   PUSH DE
+  CP 8
+  JR Z,AssignAcc_double
   CALL AccToSingle
   POP DE
-  POP AF
-  CP 8
-  JR NZ,AssignAcc_single
-  XOR A                     ; a double: the single on top of four zeros
-  LD (DE),A
-  INC DE
-  LD (DE),A
-  INC DE
-  LD (DE),A
-  INC DE
-  LD (DE),A
-  INC DE
-AssignAcc_single:
   LD HL,FAC
   LD BC,4
+AssignAcc_copy:
   LDIR
   POP HL
   RET
+AssignAcc_double:
+  CALL AccToDouble
+  POP DE
+  LD HL,DFAC
+  LD BC,8
+  JR AssignAcc_copy
 AssignAcc_int:
   PUSH DE
   CALL AccToInt

@@ -1,0 +1,135 @@
+; Double precision arithmetic on the accumulator and the second register.
+;
+; A double is eight bytes: a 56-bit mantissa, low byte first, whose top bit
+; is the sign (standing in for the leading 1), then the exponent + 128, as
+; a single but with four more mantissa bytes below. The ACC holds it at
+; DFAC (411Dh-4124h), the second register at ARG (4127h-412Eh); the top
+; four bytes of the ACC are the single at FAC, so the sign and the
+; exponent lie at the same cells for both types. While a routine works, a
+; mantissa is unpacked into eight bytes with a guard byte below it
+; (DGUARD..FAC+2 and ARGGUARD..ARG+6) and the result's sign is in FSIGN;
+; DNorm rounds half up on the guard byte. The byte loops keep the code
+; small: double precision is rare in programs, single precision is not.
+;
+; This file holds the shared steps: shifts, byte sums, copies, zero, and
+; the normalising and rounding that ends every operation; each operation
+; has a file of its own (double_add, _mul, _div, _compare, _convert,
+; _scale), small enough for a gap of the ROM.
+;
+; RAM: DFAC, DGUARD, ARG, ARGGUARD, DWORK, DSAVE (owned by these files), FSIGN.
+
+; In: HL = the low byte of eight, carry = the bit shifted in.
+; Out: the eight bytes shifted left one place, carry = the bit out; S and Z
+; from the top byte. Keeps: A C DE.
+DShiftLeft:
+  LD B,8
+DShiftLeft_byte:
+  RL (HL)
+  INC HL
+  DJNZ DShiftLeft_byte
+  RET
+
+; In: HL = the top byte of eight, carry = the bit shifted in. Out: the
+; eight bytes shifted right one place. Keeps: A C DE.
+DShiftRight:
+  LD B,8
+DShiftRight_byte:
+  RR (HL)
+  DEC HL
+  DJNZ DShiftRight_byte
+  RET
+
+; In: HL, DE = the low bytes of two numbers of B bytes. Out: (HL) +=
+; (DE), carry out. Keeps: C.
+DAddBytes:
+  OR A
+DAddBytes_byte:
+  LD A,(DE)
+  ADC A,(HL)
+  LD (HL),A
+  INC HL
+  INC DE
+  DJNZ DAddBytes_byte
+  RET
+
+; In: -. Out: ARG = the ACC. Keeps: -.
+DAccToArg:
+  LD HL,DFAC
+; In: HL = eight bytes. Out: ARG = them. Keeps: -.
+DLoadArg:
+  LD DE,ARG
+  JR DCopy
+
+; In: -. Out: the ACC = ARG. Keeps: -.
+DArgToAcc:
+  LD HL,ARG
+; In: HL = eight bytes. Out: the ACC = them, type double. Keeps: -.
+DLoadAcc:
+  CALL DSetDouble
+  LD DE,DFAC
+; In: HL, DE. Out: eight bytes copied from HL to DE. Keeps: A.
+DCopy:
+  LD BC,8
+  LDIR
+  RET
+
+; In: -. Out: ACC = double 0. Keeps: BC DE HL.
+DZero:
+  XOR A
+  LD (FAC+3),A
+DSetDouble:
+  LD A,8
+  LD (TYPEFLAG),A
+  RET
+
+; In: ACC mantissa unpacked at DGUARD..FAC+2 (leading bit anywhere),
+; exponent at FAC+3, sign in FSIGN. Out: ACC normalised, rounded, packed,
+; type double; ?OV when too large, 0 when too small. Keeps: nothing.
+DNorm:
+  LD A,(FAC+2)
+  OR A
+  JR NZ,DNorm_bits
+  LD A,(FAC+3)              ; a whole byte of zeros at the top
+  SUB 8
+  JR C,DZero
+  JR Z,DZero
+  LD (FAC+3),A
+  LD HL,FAC+1
+  LD DE,FAC+2
+  LD BC,7
+  LDDR
+  XOR A
+  LD (DE),A
+  JR DNorm
+DNorm_bits:
+  JP M,DNorm_round
+  LD HL,FAC+3
+  DEC (HL)
+  JR Z,DZero
+  LD HL,DGUARD
+  OR A
+  CALL DShiftLeft
+  JR DNorm_bits
+DNorm_round:
+  LD A,(DGUARD)
+  RLA
+  JR NC,DNorm_pack
+  LD HL,DFAC
+  LD B,7
+DNorm_carry:
+  INC (HL)
+  JR NZ,DNorm_pack
+  INC HL
+  DJNZ DNorm_carry
+  DEC HL                    ; all ones became zeros: 1.0, one place up
+  LD (HL),80h
+  INC HL
+  INC (HL)
+  JP Z,OVError
+DNorm_pack:
+  LD A,(FSIGN)
+  OR 7Fh
+  LD HL,FAC+2
+  AND (HL)
+  LD (HL),A
+  JR DSetDouble

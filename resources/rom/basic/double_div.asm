@@ -1,0 +1,70 @@
+; Double precision division (double.asm describes the format).
+;
+; RAM: DFAC, DGUARD, ARG, ARGGUARD, DWORK (the remainder).
+
+; In: ACC, ARG doubles. Out: ACC = ACC / ARG (0DE5h); ?/0 when ARG is 0;
+; ARG is used up. Restoring division: the remainder in DWORK, the
+; divisor at ARGGUARD, 64 quotient bits shifted into the ACC.
+; Keeps: nothing.
+DDiv:
+  CALL DSetDouble
+  LD A,(ARG+7)
+  OR A
+  JP Z,DZError
+  LD A,(FAC+3)
+  OR A
+  RET Z
+  LD L,A
+  LD H,0
+  LD DE,129
+  ADD HL,DE
+  LD A,(ARG+7)
+  LD E,A
+  LD D,0
+  SBC HL,DE                 ; no carry after the ADD
+  CALL DSetExponent
+  LD HL,DFAC                ; the dividend is the first remainder
+  LD DE,DWORK+1
+  LD BC,7
+  LDIR
+  XOR A
+  LD (DWORK),A
+  LD C,64
+DDiv_step:                  ; remainder against divisor, from the top
+  LD DE,DWORK+7
+  LD HL,ARG+6
+  LD B,8
+DDiv_compare:
+  LD A,(DE)
+  CP (HL)
+  JR C,DDiv_zero            ; smaller: a 0 bit
+  JR NZ,DDiv_take
+  DEC DE
+  DEC HL
+  DJNZ DDiv_compare
+DDiv_take:                  ; the divisor goes in: subtract, a 1 bit
+  LD DE,DWORK
+  LD HL,ARGGUARD
+  LD B,8
+  OR A
+DDiv_subtract:
+  LD A,(DE)
+  SBC A,(HL)
+  LD (DE),A
+  INC DE
+  INC HL
+  DJNZ DDiv_subtract
+  SCF
+  JR DDiv_bit
+DDiv_zero:
+  OR A
+DDiv_bit:                   ; carry = the quotient bit
+  LD HL,DGUARD
+  CALL DShiftLeft
+  LD HL,DWORK
+  OR A
+  CALL DShiftLeft           ; carry: the remainder passed 64 bits
+  DEC C
+  JP Z,DNorm
+  JR C,DDiv_take            ; then the divisor surely goes in
+  JR DDiv_step
