@@ -71,6 +71,30 @@ TEST_F(Basic, OperatorsFollowTheirPrecedence) {
 }
 
 // A name without a suffix takes its letter's DEF type, so A is A! here.
+// Constants with eight and more digits, a D exponent or '#' are doubles,
+// printed with up to sixteen digits; a single given to a double keeps its
+// binary value (1.1 becomes 1.100000023841858).
+TEST_F(Basic, DoublePrecisionThroughout) {
+  EXPECT_EQ(Output("10 A#=1/3#:B#=2D0/3:PRINT A#;B#;A#+B#\n"
+                   "20 PRINT 1.2345678;12345678;1234567;1.5#;1D20;-1D-20\n"
+                   "30 DEFDBL D:D=1.1:E#=1.1#:PRINT D;E#;CSNG(E#);CDBL(1.5)\n"
+                   "40 PRINT CINT(-2.5#);INT(-2.5#);FIX(-2.5#);ABS(-2.5#);SGN(-2.5#);INT(1D15+.5#)\n"
+                   "50 IF 1#/3<.3333334 THEN PRINT \"LT\" ELSE PRINT \"GE\"\n"
+                   "60 DIM M#(3):M#(2)=1D16+1:PRINT M#(2)-1D16;VARPTR(M#(3))-VARPTR(M#(2))\n"
+                   "70 X#=0:FOR I=1 TO 10:X#=X#+.1#:NEXT:PRINT X#\n"
+                   "75 FOR D=1 TO 2 STEP .5#:PRINT D;:NEXT:PRINT\n"
+                   "80 PRINT STR$(1#/7);VAL(\"1.23456789012\")*10\n"),
+            " .3333333333333333  .6666666666666667  1\n"
+            " 1.2345678  12345678  1.23457E+06  1.5  1D+20 -1D-20\n"
+            " 1.100000023841858  1.1  1.1  1.5\n"
+            "-3 -3 -2  2.5 -1  1000000000000000\n"
+            "LT\n"
+            " 1  8\n"
+            " 1\n"
+            " 1  1.5  2\n"
+            " .1428571428571429  12.3456789012\n");
+}
+
 TEST_F(Basic, VariablesKeepTwoCharactersAndTheirTypes) {
   EXPECT_EQ(Output("10 ABC=1:ABD=2:A%=3.7:A!=4.5:A$=\"S\":A#=1.25\n"
                    "20 PRINT ABC;A%;A!;A$;A#;A\n"
