@@ -32,20 +32,24 @@ TokenTable EQU TOKENTABLE
 
   AT LINEINPUTB
   JP LineInput
-  INCLUDE "system/cold_start.asm"
+  INCLUDE "basic/control.asm"
 
   AT SNGSUB
   JP FSub
   AT SNGADD
   JP FAdd
-  INCLUDE "basic/garbage.asm"
+  INCLUDE "basic/error_trap.asm"
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/string_store.asm"
 
   AT SNGMUL
   JP FMul
+  INCLUDE "basic/double_read.asm"
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "system/program_text.asm"
+  INCLUDE "system/screen.asm"
+  INCLUDE "system/printer.asm"
 
   AT USRARG
   JP AccToInt
@@ -56,7 +60,8 @@ TokenTable EQU TOKENTABLE
   JP AccToSingle
   AT TODBL
   JP AccToDouble
-  INCLUDE "basic/strings.asm"
+  INCLUDE "basic/integer.asm"
+  INCLUDE "system/disk_boot.asm"
 
   AT INTSUB
   JP IntSub
@@ -64,25 +69,26 @@ TokenTable EQU TOKENTABLE
   JP IntAdd
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/double_mul.asm"
 
   AT DBLSUB
   JP DSub
   AT DBLADD
   JP DAdd
-  INCLUDE "system/list.asm"
-  INCLUDE "basic/number_entry.asm"
+  INCLUDE "system/cold_start.asm"
 
   AT DBLMUL
   JP DMul
-  INCLUDE "system/printer.asm"
+  INCLUDE "basic/double_times_ten.asm"
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "basic/error_trap.asm"
+  INCLUDE "basic/double_write.asm"
 
   AT ASCTONUM
   JP ReadNumber
+  INCLUDE "system/list.asm"
+  INCLUDE "basic/double_exponent.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
@@ -90,14 +96,18 @@ TokenTable EQU TOKENTABLE
   JP NumberToAscii
   INCLUDE "basic/eval.asm"
   INCLUDE "system/tape_commands.asm"
-  INCLUDE "basic/input.asm"
-  INCLUDE "system/screen.asm"
-  INCLUDE "basic/str_functions.asm"
-  INCLUDE "basic/control.asm"
+  INCLUDE "basic/for_next.asm"
+  INCLUDE "system/program_text.asm"
+  INCLUDE "basic/double_add.asm"
+  INCLUDE "basic/strings.asm"
+  INCLUDE "basic/double_div.asm"
+  INCLUDE "basic/double_compare.asm"
+  INCLUDE "basic/double_round.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/errors.asm"
+  INCLUDE "basic/number_entry.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -105,11 +115,11 @@ TokenTable EQU TOKENTABLE
   AT RELINK
   CALL RelinkLines
   JP ReadyLevel
-  INCLUDE "system/numbers.asm"
+  INCLUDE "basic/double_scale.asm"
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "basic/errors.asm"
+  INCLUDE "basic/str_functions.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -120,7 +130,7 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "system/command_level.asm"
+  INCLUDE "basic/print.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -137,19 +147,23 @@ NextChar:
   INC A
   DEC A
   RET
+  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/double_convert.asm"
 
   AT DECTOBIN
   JP DecimalToBinary
+  INCLUDE "basic/double_copy.asm"
 
   AT RUNCMD
   JP RunStatement
   INCLUDE "basic/variables.asm"
-  INCLUDE "basic/for_next.asm"
-  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/input.asm"
+  INCLUDE "basic/garbage.asm"
 
   AT INTDIV
   JP IntDiv
   INCLUDE "basic/single.asm"
+  INCLUDE "system/numbers.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -164,17 +178,8 @@ PrintQuoted:
   JR PrintQuoted
   INCLUDE "basic/num_text.asm"
   INCLUDE "basic/functions.asm"
-  INCLUDE "basic/print.asm"
-  INCLUDE "system/disk_boot.asm"
-  INCLUDE "basic/double_core.asm"
-  INCLUDE "basic/double_add.asm"
-  INCLUDE "basic/double_mul.asm"
-  INCLUDE "basic/double_div.asm"
-  INCLUDE "basic/double_compare.asm"
-  INCLUDE "basic/double_convert.asm"
-  INCLUDE "basic/double_scale.asm"
-  INCLUDE "basic/double_read.asm"
-  INCLUDE "basic/double_write.asm"
+  INCLUDE "system/command_level.asm"
+  INCLUDE "basic/double_whole.asm"
 
   AT 3000h
   END

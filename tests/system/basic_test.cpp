@@ -92,7 +92,7 @@ TEST_F(Basic, DoublePrecisionThroughout) {
             " 1  8\n"
             " 1\n"
             " 1  1.5  2\n"
-            " .1428571428571429  12.3456789012\n");
+            " .1428571428571429 12.3456789012\n");
 }
 
 TEST_F(Basic, VariablesKeepTwoCharactersAndTheirTypes) {

@@ -9,6 +9,7 @@ DSub:
   LD A,(HL)
   XOR 80h
   LD (HL),A
+
 ; In: ACC, ARG doubles. Out: ACC = ACC + ARG (0C77h); ARG is used up.
 ; Keeps: nothing.
 DAdd:
@@ -108,19 +109,3 @@ DAdd_negate:
   XOR 80h
   LD (FSIGN),A
   JP DNorm
-
-; In: ACC, ARG. Out: the two eight-byte registers exchanged. Keeps: -.
-DSwap:
-  LD HL,DFAC
-  LD DE,ARG
-  LD B,8
-DSwap_byte:
-  LD C,(HL)
-  LD A,(DE)
-  LD (HL),A
-  LD A,C
-  LD (DE),A
-  INC HL
-  INC DE
-  DJNZ DSwap_byte
-  RET

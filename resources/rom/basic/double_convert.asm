@@ -1,6 +1,6 @@
-; Doubles to and from the other number types, and their whole part.
+; Doubles to and from the other number types.
 ;
-; RAM: DFAC, ARG, FSIGN, TYPEFLAG.
+; RAM: DFAC, FSIGN, TYPEFLAG.
 
 ; In: ACC single. Out: the same value as a double. Keeps: BC DE.
 SingleToDouble:
@@ -28,47 +28,3 @@ DoubleToSingle:
   OR A
   JP NZ,FNorm               ; rounds on DFAC+3, which is FACGUARD
   JP FZero
-
-; In: ACC double. Out: ACC without its fraction (toward 0). Keeps: -.
-DFix:
-  LD A,(FAC+3)
-  SUB 184
-  RET NC                    ; no fraction bits
-  CP 201                    ; 129 - 184: below 1
-  JP C,DZero
-  NEG                       ; fraction bits, 1..55
-  LD HL,DFAC
-DFix_byte:
-  SUB 8
-  JR C,DFix_bits
-  LD (HL),0
-  INC HL
-  JR DFix_byte
-DFix_bits:
-  ADD A,8
-  RET Z
-  LD B,A
-  LD A,0FFh
-DFix_mask:
-  ADD A,A
-  DJNZ DFix_mask
-  AND (HL)
-  LD (HL),A
-  RET
-
-; In: ACC double. Out: ACC = the largest whole number not above it.
-; Keeps: -.
-DInt:
-  LD A,(FAC+2)
-  OR A
-  JP P,DFix
-  CALL DAccToArg
-  CALL DFix
-  CALL DCompare
-  RET Z                     ; it was whole
-  LD HL,DMinusOne
-  CALL DLoadArg
-  JP DAdd
-
-DMinusOne:
-  DEFB 0,0,0,0,0,0,80h,81h

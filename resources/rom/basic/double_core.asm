@@ -11,72 +11,17 @@
 ; DNorm rounds half up on the guard byte. The byte loops keep the code
 ; small: double precision is rare in programs, single precision is not.
 ;
-; This file holds the shared steps: shifts, byte sums, copies, zero, and
-; the normalising and rounding that ends every operation; each operation
-; has a file of its own (double_add, _mul, _div, _compare, _convert,
-; _scale), small enough for a gap of the ROM.
+; This file holds the normalising and rounding that ends every operation;
+; the shared steps are in double_copy.asm and each operation has a file of
+; its own, small enough for a gap of the ROM.
 ;
 ; RAM: DFAC, DGUARD, ARG, ARGGUARD, DWORK, DSAVE (owned by these files), FSIGN.
-
-; In: HL = the low byte of eight, carry = the bit shifted in.
-; Out: the eight bytes shifted left one place, carry = the bit out; S and Z
-; from the top byte. Keeps: A C DE.
-DShiftLeft:
-  LD B,8
-DShiftLeft_byte:
-  RL (HL)
-  INC HL
-  DJNZ DShiftLeft_byte
-  RET
-
-; In: HL = the top byte of eight, carry = the bit shifted in. Out: the
-; eight bytes shifted right one place. Keeps: A C DE.
-DShiftRight:
-  LD B,8
-DShiftRight_byte:
-  RR (HL)
-  DEC HL
-  DJNZ DShiftRight_byte
-  RET
-
-; In: HL, DE = the low bytes of two numbers of B bytes. Out: (HL) +=
-; (DE), carry out. Keeps: C.
-DAddBytes:
-  OR A
-DAddBytes_byte:
-  LD A,(DE)
-  ADC A,(HL)
-  LD (HL),A
-  INC HL
-  INC DE
-  DJNZ DAddBytes_byte
-  RET
-
-; In: -. Out: ARG = the ACC. Keeps: -.
-DAccToArg:
-  LD HL,DFAC
-; In: HL = eight bytes. Out: ARG = them. Keeps: -.
-DLoadArg:
-  LD DE,ARG
-  JR DCopy
-
-; In: -. Out: the ACC = ARG. Keeps: -.
-DArgToAcc:
-  LD HL,ARG
-; In: HL = eight bytes. Out: the ACC = them, type double. Keeps: -.
-DLoadAcc:
-  CALL DSetDouble
-  LD DE,DFAC
-; In: HL, DE. Out: eight bytes copied from HL to DE. Keeps: A.
-DCopy:
-  LD BC,8
-  LDIR
-  RET
 
 ; In: -. Out: ACC = double 0. Keeps: BC DE HL.
 DZero:
   XOR A
   LD (FAC+3),A
+
 DSetDouble:
   LD A,8
   LD (TYPEFLAG),A

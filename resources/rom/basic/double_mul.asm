@@ -2,34 +2,6 @@
 ;
 ; RAM: DFAC, DGUARD, ARG, ARGGUARD, DWORK (the multiplier), FSIGN.
 
-; The exponent of a product or quotient and the sign; both mantissas
-; unpacked. In: HL = the exponent as a 16-bit value. Out: returns to the
-; caller's caller with ACC = 0 when it is below 1; ?OV above 255.
-; Keeps: -.
-DSetExponent:
-  LD A,H
-  OR A
-  JR NZ,DSetExponent_range
-  LD A,L
-  OR A
-  JR Z,DSetExponent_zero
-  LD (FAC+3),A
-  LD HL,FAC+2
-  LD A,(ARG+6)
-  XOR (HL)
-  LD (FSIGN),A
-  SET 7,(HL)
-  LD HL,ARG+6
-  SET 7,(HL)
-  XOR A
-  LD (ARGGUARD),A
-  RET
-DSetExponent_range:
-  JP P,OVError
-DSetExponent_zero:
-  POP HL
-  JP DZero
-
 ; In: ACC, ARG doubles. Out: ACC = ACC * ARG (0DA1h); ARG is used up.
 ; Shift and add, the multiplier's low bit first; the product's bits below
 ; the guard byte fall away. Keeps: nothing.

@@ -1,37 +1,6 @@
-; Doubles times ten and times a power of ten, for reading and writing
-; numbers.
+; A double times a power of ten, for reading and writing numbers.
 ;
-; RAM: DFAC, DGUARD, ARG, DWORK, DSAVE, FSIGN.
-
-; In: ACC double. Out: ACC = ACC * 10, exact while the result's mantissa
-; holds it: m * 10 = (m + m / 4) * 8. Keeps: nothing.
-DTimesTen:
-  LD A,(FAC+3)
-  OR A
-  RET Z
-  ADD A,3
-  JP C,OVError
-  LD (FAC+3),A
-  LD HL,FAC+2
-  LD A,(HL)
-  LD (FSIGN),A
-  SET 7,(HL)
-  XOR A
-  LD (DGUARD),A
-  LD HL,DGUARD
-  LD DE,DWORK
-  LD BC,8
-  LDIR
-  LD HL,DWORK+7
-  OR A
-  CALL DShiftRight
-  LD HL,DWORK+7
-  OR A
-  CALL DShiftRight
-  LD HL,DGUARD
-  LD DE,DWORK
-  LD B,8
-  JP DAdd_add
+; RAM: DFAC, ARG, DSAVE.
 
 ; In: ACC double, A = a signed power of ten. Out: ACC = ACC * 10^A, in
 ; steps of at most 10^24, each power built exactly (5^24 fits the mantissa)
