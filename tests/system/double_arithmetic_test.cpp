@@ -172,12 +172,14 @@ double CheckOperation(uint16_t entry, Op op, uint32_t seed, int spread) {
   for (int i = 0; i < kCases && failures < 10; ++i) {
     const long double expected = op(Value(left[i]), Value(right[i]));
     const long double got = Value(ReadDouble(m, kTable + 16 * i));
-    const double error = expected == 0 ? (got == 0 ? 0.0 : 99.0) : double(std::fabs(got - expected) / Ulp(expected));
+    const double error =
+        expected == 0 ? (got == 0 ? 0.0 : 99.0) : double(std::fabs(got - expected) / Ulp(expected));
     worst = std::max(worst, error);
     if (error > 1.0) {
       ++failures;
       ADD_FAILURE() << "case " << i << ": " << double(Value(left[i])) << " and " << double(Value(right[i]))
-                    << " gave " << double(got) << ", expected " << double(expected) << " (" << error << " ulp)";
+                    << " gave " << double(got) << ", expected " << double(expected) << " (" << error
+                    << " ulp)";
     }
   }
   return worst;
