@@ -1,4 +1,4 @@
-; Double precision addition and subtraction (double.asm describes the
+; Double precision addition and subtraction (double_core.asm describes the
 ; format).
 ;
 ; RAM: DFAC, DGUARD, ARG, ARGGUARD, FSIGN, FSUBF.

@@ -1,4 +1,4 @@
-; Comparing two doubles (double.asm describes the format).
+; Comparing two doubles (double_core.asm describes the format).
 ;
 ; RAM: DFAC, ARG.
 

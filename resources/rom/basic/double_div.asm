@@ -1,4 +1,4 @@
-; Double precision division (double.asm describes the format).
+; Double precision division (double_core.asm describes the format).
 ;
 ; RAM: DFAC, DGUARD, ARG, ARGGUARD, DWORK (the remainder).
 

@@ -1,4 +1,4 @@
-; Double precision multiplication (double.asm describes the format).
+; Double precision multiplication (double_core.asm describes the format).
 ;
 ; RAM: DFAC, DGUARD, ARG, ARGGUARD, DWORK (the multiplier), FSIGN.
 

@@ -6,7 +6,7 @@
 ; * / 6, unary minus 7, the power arrow 8. A left operand waits on the
 ; stack (its type, value and the operator) while the right one is read.
 ; Strings: the ACC holds the address of a descriptor (length, address).
-; When either operand is a double, both become doubles (double.asm).
+; When either operand is a double, both become doubles (double_core.asm).
 ;
 ; RAM: FAC, DFAC, ARG (a double left operand's low half), TYPEFLAG, LTYPE.
 

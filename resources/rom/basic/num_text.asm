@@ -4,7 +4,7 @@
 ; an E or D exponent; a value that fits -32768..32767 without a point or
 ; exponent is an integer, anything else a single ('%' and '!' after the
 ; digits force the type); eight and more significant digits, a D exponent
-; or a '#' suffix make a double (double_text.asm).
+; or a '#' suffix make a double (double_read.asm).
 ; Writing (PRINT, STR$): a blank or '-', then at most six significant
 ; digits (sixteen for a double) with no zero before the point and no
 ; trailing zeros; from 1E+06 (1D+16) up and below .01 the form d.dddddE+nn
