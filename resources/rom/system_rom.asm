@@ -38,18 +38,18 @@ TokenTable EQU TOKENTABLE
   JP FSub
   AT SNGADD
   JP FAdd
-  INCLUDE "basic/error_trap.asm"
-  INCLUDE "basic/double_core.asm"
-  INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/double_div.asm"
+  INCLUDE "basic/errors.asm"
 
   AT SNGMUL
   JP FMul
-  INCLUDE "basic/double_read.asm"
+  INCLUDE "system/disk_boot.asm"
+  INCLUDE "basic/number_entry.asm"
 
   AT SNGDIV
   JP FDiv
   INCLUDE "system/screen.asm"
-  INCLUDE "system/printer.asm"
+  INCLUDE "basic/double_times_ten.asm"
 
   AT USRARG
   JP AccToInt
@@ -60,8 +60,7 @@ TokenTable EQU TOKENTABLE
   JP AccToSingle
   AT TODBL
   JP AccToDouble
-  INCLUDE "basic/integer.asm"
-  INCLUDE "system/disk_boot.asm"
+  INCLUDE "basic/strings.asm"
 
   AT INTSUB
   JP IntSub
@@ -79,7 +78,7 @@ TokenTable EQU TOKENTABLE
 
   AT DBLMUL
   JP DMul
-  INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "basic/double_round.asm"
 
   AT DBLDIV
   JP DDiv
@@ -87,8 +86,8 @@ TokenTable EQU TOKENTABLE
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "system/list.asm"
-  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "system/command_level.asm"
+  INCLUDE "basic/string_store.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
@@ -98,16 +97,17 @@ TokenTable EQU TOKENTABLE
   INCLUDE "system/tape_commands.asm"
   INCLUDE "basic/for_next.asm"
   INCLUDE "system/program_text.asm"
-  INCLUDE "basic/double_add.asm"
-  INCLUDE "basic/strings.asm"
-  INCLUDE "basic/double_div.asm"
+  INCLUDE "system/list.asm"
+  INCLUDE "basic/double_whole.asm"
+  INCLUDE "system/printer.asm"
+  INCLUDE "basic/double_read.asm"
   INCLUDE "basic/double_compare.asm"
-  INCLUDE "basic/double_round.asm"
+  INCLUDE "basic/error_trap.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "basic/errors.asm"
-  INCLUDE "basic/number_entry.asm"
+  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/double_exponent.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -115,7 +115,7 @@ TokenTable EQU TOKENTABLE
   AT RELINK
   CALL RelinkLines
   JP ReadyLevel
-  INCLUDE "basic/double_scale.asm"
+  INCLUDE "system/numbers.asm"
 
   AT NEWCMD
   JP NewCommand
@@ -163,7 +163,7 @@ NextChar:
   AT INTDIV
   JP IntDiv
   INCLUDE "basic/single.asm"
-  INCLUDE "system/numbers.asm"
+  INCLUDE "basic/double_scale.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -178,8 +178,8 @@ PrintQuoted:
   JR PrintQuoted
   INCLUDE "basic/num_text.asm"
   INCLUDE "basic/functions.asm"
-  INCLUDE "system/command_level.asm"
-  INCLUDE "basic/double_whole.asm"
+  INCLUDE "basic/double_add.asm"
+  INCLUDE "basic/double_core.asm"
 
   AT 3000h
   END

@@ -95,6 +95,15 @@ TEST_F(Basic, DoublePrecisionThroughout) {
             " .1428571428571429 12.3456789012\n");
 }
 
+// A product or quotient whose exponent reaches 2^128 before it is
+// normalised still fits when its mantissa is below one half.
+TEST_F(Basic, NumbersNearTheLargestDoNotOverflow) {
+  EXPECT_EQ(Output("10 PRINT 1.7E38;1E38*1.7;1E38/.6;1.701411E38\n"
+                   "20 PRINT 1.7D38;1D38*1.7#;1.701411834544556D38\n30 PRINT 1E38*2\n"),
+            " 1.7E+38  1.7E+38  1.66667E+38  1.70141E+38\n"
+            " 1.7D+38  1.7D+38  1.701411834544556D+38\n?OV ERROR IN 30\n");
+}
+
 TEST_F(Basic, VariablesKeepTwoCharactersAndTheirTypes) {
   EXPECT_EQ(Output("10 ABC=1:ABD=2:A%=3.7:A!=4.5:A$=\"S\":A#=1.25\n"
                    "20 PRINT ABC;A%;A!;A$;A#;A\n"

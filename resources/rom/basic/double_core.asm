@@ -56,6 +56,9 @@ DNorm_bits:
   CALL DShiftLeft
   JR DNorm_bits
 DNorm_round:
+  LD A,(FAC+3)              ; exponent 0 here stands for 256 (DSetExponent)
+  OR A
+  JP Z,OVError
   LD A,(DGUARD)
   RLA
   JR NC,DNorm_pack

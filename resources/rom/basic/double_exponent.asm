@@ -13,6 +13,7 @@ DSetExponent:
   LD A,L
   OR A
   JR Z,DSetExponent_zero
+DSetExponent_store:
   LD (FAC+3),A
   LD HL,FAC+2
   LD A,(ARG+6)
@@ -24,8 +25,13 @@ DSetExponent:
   XOR A
   LD (ARGGUARD),A
   RET
+; 256 goes on as 0: see FSetExponent.
 DSetExponent_range:
-  JP P,OVError
+  JP M,DSetExponent_zero
+  DEC A
+  OR L
+  JP NZ,OVError
+  JR DSetExponent_store
 DSetExponent_zero:
   POP HL
   JP DZero

@@ -88,7 +88,7 @@ FNorm_bits:
   LD A,(FAC+3)
   LD B,A
   BIT 7,C
-  JR NZ,FNorm_round
+  JR NZ,FNorm_top
 FNorm_shift:
   DEC B
   JR Z,FZero
@@ -97,6 +97,11 @@ FNorm_shift:
   RL D
   RL C
   JP P,FNorm_shift
+  JR FNorm_round
+FNorm_top:                  ; exponent 0 here stands for 256 (FSetExponent)
+  INC B
+  DEC B
+  JP Z,OVError
 FNorm_round:
   BIT 7,L
   JR Z,FNorm_pack
@@ -243,6 +248,7 @@ FSetExponent:
   LD A,L
   OR A
   JR Z,FSetExponent_zero
+FSetExponent_store:
   LD (FAC+3),A
   LD A,(FAC+2)
   XOR C
@@ -252,8 +258,14 @@ FSetExponent:
   OR 80h
   LD (FAC+2),A
   RET
+; 256 goes on as 0: a product below 1/2 (a quotient below 1) normalises
+; to 255; FNorm takes anything else for ?OV.
 FSetExponent_range:
-  JP P,OVError
+  JP M,FSetExponent_zero
+  DEC A
+  OR L
+  JP NZ,OVError
+  JR FSetExponent_store
 FSetExponent_zero:
   POP HL
   JP FZero
