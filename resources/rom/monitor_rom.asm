@@ -9,8 +9,9 @@
   INCLUDE "fixed_address.inc"
   INCLUDE "system/entry_points.inc"
   INCLUDE "system/messages.inc"
+  INCLUDE "system/math_data.inc"
+  INCLUDE "system/ram.inc"
 
-INBUF      EQU 41E8h
 MONARG1    EQU 4060h        ; up to three hexadecimal arguments
 MONARG2    EQU 4062h
 MONARG3    EQU 4064h
@@ -23,8 +24,10 @@ MONNAME    EQU 4067h        ; pointer to the text after the arguments
   INCLUDE "monitor/tape_commands.asm"
   INCLUDE "monitor/hex.asm"
 
-  ; The system ROM's keyword table and messages (the first ROM has no room
-  ; for them).
+  ; The system ROM's printer driver, mathematical tables, keyword table
+  ; and messages (the first ROM has no room for them).
+  INCLUDE "system/printer.asm"
+  INCLUDE "basic/math_data.asm"
   INCLUDE "system/messages.asm"
   AT TOKENTABLE
   INCLUDE "system/tokens.asm"

@@ -15,8 +15,10 @@ largest first, each into the gap with the least room that still holds it
 (files already in a gap that holds them stay there unless --repack). When
 that leaves a file out, the files above 300 (then 500, 1000) bytes stay
 where they are and the others are tried in orders shaken a little more each
-round. The
-variant with the longest banner (SERIES=1) is measured. A file that jumps
+round. When that fails too, the gaps are filled smallest first, each with
+the set of files that leaves the least room (a subset sum), the files taken
+in shuffled orders. The variant with the longest banner (SERIES=1) is
+measured. A file that jumps
 with JR into another file may need a JP after a move: the assembler says so.
 """
 import random
@@ -174,6 +176,28 @@ def search(segments, sizes, rooms, limit):
     return None
 
 
+def fill(sizes, rooms):
+    """The smallest gap first takes the files that fill it best, then the
+    next. None when files are left over in every order tried."""
+    for seed in range(200):
+        rng = random.Random(seed)
+        remaining = list(sizes)
+        rng.shuffle(remaining)
+        placed = [[] for _ in rooms]
+        for i in sorted(range(len(rooms)), key=lambda i: rooms[i]):
+            best = {0: []}              # sum -> the files that make it
+            for name in remaining:
+                for total, names in list(best.items()):
+                    if total + sizes[name] <= rooms[i] and total + sizes[name] not in best:
+                        best[total + sizes[name]] = names + [name]
+            placed[i] = best[max(best)]
+            for name in placed[i]:
+                remaining.remove(name)
+        if not remaining:
+            return placed
+    return None
+
+
 def pack(segments, sizes, rooms, repack):
     free = list(rooms)
     placed = [[] for _ in segments]
@@ -198,9 +222,9 @@ def pack(segments, sizes, rooms, repack):
                     print(f"move {name} ({sizes[name]} bytes) to the gap after {segments[i]['at'] or 'ORG'}")
         return placed, free
     # Largest first did not do: keep the large files where they are and
-    # search the places of the others.
-    for limit in (300, 500, 1000):
-        result = search(segments, sizes, rooms, limit)
+    # search the places of the others; at last fill the gaps one by one.
+    for limit in (300, 500, 1000, None):
+        result = search(segments, sizes, rooms, limit) if limit else fill(sizes, rooms)
         if result:
             for i, names in enumerate(result):
                 for name in names:

@@ -16,6 +16,7 @@
   INCLUDE "system/ram.inc"
   INCLUDE "system/entry_points.inc"
   INCLUDE "system/messages.inc"
+  INCLUDE "system/math_data.inc"
 
 TokenTable EQU TOKENTABLE
 
@@ -28,7 +29,8 @@ TokenTable EQU TOKENTABLE
   INCLUDE "system/line_input.asm"
 
   INCLUDE "system/tape.asm"
-  INCLUDE "basic/run_loop.asm"
+  INCLUDE "basic/input.asm"
+  INCLUDE "basic/print.asm"
 
   AT LINEINPUTB
   JP LineInput
@@ -38,43 +40,53 @@ TokenTable EQU TOKENTABLE
   JP FSub
   AT SNGADD
   JP FAdd
+  INCLUDE "basic/double_mul.asm"
   INCLUDE "basic/double_div.asm"
-  INCLUDE "basic/errors.asm"
+  INCLUDE "basic/double_copy.asm"
 
   AT SNGMUL
   JP FMul
-  INCLUDE "system/disk_boot.asm"
-  INCLUDE "basic/number_entry.asm"
+  INCLUDE "system/numbers.asm"
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "system/screen.asm"
-  INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "basic/double_write.asm"
+  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/double_add.asm"
 
   AT USRARG
   JP AccToInt
+  INCLUDE "basic/number_entry.asm"
 
   AT USRRET
   JP StoreInt
+  INCLUDE "basic/single_whole.asm"
   AT TOSNG
   JP AccToSingle
+  INCLUDE "basic/table_word.asm"
+  INCLUDE "basic/math_series.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "basic/strings.asm"
+  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/double_read.asm"
+  INCLUDE "basic/double_whole.asm"
 
   AT INTSUB
   JP IntSub
   AT INTADD
   JP IntAdd
+  INCLUDE "basic/math_core.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/double_mul.asm"
+  INCLUDE "basic/double_scale.asm"
+  INCLUDE "basic/double_exponent.asm"
 
   AT DBLSUB
   JP DSub
   AT DBLADD
   JP DAdd
-  INCLUDE "system/cold_start.asm"
+  INCLUDE "basic/strings.asm"
+  INCLUDE "basic/double_compare.asm"
 
   AT DBLMUL
   JP DMul
@@ -82,32 +94,31 @@ TokenTable EQU TOKENTABLE
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "basic/double_write.asm"
+  INCLUDE "basic/math_steps.asm"
+  INCLUDE "basic/double_times_ten.asm"
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "system/command_level.asm"
-  INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/garbage.asm"
+  INCLUDE "basic/math_cells.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
+  INCLUDE "basic/math_tan.asm"
   AT NUMTOASC
   JP NumberToAscii
-  INCLUDE "basic/eval.asm"
-  INCLUDE "system/tape_commands.asm"
-  INCLUDE "basic/for_next.asm"
+  INCLUDE "basic/run_loop.asm"
+  INCLUDE "system/screen.asm"
   INCLUDE "system/program_text.asm"
+  INCLUDE "basic/functions.asm"
+  INCLUDE "system/cold_start.asm"
+  INCLUDE "basic/machine.asm"
   INCLUDE "system/list.asm"
-  INCLUDE "basic/double_whole.asm"
-  INCLUDE "system/printer.asm"
-  INCLUDE "basic/double_read.asm"
-  INCLUDE "basic/double_compare.asm"
-  INCLUDE "basic/error_trap.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "basic/integer.asm"
-  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "basic/error_trap.asm"
+  INCLUDE "basic/double_core.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -115,7 +126,7 @@ TokenTable EQU TOKENTABLE
   AT RELINK
   CALL RelinkLines
   JP ReadyLevel
-  INCLUDE "system/numbers.asm"
+  INCLUDE "basic/math_log.asm"
 
   AT NEWCMD
   JP NewCommand
@@ -130,7 +141,9 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "basic/print.asm"
+  INCLUDE "basic/math_exp.asm"
+  INCLUDE "basic/math_atn.asm"
+  INCLUDE "system/disk_boot.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -147,23 +160,23 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "basic/machine.asm"
-  INCLUDE "basic/double_convert.asm"
+  INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/math_power.asm"
 
   AT DECTOBIN
   JP DecimalToBinary
-  INCLUDE "basic/double_copy.asm"
+  INCLUDE "basic/math_functions.asm"
+  INCLUDE "basic/double_convert.asm"
 
   AT RUNCMD
   JP RunStatement
-  INCLUDE "basic/variables.asm"
-  INCLUDE "basic/input.asm"
-  INCLUDE "basic/garbage.asm"
+  INCLUDE "basic/single.asm"
+  INCLUDE "basic/num_text.asm"
 
   AT INTDIV
   JP IntDiv
-  INCLUDE "basic/single.asm"
-  INCLUDE "basic/double_scale.asm"
+  INCLUDE "system/command_level.asm"
+  INCLUDE "basic/eval.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -176,10 +189,10 @@ PrintQuoted:
   CALL OutChar
   INC HL
   JR PrintQuoted
-  INCLUDE "basic/num_text.asm"
-  INCLUDE "basic/functions.asm"
-  INCLUDE "basic/double_add.asm"
-  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/for_next.asm"
+  INCLUDE "basic/errors.asm"
+  INCLUDE "system/tape_commands.asm"
+  INCLUDE "basic/variables.asm"
 
   AT 3000h
   END

@@ -104,6 +104,30 @@ TEST_F(Basic, NumbersNearTheLargestDoNotOverflow) {
             " 1.7D+38  1.7D+38  1.701411834544556D+38\n?OV ERROR IN 30\n");
 }
 
+// The functions compute in single precision (a double argument is rounded
+// first) and print what the host's functions give, rounded to six digits.
+TEST_F(Basic, MathematicalFunctions) {
+  EXPECT_EQ(Output("10 PRINT SQR(2);SQR(16);LOG(10);EXP(1);SIN(1);COS(1)\n"
+                   "20 PRINT TAN(1);ATN(1)*4;2^.5;(-2)^3;10^-2;0^0\n"
+                   "30 PRINT SIN(0);COS(0);ATN(-1E30);EXP(-100);LOG(1);SQR(0)\n"
+                   "40 PRINT SQR(2#);EXP(LOG(7));SIN(3.14159265#);COS(-1E5);1.0001^40000\n"),
+            " 1.41421  4  2.30259  2.71828  .841471  .540302\n"
+            " 1.55741  3.14159  1.41421 -8  .01  1\n"
+            " 0  1 -1.5708  0  0  0\n"
+            " 1.41421  7 -8.74228E-08 -.999361  54.6235\n");
+}
+
+// SQR of a negative number, LOG of 0 or less and a negative number to a
+// broken power are ?FC; 0 to a negative power ?/0; too large a result ?OV.
+TEST_F(Basic, MathematicalFunctionErrors) {
+  EXPECT_EQ(Output("10 ON ERROR GOTO 90:N=0\n"
+                   "20 N=N+1:ON N GOTO 31,32,33,34,35,36,37,38:PRINT:END\n"
+                   "31 A=SQR(-1)\n32 A=LOG(0)\n33 A=LOG(-2)\n34 A=(-8)^(1/3)\n"
+                   "35 A=0^-1\n36 A=EXP(89)\n37 A=10^39\n38 A=(-2)^200\n"
+                   "90 PRINT ERR/2+1;:RESUME 20\n"),
+            " 5  5  5  5  11  6  6  6\n");
+}
+
 TEST_F(Basic, VariablesKeepTwoCharactersAndTheirTypes) {
   EXPECT_EQ(Output("10 ABC=1:ABD=2:A%=3.7:A!=4.5:A$=\"S\":A#=1.25\n"
                    "20 PRINT ABC;A%;A!;A$;A#;A\n"

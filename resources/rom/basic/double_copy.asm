@@ -54,6 +54,11 @@ DArgToAcc:
 DLoadAcc:
   CALL DSetDouble
   LD DE,DFAC
+  JR DCopy
+
+; In: DE = eight bytes. Out: they hold the ACC. Keeps: A.
+DStore:
+  LD HL,DFAC
 
 ; In: HL, DE. Out: eight bytes copied from HL to DE. Keeps: A.
 DCopy:

@@ -21,9 +21,8 @@ DScaleByTen_step:
 DScaleByTen_power:
   PUSH BC
   PUSH AF
-  LD HL,DFAC                ; the value waits in DSAVE
-  LD DE,DSAVE
-  CALL DCopy
+  LD DE,DSAVE               ; the value waits in DSAVE
+  CALL DStore
   LD HL,DMinusOne           ; 1.0 (the minus sign cleared)
   CALL DLoadAcc
   XOR A

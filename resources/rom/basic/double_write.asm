@@ -1,16 +1,18 @@
-; Writing double precision numbers: the ACC is scaled to sixteen digits
-; before the point, rounded to a whole number and cut into decimal digits,
-; which NumberToText lays out as it does a single's six.
+; The digits of a number: the ACC, as a double, is scaled to as many
+; digits before the point as its type shows (sixteen for a double, six for
+; a single), rounded to a whole number and cut into decimal digits, which
+; NumberToText lays out.
 ;
-; RAM: NUMTEXT, SCRATCH (the value while it is written), DWORK.
+; RAM: NUMTEXT (NUMTEXT+1 holds the type written), SCRATCH (the value
+; while it is written), DWORK.
 
-; In: ACC a double, positive, not 0. Out: sixteen digits at NUMTEXT+10,
-; on to NumberToText_trim with DE after them, B = 16 and, on the stack,
-; C = the decimal exponent of the first digit. Keeps: nothing.
+; In: ACC a double, positive, not 0; NUMTEXT+1 = the type to write (8 or
+; 4). Out: the type's digits at NUMTEXT+10, the type back in TYPEFLAG, on
+; to NumberToText_trim with DE after the digits, B = their number and, on
+; the stack, C = the decimal exponent of the first digit. Keeps: nothing.
 DoubleDigits:
-  LD HL,DFAC
   LD DE,SCRATCH
-  CALL DCopy
+  CALL DStore
   LD A,(FAC+3)              ; a first guess: (exponent - 129) * 77 / 256
   SUB 129
   LD L,A
@@ -34,12 +36,15 @@ DoubleDigits_try:           ; A = the guess
   CALL DLoadAcc
   POP AF
   PUSH AF
-  NEG
-  ADD A,15
+  LD B,A
+  CALL DigitCount
+  DEC A
+  SUB B
   CALL DScaleByTen
   CALL DRoundToWhole
-  LD DE,NUMTEXT+25          ; seventeen digits, the last one first
-  LD C,17
+  CALL DigitCount           ; one digit more than the type has, the last first
+  LD C,A
+  INC C
 DoubleDigits_digit:
   LD IX,DWORK+7
   LD B,8
@@ -47,24 +52,25 @@ DoubleDigits_digit:
 DoubleDigits_byte:          ; DWORK / 10, the remainder in A
   LD H,A
   LD L,(IX+0)
-  CALL DivideHL10
+  OR L
+  CALL NZ,DivideHL10        ; 0 stays 0, remainder 0
   LD (IX+0),L
   DEC IX
   DJNZ DoubleDigits_byte
   ADD A,'0'
-  LD (DE),A
   DEC DE
+  LD (DE),A
   DEC C
   JR NZ,DoubleDigits_digit
   POP AF
   LD B,A
-  LD A,(NUMTEXT+9)          ; the seventeenth digit
+  LD A,(NUMTEXT+9)          ; the extra digit
   CP '0'
   LD A,B
-  JR Z,DoubleDigits_sixteen
+  JR Z,DoubleDigits_enough
   INC A                     ; too large: one place more
   JR DoubleDigits_try
-DoubleDigits_sixteen:
+DoubleDigits_enough:
   LD A,(NUMTEXT+10)
   CP '0'
   LD A,B
@@ -73,7 +79,25 @@ DoubleDigits_sixteen:
   JR DoubleDigits_try
 DoubleDigits_done:
   LD C,B
-  LD B,16
+  LD A,(NUMTEXT+1)
+  LD (TYPEFLAG),A
+  CALL DigitCount
+  LD B,A
   PUSH BC
-  LD DE,NUMTEXT+26
   JP NumberToText_trim
+
+; In: NUMTEXT+1 = the type being written. Out: A = its digits (16 or 6),
+; DE = NUMTEXT+10 + A. Keeps: BC HL.
+DigitCount:
+  LD A,(NUMTEXT+1)
+  CP 8
+  LD A,16
+  JR Z,DigitCount_end
+  LD A,6
+DigitCount_end:
+  LD D,(NUMTEXT+10) / 256
+  PUSH AF
+  ADD A,(NUMTEXT+10) AND 0FFh
+  LD E,A
+  POP AF
+  RET

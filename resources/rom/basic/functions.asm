@@ -38,14 +38,14 @@ FunctionTable:
   DEFW FreFunction          ; DA FRE
   DEFW InpFunction          ; DB INP
   DEFW PosFunction          ; DC POS
-  DEFW FCError              ; DD SQR (not built yet)
+  DEFW MathFunction         ; DD SQR
   DEFW RndFunction          ; DE RND
-  DEFW FCError              ; DF LOG (not built yet)
-  DEFW FCError              ; E0 EXP (not built yet)
-  DEFW FCError              ; E1 COS (not built yet)
-  DEFW FCError              ; E2 SIN (not built yet)
-  DEFW FCError              ; E3 TAN (not built yet)
-  DEFW FCError              ; E4 ATN (not built yet)
+  DEFW MathFunction         ; DF LOG
+  DEFW MathFunction         ; E0 EXP
+  DEFW MathFunction         ; E1 COS
+  DEFW MathFunction         ; E2 SIN
+  DEFW MathFunction         ; E3 TAN
+  DEFW MathFunction         ; E4 ATN
   DEFW PeekFunction         ; E5 PEEK
   DEFW 4152h                ; E6 CVI
   DEFW 4158h                ; E7 CVS
@@ -372,70 +372,3 @@ RandomStatement:
   POP HL
   JP ExecNext
 
-; x power y: for a whole y by repeated multiplication (0 power 0 = 1),
-; otherwise FC until logarithms are built.
-PowerOperator:              ; BCDE = x, ACC = y (singles)
-  PUSH BC
-  PUSH DE
-  CALL FGetBCDE
-  PUSH BC
-  PUSH DE
-  CALL FInt
-  POP DE
-  POP BC
-  CALL FCompare
-  JP NZ,FCError             ; not whole
-  CALL SingleToInt
-  JP C,FCError
-  LD A,H                    ; the power as a 16-bit integer
-  LD (SCRATCH+6),HL
-  CALL AbsHL
-  LD (SCRATCH+4),HL         ; |y|
-  LD HL,1
-  CALL IntToSingle          ; result
-  POP DE
-  POP BC                    ; x
-PowerOperator_bit:
-  LD HL,(SCRATCH+4)
-  LD A,H
-  OR L
-  JR Z,PowerOperator_sign
-  SRL H
-  RR L
-  LD (SCRATCH+4),HL
-  JR NC,PowerOperator_square
-  PUSH BC
-  PUSH DE
-  CALL FMul                 ; result *= x
-  POP DE
-  POP BC
-PowerOperator_square:
-  LD HL,(SCRATCH+4)
-  LD A,H
-  OR L
-  JR Z,PowerOperator_sign
-  LD HL,(FAC)               ; x *= x, the result waits on the stack
-  PUSH HL
-  LD HL,(FAC+2)
-  PUSH HL
-  CALL FLoadBCDE
-  CALL FMul
-  CALL FGetBCDE
-  POP HL
-  LD (FAC+2),HL
-  POP HL
-  LD (FAC),HL
-  JR PowerOperator_bit
-PowerOperator_sign:
-  LD A,(SCRATCH+7)
-  OR A
-  RET P
-  CALL FGetBCDE             ; a negative power: 1 / result
-  PUSH BC
-  PUSH DE
-  LD HL,1
-  CALL IntToSingle
-  POP DE
-  POP BC
-  CALL FSwap
-  JP FDiv

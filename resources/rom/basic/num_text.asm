@@ -317,34 +317,10 @@ NumberToText:
   LD A,(TYPEFLAG)
   CP 2
   JR NZ,NumberToText_single
-  LD DE,(FAC)
-  BIT 7,D
-  JR Z,NumberToText_intpos
-  LD (HL),'-'
-  EX DE,HL
-  CALL NegHL
-  EX DE,HL
-NumberToText_intpos:
-  INC HL
-  EX DE,HL                  ; HL = value, DE = where its digits go
-  LD B,0
-NumberToText_intdigit:
-  CALL DivideHL10
-  PUSH AF
-  INC B
-  LD A,H
-  OR L
-  JR NZ,NumberToText_intdigit
-NumberToText_intout:
-  POP AF
-  ADD A,'0'
-  LD (DE),A
-  INC DE
-  DJNZ NumberToText_intout
-  XOR A
-  LD (DE),A
-  LD HL,NUMTEXT
-  RET
+  PUSH HL                   ; an integer has at most five digits of a single
+  LD HL,(FAC)
+  CALL IntToSingle
+  POP HL
 NumberToText_single:
   LD A,(FAC+2)
   OR A
@@ -365,135 +341,10 @@ NumberToText_nonzero:
   AND 7Fh
   LD (FAC+2),A              ; work on |x|
   LD A,(TYPEFLAG)
+  LD (NUMTEXT+1),A          ; DoubleDigits writes as many digits as the type has
   CP 8
-  JP Z,DoubleDigits
-  LD C,0                    ; C = decimal exponent of the scaled value
-NumberToText_down:          ; while x >= 999999.5: x /= 10
-  PUSH BC
-  LD BC,9474h
-  LD DE,23F8h               ; 999999.5
-  CALL FCompare
-  POP BC
-  JR Z,NumberToText_div
-  JP P,NumberToText_up      ; 999999.5 > x
-NumberToText_div:
-  PUSH BC
-  CALL FGetBCDE
-  PUSH BC
-  PUSH DE
-  LD HL,10
-  CALL IntToSingle
-  POP DE
-  POP BC
-  CALL FDiv
-  POP BC
-  INC C
-  JR NumberToText_down
-NumberToText_up:            ; while x < 99999.95: x *= 10
-  PUSH BC
-  LD BC,9143h
-  LD DE,4FFAh               ; 99999.95
-  CALL FCompare
-  POP BC
-  JR Z,NumberToText_round
-  JP M,NumberToText_round   ; 99999.95 < x
-  PUSH BC
-  LD BC,8420h
-  LD DE,0
-  CALL FMul
-  POP BC
-  DEC C
-  JR NumberToText_up
-NumberToText_round:         ; x to a whole number, 100000..1000000
-  PUSH BC
-  LD A,(FAC+3)
-  LD B,A
-  LD A,152
-  SUB B                     ; bits below the point
-  LD B,A
-  LD HL,(FAC)
-  LD A,(FAC+2)
-  OR 80h
-  LD E,A                    ; E H L = mantissa
-  XOR A
-NumberToText_shift:
-  SRL E
-  RR H
-  RR L
-  DJNZ NumberToText_shift
-  JR NC,NumberToText_rounded
-  INC L
-  JR NZ,NumberToText_rounded
-  INC H
-  JR NZ,NumberToText_rounded
-  INC E
-NumberToText_rounded:
-  LD (SCRATCH),HL
-  LD A,E
-  LD (SCRATCH+2),A          ; n, 3 bytes
-  POP BC
-  LD A,C
-  ADD A,5
-  LD C,A                    ; C = decimal exponent of the first digit
-  ; n = 1000000 when rounding carried: one digit more
-  LD A,E
-  CP 0Fh
-  JR NZ,NumberToText_digits
-  LD A,H
-  CP 42h
-  JR NZ,NumberToText_digits
-  LD A,L
-  CP 40h
-  JR NZ,NumberToText_digits
-  LD HL,86A0h               ; 100000
-  LD (SCRATCH),HL
-  LD A,1
-  LD (SCRATCH+2),A
-  INC C
-NumberToText_digits:        ; six digits to NUMTEXT+10..15
-  LD B,6
-  PUSH BC
-  LD DE,NUMTEXT+10
-  LD IX,PowersOfTen
-  LD B,6
-NumberToText_digit:
-  LD C,'0' - 1
-NumberToText_subtract:
-  INC C
-  LD HL,SCRATCH
-  LD A,(HL)
-  SUB (IX+0)
-  LD (HL),A
-  INC HL
-  LD A,(HL)
-  SBC A,(IX+1)
-  LD (HL),A
-  INC HL
-  LD A,(HL)
-  SBC A,(IX+2)
-  LD (HL),A
-  JR NC,NumberToText_subtract
-  DEC HL
-  DEC HL
-  LD A,(HL)
-  ADD A,(IX+0)
-  LD (HL),A
-  INC HL
-  LD A,(HL)
-  ADC A,(IX+1)
-  LD (HL),A
-  INC HL
-  LD A,(HL)
-  ADC A,(IX+2)
-  LD (HL),A
-  LD A,C
-  LD (DE),A
-  INC DE
-  INC IX
-  INC IX
-  INC IX
-  DJNZ NumberToText_digit
-  LD B,6                    ; B = significant digits without trailing zeros
+  CALL NZ,SingleToDouble    ; exact, so a single's digits are rounded only once
+  JP DoubleDigits
 ; In: DE after the digits, B = their number; on the stack B = the same
 ; and C = the decimal exponent of the first digit.
 NumberToText_trim:
@@ -523,14 +374,12 @@ NumberToText_intpart:
   OR A
   JR Z,NumberToText_end
   BIT 7,B
-  JR NZ,NumberToText_end0   ; trailing zeros of the integer part used up
+  JR NZ,NumberToText_end    ; trailing zeros of the integer part used up
   LD (HL),'.'
   INC HL
 NumberToText_frac:
   CALL NumberToText_copy
   JR NZ,NumberToText_frac
-  JR NumberToText_end
-NumberToText_end0:
   JR NumberToText_end
 NumberToText_small:         ; A = -1, -2: .ddd with A+1 zeros first
   CP 0FEh
@@ -591,10 +440,3 @@ NumberToText_copy:
   DEC B
   RET
 
-PowersOfTen:
-  DEFB 0A0h,86h,01h         ; 100000
-  DEFB 10h,27h,00h          ; 10000
-  DEFB 0E8h,03h,00h         ; 1000
-  DEFB 64h,00h,00h          ; 100
-  DEFB 0Ah,00h,00h          ; 10
-  DEFB 01h,00h,00h          ; 1

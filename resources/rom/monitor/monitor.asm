@@ -77,24 +77,18 @@ MonHelp:
 
   IF SERIES = 1
 MonitorGreeting:
-  DEFB 0Dh,"QUILLOR MONITOR 1.0  (SERIES I)   H FOR HELP",0Dh,0
+  DEFB 0Dh,"QUILLOR MONITOR (SERIES I)  H:HELP",0Dh,0
   ENDIF
   IF SERIES = 2
 MonitorGreeting:
-  DEFB 0Dh,"QUILLOR MONITOR 1.0  (SERIES II)   H FOR HELP",0Dh,0
+  DEFB 0Dh,"QUILLOR MONITOR (SERIES II)  H:HELP",0Dh,0
   ENDIF
   IF SERIES = 3
 MonitorGreeting:
-  DEFB 0Dh,"QUILLOR MONITOR 1.0  (/64)   H FOR HELP",0Dh,0
+  DEFB 0Dh,"QUILLOR MONITOR (/64)  H:HELP",0Dh,0
   ENDIF
 MonitorWhat:
   DEFB "?",0Dh,0
-MonitorHelpText:
-  DEFB "D A        DISPLAY MEMORY FROM A",0Dh
-  DEFB "M A        CHANGE MEMORY (ENTER: NEXT, .: END)",0Dh
-  DEFB "F A B V    FILL A-B WITH V",0Dh
-  DEFB "T A B C    MOVE A-B TO C",0Dh
-  DEFB "G A        GO TO A",0Dh
-  DEFB "L          LOAD A MACHINE-CODE TAPE",0Dh
-  DEFB "S A B E N  SAVE A-B, ENTRY E, NAME N",0Dh
-  DEFB "X          BACK TO READY  (BREAK TOO)",0Dh,0
+MonitorHelpText:            ; A, B, C: addresses, V: a byte, E: entry, N: name
+  DEFB "D A:DUMP  M A:MODIFY  F A B V:FILL  T A B C:MOVE",0Dh
+  DEFB "G A:GO L:LOAD S A B E N:SAVE X:READY",0Dh,0

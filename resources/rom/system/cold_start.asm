@@ -21,9 +21,9 @@ ColdStart:
 InitDiskVectors:
   LD (HL),0C3h
   INC HL
-  LD (HL),LOW DiskOnlyError
+  LD (HL),LOW L3Error
   INC HL
-  LD (HL),HIGH DiskOnlyError
+  LD (HL),HIGH L3Error
   INC HL
   DJNZ InitDiskVectors
   LD HL,RESETVEC
@@ -134,7 +134,7 @@ RamImage:
   DEFB 0B0h                 ; 4023h cursor: a bar at the bottom of the cell
   DEFB 0                    ; 4024h space compression on
   DEFB 6                    ; 4025h printer DCB: output, control
-  DEFW PrinterDriver
+  DEFW PRINTERDRIVER
   DEFB 67,1,1               ; 4028h lines per page + 1, lines + 1, chars + 1
   DEFB 0,0
   JP ReadyLevel             ; 402Dh DOS re-entry

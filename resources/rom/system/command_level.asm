@@ -135,7 +135,3 @@ ErrorText:
   POP HL
   CALL PrintString
   JP ReadyLevel
-
-SyntaxError   EQU SNError
-DiskOnlyError EQU L3Error
-OutOfMemory   EQU OMError

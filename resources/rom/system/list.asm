@@ -72,7 +72,7 @@ ListRange:
   LD (LISTTO),DE
 ListRangeTo:
   CP '-'
-  JP NZ,SyntaxError
+  JP NZ,SNError
   INC HL
   CALL SkipBlanks
   CALL IsDigit

@@ -194,7 +194,7 @@ InsertMoved:
 InsertNoRoom:                ; reported as a direct error, not "IN" the new line
   LD HL,0FFFFh
   LD (CURLINE),HL
-  JP OutOfMemory
+  JP OMError
 
 ; Tokenise the text at HL (ending with 00) to DE; DE ends after the 00.
 ; Keywords become their tokens, '?' becomes PRINT, an apostrophe the

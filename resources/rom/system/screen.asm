@@ -136,11 +136,8 @@ CtlBackspace:
   LD (HL),' '
   RET
 
-CtlLeft:
-  CALL StepBack
-  RET
-
 ; HL = cursor; move it one cell back unless at the top left (carry then).
+CtlLeft:
 StepBack:
   CALL CellStep
   OR A

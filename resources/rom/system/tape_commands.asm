@@ -15,13 +15,13 @@ ENTRY_BLOCK   EQU 78h
 CsaveCommand:
   CALL SkipBlanks
   CP '"'
-  JP NZ,SyntaxError
+  JP NZ,SNError
   INC HL
   LD A,(HL)
   CP ' ' + 1
-  JP C,SyntaxError
+  JP C,SNError
   CP '"'
-  JP Z,SyntaxError
+  JP Z,SNError
   LD C,A
   CALL WRITELEADER
   LD A,BASIC_HEADER
@@ -83,7 +83,7 @@ CloadByte:
   INC HL
   PUSH AF
   RST 18h
-  JP NC,OutOfMemory
+  JP NC,OMError
   POP AF
   OR A
   RET

@@ -31,5 +31,5 @@ SyntaxCheck:
   INC HL
   EX (SP),HL
   JP Z,0010h
-  JP SyntaxError
+  JP SNError
 

@@ -1,0 +1,24 @@
+; SQR, LOG, EXP, COS, SIN, TAN and ATN. They compute in single precision,
+; as the machine's BASIC documents: the argument is rounded to a single,
+; the double routine works on it exactly, and its result is rounded back
+; to a single.
+;
+; RAM: FAC, TYPEFLAG.
+
+; In: HL after the token, E = twice the token's place in the function
+; table (as the dispatch in Operand leaves it). Out: as every function.
+MathFunction:
+  PUSH DE
+  CALL NumericArgument
+  POP DE
+  PUSH HL
+  PUSH DE
+  CALL AccToSingle
+  POP DE
+  LD A,E
+  RRCA
+  ADD A,C_SQR - (0DDh - 0BCh)
+  LD HL,MathCells
+  CALL TableWord
+  CALL FByDouble
+  JP ReturnSaved
