@@ -29,8 +29,10 @@ TokenTable EQU TOKENTABLE
   INCLUDE "system/line_input.asm"
 
   INCLUDE "system/tape.asm"
-  INCLUDE "basic/input.asm"
-  INCLUDE "basic/print.asm"
+  INCLUDE "basic/error_trap.asm"
+  INCLUDE "system/list.asm"
+  INCLUDE "basic/math_atn.asm"
+  INCLUDE "basic/double_write.asm"
 
   AT LINEINPUTB
   JP LineInput
@@ -40,19 +42,18 @@ TokenTable EQU TOKENTABLE
   JP FSub
   AT SNGADD
   JP FAdd
-  INCLUDE "basic/double_mul.asm"
-  INCLUDE "basic/double_div.asm"
-  INCLUDE "basic/double_copy.asm"
+  INCLUDE "system/disk_boot.asm"
+  INCLUDE "basic/double_whole.asm"
+  INCLUDE "basic/integer.asm"
 
   AT SNGMUL
   JP FMul
-  INCLUDE "system/numbers.asm"
+  INCLUDE "basic/double_copy.asm"
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "basic/double_write.asm"
-  INCLUDE "basic/integer.asm"
-  INCLUDE "basic/double_add.asm"
+  INCLUDE "basic/garbage.asm"
+  INCLUDE "basic/print.asm"
 
   AT USRARG
   JP AccToInt
@@ -67,9 +68,9 @@ TokenTable EQU TOKENTABLE
   INCLUDE "basic/math_series.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "basic/math_sin.asm"
   INCLUDE "basic/double_read.asm"
-  INCLUDE "basic/double_whole.asm"
+  INCLUDE "basic/math_exp.asm"
+  INCLUDE "basic/math_sin.asm"
 
   AT INTSUB
   JP IntSub
@@ -78,15 +79,15 @@ TokenTable EQU TOKENTABLE
   INCLUDE "basic/math_core.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/double_scale.asm"
   INCLUDE "basic/double_exponent.asm"
+  INCLUDE "basic/double_scale.asm"
 
   AT DBLSUB
   JP DSub
   AT DBLADD
   JP DAdd
-  INCLUDE "basic/strings.asm"
   INCLUDE "basic/double_compare.asm"
+  INCLUDE "basic/strings.asm"
 
   AT DBLMUL
   JP DMul
@@ -95,30 +96,29 @@ TokenTable EQU TOKENTABLE
   AT DBLDIV
   JP DDiv
   INCLUDE "basic/math_steps.asm"
-  INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "basic/math_cells.asm"
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "basic/garbage.asm"
-  INCLUDE "basic/math_cells.asm"
+  INCLUDE "system/command_level.asm"
+  INCLUDE "basic/double_core.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
   INCLUDE "basic/math_tan.asm"
   AT NUMTOASC
   JP NumberToAscii
-  INCLUDE "basic/run_loop.asm"
+  INCLUDE "basic/double_add.asm"
+  INCLUDE "basic/eval.asm"
   INCLUDE "system/screen.asm"
-  INCLUDE "system/program_text.asm"
+  INCLUDE "basic/run_loop.asm"
   INCLUDE "basic/functions.asm"
-  INCLUDE "system/cold_start.asm"
-  INCLUDE "basic/machine.asm"
-  INCLUDE "system/list.asm"
+  INCLUDE "basic/double_div.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "basic/error_trap.asm"
-  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/double_mul.asm"
+  INCLUDE "basic/math_log.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -126,7 +126,7 @@ TokenTable EQU TOKENTABLE
   AT RELINK
   CALL RelinkLines
   JP ReadyLevel
-  INCLUDE "basic/math_log.asm"
+  INCLUDE "system/numbers.asm"
 
   AT NEWCMD
   JP NewCommand
@@ -141,9 +141,8 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "basic/math_exp.asm"
-  INCLUDE "basic/math_atn.asm"
-  INCLUDE "system/disk_boot.asm"
+  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/double_times_ten.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -160,8 +159,8 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "basic/string_store.asm"
   INCLUDE "basic/math_power.asm"
+  INCLUDE "basic/string_store.asm"
 
   AT DECTOBIN
   JP DecimalToBinary
@@ -170,13 +169,14 @@ NextChar:
 
   AT RUNCMD
   JP RunStatement
-  INCLUDE "basic/single.asm"
   INCLUDE "basic/num_text.asm"
+  INCLUDE "basic/single.asm"
 
   AT INTDIV
   JP IntDiv
-  INCLUDE "system/command_level.asm"
-  INCLUDE "basic/eval.asm"
+  INCLUDE "system/cold_start.asm"
+  INCLUDE "basic/input.asm"
+  INCLUDE "system/program_text.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -189,10 +189,10 @@ PrintQuoted:
   CALL OutChar
   INC HL
   JR PrintQuoted
-  INCLUDE "basic/for_next.asm"
-  INCLUDE "basic/errors.asm"
-  INCLUDE "system/tape_commands.asm"
   INCLUDE "basic/variables.asm"
+  INCLUDE "basic/for_next.asm"
+  INCLUDE "system/tape_commands.asm"
+  INCLUDE "basic/errors.asm"
 
   AT 3000h
   END

@@ -15,13 +15,25 @@ DShiftLeft_byte:
   RET
 
 ; In: HL = the top byte of eight, carry = the bit shifted in. Out: the
-; eight bytes shifted right one place. Keeps: A C DE.
+; eight bytes shifted right one place, HL eight below. Unrolled: products
+; take one shift per bit. Keeps: A BC DE.
 DShiftRight:
-  LD B,8
-DShiftRight_byte:
   RR (HL)
   DEC HL
-  DJNZ DShiftRight_byte
+  RR (HL)
+  DEC HL
+  RR (HL)
+  DEC HL
+  RR (HL)
+  DEC HL
+  RR (HL)
+  DEC HL
+  RR (HL)
+  DEC HL
+  RR (HL)
+  DEC HL
+  RR (HL)
+  DEC HL
   RET
 
 ; In: HL, DE = the low bytes of two numbers of B bytes. Out: (HL) +=
