@@ -29,96 +29,99 @@ TokenTable EQU TOKENTABLE
   INCLUDE "system/line_input.asm"
 
   INCLUDE "system/tape.asm"
-  INCLUDE "basic/error_trap.asm"
-  INCLUDE "system/list.asm"
-  INCLUDE "basic/math_atn.asm"
-  INCLUDE "basic/double_write.asm"
+  INCLUDE "basic/double_mul.asm"
+  INCLUDE "basic/input.asm"
+  INCLUDE "system/tape_load.asm"
 
   AT LINEINPUTB
   JP LineInput
-  INCLUDE "basic/control.asm"
+  INCLUDE "basic/integer.asm"
+  INCLUDE "system/numbers.asm"
+  INCLUDE "basic/double_copy.asm"
 
   AT SNGSUB
   JP FSub
   AT SNGADD
   JP FAdd
-  INCLUDE "system/disk_boot.asm"
-  INCLUDE "basic/double_whole.asm"
-  INCLUDE "basic/integer.asm"
+  INCLUDE "system/tape_system.asm"
+  INCLUDE "basic/double_write.asm"
 
   AT SNGMUL
   JP FMul
-  INCLUDE "basic/double_copy.asm"
+  INCLUDE "basic/math_log.asm"
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "basic/garbage.asm"
   INCLUDE "basic/print.asm"
+  INCLUDE "basic/garbage.asm"
 
   AT USRARG
   JP AccToInt
   INCLUDE "basic/number_entry.asm"
+  INCLUDE "system/skip_blanks.asm"
 
   AT USRRET
   JP StoreInt
   INCLUDE "basic/single_whole.asm"
   AT TOSNG
   JP AccToSingle
+  INCLUDE "basic/math_core.asm"
   INCLUDE "basic/table_word.asm"
-  INCLUDE "basic/math_series.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "basic/double_read.asm"
-  INCLUDE "basic/math_exp.asm"
-  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/double_div.asm"
+  INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "basic/math_cells.asm"
 
   AT INTSUB
   JP IntSub
+  INCLUDE "system/is_digit.asm"
   AT INTADD
   JP IntAdd
-  INCLUDE "basic/math_core.asm"
+  INCLUDE "basic/math_series.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/double_exponent.asm"
   INCLUDE "basic/double_scale.asm"
+  INCLUDE "system/text_output.asm"
 
   AT DBLSUB
   JP DSub
   AT DBLADD
   JP DAdd
-  INCLUDE "basic/double_compare.asm"
-  INCLUDE "basic/strings.asm"
+  INCLUDE "basic/double_add.asm"
+  INCLUDE "basic/double_whole.asm"
+  INCLUDE "basic/double_exponent.asm"
 
   AT DBLMUL
   JP DMul
-  INCLUDE "basic/double_round.asm"
+  INCLUDE "system/tape_commands.asm"
 
   AT DBLDIV
   JP DDiv
+  INCLUDE "basic/double_round.asm"
   INCLUDE "basic/math_steps.asm"
-  INCLUDE "basic/math_cells.asm"
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "system/command_level.asm"
-  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/math_exp.asm"
+  INCLUDE "basic/math_atn.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
   INCLUDE "basic/math_tan.asm"
   AT NUMTOASC
   JP NumberToAscii
-  INCLUDE "basic/double_add.asm"
+  INCLUDE "basic/control.asm"
+  INCLUDE "basic/variables.asm"
+  INCLUDE "system/program_text.asm"
   INCLUDE "basic/eval.asm"
-  INCLUDE "system/screen.asm"
-  INCLUDE "basic/run_loop.asm"
-  INCLUDE "basic/functions.asm"
-  INCLUDE "basic/double_div.asm"
+  INCLUDE "system/command_level.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "basic/double_mul.asm"
-  INCLUDE "basic/math_log.asm"
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/error_trap.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -126,7 +129,7 @@ TokenTable EQU TOKENTABLE
   AT RELINK
   CALL RelinkLines
   JP ReadyLevel
-  INCLUDE "system/numbers.asm"
+  INCLUDE "basic/math_sin.asm"
 
   AT NEWCMD
   JP NewCommand
@@ -141,8 +144,9 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "basic/machine.asm"
-  INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "system/disk_boot.asm"
+  INCLUDE "basic/double_read.asm"
+  INCLUDE "basic/double_compare.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -164,19 +168,19 @@ NextChar:
 
   AT DECTOBIN
   JP DecimalToBinary
-  INCLUDE "basic/math_functions.asm"
   INCLUDE "basic/double_convert.asm"
+  INCLUDE "basic/math_functions.asm"
 
   AT RUNCMD
   JP RunStatement
-  INCLUDE "basic/num_text.asm"
   INCLUDE "basic/single.asm"
+  INCLUDE "basic/num_text.asm"
 
   AT INTDIV
   JP IntDiv
-  INCLUDE "system/cold_start.asm"
-  INCLUDE "basic/input.asm"
-  INCLUDE "system/program_text.asm"
+  INCLUDE "basic/run_loop.asm"
+  INCLUDE "system/list.asm"
+  INCLUDE "basic/strings.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -189,10 +193,11 @@ PrintQuoted:
   CALL OutChar
   INC HL
   JR PrintQuoted
-  INCLUDE "basic/variables.asm"
-  INCLUDE "basic/for_next.asm"
-  INCLUDE "system/tape_commands.asm"
+  INCLUDE "system/cold_start.asm"
   INCLUDE "basic/errors.asm"
+  INCLUDE "basic/functions.asm"
+  INCLUDE "system/screen.asm"
+  INCLUDE "basic/for_next.asm"
 
   AT 3000h
   END

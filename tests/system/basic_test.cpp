@@ -128,6 +128,12 @@ TEST_F(Basic, MathematicalFunctionErrors) {
             " 5  5  5  5  11  6  6  6\n");
 }
 
+// CLOAD? (verify) is not built: it must not load over the program.
+TEST_F(Basic, CloadVerifyLeavesTheProgramAlone) {
+  const std::string screen = Run("10 PRINT 1\nCLOAD?\nLIST\n");
+  EXPECT_NE(screen.find("CLOAD?\n?SN ERROR\nREADY\n>LIST\n10 PRINT 1\n"), std::string::npos) << screen;
+}
+
 TEST_F(Basic, VariablesKeepTwoCharactersAndTheirTypes) {
   EXPECT_EQ(Output("10 ABC=1:ABD=2:A%=3.7:A!=4.5:A$=\"S\":A#=1.25\n"
                    "20 PRINT ABC;A%;A!;A$;A#;A\n"

@@ -15,9 +15,11 @@ DShiftLeft_byte:
   RET
 
 ; In: HL = the top byte of eight, carry = the bit shifted in. Out: the
-; eight bytes shifted right one place, HL eight below. Unrolled: products
-; take one shift per bit. Keeps: A BC DE.
+; eight bytes shifted right one place, HL eight below. Four at a time:
+; products take one shift per bit. Keeps: A C DE.
 DShiftRight:
+  LD B,2
+DShiftRight_four:
   RR (HL)
   DEC HL
   RR (HL)
@@ -26,14 +28,7 @@ DShiftRight:
   DEC HL
   RR (HL)
   DEC HL
-  RR (HL)
-  DEC HL
-  RR (HL)
-  DEC HL
-  RR (HL)
-  DEC HL
-  RR (HL)
-  DEC HL
+  DJNZ DShiftRight_four
   RET
 
 ; In: HL, DE = the low bytes of two numbers of B bytes. Out: (HL) +=

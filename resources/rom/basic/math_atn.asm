@@ -46,10 +46,8 @@ DAtn_quarter:
   CALL MathStep
   POP BC
   JR DAtn_quarter
-DAtn_sign:
+DAtn_sign:                  ; the result is above 0: the sign of x
   POP AF
-  AND 80h
-  LD HL,FAC+2
-  OR (HL)
-  LD (HL),A
-  RET
+  RLA
+  RET NC
+  JP FNeg

@@ -6,8 +6,6 @@
 
 ReadyLevel:
   LD SP,(CMDSP)
-  LD HL,0FFFFh
-  LD (CURLINE),HL
   XOR A
   LD (OUTDEV),A
   CALL FreshLine
@@ -15,6 +13,8 @@ ReadyLevel:
   CALL PrintString
 CommandLoop:
   LD SP,(CMDSP)
+  LD HL,0FFFFh              ; direct mode (a typed line leaves its number)
+  LD (CURLINE),HL
   XOR A
   LD (OUTDEV),A
   LD A,'>'

@@ -68,19 +68,3 @@ DecimalDigit:
 DecimalEnd:
   LD A,(HL)
   RET
-
-; A = the first non-blank byte at or after HL; HL points at it.
-SkipBlanks:
-  LD A,(HL)
-  CP ' '
-  RET NZ
-  INC HL
-  JR SkipBlanks
-
-; Carry set when A is a decimal digit.
-IsDigit:
-  CP '0'
-  CCF
-  RET NC
-  CP '9' + 1
-  RET
