@@ -1,6 +1,7 @@
 ; Quillor monitor: the 2 KB second ROM at 3000h, started with MON at the
 ; command prompt (or SYSTEM, "/12288"). It uses only the documented entry
-; points of the system ROM.
+; points of the system ROM and the small routines the two ROMs share
+; (system/second_rom.inc).
 ;
 ; Assembled three times: SERIES=1 ("ROM2K"), 2 ("ROM2KS2"), 3 ("ROM2KS3");
 ; the variants differ only in the model named in the greeting. Only
@@ -9,7 +10,7 @@
   INCLUDE "fixed_address.inc"
   INCLUDE "system/entry_points.inc"
   INCLUDE "system/messages.inc"
-  INCLUDE "system/math_data.inc"
+  INCLUDE "system/second_rom.inc"
   INCLUDE "system/ram.inc"
 
 MONARG1    EQU 4060h        ; up to three hexadecimal arguments
@@ -24,8 +25,13 @@ MONNAME    EQU 4067h        ; pointer to the text after the arguments
   INCLUDE "monitor/tape_commands.asm"
   INCLUDE "monitor/hex.asm"
 
-  ; The system ROM's printer driver, mathematical tables, keyword table
-  ; and messages (the first ROM has no room for them).
+  ; Parts of the system ROM: small routines, the printer driver, the
+  ; mathematical tables, the keyword table and the messages (the first
+  ; ROM has no room for them).
+  INCLUDE "system/is_digit.asm"
+  INCLUDE "system/skip_blanks.asm"
+  INCLUDE "system/upper_case.asm"
+  INCLUDE "system/break_text.asm"
   INCLUDE "system/printer.asm"
   INCLUDE "basic/math_data.asm"
   INCLUDE "system/messages.asm"

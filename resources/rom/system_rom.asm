@@ -16,7 +16,7 @@
   INCLUDE "system/ram.inc"
   INCLUDE "system/entry_points.inc"
   INCLUDE "system/messages.inc"
-  INCLUDE "system/math_data.inc"
+  INCLUDE "system/second_rom.inc"
 
 TokenTable EQU TOKENTABLE
 
@@ -29,22 +29,23 @@ TokenTable EQU TOKENTABLE
   INCLUDE "system/line_input.asm"
 
   INCLUDE "system/tape.asm"
-  INCLUDE "basic/double_mul.asm"
-  INCLUDE "basic/input.asm"
-  INCLUDE "system/tape_load.asm"
+  INCLUDE "system/cold_start.asm"
+  INCLUDE "basic/double_read.asm"
+  INCLUDE "basic/print.asm"
 
   AT LINEINPUTB
   JP LineInput
-  INCLUDE "basic/integer.asm"
-  INCLUDE "system/numbers.asm"
-  INCLUDE "basic/double_copy.asm"
+  INCLUDE "basic/double_round.asm"
+  INCLUDE "basic/double_whole.asm"
+  INCLUDE "basic/double_add.asm"
 
   AT SNGSUB
   JP FSub
   AT SNGADD
   JP FAdd
-  INCLUDE "system/tape_system.asm"
-  INCLUDE "basic/double_write.asm"
+  INCLUDE "basic/math_exp.asm"
+  INCLUDE "system/numbers.asm"
+  INCLUDE "basic/integer.asm"
 
   AT SNGMUL
   JP FMul
@@ -52,76 +53,76 @@ TokenTable EQU TOKENTABLE
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "basic/print.asm"
   INCLUDE "basic/garbage.asm"
+  INCLUDE "basic/double_mul.asm"
+  INCLUDE "basic/error_trap.asm"
 
   AT USRARG
   JP AccToInt
   INCLUDE "basic/number_entry.asm"
-  INCLUDE "system/skip_blanks.asm"
+  INCLUDE "basic/double_shift_right.asm"
 
   AT USRRET
   JP StoreInt
   INCLUDE "basic/single_whole.asm"
   AT TOSNG
   JP AccToSingle
-  INCLUDE "basic/math_core.asm"
+  INCLUDE "basic/math_functions.asm"
   INCLUDE "basic/table_word.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "basic/double_div.asm"
-  INCLUDE "basic/double_times_ten.asm"
-  INCLUDE "basic/math_cells.asm"
+  INCLUDE "basic/math_atn.asm"
+  INCLUDE "basic/math_series.asm"
+  INCLUDE "system/tape_commands.asm"
 
   AT INTSUB
   JP IntSub
-  INCLUDE "system/is_digit.asm"
+  INCLUDE "basic/double_shift_left.asm"
   AT INTADD
   JP IntAdd
-  INCLUDE "basic/math_series.asm"
+  INCLUDE "basic/math_core.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/double_scale.asm"
-  INCLUDE "system/text_output.asm"
+  INCLUDE "basic/double_compare.asm"
+  INCLUDE "basic/double_exponent.asm"
 
   AT DBLSUB
   JP DSub
   AT DBLADD
   JP DAdd
-  INCLUDE "basic/double_add.asm"
-  INCLUDE "basic/double_whole.asm"
-  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "system/disk_boot.asm"
+  INCLUDE "basic/double_write.asm"
+  INCLUDE "basic/math_sin.asm"
 
   AT DBLMUL
   JP DMul
-  INCLUDE "system/tape_commands.asm"
+  INCLUDE "basic/math_cells.asm"
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "basic/double_round.asm"
-  INCLUDE "basic/math_steps.asm"
+  INCLUDE "basic/double_copy.asm"
+  INCLUDE "basic/double_scale.asm"
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "basic/machine.asm"
-  INCLUDE "basic/math_exp.asm"
-  INCLUDE "basic/math_atn.asm"
+  INCLUDE "system/tape_load.asm"
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/double_div.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
   INCLUDE "basic/math_tan.asm"
   AT NUMTOASC
   JP NumberToAscii
-  INCLUDE "basic/control.asm"
-  INCLUDE "basic/variables.asm"
-  INCLUDE "system/program_text.asm"
   INCLUDE "basic/eval.asm"
-  INCLUDE "system/command_level.asm"
+  INCLUDE "basic/errors.asm"
+  INCLUDE "basic/variables.asm"
+  INCLUDE "basic/functions.asm"
+  INCLUDE "system/tape_system.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "basic/double_core.asm"
-  INCLUDE "basic/error_trap.asm"
+  INCLUDE "system/command_level.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -129,7 +130,8 @@ TokenTable EQU TOKENTABLE
   AT RELINK
   CALL RelinkLines
   JP ReadyLevel
-  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/double_convert.asm"
+  INCLUDE "system/text_output.asm"
 
   AT NEWCMD
   JP NewCommand
@@ -144,9 +146,8 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "system/disk_boot.asm"
-  INCLUDE "basic/double_read.asm"
-  INCLUDE "basic/double_compare.asm"
+  INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "basic/machine.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -163,13 +164,12 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "basic/math_power.asm"
   INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/math_power.asm"
 
   AT DECTOBIN
   JP DecimalToBinary
-  INCLUDE "basic/double_convert.asm"
-  INCLUDE "basic/math_functions.asm"
+  INCLUDE "basic/math_steps.asm"
 
   AT RUNCMD
   JP RunStatement
@@ -178,9 +178,9 @@ NextChar:
 
   AT INTDIV
   JP IntDiv
+  INCLUDE "basic/strings.asm"
   INCLUDE "basic/run_loop.asm"
   INCLUDE "system/list.asm"
-  INCLUDE "basic/strings.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -193,10 +193,10 @@ PrintQuoted:
   CALL OutChar
   INC HL
   JR PrintQuoted
-  INCLUDE "system/cold_start.asm"
-  INCLUDE "basic/errors.asm"
-  INCLUDE "basic/functions.asm"
+  INCLUDE "basic/input.asm"
+  INCLUDE "basic/control.asm"
   INCLUDE "system/screen.asm"
+  INCLUDE "system/program_text.asm"
   INCLUDE "basic/for_next.asm"
 
   AT 3000h

@@ -1,35 +1,8 @@
-; The shared steps of double precision: shifts and sums of eight-byte
-; numbers, and copies between the ACC, ARG and other cells.
+; The shared steps of double precision: sums of eight-byte numbers, and
+; copies between the ACC, ARG and other cells (the shifts are in
+; double_shift_left.asm and double_shift_right.asm).
 ;
 ; RAM: DFAC, ARG.
-
-; In: HL = the low byte of eight, carry = the bit shifted in.
-; Out: the eight bytes shifted left one place, carry = the bit out; S and Z
-; from the top byte. Keeps: A C DE.
-DShiftLeft:
-  LD B,8
-DShiftLeft_byte:
-  RL (HL)
-  INC HL
-  DJNZ DShiftLeft_byte
-  RET
-
-; In: HL = the top byte of eight, carry = the bit shifted in. Out: the
-; eight bytes shifted right one place, HL eight below. Four at a time:
-; products take one shift per bit. Keeps: A C DE.
-DShiftRight:
-  LD B,2
-DShiftRight_four:
-  RR (HL)
-  DEC HL
-  RR (HL)
-  DEC HL
-  RR (HL)
-  DEC HL
-  RR (HL)
-  DEC HL
-  DJNZ DShiftRight_four
-  RET
 
 ; In: HL, DE = the low bytes of two numbers of B bytes. Out: (HL) +=
 ; (DE), carry out. Keeps: C.

@@ -15,7 +15,7 @@ DSin:
   CALL DAngle
   CALL MathSteps
   DEFB S_STORE+C_X, S_MUL+C_INV2PI, S_ADD+C_HALF, S_CALL+C_INT
-  DEFB S_MUL+C_QPI, S_MUL+C_EIGHT, S_CALL+C_NEG, S_ADD+C_X, 0 ; r
+  DEFB S_MUL+C_EIGHT, S_MUL+C_QPI, S_CALL+C_NEG, S_ADD+C_X, 0 ; r
   LD A,(FAC+3)
   CP 129
   JR C,DSin_series          ; below 1

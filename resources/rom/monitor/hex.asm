@@ -7,7 +7,7 @@ ParseArguments:
   LD (MONCOUNT),A
   LD DE,MONARG1
 ArgumentLoop:
-  CALL MonSkipBlanks
+  CALL SkipBlanks
   LD (MONNAME),HL
   OR A
   RET Z
@@ -66,7 +66,7 @@ HexEnd:
 
 ; A = value of the hexadecimal digit A; carry if it is none.
 HexDigit:
-  CALL MonUpper
+  CALL UpperCase
   SUB '0'
   RET C
   CP 10
@@ -78,29 +78,6 @@ HexDigit:
   CP 16
   CCF
   RET
-
-MonUpper:
-  CP 'a'
-  RET C
-  CP 'z' + 1
-  RET NC
-  SUB 20h
-  RET
-
-MonSkipBlanks:
-  LD A,(HL)
-  CP ' '
-  RET NZ
-  INC HL
-  JR MonSkipBlanks
-
-MonPrint:                   ; text at HL up to 00
-  LD A,(HL)
-  INC HL
-  OR A
-  RET Z
-  CALL DISPLAY
-  JR MonPrint
 
 MonFreshLine:               ; new line unless at the start of one
   LD A,(4020h)

@@ -67,7 +67,7 @@ ModifyByte:
   LD HL,INBUF
   POP DE                    ; DE = address
   JP C,MonitorLoop
-  CALL MonSkipBlanks
+  CALL SkipBlanks
   CP '.'
   JP Z,MonitorLoop
   OR A

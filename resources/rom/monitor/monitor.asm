@@ -2,7 +2,7 @@
 
 MonitorStart:
   LD HL,MonitorGreeting
-  CALL MonPrint
+  CALL PRINTSTR
 MonitorLoop:
   LD SP,(4047h)             ; the system ROM's stack top
   LD A,0Dh
@@ -18,10 +18,10 @@ MonitorLoop:
   ADD HL,DE
   LD (HL),0
   LD HL,INBUF
-  CALL MonSkipBlanks
+  CALL SkipBlanks
   OR A
   JR Z,MonitorLoop
-  CALL MonUpper
+  CALL UpperCase
   INC HL
   PUSH AF
   CALL ParseArguments
@@ -44,7 +44,7 @@ FindMonCommand:
 
 MonitorError:
   LD HL,MonitorWhat
-  CALL MonPrint
+  CALL PRINTSTR
   JR MonitorLoop
 
 MonitorCommands:
@@ -72,7 +72,7 @@ MonitorCommands:
 
 MonHelp:
   LD HL,MonitorHelpText
-  CALL MonPrint
+  CALL PRINTSTR
   JR MonitorLoop
 
   IF SERIES = 1

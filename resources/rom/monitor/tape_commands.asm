@@ -26,7 +26,7 @@ LoadBlock:
   CALL MOTOROFF
   PUSH HL
   LD HL,EntryText
-  CALL MonPrint
+  CALL PRINTSTR
   POP HL
   LD (40DFh),HL             ; as SYSTEM does: "/" at its prompt starts it
   CALL PrintHexWord
@@ -55,16 +55,16 @@ LoadByte:
   CALL BLINK
   JR LoadBlock
 MonChecksum:
-  LD HL,ChecksumBad
+  LD HL,ChecksumText
   JR MonTapeMessage
 MonNotSystem:
   LD HL,NotSystem
   JR MonTapeMessage
 MonTapeStop:
-  LD HL,TapeStopped
+  LD HL,BreakText
 MonTapeMessage:
   CALL MOTOROFF
-  CALL MonPrint
+  CALL PRINTSTR
   JP MonitorLoop
 
 ; S a b e name: save a..b with entry e under a name of up to six letters.
@@ -139,9 +139,5 @@ SaveEntry:
 
 EntryText:
   DEFB "ENTRY ",0
-ChecksumBad:
-  DEFB "?CHECKSUM ERROR",0Dh,0
 NotSystem:
   DEFB "?NOT A MACHINE-CODE TAPE",0Dh,0
-TapeStopped:
-  DEFB "BREAK",0Dh,0

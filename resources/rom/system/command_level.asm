@@ -95,14 +95,6 @@ SkipName:
   INC DE
   JR FindCommand
 
-UpperCase:
-  CP 'a'
-  RET C
-  CP 'z' + 1
-  RET NC
-  SUB 20h
-  RET
-
 CommandTable:
   DEFB "SYSTEM",0
   DEFW SystemCommand

@@ -1,7 +1,7 @@
-; Testing for a digit (a file of its own: it fills a small gap).
+; Testing for a digit (in the second ROM at IsDigit, second_rom.inc).
 
 ; Carry set when A is a decimal digit.
-IsDigit:
+  AT IsDigit
   CP '0'
   CCF
   RET NC

@@ -1,7 +1,8 @@
-; Skipping blanks in text (a file of its own: it fills a small gap).
+; Skipping blanks in text (in the second ROM at SkipBlanks,
+; second_rom.inc, which the monitor shares).
 
 ; A = the first non-blank byte at or after HL; HL points at it.
-SkipBlanks:
+  AT SkipBlanks
   LD A,(HL)
   CP ' '
   RET NZ

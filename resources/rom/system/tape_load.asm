@@ -62,5 +62,3 @@ NotBasicTape:
 TapeBroken:
   LD HL,BreakText
   JP ErrorText
-BreakText:
-  DEFB "BREAK",0Dh,0
