@@ -1,5 +1,5 @@
 ; The tables and constants of the mathematical functions, placed in the
-; second ROM at the addresses of system/math_data.inc (included by
+; second ROM at the addresses of system/second_rom.inc (included by
 ; monitor_rom.asm only). A series is its number of terms, then their
 ; coefficients as singles, the highest power first (math_core.asm sums
 ; it); doubles where a single's 24 bits would show in a result.

@@ -2,7 +2,7 @@
 ; when its status (37E8h) reads 30h in the high nibble; the driver waits
 ; for that, but gives up on the character when BREAK is pressed, so that a
 ; missing printer cannot hang the machine. Keeps all registers. It lies
-; in the second ROM at PRINTERDRIVER (system/math_data.inc), as the first
+; in the second ROM at PRINTERDRIVER (system/second_rom.inc), as the first
 ; has no room for it.
 
   AT PRINTERDRIVER
