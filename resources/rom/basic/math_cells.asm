@@ -1,7 +1,6 @@
 ; The cells of the steps of the mathematical functions (math_steps.asm).
 
-; Doubles, then singles (from C_ONE on), then
-; the routines and series.
+; Doubles, then singles (from C_ONE on), then the routines and series.
 C_X     EQU 0
 C_Z     EQU 1
 C_S     EQU 2

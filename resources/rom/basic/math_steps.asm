@@ -7,8 +7,8 @@
 ; three bits say what to do (S_...), the low five with what (C_...):
 ; a cell of the table MathCells, a routine or a series.
 ;
-; RAM: MATHX, MATHZ (owned here), SCRATCH and DSAVE (free while a
-; function runs), ARG.
+; RAM: the cells of MathCells: MATHX and MATHZ (math_core.asm), SCRATCH
+; and DSAVE (free while a function runs); ARG.
 
 S_CALL  EQU 00h             ; call the routine
 S_STORE EQU 20h             ; the cell = ACC
