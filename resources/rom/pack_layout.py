@@ -32,8 +32,7 @@ HERE = Path(__file__).resolve().parent
 LAYOUT = HERE / "system_rom.asm"
 # Files that hold fixed entry points or must follow the restart vectors.
 FIXED = {"system/vectors.asm", "system/fixed_entries.asm", "system/keyboard.asm",
-         "system/type_and_syntax.asm", "system/line_input.asm",
-         "system/tape.asm"}
+         "system/type_and_syntax.asm", "system/line_input.asm"}
 END_ADDRESS = 0x3000
 
 

@@ -14,6 +14,7 @@
 
   INCLUDE "fixed_address.inc"
   INCLUDE "system/ram.inc"
+  INCLUDE "system/tape.inc"
   INCLUDE "system/entry_points.inc"
   INCLUDE "system/messages.inc"
   INCLUDE "system/second_rom.inc"
@@ -28,7 +29,50 @@ TokenTable EQU TOKENTABLE
   INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
 
-  INCLUDE "system/tape.asm"
+; The screen, tape and input entries from 01C9h to 0384h: jumps, and three
+; short routines that keep DE; the driver's routines (tape.inc) fill the
+; room between them with the rest.
+  AT CLS
+  JP ClearScreen
+  INCLUDE "system/tape_read_bit.asm"
+  AT MOTOROFF
+  JP TapeMotorOff
+  INCLUDE "system/tape_read_byte.asm"
+  AT MOTORON
+  JP TapeMotorOn
+  AT BLINK
+  JP TapeBlink
+  AT TAPEREAD
+  JP TapeReadByte
+  INCLUDE "system/tape_find_leader.asm"
+  AT TAPEWRITE
+  JP TapeWriteByte
+  INCLUDE "system/tape_write_leader.asm"
+  AT WRITELEADER
+  JP TapeWriteLeader
+  AT FINDLEADER
+  JP TapeFindLeader
+  AT SYSTEMCMD
+  JP SystemCommand
+  INCLUDE "system/tape_write.asm"
+  AT TAPEADDR
+  JP TapeReadAddress
+  INCLUDE "system/tape_blink.asm"
+  AT DISPLAYKEEP            ; display A keeping DE
+  PUSH DE
+  CALL DISPLAY
+  POP DE
+  RET
+  INCLUDE "system/tape_motor.asm"
+  AT INPUTTOBUF             ; a line into the buffer at (40A7h), carry on BREAK
+  LD HL,(INBUFPTR)
+  LD B,INBUFLEN
+  JP LINEINPUTB
+  AT WAITKEYKEEP            ; wait for a key keeping DE
+  PUSH DE
+  CALL WAITKEY
+  POP DE
+  RET
   INCLUDE "system/cold_start.asm"
   INCLUDE "basic/double_read.asm"
   INCLUDE "basic/print.asm"
