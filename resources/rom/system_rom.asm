@@ -28,36 +28,42 @@ TokenTable EQU TOKENTABLE
 
   INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
+  INCLUDE "system/tape_read_bit.asm"
 
 ; The screen, tape and input entries from 01C9h to 0384h: jumps, and three
 ; short routines that keep DE; the driver's routines (tape.inc) fill the
 ; room between them with the rest.
   AT CLS
   JP ClearScreen
-  INCLUDE "system/tape_read_bit.asm"
+  INCLUDE "basic/double_convert.asm"
   AT MOTOROFF
   JP TapeMotorOff
   INCLUDE "system/tape_read_byte.asm"
   AT MOTORON
   JP TapeMotorOn
+  INCLUDE "basic/math_core.asm"
+  INCLUDE "basic/double_shift_left.asm"
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
   JP TapeReadByte
-  INCLUDE "system/tape_find_leader.asm"
+  INCLUDE "system/tape_write_leader.asm"
   AT TAPEWRITE
   JP TapeWriteByte
-  INCLUDE "system/tape_write_leader.asm"
+  INCLUDE "basic/number_entry.asm"
   AT WRITELEADER
   JP TapeWriteLeader
+  INCLUDE "basic/table_word.asm"
   AT FINDLEADER
   JP TapeFindLeader
+  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/double_minus_one.asm"
   AT SYSTEMCMD
   JP SystemCommand
-  INCLUDE "system/tape_write.asm"
+  INCLUDE "basic/math_series.asm"
   AT TAPEADDR
   JP TapeReadAddress
-  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/math_functions.asm"
   AT DISPLAYKEEP            ; display A keeping DE
   PUSH DE
   CALL DISPLAY
@@ -68,90 +74,81 @@ TokenTable EQU TOKENTABLE
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
   JP LINEINPUTB
+  INCLUDE "basic/math_pi.asm"
+  INCLUDE "basic/double_add_bytes.asm"
   AT WAITKEYKEEP            ; wait for a key keeping DE
   PUSH DE
   CALL WAITKEY
   POP DE
   RET
-  INCLUDE "system/cold_start.asm"
-  INCLUDE "basic/double_read.asm"
-  INCLUDE "basic/print.asm"
+  INCLUDE "basic/for_next.asm"
+  INCLUDE "system/numbers.asm"
+  INCLUDE "basic/double_whole.asm"
 
   AT LINEINPUTB
   JP LineInput
-  INCLUDE "basic/double_round.asm"
-  INCLUDE "basic/double_whole.asm"
-  INCLUDE "basic/double_add.asm"
+  INCLUDE "basic/control.asm"
 
   AT SNGSUB
   JP FSub
   AT SNGADD
   JP FAdd
-  INCLUDE "basic/math_exp.asm"
-  INCLUDE "system/numbers.asm"
-  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/errors.asm"
+  INCLUDE "basic/math_power.asm"
 
   AT SNGMUL
   JP FMul
-  INCLUDE "basic/math_log.asm"
+  INCLUDE "basic/double_round.asm"
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "basic/garbage.asm"
-  INCLUDE "basic/double_mul.asm"
-  INCLUDE "basic/error_trap.asm"
+  INCLUDE "basic/input.asm"
+  INCLUDE "basic/double_div.asm"
 
   AT USRARG
   JP AccToInt
-  INCLUDE "basic/number_entry.asm"
-  INCLUDE "basic/double_shift_right.asm"
+  INCLUDE "basic/single_whole.asm"
 
   AT USRRET
   JP StoreInt
-  INCLUDE "basic/single_whole.asm"
+  INCLUDE "basic/double_swap.asm"
   AT TOSNG
   JP AccToSingle
-  INCLUDE "basic/math_functions.asm"
-  INCLUDE "basic/table_word.asm"
+  INCLUDE "system/tape_find_leader.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "basic/math_atn.asm"
-  INCLUDE "basic/math_series.asm"
-  INCLUDE "system/tape_commands.asm"
+  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/double_scale.asm"
 
   AT INTSUB
   JP IntSub
-  INCLUDE "basic/double_shift_left.asm"
   AT INTADD
   JP IntAdd
-  INCLUDE "basic/math_core.asm"
+  INCLUDE "basic/double_copy.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/double_compare.asm"
-  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "basic/double_mul.asm"
 
   AT DBLSUB
   JP DSub
   AT DBLADD
   JP DAdd
-  INCLUDE "system/disk_boot.asm"
-  INCLUDE "basic/double_write.asm"
-  INCLUDE "basic/math_sin.asm"
+  INCLUDE "system/cold_start.asm"
 
   AT DBLMUL
   JP DMul
-  INCLUDE "basic/math_cells.asm"
+  INCLUDE "system/tape_commands.asm"
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "basic/double_copy.asm"
-  INCLUDE "basic/double_scale.asm"
+  INCLUDE "basic/math_atn.asm"
+  INCLUDE "system/text_output.asm"
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "system/tape_load.asm"
-  INCLUDE "basic/double_core.asm"
-  INCLUDE "basic/double_div.asm"
+  INCLUDE "basic/print.asm"
+  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/double_shift_right.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
@@ -159,10 +156,12 @@ TokenTable EQU TOKENTABLE
   AT NUMTOASC
   JP NumberToAscii
   INCLUDE "basic/eval.asm"
-  INCLUDE "basic/errors.asm"
   INCLUDE "basic/variables.asm"
   INCLUDE "basic/functions.asm"
-  INCLUDE "system/tape_system.asm"
+  INCLUDE "basic/double_read.asm"
+  INCLUDE "basic/double_write.asm"
+  INCLUDE "basic/math_exp.asm"
+  INCLUDE "basic/double_times_ten.asm"
 
   AT READYLEVEL
   JP ReadyLevel
@@ -174,8 +173,7 @@ TokenTable EQU TOKENTABLE
   AT RELINK
   CALL RelinkLines
   JP ReadyLevel
-  INCLUDE "basic/double_convert.asm"
-  INCLUDE "system/text_output.asm"
+  INCLUDE "basic/math_log.asm"
 
   AT NEWCMD
   JP NewCommand
@@ -190,8 +188,7 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "basic/double_times_ten.asm"
-  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/strings.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -208,12 +205,12 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "basic/string_store.asm"
-  INCLUDE "basic/math_power.asm"
+  INCLUDE "system/tape_system.asm"
+  INCLUDE "basic/double_exponent.asm"
 
   AT DECTOBIN
   JP DecimalToBinary
-  INCLUDE "basic/math_steps.asm"
+  INCLUDE "basic/math_cells.asm"
 
   AT RUNCMD
   JP RunStatement
@@ -222,9 +219,9 @@ NextChar:
 
   AT INTDIV
   JP IntDiv
-  INCLUDE "basic/strings.asm"
   INCLUDE "basic/run_loop.asm"
-  INCLUDE "system/list.asm"
+  INCLUDE "system/program_text.asm"
+  INCLUDE "basic/error_trap.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -237,11 +234,18 @@ PrintQuoted:
   CALL OutChar
   INC HL
   JR PrintQuoted
-  INCLUDE "basic/input.asm"
-  INCLUDE "basic/control.asm"
   INCLUDE "system/screen.asm"
-  INCLUDE "system/program_text.asm"
-  INCLUDE "basic/for_next.asm"
+  INCLUDE "system/disk_boot.asm"
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/double_add.asm"
+  INCLUDE "basic/double_compare.asm"
+  INCLUDE "system/tape_load.asm"
+  INCLUDE "basic/string_store.asm"
+  INCLUDE "system/list.asm"
+  INCLUDE "basic/math_steps.asm"
+  INCLUDE "basic/garbage.asm"
+  INCLUDE "system/tape_write.asm"
+  INCLUDE "basic/machine.asm"
 
   AT 3000h
   END

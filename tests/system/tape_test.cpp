@@ -94,6 +94,30 @@ TEST(SystemTape, LoadsASavedMemoryTapeAndSlashStartsIt) {
 
 // The wrong kind of tape and a damaged block are reported, with the
 // motor stopped, and the machine goes on at the prompt.
+// CLOAD "N" passes the programs before the one named N; CLOAD takes the
+// first.
+TEST(BasicTape, CloadWithANameTakesTheProgramOfThatName) {
+  std::vector<uint8_t> tape;
+  for (const char name : {'A', 'B'}) {
+    const std::vector<uint8_t> header = Leader();
+    tape.insert(tape.end(), header.begin(), header.end());
+    tape.insert(tape.end(), {0xD3, 0xD3, 0xD3, uint8_t(name)});
+    // 10 PRINT "A" (or 20 PRINT "B"), the link any nonzero value
+    const uint8_t line = name == 'A' ? 10 : 20;
+    tape.insert(tape.end(), {0x34, 0x12, line, 0, 0xB2, ' ', '"', uint8_t(name), '"', 0, 0, 0});
+  }
+  RunningMachine m;
+  ASSERT_TRUE(m.Boot());
+  const std::string path = WriteTestFile("two.cas", tape);
+  ASSERT_TRUE(m.emu.cassette.OpenMediaImage(path));
+  ASSERT_TRUE(m.Type("CLOAD \"B\"\rLIST\r", kTapeFrames));
+  EXPECT_NE(m.Screen().find(">LIST\n20 PRINT \"B\"\nREADY\n>"), std::string::npos) << m.Screen();
+  ASSERT_TRUE(m.emu.cassette.OpenMediaImage(path));
+  m.emu.cassette.Rewind(m.emu.cassettePanel);
+  ASSERT_TRUE(m.Type("CLOAD\rLIST\r", kTapeFrames));
+  EXPECT_NE(m.Screen().find(">LIST\n10 PRINT \"A\"\nREADY\n>"), std::string::npos) << m.Screen();
+}
+
 TEST(TapeErrors, WrongTapesAndBadChecksumsAreReported) {
   std::vector<uint8_t> basic = Leader();
   basic.insert(basic.end(), {0xD3, 0xD3, 0xD3, 'B', 0, 0});

@@ -1,21 +1,7 @@
-; The shared steps of double precision: sums of eight-byte numbers, and
-; copies between the ACC, ARG and other cells (the shifts are in
-; double_shift_left.asm and double_shift_right.asm).
+; The shared steps of double precision: copies between the ACC, ARG and
+; other cells (the shifts, sums and exchange have files of their own).
 ;
 ; RAM: DFAC, ARG.
-
-; In: HL, DE = the low bytes of two numbers of B bytes. Out: (HL) +=
-; (DE), carry out. Keeps: C.
-DAddBytes:
-  OR A
-DAddBytes_byte:
-  LD A,(DE)
-  ADC A,(HL)
-  LD (HL),A
-  INC HL
-  INC DE
-  DJNZ DAddBytes_byte
-  RET
 
 ; In: -. Out: ARG = the ACC. Keeps: -.
 DAccToArg:
@@ -44,20 +30,4 @@ DStore:
 DCopy:
   LD BC,8
   LDIR
-  RET
-
-; In: ACC, ARG. Out: the two eight-byte registers exchanged. Keeps: -.
-DSwap:
-  LD HL,DFAC
-  LD DE,ARG
-  LD B,8
-DSwap_byte:
-  LD C,(HL)
-  LD A,(DE)
-  LD (HL),A
-  LD A,C
-  LD (DE),A
-  INC HL
-  INC DE
-  DJNZ DSwap_byte
   RET

@@ -28,6 +28,21 @@ DRoundToWhole_ones:
   OR A
   RET Z
   LD C,A
+DRoundToWhole_bytes:        ; whole bytes first, leaving 1 to 8 places
+  LD A,C
+  CP 9
+  JR C,DRoundToWhole_shift
+  SUB 8
+  LD C,A
+  LD HL,DWORK+1
+  LD DE,DWORK
+  PUSH BC
+  LD BC,7
+  LDIR
+  POP BC
+  XOR A
+  LD (DE),A
+  JR DRoundToWhole_bytes
 DRoundToWhole_shift:
   LD HL,DWORK+7
   OR A

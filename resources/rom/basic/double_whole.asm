@@ -42,6 +42,3 @@ DInt:
   LD HL,DMinusOne
   CALL DLoadArg
   JP DAdd
-
-DMinusOne:
-  DEFB 0,0,0,0,0,0,80h,81h

@@ -1,5 +1,4 @@
-; The shared parts of the mathematical functions: a double from a single
-; constant, and pi and its fractions.
+; A double from a single constant, for the mathematical functions.
 ;
 ; RAM: MATHX, MATHZ (owned here; the functions keep their doubles there),
 ; ARG.
@@ -15,15 +14,4 @@ ArgFromSingle_zero:
   DJNZ ArgFromSingle_zero
   LD C,4
   LDIR
-  RET
-
-; In: A = 0, 1, 2 or 3. Out: ARG = pi/4, pi/2, pi or 2pi. Keeps: -.
-PiToArg:
-  PUSH AF
-  LD HL,QuarterPi
-  CALL DLoadArg
-  POP AF
-  LD HL,ARG+7
-  ADD A,(HL)
-  LD (HL),A
   RET

@@ -1,12 +1,19 @@
 ; CLOAD: a BASIC program from tape (tape_commands.asm describes the tape
 ; formats), and the byte reader the tape commands share.
 
-; CLOAD ["N"]: the first BASIC program on the tape is taken, whatever its
-; name. CLOAD? (verify) is not built yet.
+; CLOAD ["N"]: the first BASIC program on the tape whose name is N (any
+; without a name); the programs before it are read through and passed.
+; CLOAD? (verify) is not built yet.
 CloadCommand:
   CALL SkipBlanks
   CP '?'
   JP Z,SNError
+  LD C,0                    ; C = the name wanted, 0: any
+  CP '"'
+  JR NZ,CloadSearch
+  INC HL
+  LD C,(HL)
+CloadSearch:
   CALL FINDLEADER
   JP C,TapeBroken
   LD B,3
@@ -15,7 +22,26 @@ CloadHeader:
   CP BASIC_HEADER
   JR NZ,NotBasicTape
   DJNZ CloadHeader
+  CALL TapeByte             ; the tape's name
+  INC C
+  DEC C
+  JR Z,CloadTake
+  CP C
+  JR Z,CloadTake
+CloadPass:                  ; another program: its lines up to a link of 0000
   CALL TapeByte
+  LD L,A
+  CALL TapeByte
+  OR L
+  JR Z,CloadSearch
+  CALL TapeByte
+  CALL TapeByte             ; the line number
+CloadPassText:
+  CALL TapeByte
+  OR A
+  JR NZ,CloadPassText
+  JR CloadPass
+CloadTake:
   CALL TextLimit            ; DE = the highest address a program may use
   LD HL,(TXTTAB)
 CloadLine:
