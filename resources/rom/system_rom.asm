@@ -28,42 +28,43 @@ TokenTable EQU TOKENTABLE
 
   INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
-  INCLUDE "system/tape_read_bit.asm"
+  INCLUDE "basic/double_convert.asm"
 
 ; The screen, tape and input entries from 01C9h to 0384h: jumps, and three
 ; short routines that keep DE; the driver's routines (tape.inc) fill the
 ; room between them with the rest.
   AT CLS
   JP ClearScreen
-  INCLUDE "basic/double_convert.asm"
+  INCLUDE "system/tape_read_bit.asm"
   AT MOTOROFF
   JP TapeMotorOff
-  INCLUDE "system/tape_read_byte.asm"
+  INCLUDE "basic/math_core.asm"
+  INCLUDE "basic/double_minus_one.asm"
   AT MOTORON
   JP TapeMotorOn
-  INCLUDE "basic/math_core.asm"
-  INCLUDE "basic/double_shift_left.asm"
+  INCLUDE "basic/double_add_bytes.asm"
+  INCLUDE "basic/math_pi.asm"
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
   JP TapeReadByte
-  INCLUDE "system/tape_write_leader.asm"
+  INCLUDE "system/tape_system_pass.asm"
   AT TAPEWRITE
   JP TapeWriteByte
   INCLUDE "basic/number_entry.asm"
+  INCLUDE "system/tape_blink.asm"
   AT WRITELEADER
   JP TapeWriteLeader
   INCLUDE "basic/table_word.asm"
   AT FINDLEADER
   JP TapeFindLeader
-  INCLUDE "system/tape_blink.asm"
-  INCLUDE "basic/double_minus_one.asm"
+  INCLUDE "basic/double_swap.asm"
   AT SYSTEMCMD
   JP SystemCommand
   INCLUDE "basic/math_series.asm"
   AT TAPEADDR
   JP TapeReadAddress
-  INCLUDE "basic/math_functions.asm"
+  INCLUDE "system/tape_write_leader.asm"
   AT DISPLAYKEEP            ; display A keeping DE
   PUSH DE
   CALL DISPLAY
@@ -74,27 +75,26 @@ TokenTable EQU TOKENTABLE
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
   JP LINEINPUTB
-  INCLUDE "basic/math_pi.asm"
-  INCLUDE "basic/double_add_bytes.asm"
+  INCLUDE "basic/math_functions.asm"
   AT WAITKEYKEEP            ; wait for a key keeping DE
   PUSH DE
   CALL WAITKEY
   POP DE
   RET
-  INCLUDE "basic/for_next.asm"
-  INCLUDE "system/numbers.asm"
-  INCLUDE "basic/double_whole.asm"
+  INCLUDE "system/list.asm"
+  INCLUDE "basic/str_functions.asm"
 
   AT LINEINPUTB
   JP LineInput
-  INCLUDE "basic/control.asm"
+  INCLUDE "basic/double_mul.asm"
+  INCLUDE "basic/errors.asm"
 
   AT SNGSUB
   JP FSub
   AT SNGADD
   JP FAdd
-  INCLUDE "basic/errors.asm"
-  INCLUDE "basic/math_power.asm"
+  INCLUDE "system/tape_system.asm"
+  INCLUDE "system/tape_load.asm"
 
   AT SNGMUL
   JP FMul
@@ -102,8 +102,9 @@ TokenTable EQU TOKENTABLE
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "basic/input.asm"
+  INCLUDE "system/cold_start.asm"
   INCLUDE "basic/double_div.asm"
+  INCLUDE "basic/math_exp.asm"
 
   AT USRARG
   JP AccToInt
@@ -111,57 +112,60 @@ TokenTable EQU TOKENTABLE
 
   AT USRRET
   JP StoreInt
-  INCLUDE "basic/double_swap.asm"
+  INCLUDE "system/tape_read_byte.asm"
   AT TOSNG
   JP AccToSingle
   INCLUDE "system/tape_find_leader.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "basic/integer.asm"
-  INCLUDE "basic/double_scale.asm"
+  INCLUDE "system/tape_write.asm"
+  INCLUDE "basic/math_log.asm"
+  INCLUDE "system/tape_commands.asm"
 
   AT INTSUB
   JP IntSub
+  INCLUDE "basic/double_shift_left.asm"
   AT INTADD
   JP IntAdd
-  INCLUDE "basic/double_copy.asm"
+  INCLUDE "system/tape_system_go.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/double_mul.asm"
+  INCLUDE "basic/double_scale.asm"
+  INCLUDE "basic/double_exponent.asm"
 
   AT DBLSUB
   JP DSub
   AT DBLADD
   JP DAdd
-  INCLUDE "system/cold_start.asm"
+  INCLUDE "basic/double_write.asm"
+  INCLUDE "basic/math_sin.asm"
+  INCLUDE "system/disk_boot.asm"
 
   AT DBLMUL
   JP DMul
-  INCLUDE "system/tape_commands.asm"
+  INCLUDE "system/text_output.asm"
+  INCLUDE "basic/double_shift_right.asm"
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "basic/math_atn.asm"
-  INCLUDE "system/text_output.asm"
+  INCLUDE "basic/double_whole.asm"
+  INCLUDE "basic/double_times_ten.asm"
 
   AT ASCTONUM
   JP ReadNumber
+  INCLUDE "basic/error_trap.asm"
   INCLUDE "basic/print.asm"
-  INCLUDE "basic/math_sin.asm"
-  INCLUDE "basic/double_shift_right.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
   INCLUDE "basic/math_tan.asm"
   AT NUMTOASC
   JP NumberToAscii
-  INCLUDE "basic/eval.asm"
   INCLUDE "basic/variables.asm"
-  INCLUDE "basic/functions.asm"
-  INCLUDE "basic/double_read.asm"
-  INCLUDE "basic/double_write.asm"
-  INCLUDE "basic/math_exp.asm"
-  INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "basic/for_next.asm"
+  INCLUDE "basic/eval.asm"
+  INCLUDE "system/program_text.asm"
+  INCLUDE "basic/math_atn.asm"
 
   AT READYLEVEL
   JP ReadyLevel
@@ -173,11 +177,13 @@ TokenTable EQU TOKENTABLE
   AT RELINK
   CALL RelinkLines
   JP ReadyLevel
-  INCLUDE "basic/math_log.asm"
+  INCLUDE "basic/math_cells.asm"
+  INCLUDE "basic/double_copy.asm"
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "basic/str_functions.asm"
+  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/integer.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -188,7 +194,9 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "basic/strings.asm"
+  INCLUDE "basic/double_read.asm"
+  INCLUDE "basic/double_compare.asm"
+  INCLUDE "system/numbers.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -205,12 +213,12 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "system/tape_system.asm"
-  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "basic/math_power.asm"
+  INCLUDE "basic/string_store.asm"
 
   AT DECTOBIN
   JP DecimalToBinary
-  INCLUDE "basic/math_cells.asm"
+  INCLUDE "basic/math_steps.asm"
 
   AT RUNCMD
   JP RunStatement
@@ -219,9 +227,10 @@ NextChar:
 
   AT INTDIV
   JP IntDiv
-  INCLUDE "basic/run_loop.asm"
-  INCLUDE "system/program_text.asm"
-  INCLUDE "basic/error_trap.asm"
+  INCLUDE "system/screen.asm"
+  INCLUDE "basic/input.asm"
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/strings.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -234,18 +243,11 @@ PrintQuoted:
   CALL OutChar
   INC HL
   JR PrintQuoted
-  INCLUDE "system/screen.asm"
-  INCLUDE "system/disk_boot.asm"
-  INCLUDE "basic/double_core.asm"
-  INCLUDE "basic/double_add.asm"
-  INCLUDE "basic/double_compare.asm"
-  INCLUDE "system/tape_load.asm"
-  INCLUDE "basic/string_store.asm"
-  INCLUDE "system/list.asm"
-  INCLUDE "basic/math_steps.asm"
   INCLUDE "basic/garbage.asm"
-  INCLUDE "system/tape_write.asm"
-  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/double_add.asm"
+  INCLUDE "basic/functions.asm"
+  INCLUDE "basic/control.asm"
+  INCLUDE "basic/run_loop.asm"
 
   AT 3000h
   END

@@ -139,14 +139,34 @@ TEST(TapeErrors, WrongTapesAndBadChecksumsAreReported) {
   EXPECT_NE(m.Screen().find("*? B\n?NOT A SYSTEM TAPE\n*? "), std::string::npos) << m.Screen();
 
   ASSERT_TRUE(m.emu.cassette.OpenMediaImage(WriteTestFile("damaged.cas", damaged)));
-  ASSERT_TRUE(m.Type("D\r", kTapeFrames));
-  EXPECT_NE(m.Screen().find("*? D\n?CHECKSUM ERROR\n*? "), std::string::npos) << m.Screen();
+  ASSERT_TRUE(m.Type("SYS\r", kTapeFrames));
+  EXPECT_NE(m.Screen().find("*? SYS\n?CHECKSUM ERROR\n*? "), std::string::npos) << m.Screen();
   EXPECT_EQ(m.emu.machine.memory[0x7000], 1);
 
   ASSERT_TRUE(m.emu.cassette.OpenMediaImage(WriteTestFile("good.cas", system)));
-  ASSERT_TRUE(m.Type("S\r", kTapeFrames));
+  ASSERT_TRUE(m.Type("SYS\r", kTapeFrames));
   EXPECT_EQ(m.emu.machine.memory[0x7000], 9);
   EXPECT_EQ(m.Word(0x40DF), 0x7000);
+}
+
+// SYSTEM reads through and passes the tapes whose six-character name
+// (blanks after a shorter one) is not the name typed.
+TEST(SystemTape, TheNameTypedChoosesTheTape) {
+  std::vector<uint8_t> tape;
+  for (const char* name : {"ONE   ", "TWO   "}) {
+    const std::vector<uint8_t> header = Leader();
+    tape.insert(tape.end(), header.begin(), header.end());
+    tape.push_back(0x55);
+    tape.insert(tape.end(), name, name + 6);
+    const uint8_t value = uint8_t(name[0]);  // a byte at 7000h, then the entry 7000h
+    tape.insert(tape.end(), {0x3C, 1, 0x00, 0x70, value, uint8_t(0x70 + value), 0x78, 0x00, 0x70});
+  }
+  RunningMachine m;
+  ASSERT_TRUE(m.Boot());
+  ASSERT_TRUE(m.emu.cassette.OpenMediaImage(WriteTestFile("two_system.cas", tape)));
+  ASSERT_TRUE(m.Type("SYSTEM\rTWO\r", kTapeFrames));
+  EXPECT_EQ(m.emu.machine.memory[0x7000], 'T');
+  EXPECT_NE(m.Screen().find("*? TWO\n*? "), std::string::npos) << m.Screen();
 }
 
 TEST(TapeEntries, BytesWrittenWith0264AreRecordedExactlyAndReadBackWith0235) {

@@ -1,7 +1,8 @@
 ; SYSTEM: machine-code tapes (tape_commands.asm describes the format).
 
-; 02B2h: SYSTEM. "*?" asks for a tape name (any machine-code tape is
-; loaded), "/" starts the last one loaded, "/nnnnn" starts at nnnnn.
+; 02B2h: SYSTEM. "*?" asks for a tape name: the tapes of other names (six
+; characters, blanks after a shorter one) are read through and passed;
+; "/" starts the last one loaded, "/nnnnn" starts at nnnnn.
 SystemCommand:
   CALL SYSHOOK
 SystemPrompt:
@@ -15,16 +16,35 @@ SystemPrompt:
   OR A
   JR Z,SystemPrompt
   CP '/'
-  JR Z,SystemGo
+  JP Z,SystemGo
+SystemSearch:               ; HL = the name typed
   CALL FINDLEADER
   JP C,TapeBroken
   CALL TapeByte
   CP SYSTEM_HEADER
-  JR NZ,NotSystemTape
-  LD B,6
-SystemName:
+  JP NZ,NotSystemTape
+  PUSH HL
+  LD BC,0600h               ; B: six characters; C: how many differ
+SystemName:                 ; the tape's name is padded with blanks
   CALL TapeByte
+  LD E,(HL)
+  INC E
+  DEC E
+  JR Z,SystemName_blank
+  INC HL
+  JR SystemName_compare
+SystemName_blank:
+  LD E,' '
+SystemName_compare:
+  CP E
+  JR Z,SystemName_same
+  INC C
+SystemName_same:
   DJNZ SystemName
+  POP HL
+  INC C
+  DEC C
+  JP NZ,SystemPass
 SystemBlock:
   CALL TapeByte
   CP DATA_BLOCK
@@ -66,21 +86,3 @@ NotSystemTape:
   LD HL,NotSystemText
   CALL PrintString
   JP SystemPrompt
-
-SystemGo:
-  INC HL
-  CALL SkipBlanks
-  OR A
-  LD HL,(SYSENTRY)
-  JR Z,SystemJump
-  LD HL,INBUF + 1
-  CALL SkipBlanks
-  CALL DecimalToBinary
-  EX DE,HL
-SystemJump:                 ; a program that returns comes to READY
-  LD DE,ReadyLevel
-  PUSH DE
-  JP (HL)
-
-SystemPromptText:
-  DEFB "*? ",0
