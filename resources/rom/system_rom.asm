@@ -28,17 +28,18 @@ TokenTable EQU TOKENTABLE
 
   INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
-  INCLUDE "basic/double_convert.asm"
+  INCLUDE "basic/double_copy.asm"
+  INCLUDE "basic/math_core.asm"
 
 ; The screen, tape and input entries from 01C9h to 0384h: jumps, and three
 ; short routines that keep DE; the driver's routines (tape.inc) fill the
 ; room between them with the rest.
   AT CLS
   JP ClearScreen
-  INCLUDE "system/tape_read_bit.asm"
+  INCLUDE "basic/double_convert.asm"
   AT MOTOROFF
   JP TapeMotorOff
-  INCLUDE "basic/math_core.asm"
+  INCLUDE "basic/number_entry.asm"
   INCLUDE "basic/double_minus_one.asm"
   AT MOTORON
   JP TapeMotorOn
@@ -51,20 +52,21 @@ TokenTable EQU TOKENTABLE
   INCLUDE "system/tape_system_pass.asm"
   AT TAPEWRITE
   JP TapeWriteByte
-  INCLUDE "basic/number_entry.asm"
-  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/negate_acc.asm"
   AT WRITELEADER
   JP TapeWriteLeader
   INCLUDE "basic/table_word.asm"
   AT FINDLEADER
   JP TapeFindLeader
-  INCLUDE "basic/double_swap.asm"
+  INCLUDE "basic/single_whole.asm"
   AT SYSTEMCMD
   JP SystemCommand
-  INCLUDE "basic/math_series.asm"
+  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "system/text_output.asm"
   AT TAPEADDR
   JP TapeReadAddress
-  INCLUDE "system/tape_write_leader.asm"
+  INCLUDE "basic/double_shift_right.asm"
+  INCLUDE "system/tape_blink.asm"
   AT DISPLAYKEEP            ; display A keeping DE
   PUSH DE
   CALL DISPLAY
@@ -86,15 +88,16 @@ TokenTable EQU TOKENTABLE
 
   AT LINEINPUTB
   JP LineInput
-  INCLUDE "basic/double_mul.asm"
-  INCLUDE "basic/errors.asm"
+  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/double_read.asm"
+  INCLUDE "basic/double_scale.asm"
 
   AT SNGSUB
   JP FSub
   AT SNGADD
   JP FAdd
-  INCLUDE "system/tape_system.asm"
-  INCLUDE "system/tape_load.asm"
+  INCLUDE "basic/double_div.asm"
+  INCLUDE "basic/num_write.asm"
 
   AT SNGMUL
   JP FMul
@@ -102,24 +105,23 @@ TokenTable EQU TOKENTABLE
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "system/cold_start.asm"
-  INCLUDE "basic/double_div.asm"
-  INCLUDE "basic/math_exp.asm"
+  INCLUDE "system/tape_write.asm"
+  INCLUDE "system/program_text.asm"
 
   AT USRARG
   JP AccToInt
-  INCLUDE "basic/single_whole.asm"
+  INCLUDE "basic/double_swap.asm"
 
   AT USRRET
   JP StoreInt
   INCLUDE "system/tape_read_byte.asm"
   AT TOSNG
   JP AccToSingle
-  INCLUDE "system/tape_find_leader.asm"
+  INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "system/tape_write.asm"
-  INCLUDE "basic/math_log.asm"
+  INCLUDE "basic/math_exp.asm"
+  INCLUDE "basic/error_trap.asm"
   INCLUDE "system/tape_commands.asm"
 
   AT INTSUB
@@ -130,42 +132,41 @@ TokenTable EQU TOKENTABLE
   INCLUDE "system/tape_system_go.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/double_scale.asm"
-  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "basic/double_mul.asm"
 
   AT DBLSUB
   JP DSub
   AT DBLADD
   JP DAdd
-  INCLUDE "basic/double_write.asm"
-  INCLUDE "basic/math_sin.asm"
-  INCLUDE "system/disk_boot.asm"
+  INCLUDE "basic/strings.asm"
+  INCLUDE "basic/double_compare.asm"
 
   AT DBLMUL
   JP DMul
-  INCLUDE "system/text_output.asm"
-  INCLUDE "basic/double_shift_right.asm"
+  INCLUDE "basic/double_whole.asm"
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "basic/double_whole.asm"
+  INCLUDE "basic/math_steps.asm"
   INCLUDE "basic/double_times_ten.asm"
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "basic/error_trap.asm"
-  INCLUDE "basic/print.asm"
+  INCLUDE "system/disk_boot.asm"
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/math_cells.asm"
+  INCLUDE "basic/math_atn.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
   INCLUDE "basic/math_tan.asm"
   AT NUMTOASC
   JP NumberToAscii
-  INCLUDE "basic/variables.asm"
-  INCLUDE "basic/for_next.asm"
+  INCLUDE "basic/functions.asm"
   INCLUDE "basic/eval.asm"
-  INCLUDE "system/program_text.asm"
-  INCLUDE "basic/math_atn.asm"
+  INCLUDE "basic/double_write.asm"
+  INCLUDE "basic/print.asm"
+  INCLUDE "basic/single.asm"
 
   AT READYLEVEL
   JP ReadyLevel
@@ -177,13 +178,13 @@ TokenTable EQU TOKENTABLE
   AT RELINK
   CALL RelinkLines
   JP ReadyLevel
-  INCLUDE "basic/math_cells.asm"
-  INCLUDE "basic/double_copy.asm"
+  INCLUDE "basic/math_log.asm"
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "basic/machine.asm"
-  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/math_series.asm"
+  INCLUDE "system/numbers.asm"
+  INCLUDE "system/tape_system.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -194,9 +195,8 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "basic/double_read.asm"
-  INCLUDE "basic/double_compare.asm"
-  INCLUDE "system/numbers.asm"
+  INCLUDE "basic/math_sin.asm"
+  INCLUDE "system/tape_load.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -213,24 +213,28 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "basic/math_power.asm"
   INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/math_power.asm"
 
   AT DECTOBIN
   JP DecimalToBinary
-  INCLUDE "basic/math_steps.asm"
+  INCLUDE "system/tape_write_leader.asm"
+  INCLUDE "system/tape_find_leader.asm"
 
   AT RUNCMD
   JP RunStatement
-  INCLUDE "basic/single.asm"
-  INCLUDE "basic/num_text.asm"
+  INCLUDE "basic/double_add.asm"
+  INCLUDE "basic/for_next.asm"
+  INCLUDE "basic/input.asm"
+  INCLUDE "system/screen.asm"
+  INCLUDE "basic/machine.asm"
 
   AT INTDIV
   JP IntDiv
-  INCLUDE "system/screen.asm"
-  INCLUDE "basic/input.asm"
-  INCLUDE "basic/double_core.asm"
-  INCLUDE "basic/strings.asm"
+  INCLUDE "basic/control.asm"
+  INCLUDE "system/cold_start.asm"
+  INCLUDE "basic/garbage.asm"
+  INCLUDE "basic/errors.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -243,11 +247,9 @@ PrintQuoted:
   CALL OutChar
   INC HL
   JR PrintQuoted
-  INCLUDE "basic/garbage.asm"
-  INCLUDE "basic/double_add.asm"
-  INCLUDE "basic/functions.asm"
-  INCLUDE "basic/control.asm"
   INCLUDE "basic/run_loop.asm"
+  INCLUDE "basic/variables.asm"
+  INCLUDE "basic/num_text.asm"
 
   AT 3000h
   END

@@ -44,8 +44,9 @@ ReadUnsigned:
   LD C,0                    ; bit 0: single; bit 1: after the point
 ReadUnsigned_int:           ; integer digits into DE while they fit
   LD A,(HL)
-  CALL DigitValue
-  JR C,ReadUnsigned_intend
+  SUB '0'
+  CP 10
+  JR NC,ReadUnsigned_intend
   EX AF,AF'
   LD A,D                    ; above 3276 one more digit would not fit
   CP 0Ch
@@ -76,8 +77,13 @@ ReadUnsigned_fits:
 ReadUnsigned_wide:
   EX AF,AF'
   JR ReadUnsigned_tosingle
-ReadUnsigned_intend:
-  LD A,(HL)
+ReadUnsigned_intend:        ; the end of a line or statement, or a keyword
+  LD A,(HL)                 ; (an operator, THEN): no point or suffix
+  OR A
+  JR Z,ReadUnsigned_int2
+  JP M,ReadUnsigned_int2
+  CP ':'
+  JR Z,ReadUnsigned_int2
   CP '.'
   JR Z,ReadUnsigned_tosingle
   CALL UpperCase
@@ -288,155 +294,3 @@ ScaleByTen_next:
   RET Z
   LD B,A
   JR ScaleByTen_chunk
-
-; In: ACC. Out: ACC = -ACC; an integer -32768 becomes the single 32768.
-; Keeps: nothing.
-NegateAcc:
-  LD A,(TYPEFLAG)
-  CP 2
-  JP NZ,FNeg
-  LD HL,(FAC)
-  LD A,H
-  CP 80h
-  JR NZ,NegateAcc_int
-  LD A,L
-  OR A
-  JR NZ,NegateAcc_int
-  CALL IntToSingle
-  JP FNeg
-NegateAcc_int:
-  CALL NegHL
-  JP StoreInt
-
-; 0FBDh. In: ACC (a number). Out: HL = NUMTEXT, the number as
-; PRINT shows it without the trailing blank, ending with 00.
-; Keeps: nothing.
-NumberToText:
-  LD HL,NUMTEXT
-  LD (HL),' '
-  LD A,(TYPEFLAG)
-  CP 2
-  JR NZ,NumberToText_single
-  PUSH HL                   ; an integer has at most five digits of a single
-  LD HL,(FAC)
-  CALL IntToSingle
-  POP HL
-NumberToText_single:
-  LD A,(FAC+2)
-  OR A
-  JP P,NumberToText_spos
-  LD (HL),'-'
-NumberToText_spos:
-  LD A,(FAC+3)
-  OR A
-  JR NZ,NumberToText_nonzero
-  INC HL
-  LD (HL),'0'
-  INC HL
-  LD (HL),A
-  LD HL,NUMTEXT
-  RET
-NumberToText_nonzero:
-  LD A,(FAC+2)
-  AND 7Fh
-  LD (FAC+2),A              ; work on |x|
-  LD A,(TYPEFLAG)
-  LD (NUMTEXT+1),A          ; DoubleDigits writes as many digits as the type has
-  CP 8
-  CALL NZ,SingleToDouble    ; exact, so a single's digits are rounded only once
-  JP DoubleDigits
-; In: DE after the digits, B = their number; on the stack B = the same
-; and C = the decimal exponent of the first digit.
-NumberToText_trim:
-  DEC DE
-  LD A,(DE)
-  CP '0'
-  JR NZ,NumberToText_trimmed
-  DJNZ NumberToText_trim
-NumberToText_trimmed:
-  POP DE
-  LD A,E                    ; the exponent of the first digit
-  LD C,D                    ; the digits of the type
-  LD HL,NUMTEXT+1
-  LD DE,NUMTEXT+10
-  CP 80h
-  JR NC,NumberToText_small
-  CP C
-  JR NC,NumberToText_exponent
-  ; fixed, 1 or more integer digits: A+1 of them
-  INC A
-  LD C,A
-NumberToText_intpart:
-  CALL NumberToText_copy
-  DEC C
-  JR NZ,NumberToText_intpart
-  LD A,B
-  OR A
-  JR Z,NumberToText_end
-  BIT 7,B
-  JR NZ,NumberToText_end    ; trailing zeros of the integer part used up
-  LD (HL),'.'
-  INC HL
-NumberToText_frac:
-  CALL NumberToText_copy
-  JR NZ,NumberToText_frac
-  JR NumberToText_end
-NumberToText_small:         ; A = -1, -2: .ddd with A+1 zeros first
-  CP 0FEh
-  JR C,NumberToText_exponent
-  LD (HL),'.'
-  INC HL
-  INC A
-  JR Z,NumberToText_frac
-  LD (HL),'0'
-  INC HL
-  JR NumberToText_frac
-NumberToText_exponent:
-  LD C,A
-  CALL NumberToText_copy
-  JR Z,NumberToText_noexpfrac
-  LD (HL),'.'
-  INC HL
-NumberToText_expfrac:
-  CALL NumberToText_copy
-  JR NZ,NumberToText_expfrac
-NumberToText_noexpfrac:
-  LD A,(TYPEFLAG)
-  CP 8
-  LD A,'E'
-  JR NZ,NumberToText_letter
-  DEC A                     ; 'D' for a double
-NumberToText_letter:
-  LD (HL),A
-  INC HL
-  LD (HL),'+'
-  LD A,C
-  BIT 7,A
-  JR Z,NumberToText_exppos
-  LD (HL),'-'
-  NEG
-NumberToText_exppos:
-  INC HL
-  LD (HL),'0' - 1
-NumberToText_tens:
-  INC (HL)
-  SUB 10
-  JR NC,NumberToText_tens
-  ADD A,'0' + 10
-  INC HL
-  LD (HL),A
-  INC HL
-NumberToText_end:
-  LD (HL),0
-  LD HL,NUMTEXT
-  RET
-; Copy one digit from DE to HL; B counts the significant digits left and
-; may go below 0 (then '0' is copied). Out: Z when none are left.
-NumberToText_copy:
-  LD A,(DE)
-  LD (HL),A
-  INC DE
-  INC HL
-  DEC B
-  RET
-

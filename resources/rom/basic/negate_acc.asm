@@ -1,0 +1,20 @@
+; The ACC negated, whatever its type.
+
+; In: ACC. Out: ACC = -ACC; an integer -32768 becomes the single 32768.
+; Keeps: nothing.
+NegateAcc:
+  LD A,(TYPEFLAG)
+  CP 2
+  JP NZ,FNeg
+  LD HL,(FAC)
+  LD A,H
+  CP 80h
+  JR NZ,NegateAcc_int
+  LD A,L
+  OR A
+  JR NZ,NegateAcc_int
+  CALL IntToSingle
+  JP FNeg
+NegateAcc_int:
+  CALL NegHL
+  JP StoreInt
