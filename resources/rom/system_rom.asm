@@ -28,45 +28,44 @@ TokenTable EQU TOKENTABLE
 
   INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
-  INCLUDE "basic/double_copy.asm"
-  INCLUDE "basic/math_core.asm"
+  INCLUDE "basic/double_convert.asm"
 
 ; The screen, tape and input entries from 01C9h to 0384h: jumps, and three
 ; short routines that keep DE; the driver's routines (tape.inc) fill the
 ; room between them with the rest.
   AT CLS
   JP ClearScreen
-  INCLUDE "basic/double_convert.asm"
+  INCLUDE "system/tape_system_pass.asm"
   AT MOTOROFF
   JP TapeMotorOff
-  INCLUDE "basic/number_entry.asm"
-  INCLUDE "basic/double_minus_one.asm"
+  INCLUDE "basic/math_core.asm"
+  INCLUDE "basic/double_shift_left.asm"
   AT MOTORON
   JP TapeMotorOn
-  INCLUDE "basic/double_add_bytes.asm"
   INCLUDE "basic/math_pi.asm"
+  INCLUDE "basic/double_add_bytes.asm"
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
   JP TapeReadByte
-  INCLUDE "system/tape_system_pass.asm"
+  INCLUDE "system/tape_find_leader.asm"
   AT TAPEWRITE
   JP TapeWriteByte
-  INCLUDE "basic/negate_acc.asm"
+  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/number_entry.asm"
   AT WRITELEADER
   JP TapeWriteLeader
   INCLUDE "basic/table_word.asm"
   AT FINDLEADER
   JP TapeFindLeader
-  INCLUDE "basic/single_whole.asm"
+  INCLUDE "basic/double_shift_right.asm"
   AT SYSTEMCMD
   JP SystemCommand
-  INCLUDE "basic/double_exponent.asm"
-  INCLUDE "system/text_output.asm"
+  INCLUDE "system/tape_write_leader.asm"
+  INCLUDE "basic/double_whole.asm"
   AT TAPEADDR
   JP TapeReadAddress
-  INCLUDE "basic/double_shift_right.asm"
-  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/negate_acc.asm"
   AT DISPLAYKEEP            ; display A keeping DE
   PUSH DE
   CALL DISPLAY
@@ -83,21 +82,22 @@ TokenTable EQU TOKENTABLE
   CALL WAITKEY
   POP DE
   RET
-  INCLUDE "system/list.asm"
-  INCLUDE "basic/str_functions.asm"
+  INCLUDE "system/disk_boot.asm"
+  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/input.asm"
 
   AT LINEINPUTB
   JP LineInput
-  INCLUDE "basic/integer.asm"
-  INCLUDE "basic/double_read.asm"
-  INCLUDE "basic/double_scale.asm"
+  INCLUDE "basic/math_log.asm"
+  INCLUDE "system/tape_write.asm"
+  INCLUDE "basic/double_write.asm"
 
   AT SNGSUB
   JP FSub
   AT SNGADD
   JP FAdd
-  INCLUDE "basic/double_div.asm"
   INCLUDE "basic/num_write.asm"
+  INCLUDE "basic/double_div.asm"
 
   AT SNGMUL
   JP FMul
@@ -105,12 +105,13 @@ TokenTable EQU TOKENTABLE
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "system/tape_write.asm"
-  INCLUDE "system/program_text.asm"
+  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/math_series.asm"
+  INCLUDE "basic/print.asm"
 
   AT USRARG
   JP AccToInt
-  INCLUDE "basic/double_swap.asm"
+  INCLUDE "basic/single_whole.asm"
 
   AT USRRET
   JP StoreInt
@@ -120,57 +121,58 @@ TokenTable EQU TOKENTABLE
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   JP AccToDouble
+  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/double_read.asm"
   INCLUDE "basic/math_exp.asm"
-  INCLUDE "basic/error_trap.asm"
-  INCLUDE "system/tape_commands.asm"
 
   AT INTSUB
   JP IntSub
-  INCLUDE "basic/double_shift_left.asm"
+  INCLUDE "basic/double_minus_one.asm"
   AT INTADD
   JP IntAdd
   INCLUDE "system/tape_system_go.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/double_mul.asm"
+  INCLUDE "basic/double_compare.asm"
+  INCLUDE "system/text_output.asm"
 
   AT DBLSUB
   JP DSub
   AT DBLADD
   JP DAdd
-  INCLUDE "basic/strings.asm"
-  INCLUDE "basic/double_compare.asm"
+  INCLUDE "system/cold_start.asm"
 
   AT DBLMUL
   JP DMul
-  INCLUDE "basic/double_whole.asm"
+  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "basic/double_swap.asm"
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "basic/math_steps.asm"
-  INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "basic/math_cells.asm"
+  INCLUDE "system/tape_commands.asm"
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "system/disk_boot.asm"
-  INCLUDE "basic/double_core.asm"
-  INCLUDE "basic/math_cells.asm"
-  INCLUDE "basic/math_atn.asm"
+  INCLUDE "system/tape_load.asm"
+  INCLUDE "basic/double_add.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
   INCLUDE "basic/math_tan.asm"
   AT NUMTOASC
   JP NumberToAscii
-  INCLUDE "basic/functions.asm"
+  INCLUDE "system/program_text.asm"
+  INCLUDE "basic/num_text.asm"
+  INCLUDE "basic/errors.asm"
   INCLUDE "basic/eval.asm"
-  INCLUDE "basic/double_write.asm"
-  INCLUDE "basic/print.asm"
-  INCLUDE "basic/single.asm"
+  INCLUDE "basic/functions.asm"
+  INCLUDE "basic/garbage.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "system/command_level.asm"
+  INCLUDE "basic/error_trap.asm"
+  INCLUDE "basic/double_core.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -178,13 +180,13 @@ TokenTable EQU TOKENTABLE
   AT RELINK
   CALL RelinkLines
   JP ReadyLevel
-  INCLUDE "basic/math_log.asm"
+  INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "basic/double_copy.asm"
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "basic/math_series.asm"
-  INCLUDE "system/numbers.asm"
-  INCLUDE "system/tape_system.asm"
+  INCLUDE "basic/double_mul.asm"
+  INCLUDE "system/command_level.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -195,8 +197,9 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "basic/math_sin.asm"
-  INCLUDE "system/tape_load.asm"
+  INCLUDE "basic/math_atn.asm"
+  INCLUDE "system/numbers.asm"
+  INCLUDE "basic/double_scale.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -213,28 +216,24 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "basic/string_store.asm"
   INCLUDE "basic/math_power.asm"
+  INCLUDE "basic/string_store.asm"
 
   AT DECTOBIN
   JP DecimalToBinary
-  INCLUDE "system/tape_write_leader.asm"
-  INCLUDE "system/tape_find_leader.asm"
+  INCLUDE "basic/math_steps.asm"
 
   AT RUNCMD
   JP RunStatement
-  INCLUDE "basic/double_add.asm"
-  INCLUDE "basic/for_next.asm"
-  INCLUDE "basic/input.asm"
-  INCLUDE "system/screen.asm"
-  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/single.asm"
+  INCLUDE "basic/control.asm"
+  INCLUDE "basic/str_functions.asm"
 
   AT INTDIV
   JP IntDiv
-  INCLUDE "basic/control.asm"
-  INCLUDE "system/cold_start.asm"
-  INCLUDE "basic/garbage.asm"
-  INCLUDE "basic/errors.asm"
+  INCLUDE "basic/run_loop.asm"
+  INCLUDE "basic/strings.asm"
+  INCLUDE "system/list.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -247,9 +246,10 @@ PrintQuoted:
   CALL OutChar
   INC HL
   JR PrintQuoted
-  INCLUDE "basic/run_loop.asm"
   INCLUDE "basic/variables.asm"
-  INCLUDE "basic/num_text.asm"
+  INCLUDE "basic/for_next.asm"
+  INCLUDE "system/tape_system.asm"
+  INCLUDE "system/screen.asm"
 
   AT 3000h
   END
