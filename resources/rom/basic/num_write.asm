@@ -1,6 +1,6 @@
-; Numbers to text (PRINT, STR$, 0FBDh): the layout of the digits
-; DoubleDigits (double_write.asm) or an integer's give; num_text.asm
-; describes the forms.
+; Numbers to text (PRINT, STR$, 0FBDh): the layout of the digits that
+; DoubleDigits (double_write.asm) gives for every type (an integer goes
+; as a single); num_text.asm describes the forms.
 ;
 ; RAM: NUMTEXT.
 
