@@ -1,7 +1,12 @@
 ; Quillor monitor: the 2 KB second ROM at 3000h, started with MON at the
-; command prompt (or SYSTEM, "/12288"). It uses only the documented entry
-; points of the system ROM and the small routines the two ROMs share
-; (system/second_rom.inc).
+; command prompt (or SYSTEM, "/12288"), with parts of the system ROM that
+; the first has no room for (system/second_rom.inc). The monitor itself
+; uses the documented entry points of the system ROM and the small routines
+; the two ROMs share; the system ROM's parts here call the first ROM by
+; name, through its labels (first_rom.inc, written by the build from the
+; system ROM of the same series: ROM2K and ROM2KS2 pair with ROM12K,
+; ROM2KS3 with ROM12KS3). The monitor also reads its command line and
+; starts a fresh line with the command level's routines, by name.
 ;
 ; Assembled three times: SERIES=1 ("ROM2K"), 2 ("ROM2KS2"), 3 ("ROM2KS3");
 ; the variants differ only in the model named in the greeting. Only
@@ -12,6 +17,7 @@
   INCLUDE "system/messages.inc"
   INCLUDE "system/second_rom.inc"
   INCLUDE "system/ram.inc"
+  INCLUDE "first_rom.inc"     ; written by the build from the system ROM
 
 MONARG1    EQU 4060h        ; up to three hexadecimal arguments
 MONARG2    EQU 4062h
@@ -25,9 +31,12 @@ MONNAME    EQU 4067h        ; pointer to the text after the arguments
   INCLUDE "monitor/tape_commands.asm"
   INCLUDE "monitor/hex.asm"
 
-  ; Parts of the system ROM: small routines, the printer driver, the
-  ; mathematical tables, the keyword table and the messages (the first
+  ; Parts of the system ROM: cold start's free bytes, disk boot and memory probe,
+  ; small routines, the printer driver, the mathematical tables, the keyword table and the messages (the first
   ; ROM has no room for them).
+  INCLUDE "system/free_bytes.asm"
+  INCLUDE "system/disk_boot.asm"
+  INCLUDE "system/memory_probe.asm"
   INCLUDE "system/is_digit.asm"
   INCLUDE "system/skip_blanks.asm"
   INCLUDE "system/upper_case.asm"

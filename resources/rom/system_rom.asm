@@ -82,7 +82,6 @@ TokenTable EQU TOKENTABLE
   CALL WAITKEY
   POP DE
   RET
-  INCLUDE "system/disk_boot.asm"
   INCLUDE "basic/integer.asm"
   INCLUDE "basic/input.asm"
 

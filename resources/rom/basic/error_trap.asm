@@ -20,6 +20,7 @@ OnErrorStatement:
   XOR A
   LD (ERRTRAP),A
   LD (ERRTRAP+1),A
+OnErrorStatement_error:
   JP BasicError
 
 ; ERROR n. In: HL at n. Out: -.
@@ -28,7 +29,7 @@ ErrorStatement:
   OR A
   JP Z,FCError
   LD E,A
-  JP BasicError
+  JR OnErrorStatement_error
 
 ; RESUME, RESUME NEXT, RESUME n. In: HL after RESUME, A = next char.
 ResumeStatement:

@@ -91,10 +91,12 @@ BasicError_known:
   LD A,(HL)
   CALL OutChar
   LD HL,ErrorWord
+
+; The end of an error's or BREAK's report: the text at HL, " IN nnnn" when
+; a program runs, READY (which ends the line). In: HL. Out: -. Keeps: -.
+ReportEnd:
   CALL PrintString
   CALL PrintInLine
-  LD A,0Dh
-  CALL OutChar
   JP ReadyLevel
 
 ; " IN nnnn" when a program runs. In: -. Out: -. Keeps: nothing.

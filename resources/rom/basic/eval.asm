@@ -401,7 +401,7 @@ ApplyOperator_double:
 ApplyOperator_dcompare:
   PUSH AF
   CALL DCompare
-  JP CompareResult
+  JR CompareResult
 
 ; Left (BCDE, LTYPE) and right (ACC) both as singles. Keeps: nothing.
 BothSingle:
@@ -436,6 +436,7 @@ NumericAcc:
   LD A,(TYPEFLAG)
   CP 3
   RET NZ
+NumericAcc_tm:
   JP TMError
 
 ; The ACC as an integer (CINT: the largest whole number not above it).
@@ -445,7 +446,7 @@ AccToInt:
   CP 2
   JR Z,AccToInt_int
   CP 3
-  JP Z,TMError
+  JR Z,NumericAcc_tm
   PUSH BC
   PUSH DE
   CP 8
@@ -469,7 +470,7 @@ AccToInt_int:
 AccToSingle:
   LD A,(TYPEFLAG)
   CP 3
-  JP Z,TMError
+  JR Z,NumericAcc_tm
   CP 8
   JP Z,DoubleToSingle
   CP 2

@@ -38,7 +38,7 @@ PrintStatement_items:
   RST 10h
 PrintStatement_item:         ; HL at a non-blank character, A = it
   OR A
-  JP Z,PrintStatement_done
+  JR Z,PrintStatement_done
   CP ':'
   JR Z,PrintStatement_done
   CP ';'

@@ -216,11 +216,7 @@ BreakKey_wait:
   CALL SaveCont
   CALL FreshLine
   LD HL,BreakInText
-  CALL PrintString
-  CALL PrintInLine
-  LD A,0Dh
-  CALL OutChar
-  JP ReadyLevel
+  JP ReportEnd
 
 StopStatement:
   CALL SaveCont

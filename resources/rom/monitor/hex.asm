@@ -79,13 +79,6 @@ HexDigit:
   CCF
   RET
 
-MonFreshLine:               ; new line unless at the start of one
-  LD A,(4020h)
-  AND 3Fh
-  RET Z
-  LD A,0Dh
-  JP DISPLAY
-
 PrintHexWord:               ; HL
   LD A,H
   CALL PrintHexByte

@@ -1,18 +1,19 @@
 ; Memory commands: display, change, fill, move, go.
 
-NeedArguments:              ; A = how many the command needs
-  LD B,A
+; The commands leave with RET to the prompt (MonitorLoop), which also takes
+; back the stack after an error.
+
+; The first argument: HL = its value; "?" without one.
+NeedAddress:
   LD A,(MONCOUNT)
-  CP B
-  RET NC
-  POP AF                    ; not enough: drop the command's return
-  JP MonitorError
+  OR A
+  JP Z,MonitorError
+  LD HL,(MONARG1)
+  RET
 
 ; D a: eight lines of eight bytes with their characters.
 MonDisplay:
-  LD A,1
-  CALL NeedArguments
-  LD HL,(MONARG1)
+  CALL NeedAddress
   LD C,8
 DisplayLine:
   CALL PrintHexWord
@@ -43,13 +44,12 @@ DisplayChar:
   CALL DISPLAY
   DEC C
   JR NZ,DisplayLine
-  JP MonitorLoop
+  RET
 
-; M a: show each byte and take a new value; ENTER keeps it, '.' ends.
+; M a: show each byte and take a new value; ENTER keeps it, '.' or BREAK
+; ends.
 MonModify:
-  LD A,1
-  CALL NeedArguments
-  LD HL,(MONARG1)
+  CALL NeedAddress
 ModifyByte:
   CALL PrintHexWord
   CALL PrintSpace
@@ -57,19 +57,11 @@ ModifyByte:
   CALL PrintHexByte
   CALL PrintSpace
   PUSH HL
-  LD HL,INBUF
-  LD B,8
-  CALL LINEINPUTB
-  LD E,B
-  LD D,0
-  ADD HL,DE
-  LD (HL),0
-  LD HL,INBUF
+  CALL ReadInputLine        ; HL, A at the first non-blank
   POP DE                    ; DE = address
-  JP C,MonitorLoop
-  CALL SkipBlanks
+  RET C                     ; BREAK: back to the prompt
   CP '.'
-  JP Z,MonitorLoop
+  RET Z
   OR A
   JR Z,ModifyNext
   PUSH DE
@@ -86,10 +78,7 @@ ModifyBad:
 
 ; F a b v: fill a..b with v.
 MonFill:
-  LD A,3
-  CALL NeedArguments
-  CALL RangeLength          ; HL = a, BC = length
-  JP C,MonitorError
+  CALL NeedRange            ; HL = a, BC = length
   LD A,(MONARG3)
 FillByte:
   LD (HL),A
@@ -100,14 +89,11 @@ FillByte:
   OR C
   LD A,E
   JR NZ,FillByte
-  JP MonitorLoop
+  RET
 
 ; T a b c: copy a..b to c; overlapping ranges are copied safely.
 MonMove:
-  LD A,3
-  CALL NeedArguments
-  CALL RangeLength
-  JP C,MonitorError
+  CALL NeedRange            ; HL = a, BC = length
   LD DE,(MONARG3)
   PUSH HL
   OR A
@@ -115,7 +101,7 @@ MonMove:
   POP HL
   JR C,MoveDown             ; source below target: copy from the top
   LDIR
-  JP MonitorLoop
+  RET
 MoveDown:
   ADD HL,BC
   DEC HL
@@ -124,16 +110,19 @@ MoveDown:
   DEC HL
   EX DE,HL
   LDDR
-  JP MonitorLoop
+  RET
 
-; HL = first argument, BC = bytes from it to the second inclusive; carry
-; if the second is below the first.
-RangeLength:
+; Three arguments: HL = the first, BC = bytes from it to the second
+; inclusive; "?" when fewer were given or the second is below the first.
+NeedRange:
+  LD A,(MONCOUNT)
+  CP 3
+  JP C,MonitorError
   LD HL,(MONARG2)
   LD DE,(MONARG1)
   OR A
   SBC HL,DE
-  RET C
+  JP C,MonitorError
   INC HL
   LD B,H
   LD C,L
@@ -143,9 +132,5 @@ RangeLength:
 
 ; G a: go to a (a RET there comes back to the monitor).
 MonGo:
-  LD A,1
-  CALL NeedArguments
-  LD HL,MonitorLoop
-  PUSH HL
-  LD HL,(MONARG1)
+  CALL NeedAddress
   JP (HL)

@@ -5,20 +5,11 @@ MonitorStart:
   CALL PRINTSTR
 MonitorLoop:
   LD SP,(4047h)             ; the system ROM's stack top
-  LD A,0Dh
-  CALL MonFreshLine
+  CALL FreshLine
   LD A,'#'
   CALL DISPLAY
-  LD HL,INBUF
-  LD B,60
-  CALL LINEINPUTB
+  CALL ReadInputLine        ; the command level's: HL, A at the first letter
   JP C,READYLEVEL           ; BREAK leaves the monitor
-  LD E,B
-  LD D,0
-  ADD HL,DE
-  LD (HL),0
-  LD HL,INBUF
-  CALL SkipBlanks
   OR A
   JR Z,MonitorLoop
   CALL UpperCase
@@ -39,6 +30,8 @@ FindMonCommand:
   INC HL
   CP B
   JR NZ,FindMonCommand
+  LD HL,MonitorLoop         ; a command ends with RET
+  PUSH HL
   EX DE,HL
   JP (HL)
 
@@ -72,8 +65,7 @@ MonitorCommands:
 
 MonHelp:
   LD HL,MonitorHelpText
-  CALL PRINTSTR
-  JR MonitorLoop
+  JP PRINTSTR
 
   IF SERIES = 1
 MonitorGreeting:
@@ -89,6 +81,9 @@ MonitorGreeting:
   ENDIF
 MonitorWhat:
   DEFB "?",0Dh,0
-MonitorHelpText:            ; A, B, C: addresses, V: a byte, E: entry, N: name
-  DEFB "D A:DUMP  M A:MODIFY  F A B V:FILL  T A B C:MOVE",0Dh
-  DEFB "G A:GO L:LOAD S A B E N:SAVE X:READY",0Dh,0
+; The commands with their arguments (A, B, C: addresses, V: a byte, E: the
+; entry, N: a name): D dump, M modify, F fill, T move, G go, L load, S save,
+; X back to READY. Terse: the second ROM has little room.
+MonitorHelpText:
+  DEFB "D/M A  F A B V  T A B C  G A",0Dh
+  DEFB "L  S A B E N  X",0Dh,0

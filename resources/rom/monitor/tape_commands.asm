@@ -29,8 +29,7 @@ LoadBlock:
   CALL PRINTSTR
   POP HL
   LD (40DFh),HL             ; as SYSTEM does: "/" at its prompt starts it
-  CALL PrintHexWord
-  JP MonitorLoop
+  JP PrintHexWord
 LoadData:
   CALL TAPEREAD
   JR C,MonTapeStop
@@ -64,15 +63,11 @@ MonTapeStop:
   LD HL,BreakText
 MonTapeMessage:
   CALL MOTOROFF
-  CALL PRINTSTR
-  JP MonitorLoop
+  JP PRINTSTR
 
 ; S a b e name: save a..b with entry e under a name of up to six letters.
 MonSave:
-  LD A,3
-  CALL NeedArguments
-  CALL RangeLength
-  JP C,MonitorError
+  CALL NeedRange
   CALL WRITELEADER
   LD A,55h
   CALL TAPEWRITE
@@ -134,8 +129,7 @@ SaveEntry:
   CALL TAPEWRITE
   LD A,H
   CALL TAPEWRITE
-  CALL MOTOROFF
-  JP MonitorLoop
+  JP MOTOROFF
 
 EntryText:
   DEFB "ENTRY ",0

@@ -1,6 +1,7 @@
 ; Cold start: set up the communication region, find the top of memory,
 ; clear the screen, boot a disk if one is there, else greet and go to the
-; command level.
+; command level. The memory probe, the disk boot and the free bytes' line
+; lie in the second ROM (MEMPROBE, DISKBOOT, PRINTFREE in second_rom.inc).
 
 ColdStart:
   LD SP,INBUF + INBUFLEN    ; a stack in always-present RAM until the probe
@@ -34,7 +35,9 @@ InitDiskVectors:
   LD (HL),HIGH ReadyLevel
   LD A,0C9h                 ; RET: nothing hooked into SYSTEM yet
   LD (SYSHOOK),A
-  CALL FindTopOfMemory
+  LD A,1
+  LD (CURSORON),A           ; the cursor enabled
+  CALL MEMPROBE
   LD SP,(STACKTOP)
   LD HL,INBUF
   LD (INBUFPTR),HL
@@ -50,57 +53,12 @@ InitDiskVectors:
   JR Z,Greet
   LD A,(KBROW6)
   AND 04h                   ; BREAK held: start without the disk
-  JP Z,DiskBoot
+  JP Z,DISKBOOT
 Greet:
   LD HL,BannerText
   CALL PrintString
-  CALL PrintFreeBytes
+  CALL PRINTFREE
   JP ReadyLevel
-
-; The 16K and 48K machines differ above 7FFFh: reads there return FFh on
-; the small one. Probe one byte per 256-byte page from 8000h up.
-FindTopOfMemory:
-  LD HL,8000h
-ProbePage:
-  LD A,(HL)
-  CPL
-  LD (HL),A
-  CP (HL)
-  CPL
-  LD (HL),A
-  JR NZ,ProbeDone
-  INC H
-  JR NZ,ProbePage
-ProbeDone:
-  DEC HL                    ; last byte that held what was written
-  LD L,0FFh
-  LD (MEMTOP),HL
-  LD DE,STRINGSIZE - 1
-  OR A
-  SBC HL,DE
-  LD (STRSPACE),HL
-  LD (STACKTOP),HL
-  LD (CMDSP),HL
-  RET
-
-; Print the free memory: from the end of the program's data to the room
-; kept for the stack below string space.
-PrintFreeBytes:
-  CALL FreeBytes
-  CALL PrintHLDecimal
-  LD HL,BytesFreeText
-  JP PrintString
-
-FreeBytes:                  ; HL = free bytes
-  LD HL,(STRSPACE)
-  LD DE,(STREND)
-  OR A
-  SBC HL,DE
-  LD DE,STACKROOM
-  SBC HL,DE
-  RET NC
-  LD HL,0
-  RET
 
   IF SERIES = 3
 BannerText:
@@ -139,9 +97,5 @@ RamImage:
   DEFB 0,0
   JP ReadyLevel             ; 402Dh DOS re-entry
   JP ReadyLevel             ; 4030h DOS re-entry after an error
-  DEFB 0,0,0
-  DEFB 0,0,0,0,0,0,0        ; 4036h keyboard images
-  DEFB 0                    ; 403Dh port FF: 64 columns, motor off
-  DEFB 0,0
-  DEFB 1                    ; 4040h cursor enabled
-RamImageEnd:
+RamImageEnd:                ; zeros follow: 4036h keyboard images, 403Dh port
+                            ; FF (64 columns, motor off); 4040h set below

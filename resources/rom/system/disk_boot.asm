@@ -1,13 +1,15 @@
 ; Disk boot: select drive 0, bring the head to track 0, read track 0
 ; sector 0 to 4200h and start it there. Bytes are polled through the data
 ; request bit; the controller hands over one byte about every 80 T-states,
-; so the loop below must stay shorter than that.
+; so the loop below must stay shorter than that. It lies in the second ROM
+; at DISKBOOT (second_rom.inc), as the first has no room for it.
 
 FDC_RESTORE  EQU 00h
 FDC_READ     EQU 80h
 FDC_BUSY     EQU 0
 FDC_DRQ      EQU 1
 
+  AT DISKBOOT
 DiskBoot:
   LD A,01h
   LD (DRVSELECT),A

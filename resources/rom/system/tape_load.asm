@@ -15,7 +15,7 @@ CloadCommand:
   LD C,(HL)
 CloadSearch:
   CALL FINDLEADER
-  JP C,TapeBroken
+  JR C,TapeBroken
   LD B,3
 CloadHeader:
   CALL TapeByte

@@ -22,7 +22,7 @@ SystemSearch:               ; HL = the name typed
   JP C,TapeBroken
   CALL TapeByte
   CP SYSTEM_HEADER
-  JP NZ,NotSystemTape
+  JR NZ,NotSystemTape
   PUSH HL
   LD BC,0600h               ; B: six characters; C: how many differ
 SystemName:                 ; the tape's name is padded with blanks
@@ -54,7 +54,7 @@ SystemBlock:
   CALL TAPEADDR
   JP C,TapeBroken
   LD (SYSENTRY),HL
-  JP SystemPrompt
+  JR SystemPrompt
 SystemData:
   CALL TapeByte
   LD B,A                    ; 0 counts as 256
