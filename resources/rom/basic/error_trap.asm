@@ -11,10 +11,10 @@ OnErrorStatement:
   LD (ERRTRAP),DE
   LD A,D
   OR E
-  JP NZ,ExecNext
+  JR NZ,ResumeStatement_exec
   LD A,(INTRAP)             ; ON ERROR GOTO 0 inside the trap: report it
   OR A
-  JP Z,ExecNext
+  JR Z,ResumeStatement_exec
   LD A,(ERRCODE)
   LD E,A
   XOR A
@@ -57,4 +57,5 @@ ResumeStatement_next:
   LD HL,(ERRPTR)
   RST 10h
   CALL SkipStatement
+ResumeStatement_exec:
   JP ExecNext

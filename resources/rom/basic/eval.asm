@@ -304,7 +304,7 @@ ApplyOperator_leftint:
   LD A,E
   AND L
   LD L,A
-  JP StoreInt
+  JR CompareResult_store
 ApplyOperator_or:
   LD A,D
   OR H
@@ -312,7 +312,7 @@ ApplyOperator_or:
   LD A,E
   OR L
   LD L,A
-  JP StoreInt
+  JR CompareResult_store
 ApplyOperator_compare:
   PUSH AF
   LD A,(LTYPE)

@@ -254,5 +254,5 @@ NextStatement_done:
   LD A,(HL)
   CP ','
   JP NZ,ExecNext
-  CALL NextChar
+  RST 10h
   JP NextStatement_var

@@ -192,7 +192,7 @@ ReadStatement:
   LD HL,(INPTEXT)
   LD A,(HL)
   CP ','
-  JP NZ,ExecNext
+  JR NZ,RestoreStatement_next
   INC HL
   JR ReadStatement
 
@@ -237,4 +237,5 @@ RestoreStatement:
   DEC HL
   LD (DATAPTR),HL
   POP HL
+RestoreStatement_next:
   JP ExecNext

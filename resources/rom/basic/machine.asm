@@ -11,7 +11,7 @@ ClsStatement:
   PUSH HL
   CALL ClearScreen
   POP HL
-  JP ExecNext
+  JR PokeStatement_next
 
 PokeStatement:
   CALL EvalAddress
@@ -22,6 +22,7 @@ PokeStatement:
   POP DE
   LD (DE),A
   LD A,(HL)
+PokeStatement_next:
   JP ExecNext
 
 OutStatement:
@@ -33,13 +34,14 @@ OutStatement:
   POP BC
   LD C,B
   OUT (C),A
-  JP ExecNext
+  JR SetStatement_next
 
 SetStatement:
   CALL GraphicsCell
   OR C
   LD (HL),A
   POP HL
+SetStatement_next:
   JP ExecNext
 
 ResetStatement:
@@ -48,7 +50,7 @@ ResetStatement:
   AND C
   LD (HL),A
   POP HL
-  JP ExecNext
+  JR SetStatement_next
 
 PointFunction:
   CALL GraphicsCell
@@ -56,8 +58,9 @@ PointFunction:
   POP HL
   PUSH HL
   LD HL,0
-  JP Z,ReturnInt
+  JR Z,PointFunction_int
   DEC HL
+PointFunction_int:
   JP ReturnInt
 
 ; '(' x ',' y ')' at HL. Out: HL = the cell, C = its graphics byte (80h

@@ -5,7 +5,7 @@
 NegateAcc:
   LD A,(TYPEFLAG)
   CP 2
-  JP NZ,FNeg
+  JR NZ,NegateAcc_neg
   LD HL,(FAC)
   LD A,H
   CP 80h
@@ -14,6 +14,7 @@ NegateAcc:
   OR A
   JR NZ,NegateAcc_int
   CALL IntToSingle
+NegateAcc_neg:
   JP FNeg
 NegateAcc_int:
   CALL NegHL

@@ -11,7 +11,7 @@ LenFunction:
   CALL PopStringDescriptor
   LD L,B
   LD H,0
-  JP ReturnInt
+  JR AscFunction_int
 
 AscFunction:
   CALL StringArgument
@@ -22,6 +22,7 @@ AscFunction:
   JP Z,FCError
   LD L,(HL)
   LD H,0
+AscFunction_int:
   JP ReturnInt
 
 ; '(' string ')'. Out: ACC, HL after ')'.

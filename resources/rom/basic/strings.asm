@@ -174,10 +174,11 @@ StringOperator_byte:
 StringOperator_leftend:
   LD A,B
   OR A
-  JP Z,ApplyOperator_result ; A = 0: equal
+  JR Z,StringOperator_result ; A = 0: equal
 StringOperator_less:
   LD A,0FFh
+StringOperator_result:
   JP ApplyOperator_result
 StringOperator_greater:
   LD A,1
-  JP ApplyOperator_result
+  JR StringOperator_result

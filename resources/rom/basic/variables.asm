@@ -359,17 +359,19 @@ MultiplyDEBC:
   LD A,16
 MultiplyDEBC_bit:
   ADD HL,HL
-  JP C,OMError
+  JR C,MultiplyDEBC_om
   EX DE,HL
   ADD HL,HL
   EX DE,HL
   JR NC,MultiplyDEBC_next
   ADD HL,BC
-  JP C,OMError
+  JR C,MultiplyDEBC_om
 MultiplyDEBC_next:
   DEC A
   JR NZ,MultiplyDEBC_bit
   RET
+MultiplyDEBC_om:            ; for the array's size too
+  JP OMError
 
 ; Create the array for GetArrayElement: IX at its dim flag/type/name
 ; words, the C subscripts below it on the stack (the first at IX-2); the
@@ -394,21 +396,21 @@ ArrayCreate_count:
   LD E,L
   LD D,H
   ADD HL,HL
-  JP C,OMError
+  JR C,MultiplyDEBC_om
   CP 2
   JR Z,ArrayCreate_sized
   CP 3
   JR NZ,ArrayCreate_four
   ADD HL,DE
-  JP C,OMError
+  JR C,MultiplyDEBC_om
   JR ArrayCreate_sized
 ArrayCreate_four:
   ADD HL,HL
-  JP C,OMError
+  JR C,MultiplyDEBC_om
   CP 4
   JR Z,ArrayCreate_sized
   ADD HL,HL
-  JP C,OMError
+  JR C,MultiplyDEBC_om
 ArrayCreate_sized:
   LD B,0
   ADD HL,BC
@@ -418,7 +420,7 @@ ArrayCreate_sized:
   PUSH HL
   LD DE,5
   ADD HL,DE
-  JP C,OMError
+  JR C,MultiplyDEBC_om
   LD B,H
   LD C,L
   LD HL,(STREND)
@@ -610,7 +612,7 @@ DefStatement_fill:
   POP HL
   LD A,(HL)
   CP ','
-  JP NZ,ExecNext
+  JR NZ,ClearStatement_next
   RST 10h
   JR DefStatement
 
@@ -638,4 +640,5 @@ ClearStatement:
   POP HL
 ClearStatement_clear:
   CALL ClearAll
+ClearStatement_next:
   JP ExecNext

@@ -64,12 +64,11 @@ ListRange:
   JR NC,ListRangeTo
   CALL DecimalToBinary
   LD (LISTFROM),DE
-  LD (LISTTO),DE
   CALL SkipBlanks
   CP '-'
-  RET NZ
-  LD DE,0FFFFh
-  LD (LISTTO),DE
+  JR Z,ListRangeTo          ; "n-": to the end unless a number follows
+  LD (LISTTO),DE            ; "n": that line alone
+  RET
 ListRangeTo:
   CP '-'
   JP NZ,SNError

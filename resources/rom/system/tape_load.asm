@@ -84,7 +84,8 @@ TapeByte:
 
 NotBasicTape:
   LD HL,NotBasicText
-  JP ErrorText
+  JR TapeBroken_text
 TapeBroken:
   LD HL,BreakText
+TapeBroken_text:
   JP ErrorText
