@@ -25,15 +25,18 @@ MONARG3    EQU 4064h
 MONCOUNT   EQU 4066h        ; how many were given
 MONNAME    EQU 4067h        ; pointer to the text after the arguments
 
-  ORG 3000h
-  INCLUDE "monitor/monitor.asm"
+  ORG 3000h                 ; the monitor's files keep this order (a JR
+  INCLUDE "monitor/monitor.asm"   ; may reach across them)
   INCLUDE "monitor/memory_commands.asm"
   INCLUDE "monitor/tape_commands.asm"
   INCLUDE "monitor/hex.asm"
+  INCLUDE "monitor/texts.asm"
 
-  ; Parts of the system ROM: cold start's free bytes, disk boot and memory probe,
-  ; small routines, the printer driver, the mathematical tables, the keyword table and the messages (the first
+  ; Parts of the system ROM: a tape command's failure, cold start's free
+  ; bytes, disk boot and memory probe, small routines, the printer driver,
+  ; the mathematical tables, the keyword table and the messages (the first
   ; ROM has no room for them).
+  INCLUDE "system/tape_fail.asm"
   INCLUDE "system/free_bytes.asm"
   INCLUDE "system/disk_boot.asm"
   INCLUDE "system/memory_probe.asm"

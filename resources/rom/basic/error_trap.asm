@@ -48,8 +48,7 @@ ResumeStatement:
   JR Z,ResumeStatement_same
   CP 87h                    ; NEXT
   JR Z,ResumeStatement_next
-  CALL ReadLineNumber
-  JP GotoLineDE
+  JP GotoStatement          ; RESUME n
 ResumeStatement_same:       ; the statement that failed, again
   LD HL,(ERRPTR)
   JP ExecStatement

@@ -218,14 +218,11 @@ PosFunction:
   CALL ParenArgument
   PUSH HL
   CALL OutputColumn
-  LD L,A
-  LD H,0
-  JP ReturnInt
+  JR ErrFunction_none
 
 MemFunction:
   PUSH HL
-  CALL FreeMemory
-  JP ReturnUnsigned
+  JR FreFunction_memory
 
 ; HL = free bytes between the arrays and the stack. Keeps: -.
 FreeMemory:

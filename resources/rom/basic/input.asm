@@ -101,6 +101,7 @@ TakeItem:
   JR NZ,TakeItem_bad
   POP AF
   POP DE
+TakeItem_assign:
   CALL AssignAcc
   OR A
   RET
@@ -164,9 +165,7 @@ TakeItem_made:
   POP HL
   POP DE
   LD A,3
-  CALL AssignAcc
-  OR A
-  RET
+  JR TakeItem_assign
 ; Z when A ends an item: 00, ',' or C.
 TakeItem_end:
   OR A

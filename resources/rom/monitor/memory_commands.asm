@@ -7,7 +7,7 @@
 NeedAddress:
   LD A,(MONCOUNT)
   OR A
-  JP Z,MonitorError
+  JR Z,MonitorError
   LD HL,(MONARG1)
   RET
 

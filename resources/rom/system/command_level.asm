@@ -115,15 +115,3 @@ CommandTable:
 NewCommand:
   CALL DoNew
   JP ReadyLevel
-
-; A tape command's failure: the text at HL on a fresh line (the motor
-; stopped), then READY.
-ErrorText:
-  PUSH HL
-  XOR A
-  LD (OUTDEV),A
-  CALL TapeMotorOff
-  CALL FreshLine
-  POP HL
-  CALL PrintString
-  JP ReadyLevel

@@ -66,10 +66,8 @@ ListRange:
   LD (LISTFROM),DE
   CALL SkipBlanks
   CP '-'
-  JR Z,ListRangeTo          ; "n-": to the end unless a number follows
-  LD (LISTTO),DE            ; "n": that line alone
-  RET
-ListRangeTo:
+  JR NZ,ListRange_end       ; "n": that line alone
+ListRangeTo:                ; "n-": to the end unless a number follows
   CP '-'
   JP NZ,SNError
   INC HL
@@ -77,6 +75,7 @@ ListRangeTo:
   CALL IsDigit
   RET NC
   CALL DecimalToBinary
+ListRange_end:
   LD (LISTTO),DE
   RET
 

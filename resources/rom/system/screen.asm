@@ -11,6 +11,7 @@ VideoDriver:
   CALL HideCursor
   LD A,C
   CALL VideoCode
+VideoDriver_show:
   CALL ShowCursor
   POP HL
   POP DE
@@ -226,9 +227,7 @@ FillNext:
 
 CtlCursorOn:
   LD A,1
-  LD (CURSORON),A
-  RET
-
+  DEFB 0FEh                 ; CP n: skips the XOR A
 CtlCursorOff:
   XOR A
   LD (CURSORON),A
@@ -268,9 +267,4 @@ ClearScreen:
   CALL FillSpaces
   XOR A
   LD (CURUNDER),A
-  CALL ShowCursor
-  POP HL
-  POP DE
-  POP BC
-  POP AF
-  RET
+  JP VideoDriver_show

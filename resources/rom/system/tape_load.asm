@@ -88,4 +88,4 @@ NotBasicTape:
 TapeBroken:
   LD HL,BreakText
 TapeBroken_text:
-  JP ErrorText
+  JP TAPEFAIL

@@ -8,15 +8,13 @@ TapeMotorOn:                ; 0212h; A = cassette number (one recorder)
   LD A,(PORTFF)
   AND 0F8h
   OR 04h
-  LD (PORTFF),A
-  OUT (0FFh),A
-  POP AF
-  RET
+  JR TapeMotorOff_set
 
 TapeMotorOff:               ; 01F8h
   PUSH AF
   LD A,(PORTFF)
   AND 0F8h
+TapeMotorOff_set:
   LD (PORTFF),A
   OUT (0FFh),A
   POP AF

@@ -80,9 +80,9 @@ SystemChecksum:
   LD A,'C'
   LD (VIDEOEND - 1),A
   LD HL,ChecksumText
-  CALL PrintString
-  JP SystemPrompt
+  JR NotSystemTape_text
 NotSystemTape:
   LD HL,NotSystemText
+NotSystemTape_text:
   CALL PrintString
   JP SystemPrompt
