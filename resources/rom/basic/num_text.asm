@@ -40,8 +40,8 @@ ReadUnsigned:
   CALL SkipBlanks
   LD (NUMSTART),HL
   LD DE,0
-  LD B,0                    ; digits taken after the point
-  LD C,0                    ; bit 0: single; bit 1: after the point
+  LD BC,0                   ; B: digits taken after the point; C bit 0:
+                            ; single, bit 1: after the point
 ReadUnsigned_int:           ; integer digits into DE while they fit
   LD A,(HL)
   SUB '0'

@@ -153,13 +153,8 @@ LeftFunction:
   JR NC,LeftFunction_len
   LD C,A
 LeftFunction_len:
-  LD B,C
-  EX DE,HL
-  INC HL
-  LD E,(HL)
-  INC HL
-  LD D,(HL)
-  JR SubstringMade
+  XOR A                     ; from the first character
+  JR MidFunction_take
 
 RightFunction:
   CALL StringAndByte
@@ -170,17 +165,7 @@ RightFunction:
   LD C,A
 RightFunction_len:
   SUB C                     ; the start offset
-  LD B,C
-  EX DE,HL
-  INC HL
-  LD E,(HL)
-  INC HL
-  LD D,(HL)
-  ADD A,E
-  LD E,A
-  JR NC,SubstringMade
-  INC D
-  JR SubstringMade
+  JR MidFunction_take
 
 MidFunction:
   CALL StringAndOffset
@@ -213,6 +198,7 @@ MidFunction_some:
   LD C,A
 MidFunction_len:
   LD A,B
+MidFunction_take:           ; A = the offset, C = the length, DE = descriptor
   LD B,C
   EX DE,HL
   INC HL
