@@ -175,10 +175,15 @@ Operand_paren:
   RST 08h
   DEFB ')'
   RET
-Operand_function:
+Operand_function:          ; A = a token from BCh on
   CP 0FBh
   JP NC,SNError
-  SUB 0BCh
+  SUB 0D7h                  ; SGN .. MID$: entries 0-35
+  JR NC,Operand_table
+  ADD A,0D7h - 0CAh         ; THEN .. '<': carry, no function
+  JP C,SNError
+  ADD A,36 + 0CAh - 0BCh    ; TAB( .. INKEY$: entries 36-49
+Operand_table:
   ADD A,A
   LD E,A
   LD D,0

@@ -4,34 +4,10 @@
 ;
 ; RAM: RNDSEED, INKEYLAST, ERRCODE, ERRLINE.
 
+; The functions' addresses: SGN to MID$ (D7h-FAh), then TAB( to INKEY$
+; (BCh-C9h); the tokens between (THEN to '<') are no functions, and the
+; evaluator answers ?SN for them without a table entry.
 FunctionTable:
-  DEFW SNError              ; BC TAB( (only in PRINT)
-  DEFW SNError              ; BD TO
-  DEFW 4155h                ; BE FN
-  DEFW SNError              ; BF USING (not built yet)
-  DEFW VarptrFunction       ; C0 VARPTR
-  DEFW UsrFunction          ; C1 USR
-  DEFW ErlFunction          ; C2 ERL
-  DEFW ErrFunction          ; C3 ERR
-  DEFW StringFunction       ; C4 STRING$
-  DEFW 419Dh                ; C5 INSTR
-  DEFW PointFunction        ; C6 POINT
-  DEFW 4176h                ; C7 TIME$
-  DEFW MemFunction          ; C8 MEM
-  DEFW InkeyFunction        ; C9 INKEY$
-  DEFW SNError              ; CA THEN
-  DEFW SNError              ; CB NOT (an operator)
-  DEFW SNError              ; CC STEP
-  DEFW SNError              ; CD +
-  DEFW SNError              ; CE -
-  DEFW SNError              ; CF *
-  DEFW SNError              ; D0 /
-  DEFW SNError              ; D1 power
-  DEFW SNError              ; D2 AND
-  DEFW SNError              ; D3 OR
-  DEFW SNError              ; D4 >
-  DEFW SNError              ; D5 =
-  DEFW SNError              ; D6 <
   DEFW SgnFunction          ; D7 SGN
   DEFW IntFunction          ; D8 INT
   DEFW AbsFunction          ; D9 ABS
@@ -68,6 +44,20 @@ FunctionTable:
   DEFW LeftFunction         ; F8 LEFT$
   DEFW RightFunction        ; F9 RIGHT$
   DEFW MidFunction          ; FA MID$
+  DEFW SNError              ; BC TAB( (only in PRINT)
+  DEFW SNError              ; BD TO
+  DEFW 4155h                ; BE FN
+  DEFW SNError              ; BF USING (not built yet)
+  DEFW VarptrFunction       ; C0 VARPTR
+  DEFW UsrFunction          ; C1 USR
+  DEFW ErlFunction          ; C2 ERL
+  DEFW ErrFunction          ; C3 ERR
+  DEFW StringFunction       ; C4 STRING$
+  DEFW 419Dh                ; C5 INSTR
+  DEFW PointFunction        ; C6 POINT
+  DEFW 4176h                ; C7 TIME$
+  DEFW MemFunction          ; C8 MEM
+  DEFW InkeyFunction        ; C9 INKEY$
 
 ; A numeric argument in parentheses. Out: ACC, HL after ')', A = the
 ; next character. Keeps: -.

@@ -17,7 +17,7 @@ MathFunction:
   POP DE
   LD A,E
   RRCA
-  ADD A,C_SQR - (0DDh - 0BCh)
+  ADD A,C_SQR - (0DDh - 0D7h)   ; the table starts at SGN (D7h)
   LD HL,MathCells
   CALL TableWord
   CALL FByDouble
