@@ -6,17 +6,13 @@
 ; RAM: OUTDEV (0 screen, 1 printer) for the statement's length.
 
 LprintStatement:
-  PUSH AF
   LD A,1
-  LD (OUTDEV),A
-  POP AF
-  JR PrintStatement_items
+  DEFB 0FEh                 ; CP n: skips the XOR A
 PrintStatement:
-  PUSH AF
   XOR A
   LD (OUTDEV),A
-  POP AF
-PrintStatement_items:
+  DEC HL                    ; the character after the keyword and its
+  RST 10h                   ; flags again
   JP Z,PrintStatement_newline
   CP '@'
   JR NZ,PrintStatement_item

@@ -569,13 +569,13 @@ DimStatement:
 ; DEFSTR/DEFINT/DEFSNG/DEFDBL letter[-letter][,...]
 DefStrStatement:
   LD C,3
-  JR DefStatement
+  DEFB 11h                  ; LD DE,nn: skips the next LD C,n
 DefIntStatement:
   LD C,2
-  JR DefStatement
+  DEFB 11h
 DefSngStatement:
   LD C,4
-  JR DefStatement
+  DEFB 11h
 DefDblStatement:
   LD C,8
 DefStatement:

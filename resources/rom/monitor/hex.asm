@@ -94,18 +94,14 @@ PrintHexByte:               ; A; keeps the other registers
 PrintHexNibble:
   PUSH AF
   AND 0Fh
-  ADD A,'0'
-  CP '9' + 1
-  JR C,NibbleOut
-  ADD A,7
-NibbleOut:
+  ADD A,90h                 ; 0-9 to '0'-'9', 10-15 to 'A'-'F'
+  DAA
+  ADC A,40h
+  DAA
   CALL DISPLAY
   POP AF
   RET
 
-PrintSpace:
-  PUSH AF
+PrintSpace:                 ; keeps BC, HL (as 0033h does)
   LD A,' '
-  CALL DISPLAY
-  POP AF
-  RET
+  JP DISPLAY

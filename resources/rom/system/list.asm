@@ -4,7 +4,7 @@
 
 LlistCommand:
   LD A,1
-  JR ListStart
+  DEFB 0FEh                 ; CP n: skips the XOR A
 ListCommand:
   XOR A
 ListStart:
