@@ -185,8 +185,7 @@ PeekFunction:
   PUSH HL
   EX DE,HL
   LD L,(HL)
-  LD H,0
-  JP ReturnInt
+  JR ErrFunction_high
 
 ; '(' address ')'. Out: DE, HL after ')'.
 ParenAddress:
@@ -220,6 +219,7 @@ FreeMemory:
   ADD HL,SP
   LD DE,(STREND)
   OR A
+FreeMemory_sub:             ; HL - DE - carry, 0 when negative
   SBC HL,DE
   RET NC
   LD HL,0
@@ -255,6 +255,7 @@ ErrFunction:
   ADD A,A
 ErrFunction_none:
   LD L,A
+ErrFunction_high:
   LD H,0
   JP ReturnInt
 

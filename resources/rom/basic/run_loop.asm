@@ -268,8 +268,6 @@ TroffStatement:
   LD (TRACEON),A
   JP ExecNext
 
-BreakInText:
-  DEFB "BREAK",0
 
 ; A direct statement typed at the prompt: HL at the text in the input
 ; buffer, ending with 00. It is tokenised below the stack and run there.

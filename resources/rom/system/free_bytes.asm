@@ -17,7 +17,4 @@ FreeBytes:
   OR A
   SBC HL,DE
   LD DE,STACKROOM
-  SBC HL,DE
-  RET NC
-  LD HL,0
-  RET
+  JP FreeMemory_sub         ; MEM's end, in the first ROM
