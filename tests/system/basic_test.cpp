@@ -227,6 +227,9 @@ TEST_F(Basic, ReadDataRestoreAndInput) {
   EXPECT_NE(m.Screen().find("N? X\n?REDO\nN? 4,HI\n 5 HI\nREADY"), std::string::npos) << m.Screen();
   Run("CLS\nRUN\n4\nHO,JO\n");
   EXPECT_NE(m.Screen().find("N? 4\n?? HO,JO\n?EXTRA IGNORED\n 5 HO\nREADY"), std::string::npos) << m.Screen();
+  // An empty line (ENTER alone) is no BREAK: INPUT asks for more.
+  Run("CLS\nRUN\n\n7,OK\n");
+  EXPECT_NE(m.Screen().find("\n?? 7,OK\n 8 OK\nREADY"), std::string::npos) << m.Screen();
 }
 
 TEST_F(Basic, EveryErrorCodeHasItsMessage) {

@@ -114,5 +114,23 @@ TEST(Monitor, FillsAndDisplaysMemoryAndReturnsToTheCommandLevel) {
   EXPECT_NE(screen.find("READY\n>", dump), std::string::npos) << screen;
 }
 
+TEST(Monitor, ModifiesBytesUntilBreakAndShowsHexLetters) {
+  RunningMachine m;
+  ASSERT_TRUE(m.Boot());
+  // ENTER keeps a byte; BREAK ends M at the monitor's prompt, so the D
+  // typed next is a command and not a value for 5002.
+  ASSERT_TRUE(m.Type("MON\rF 5000 5007 0\rM 5000\r3C\r\r"));
+  m.PressKeys("\\b");
+  ASSERT_TRUE(m.Type("D 5000\rX\r"));
+  EXPECT_EQ(m.Byte(0x5000), 0x3C);
+  EXPECT_EQ(m.Byte(0x5001), 0x00);
+  EXPECT_EQ(m.Byte(0x5002), 0x00);
+  const std::string screen = m.Screen();
+  EXPECT_NE(screen.find("5001 00\n5002 00\n#D 5000\n"), std::string::npos) << screen;
+  const size_t dump = screen.find("5000 3C 00 00 00 00 00 00 00 <");
+  ASSERT_NE(dump, std::string::npos) << screen;
+  EXPECT_NE(screen.find("READY\n>", dump), std::string::npos) << screen;
+}
+
 }  // namespace
 }  // namespace quillor::test

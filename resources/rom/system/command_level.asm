@@ -50,7 +50,9 @@ ReadInputLine:
   ADD HL,DE
   LD (HL),D
   LD HL,INBUF
-  JP SkipBlanks             ; carry clear from the ADD
+  CALL SkipBlanks
+  OR A                      ; carry clear: SkipBlanks sets it at an empty
+  RET                       ; line's end, which is no BREAK
 
 ; Look the word at HL up in the table at DE (entries: name, 00, address;
 ; the table ends with 00). Letters match in either case. On a match:
