@@ -205,19 +205,16 @@ OnStatement_value:
 OnStatement_list:
   RST 10h
 OnStatement_next:
-  DEC C
-  JR Z,OnStatement_take
   PUSH BC
   CALL ReadLineNumber
   POP BC
+  DEC C
+  JR Z,OnStatement_take     ; DE = the n-th line number
   CP ','
   JP NZ,ExecNext            ; past the list: on with the next statement
   RST 10h
   JR OnStatement_next
 OnStatement_take:
-  PUSH BC
-  CALL ReadLineNumber
-  POP BC
   PUSH DE
   CALL SkipStatement        ; GOSUB comes back after the whole list
   POP DE

@@ -197,6 +197,7 @@ InsertNoRoom:                ; reported as a direct error, not "IN" the new line
   JP OMError
 
 ; Tokenise the text at HL (ending with 00) to DE; DE ends after the 00.
+; BC is lost (LDI copies the text kept as it is).
 ; Keywords become their tokens, '?' becomes PRINT, an apostrophe the
 ; remark ':' REM "'"; letters outside strings are made upper case. Text
 ; in quotes and after REM is kept as it is; DATA is kept up to a ':'.
@@ -235,9 +236,7 @@ TokenData:
   JR Z,TokenEnd
   CP ':'
   JR Z,Tokenise
-  LD (DE),A
-  INC HL
-  INC DE
+  LDI                       ; (BC counts down unused)
   JR TokenData
 TokenPower:
   LD A,0D1h
@@ -261,24 +260,18 @@ TokenRemark:
   INC DE
 TokenRaw:
   LD A,(HL)
-  LD (DE),A
-  INC HL
-  INC DE
+  LDI
   OR A
   JR NZ,TokenRaw
   RET
-TokenString:
-  LD (DE),A
-  INC HL
-  INC DE
+TokenString:                ; A = (HL)
+  LDI
   LD A,(HL)
   OR A
   JR Z,TokenEnd
   CP '"'
   JR NZ,TokenString
-  LD (DE),A
-  INC HL
-  INC DE
+  LDI
   JR Tokenise
 TokenEnd:
   XOR A
