@@ -38,40 +38,36 @@ TokenTable EQU TOKENTABLE
   INCLUDE "system/tape_system_pass.asm"
   AT MOTOROFF
   JP TapeMotorOff
-  INCLUDE "basic/math_core.asm"
-  INCLUDE "basic/double_shift_left.asm"
+  INCLUDE "system/tape_blink.asm"
   AT MOTORON
   JP TapeMotorOn
-  INCLUDE "basic/math_pi.asm"
-  INCLUDE "basic/double_add_bytes.asm"
+  INCLUDE "basic/number_entry.asm"
+  INCLUDE "basic/double_shift_left.asm"
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
   JP TapeReadByte
-  INCLUDE "system/tape_find_leader.asm"
+  INCLUDE "system/tape_read_bit.asm"
   AT TAPEWRITE
   JP TapeWriteByte
-  INCLUDE "system/tape_blink.asm"
-  INCLUDE "basic/number_entry.asm"
+  INCLUDE "basic/negate_acc.asm"
   AT WRITELEADER
   JP TapeWriteLeader
-  INCLUDE "basic/table_word.asm"
   AT FINDLEADER
   JP TapeFindLeader
   INCLUDE "basic/double_shift_right.asm"
   AT SYSTEMCMD
   JP SystemCommand
-  INCLUDE "system/tape_write_leader.asm"
-  INCLUDE "basic/double_whole.asm"
+  INCLUDE "basic/error_trap.asm"
   AT TAPEADDR
   JP TapeReadAddress
-  INCLUDE "basic/negate_acc.asm"
+  INCLUDE "system/tape_motor.asm"
   AT DISPLAYKEEP            ; display A keeping DE
   PUSH DE
   CALL DISPLAY
   POP DE
   RET
-  INCLUDE "system/tape_motor.asm"
+  INCLUDE "system/tape_write_leader.asm"
   AT INPUTTOBUF             ; a line into the buffer at (40A7h), carry on BREAK
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
@@ -82,21 +78,19 @@ TokenTable EQU TOKENTABLE
   CALL WAITKEY
   POP DE
   RET
-  INCLUDE "basic/integer.asm"
-  INCLUDE "basic/input.asm"
+  INCLUDE "basic/run_loop.asm"
+  INCLUDE "basic/double_exponent.asm"
 
   AT LINEINPUTB
   JP LineInput
-  INCLUDE "basic/math_log.asm"
-  INCLUDE "system/tape_write.asm"
-  INCLUDE "basic/double_write.asm"
+  INCLUDE "basic/str_functions.asm"
+  INCLUDE "basic/double_minus_one.asm"
 
   AT SNGSUB
   JP FSub
   AT SNGADD
   JP FAdd
-  INCLUDE "basic/num_write.asm"
-  INCLUDE "basic/double_div.asm"
+  INCLUDE "basic/control.asm"
 
   AT SNGMUL
   JP FMul
@@ -104,74 +98,84 @@ TokenTable EQU TOKENTABLE
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "basic/machine.asm"
-  INCLUDE "basic/math_series.asm"
-  INCLUDE "basic/print.asm"
+  INCLUDE "basic/for_next.asm"
+  INCLUDE "basic/single_whole.asm"
 
   AT USRARG
   JP AccToInt
-  INCLUDE "basic/single_whole.asm"
+  INCLUDE "basic/math_pi.asm"
+  INCLUDE "basic/table_word.asm"
 
   AT USRRET
   JP StoreInt
   INCLUDE "system/tape_read_byte.asm"
   AT TOSNG
   JP AccToSingle
-  INCLUDE "system/tape_read_bit.asm"
+  INCLUDE "system/tape_find_leader.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "basic/math_sin.asm"
-  INCLUDE "basic/double_read.asm"
-  INCLUDE "basic/math_exp.asm"
+  INCLUDE "system/cold_start.asm"
+  INCLUDE "basic/math_core.asm"
 
   AT INTSUB
   JP IntSub
-  INCLUDE "basic/double_minus_one.asm"
   AT INTADD
   JP IntAdd
   INCLUDE "system/tape_system_go.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/double_compare.asm"
-  INCLUDE "system/text_output.asm"
+  INCLUDE "basic/double_mul.asm"
 
   AT DBLSUB
   JP DSub
   AT DBLADD
   JP DAdd
-  INCLUDE "system/cold_start.asm"
+  INCLUDE "system/list.asm"
+  INCLUDE "basic/double_copy.asm"
+  INCLUDE "basic/double_add_bytes.asm"
 
   AT DBLMUL
   JP DMul
-  INCLUDE "basic/double_exponent.asm"
-  INCLUDE "basic/double_swap.asm"
+  INCLUDE "basic/double_whole.asm"
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "basic/math_cells.asm"
-  INCLUDE "system/tape_commands.asm"
+  INCLUDE "basic/math_power.asm"
+  INCLUDE "basic/double_swap.asm"
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "system/tape_load.asm"
-  INCLUDE "basic/double_add.asm"
+  INCLUDE "basic/garbage.asm"
+  INCLUDE "basic/math_steps.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
   INCLUDE "basic/math_tan.asm"
   AT NUMTOASC
   JP NumberToAscii
-  INCLUDE "system/program_text.asm"
-  INCLUDE "basic/num_text.asm"
-  INCLUDE "basic/errors.asm"
-  INCLUDE "basic/eval.asm"
-  INCLUDE "basic/functions.asm"
-  INCLUDE "basic/garbage.asm"
+  INCLUDE "basic/input.asm"
+  INCLUDE "system/screen.asm"
+  INCLUDE "basic/double_add.asm"
+  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/integer.asm"
+  INCLUDE "system/tape_load.asm"
+  INCLUDE "basic/double_div.asm"
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/string_store.asm"
+  INCLUDE "system/tape_write.asm"
+  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/double_read.asm"
+  INCLUDE "basic/math_atn.asm"
+  INCLUDE "basic/double_compare.asm"
+  INCLUDE "basic/double_scale.asm"
+  INCLUDE "system/numbers.asm"
+  INCLUDE "basic/math_exp.asm"
+  INCLUDE "system/tape_commands.asm"
+  INCLUDE "basic/double_times_ten.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "basic/error_trap.asm"
-  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/num_write.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -179,13 +183,12 @@ TokenTable EQU TOKENTABLE
   AT RELINK
   CALL RelinkLines
   JP ReadyLevel
-  INCLUDE "basic/double_times_ten.asm"
-  INCLUDE "basic/double_copy.asm"
+  INCLUDE "basic/math_log.asm"
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "basic/double_mul.asm"
-  INCLUDE "system/command_level.asm"
+  INCLUDE "basic/errors.asm"
+  INCLUDE "basic/double_write.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -196,9 +199,7 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "basic/math_atn.asm"
-  INCLUDE "system/numbers.asm"
-  INCLUDE "basic/double_scale.asm"
+  INCLUDE "basic/strings.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -215,24 +216,22 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "basic/math_power.asm"
-  INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/print.asm"
 
   AT DECTOBIN
   JP DecimalToBinary
-  INCLUDE "basic/math_steps.asm"
+  INCLUDE "basic/math_cells.asm"
 
   AT RUNCMD
   JP RunStatement
   INCLUDE "basic/single.asm"
-  INCLUDE "basic/control.asm"
-  INCLUDE "basic/str_functions.asm"
+  INCLUDE "basic/functions.asm"
+  INCLUDE "basic/math_series.asm"
 
   AT INTDIV
   JP IntDiv
-  INCLUDE "basic/run_loop.asm"
-  INCLUDE "basic/strings.asm"
-  INCLUDE "system/list.asm"
+  INCLUDE "basic/variables.asm"
+  INCLUDE "system/tape_system.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -245,10 +244,11 @@ PrintQuoted:
   CALL OutChar
   INC HL
   JR PrintQuoted
-  INCLUDE "basic/variables.asm"
-  INCLUDE "basic/for_next.asm"
-  INCLUDE "system/tape_system.asm"
-  INCLUDE "system/screen.asm"
+  INCLUDE "basic/eval.asm"
+  INCLUDE "basic/num_text.asm"
+  INCLUDE "system/program_text.asm"
+  INCLUDE "system/command_level.asm"
+  INCLUDE "system/text_output.asm"
 
   AT 3000h
   END

@@ -93,13 +93,13 @@ StringFunction_fill:
   CALL AllocString
   LD D,H
   LD E,L
-  LD A,B
-  OR A
-  JP Z,SubstringMade
   PUSH BC
+  INC B                     ; n = 0 stores nothing
+  JR StringFunction_count
 StringFunction_store:
   LD (HL),C
   INC HL
+StringFunction_count:
   DJNZ StringFunction_store
   POP BC
   JP SubstringMade
