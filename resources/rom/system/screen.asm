@@ -146,8 +146,7 @@ StepBack:
   LD A,H
   CP HIGH VIDEO
   RET C
-  LD (CURSOR),HL
-  RET
+  JR StoreCursor
 
 CtlRight:
   CALL CellStep
@@ -155,17 +154,13 @@ CtlRight:
   LD A,H
   CP HIGH VIDEOEND
   RET NC                    ; stays in the last cell
-  LD (CURSOR),HL
-  RET
+  JR StoreCursor
 
-CtlNewLine:
+CtlNewLine:                 ; the start of the line below
   LD A,L
   AND 0C0h
   LD L,A
-  LD DE,64
-  ADD HL,DE
-  JR StoreCursorScroll
-
+  ; fall through
 CtlDown:
   LD DE,64
   ADD HL,DE
@@ -247,8 +242,7 @@ ScrollUp:
   LD BC,VIDEOEND - VIDEO - 64
   LDIR
   LD HL,VIDEOEND - 64
-  LD DE,VIDEOEND - 1
-  JR FillSpaces
+  JR CtlEraseScreen
 
 ; 01C9h: clear the screen, back to 64 columns, cursor home. Keeps all
 ; registers.
@@ -263,8 +257,7 @@ ClearScreen:
   OUT (0FFh),A
   LD HL,VIDEO
   LD (CURSOR),HL
-  LD DE,VIDEOEND - 1
-  CALL FillSpaces
+  CALL CtlEraseScreen
   XOR A
   LD (CURUNDER),A
   JP VideoDriver_show
