@@ -81,12 +81,8 @@ StringFunction:
   JR StringFunction_fill
 StringFunction_code:
   PUSH BC
-  CALL AccToInt
+  CALL AccToByte
   POP BC
-  LD A,H
-  OR A
-  JP NZ,FCError
-  LD A,L
 StringFunction_fill:
   LD C,A
   LD A,B
