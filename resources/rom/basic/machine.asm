@@ -1,17 +1,12 @@
-; Statements and functions on the machine: CLS, SET/RESET/POINT on the
-; 128 x 48 block-graphics grid, POKE, OUT.
+; Statements and functions on the machine: SET/RESET/POINT on the 128 x 48
+; block-graphics grid, POKE, OUT (CLS lies in the second ROM,
+; system/cls_statement.asm).
 ;
 ; A graphics cell is 3C00h + (y / 3) * 64 + x / 2, its bit (y mod 3) * 2 +
 ; (x mod 2) on top of 80h; a cell that holds no graphics character starts
 ; from 80h; POINT leaves the screen as it is.
 ;
 ; RAM: video memory only.
-
-ClsStatement:
-  PUSH HL
-  CALL ClearScreen
-  POP HL
-  JR PokeStatement_next
 
 PokeStatement:
   CALL EvalAddress

@@ -5,18 +5,15 @@
 MonLoad:
   CALL FINDLEADER
   JR C,MonTapeStop
-  CALL TAPEREAD
-  JR C,MonTapeStop
+  CALL MonRead
   CP 55h
   JR NZ,MonNotSystem
   LD B,6
 LoadName:
-  CALL TAPEREAD
-  JR C,MonTapeStop
+  CALL MonRead
   DJNZ LoadName
 LoadBlock:
-  CALL TAPEREAD
-  JR C,MonTapeStop
+  CALL MonRead
   CP 3Ch
   JR Z,LoadData
   CP 78h
@@ -31,8 +28,7 @@ LoadBlock:
   LD (40DFh),HL             ; as SYSTEM does: "/" at its prompt starts it
   JP PrintHexWord
 LoadData:
-  CALL TAPEREAD
-  JR C,MonTapeStop
+  CALL MonRead
   LD B,A
   CALL TAPEADDR
   JR C,MonTapeStop
@@ -40,19 +36,24 @@ LoadData:
   ADD A,L
   LD C,A
 LoadByte:
-  CALL TAPEREAD
-  JR C,MonTapeStop
+  CALL MonRead
   LD (HL),A
   INC HL
   ADD A,C
   LD C,A
   DJNZ LoadByte
-  CALL TAPEREAD
-  JR C,MonTapeStop
+  CALL MonRead
   CP C
   JR NZ,MonChecksum
   CALL BLINK
   JR LoadBlock
+; A = the next byte from tape; BREAK ends the command (this routine's
+; return dropped, the motor stopped, "BREAK").
+MonRead:
+  CALL TAPEREAD
+  RET NC
+  POP HL
+  JR MonTapeStop
 MonChecksum:
   LD HL,ChecksumText
   JR MonTapeMessage
