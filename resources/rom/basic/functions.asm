@@ -344,8 +344,7 @@ NextRandom_value:
   LD (FACGUARD),A
   LD (FSIGN),A
   LD A,128
-  LD (FAC+3),A
-  JP FNorm
+  JP IntToSingle_exponent
 
 RandomStatement:
   PUSH HL

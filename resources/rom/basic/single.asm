@@ -520,6 +520,7 @@ UIntToSingle_store:
   LD (FAC),A
   LD (FACGUARD),A
   LD A,144
+IntToSingle_exponent:       ; A = the exponent, then normalise
   LD (FAC+3),A
   JP FNorm
 
