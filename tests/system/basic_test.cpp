@@ -230,6 +230,9 @@ TEST_F(Basic, ReadDataRestoreAndInput) {
   // An empty line (ENTER alone) is no BREAK: INPUT asks for more.
   Run("CLS\nRUN\n\n7,OK\n");
   EXPECT_NE(m.Screen().find("\n?? 7,OK\n 8 OK\nREADY"), std::string::npos) << m.Screen();
+  // Unquoted items lose their leading and trailing blanks, not inner ones.
+  EXPECT_EQ(Output("10 READ A$,B$,C$:PRINT \"<\";A$;\"><\";B$;\"><\";C$;\">\"\n20 DATA AB  , C D ,\n"),
+            "<AB><C D><>\n");
 }
 
 TEST_F(Basic, EveryErrorCodeHasItsMessage) {

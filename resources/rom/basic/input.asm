@@ -141,24 +141,20 @@ TakeItem_scan:
   INC HL
   INC B
   JR TakeItem_scan
-TakeItem_trim:              ; trailing blanks are not part of it
+TakeItem_trim:              ; trailing blanks are not part of it; HL =
+  PUSH HL                   ; DE + B, just after the item
+TakeItem_back:
   LD A,B
   OR A
-  JR Z,TakeItem_made
-  PUSH HL
-  LD H,D
-  LD L,E
-  LD C,B
-  LD B,0
-  ADD HL,BC
+  JR Z,TakeItem_trimmed
   DEC HL
-  LD B,C
   LD A,(HL)
-  POP HL
   CP ' '
-  JR NZ,TakeItem_made
+  JR NZ,TakeItem_trimmed
   DEC B
-  JR TakeItem_trim
+  JR TakeItem_back
+TakeItem_trimmed:
+  POP HL
 TakeItem_made:
   PUSH HL
   CALL MakeTemp
