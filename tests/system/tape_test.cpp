@@ -92,6 +92,18 @@ TEST(SystemTape, LoadsASavedMemoryTapeAndSlashStartsIt) {
   EXPECT_EQ(m.emu.cpu.PC, 0x700B);
 }
 
+// "/nnnnn" at the "*?" prompt starts at nnnnn, also when a blank comes
+// before the '/'.
+TEST(SystemTape, SlashWithAnAddressStartsThere) {
+  RunningMachine m;
+  ASSERT_TRUE(m.Boot());
+  const std::vector<uint8_t> loop{0x18, 0xFE};  // 7000 JR $
+  m.Store(0x7000, loop);
+  const std::string typed = "SYSTEM\r /28672\r";
+  m.emu.textInput.StartWithText(std::vector<uint8_t>(typed.begin(), typed.end()));
+  EXPECT_TRUE(m.RunUntil([&] { return m.emu.cpu.PC == 0x7000; })) << m.Screen();
+}
+
 // The wrong kind of tape and a damaged block are reported, with the
 // motor stopped, and the machine goes on at the prompt.
 // CLOAD "N" passes the programs before the one named N; CLOAD takes the
