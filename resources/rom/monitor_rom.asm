@@ -1,23 +1,13 @@
-; Quillor monitor: the 2 KB second ROM at 3000h, started with MON at the
-; command prompt (or SYSTEM, "/12288"), with parts of the system ROM that
-; the first has no room for (system/second_rom.inc). The monitor itself
-; uses the documented entry points of the system ROM and the small routines
-; the two ROMs share; the system ROM's parts here call the first ROM by
-; name, through its labels (first_rom.inc, written by the build from the
-; system ROM of the same series: ROM2K and ROM2KS2 pair with ROM12K,
-; ROM2KS3 with ROM12KS3). The monitor also reads its command line and
-; starts a fresh line with the command level's routines, by name.
+; Quillor monitor: the 2 KB second ROM at 3000h, the second part of
+; roms.asm, started with MON at the command prompt (or SYSTEM, "/12288"),
+; with parts of the system ROM that the first has no room for
+; (system/second_rom.inc). Being one program with the system ROM, both
+; call each other by name. The monitor reads its command line and starts
+; a fresh line with the command level's routines.
 ;
-; Assembled three times: SERIES=1 ("ROM2K"), 2 ("ROM2KS2"), 3 ("ROM2KS3");
-; the variants differ only in the model named in the greeting. Only
-; 3000h-377Fh is visible to the processor, so the code must end there.
-
-  INCLUDE "fixed_address.inc"
-  INCLUDE "system/entry_points.inc"
-  INCLUDE "system/messages.inc"
-  INCLUDE "system/second_rom.inc"
-  INCLUDE "system/ram.inc"
-  INCLUDE "first_rom.inc"     ; written by the build from the system ROM
+; SERIES=1 gives "ROM2K", 2 "ROM2KS2", 3 "ROM2KS3"; the variants differ only
+; in the model named in the greeting. Only 3000h-377Fh is visible to the
+; processor, so the code must end there.
 
 MONARG1    EQU 4060h        ; up to three hexadecimal arguments
 MONARG2    EQU 4062h
@@ -57,4 +47,3 @@ MONNAME    EQU 4067h        ; pointer to the text after the arguments
   .ERROR The monitor must end before 3780h, where the registers begin
   ENDIF
   AT 3800h
-  END

@@ -3,6 +3,7 @@
 its fixed entry points.
 
 The documented entry points of system_rom.asm sit at fixed addresses (AT);
+the second ROM (monitor_rom.asm) is assembled with it, as in roms.asm;
 the files INCLUDEd between them may lie anywhere. When a file grows past its
 gap, run this from resources/rom:
 
@@ -89,6 +90,7 @@ def lenient_source(head, segments):
             out.append(f'  INCLUDE "{name}"')
             marks.append(name)
         out.append(f"PackFileEnd{i}:")
+    out.append('  INCLUDE "monitor_rom.asm"')  # the second ROM, whose routines the first calls
     out.append("  END")
     return out, marks
 

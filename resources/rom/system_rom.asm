@@ -1,7 +1,7 @@
-; Quillor system ROM: 12 KB at 0000h.
+; Quillor system ROM: 12 KB at 0000h, the first part of roms.asm.
 ;
-; Assembled twice: SERIES=1 for the Series I and II machines ("ROM12K") and
-; SERIES=3 for the /64 ("ROM12KS3"). The two differ only in the banner.
+; SERIES=1 and 2 give the Series I and II machines' "ROM12K", SERIES=3 the
+; /64's "ROM12KS3". The two differ only in the banner.
 ;
 ; This file is the layout: the documented entry points at their fixed
 ; addresses (placed with AT, which fails the assembly when the code before
@@ -18,8 +18,6 @@
   INCLUDE "system/entry_points.inc"
   INCLUDE "system/messages.inc"
   INCLUDE "system/second_rom.inc"
-
-TokenTable EQU TOKENTABLE
 
   ORG 0000h
   INCLUDE "system/vectors.asm"
@@ -251,4 +249,3 @@ PrintQuoted:
   INCLUDE "system/text_output.asm"
 
   AT 3000h
-  END
