@@ -142,32 +142,33 @@ PrintKeyword:
   PUSH BC
   PUSH DE
   PUSH HL
+  LD E,A
   SUB 80h
   LD C,A
   LD HL,TokenTable
-KeywordFind:
+KeywordFind:                ; HL at a keyword's first character
   LD A,(HL)
-  OR A
+  CP 80h
   JR Z,KeywordMissing
-  LD B,A
-  INC HL
-  LD A,C
-  OR A
+  INC C
+  DEC C
   JR Z,KeywordOut
   DEC C
 KeywordSkip:
   INC HL
-  DJNZ KeywordSkip
+  BIT 7,(HL)
+  JR Z,KeywordSkip
   JR KeywordFind
 KeywordOut:
-  LD A,(HL)
+  AND 7Fh
   CALL OutChar
   INC HL
-  DJNZ KeywordOut
+  LD A,(HL)
+  BIT 7,A
+  JR Z,KeywordOut
   JR KeywordDone
 KeywordMissing:
-  LD A,C
-  ADD A,80h
+  LD A,E
   CALL OutChar
 KeywordDone:
   POP HL

@@ -281,34 +281,45 @@ TokenEnd:
 
 ; Does a keyword start at HL? Carry set and A = its token, HL after it.
 ; The table is searched in token order, so the longer of two keywords
-; that share a beginning must come first there (INPUT before INP).
+; that share a beginning must come first there (INPUT before INP). The
+; first characters are found by a quick scan; most places match none.
 MatchKeyword:
+  LD A,(HL)
+  CALL UpperCase
+  OR 80h
+  LD B,A                    ; the first character as the table marks it
   LD DE,TokenTable
-  LD C,80h
-MatchEntry:
+  LD C,7Fh                  ; the token of the keyword scanned
+MatchScan:
+  LD A,(DE)
+  INC DE
+  OR A
+  JP P,MatchScan            ; not a first character
+  INC C
+  CP 80h
+  RET Z                     ; the end: no keyword (carry clear)
+  CP B
+  JR NZ,MatchScan
+  PUSH HL
+  PUSH DE
+MatchRest:                  ; DE after the keyword's character matched
+  INC HL
   LD A,(DE)
   OR A
-  RET Z                     ; no keyword (carry clear)
-  LD B,A
-  INC DE
-  PUSH HL
-MatchChar:
+  JP M,MatchFound           ; at the next keyword: all of this one matched
   LD A,(HL)
   CALL UpperCase
   EX DE,HL
   CP (HL)
   EX DE,HL
-  JR NZ,MatchFailed
-  INC HL
   INC DE
-  DJNZ MatchChar
-  POP AF                    ; drop the start
+  JR Z,MatchRest
+  POP DE
+  POP HL
+  JR MatchScan
+MatchFound:
+  POP AF                    ; drop the table and text places
+  POP AF
   LD A,C
   SCF
   RET
-MatchFailed:
-  INC DE
-  DJNZ MatchFailed          ; DE at the next entry's length
-  POP HL
-  INC C
-  JR MatchEntry

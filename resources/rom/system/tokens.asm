@@ -1,128 +1,129 @@
-; The BASIC keywords in token order from 80h: each entry is its length,
-; then its text. The power operator is the up arrow, code 5Bh ('[').
+; The BASIC keywords in token order from 80h: each one's first character
+; has bit 7 set, so it also ends the keyword before it. The power operator
+; is the up arrow, code 5Bh ('[').
 TokenTable:
-  DEFB 3,"END"       ; 80h
-  DEFB 3,"FOR"       ; 81h
-  DEFB 5,"RESET"     ; 82h
-  DEFB 3,"SET"       ; 83h
-  DEFB 3,"CLS"       ; 84h
-  DEFB 3,"CMD"       ; 85h
-  DEFB 6,"RANDOM"    ; 86h
-  DEFB 4,"NEXT"      ; 87h
-  DEFB 4,"DATA"      ; 88h
-  DEFB 5,"INPUT"     ; 89h
-  DEFB 3,"DIM"       ; 8Ah
-  DEFB 4,"READ"      ; 8Bh
-  DEFB 3,"LET"       ; 8Ch
-  DEFB 4,"GOTO"      ; 8Dh
-  DEFB 3,"RUN"       ; 8Eh
-  DEFB 2,"IF"        ; 8Fh
-  DEFB 7,"RESTORE"   ; 90h
-  DEFB 5,"GOSUB"     ; 91h
-  DEFB 6,"RETURN"    ; 92h
-  DEFB 3,"REM"       ; 93h
-  DEFB 4,"STOP"      ; 94h
-  DEFB 4,"ELSE"      ; 95h
-  DEFB 4,"TRON"      ; 96h
-  DEFB 5,"TROFF"     ; 97h
-  DEFB 6,"DEFSTR"    ; 98h
-  DEFB 6,"DEFINT"    ; 99h
-  DEFB 6,"DEFSNG"    ; 9Ah
-  DEFB 6,"DEFDBL"    ; 9Bh
-  DEFB 4,"LINE"      ; 9Ch
-  DEFB 4,"EDIT"      ; 9Dh
-  DEFB 5,"ERROR"     ; 9Eh
-  DEFB 6,"RESUME"    ; 9Fh
-  DEFB 3,"OUT"       ; A0h
-  DEFB 2,"ON"        ; A1h
-  DEFB 4,"OPEN"      ; A2h
-  DEFB 5,"FIELD"     ; A3h
-  DEFB 3,"GET"       ; A4h
-  DEFB 3,"PUT"       ; A5h
-  DEFB 5,"CLOSE"     ; A6h
-  DEFB 4,"LOAD"      ; A7h
-  DEFB 5,"MERGE"     ; A8h
-  DEFB 4,"NAME"      ; A9h
-  DEFB 4,"KILL"      ; AAh
-  DEFB 4,"LSET"      ; ABh
-  DEFB 4,"RSET"      ; ACh
-  DEFB 4,"SAVE"      ; ADh
-  DEFB 6,"SYSTEM"    ; AEh
-  DEFB 6,"LPRINT"    ; AFh
-  DEFB 3,"DEF"       ; B0h
-  DEFB 4,"POKE"      ; B1h
-  DEFB 5,"PRINT"     ; B2h
-  DEFB 4,"CONT"      ; B3h
-  DEFB 4,"LIST"      ; B4h
-  DEFB 5,"LLIST"     ; B5h
-  DEFB 6,"DELETE"    ; B6h
-  DEFB 4,"AUTO"      ; B7h
-  DEFB 5,"CLEAR"     ; B8h
-  DEFB 5,"CLOAD"     ; B9h
-  DEFB 5,"CSAVE"     ; BAh
-  DEFB 3,"NEW"       ; BBh
-  DEFB 4,"TAB("      ; BCh
-  DEFB 2,"TO"        ; BDh
-  DEFB 2,"FN"        ; BEh
-  DEFB 5,"USING"     ; BFh
-  DEFB 6,"VARPTR"    ; C0h
-  DEFB 3,"USR"       ; C1h
-  DEFB 3,"ERL"       ; C2h
-  DEFB 3,"ERR"       ; C3h
-  DEFB 7,"STRING$"   ; C4h
-  DEFB 5,"INSTR"     ; C5h
-  DEFB 5,"POINT"     ; C6h
-  DEFB 5,"TIME$"     ; C7h
-  DEFB 3,"MEM"       ; C8h
-  DEFB 6,"INKEY$"    ; C9h
-  DEFB 4,"THEN"      ; CAh
-  DEFB 3,"NOT"       ; CBh
-  DEFB 4,"STEP"      ; CCh
-  DEFB 1,"+"         ; CDh
-  DEFB 1,"-"         ; CEh
-  DEFB 1,"*"         ; CFh
-  DEFB 1,"/"         ; D0h
-  DEFB 1,"["         ; D1h
-  DEFB 3,"AND"       ; D2h
-  DEFB 2,"OR"        ; D3h
-  DEFB 1,">"         ; D4h
-  DEFB 1,"="         ; D5h
-  DEFB 1,"<"         ; D6h
-  DEFB 3,"SGN"       ; D7h
-  DEFB 3,"INT"       ; D8h
-  DEFB 3,"ABS"       ; D9h
-  DEFB 3,"FRE"       ; DAh
-  DEFB 3,"INP"       ; DBh
-  DEFB 3,"POS"       ; DCh
-  DEFB 3,"SQR"       ; DDh
-  DEFB 3,"RND"       ; DEh
-  DEFB 3,"LOG"       ; DFh
-  DEFB 3,"EXP"       ; E0h
-  DEFB 3,"COS"       ; E1h
-  DEFB 3,"SIN"       ; E2h
-  DEFB 3,"TAN"       ; E3h
-  DEFB 3,"ATN"       ; E4h
-  DEFB 4,"PEEK"      ; E5h
-  DEFB 3,"CVI"       ; E6h
-  DEFB 3,"CVS"       ; E7h
-  DEFB 3,"CVD"       ; E8h
-  DEFB 3,"EOF"       ; E9h
-  DEFB 3,"LOC"       ; EAh
-  DEFB 3,"LOF"       ; EBh
-  DEFB 4,"MKI$"      ; ECh
-  DEFB 4,"MKS$"      ; EDh
-  DEFB 4,"MKD$"      ; EEh
-  DEFB 4,"CINT"      ; EFh
-  DEFB 4,"CSNG"      ; F0h
-  DEFB 4,"CDBL"      ; F1h
-  DEFB 3,"FIX"       ; F2h
-  DEFB 3,"LEN"       ; F3h
-  DEFB 4,"STR$"      ; F4h
-  DEFB 3,"VAL"       ; F5h
-  DEFB 3,"ASC"       ; F6h
-  DEFB 4,"CHR$"      ; F7h
-  DEFB 5,"LEFT$"     ; F8h
-  DEFB 6,"RIGHT$"    ; F9h
-  DEFB 4,"MID$"      ; FAh
-  DEFB 1,27h         ; FBh
-  DEFB 0
+  DEFB 'E' + 80h,"ND"       ; 80h
+  DEFB 'F' + 80h,"OR"       ; 81h
+  DEFB 'R' + 80h,"ESET"     ; 82h
+  DEFB 'S' + 80h,"ET"       ; 83h
+  DEFB 'C' + 80h,"LS"       ; 84h
+  DEFB 'C' + 80h,"MD"       ; 85h
+  DEFB 'R' + 80h,"ANDOM"    ; 86h
+  DEFB 'N' + 80h,"EXT"      ; 87h
+  DEFB 'D' + 80h,"ATA"      ; 88h
+  DEFB 'I' + 80h,"NPUT"     ; 89h
+  DEFB 'D' + 80h,"IM"       ; 8Ah
+  DEFB 'R' + 80h,"EAD"      ; 8Bh
+  DEFB 'L' + 80h,"ET"       ; 8Ch
+  DEFB 'G' + 80h,"OTO"      ; 8Dh
+  DEFB 'R' + 80h,"UN"       ; 8Eh
+  DEFB 'I' + 80h,"F"        ; 8Fh
+  DEFB 'R' + 80h,"ESTORE"   ; 90h
+  DEFB 'G' + 80h,"OSUB"     ; 91h
+  DEFB 'R' + 80h,"ETURN"    ; 92h
+  DEFB 'R' + 80h,"EM"       ; 93h
+  DEFB 'S' + 80h,"TOP"      ; 94h
+  DEFB 'E' + 80h,"LSE"      ; 95h
+  DEFB 'T' + 80h,"RON"      ; 96h
+  DEFB 'T' + 80h,"ROFF"     ; 97h
+  DEFB 'D' + 80h,"EFSTR"    ; 98h
+  DEFB 'D' + 80h,"EFINT"    ; 99h
+  DEFB 'D' + 80h,"EFSNG"    ; 9Ah
+  DEFB 'D' + 80h,"EFDBL"    ; 9Bh
+  DEFB 'L' + 80h,"INE"      ; 9Ch
+  DEFB 'E' + 80h,"DIT"      ; 9Dh
+  DEFB 'E' + 80h,"RROR"     ; 9Eh
+  DEFB 'R' + 80h,"ESUME"    ; 9Fh
+  DEFB 'O' + 80h,"UT"       ; A0h
+  DEFB 'O' + 80h,"N"        ; A1h
+  DEFB 'O' + 80h,"PEN"      ; A2h
+  DEFB 'F' + 80h,"IELD"     ; A3h
+  DEFB 'G' + 80h,"ET"       ; A4h
+  DEFB 'P' + 80h,"UT"       ; A5h
+  DEFB 'C' + 80h,"LOSE"     ; A6h
+  DEFB 'L' + 80h,"OAD"      ; A7h
+  DEFB 'M' + 80h,"ERGE"     ; A8h
+  DEFB 'N' + 80h,"AME"      ; A9h
+  DEFB 'K' + 80h,"ILL"      ; AAh
+  DEFB 'L' + 80h,"SET"      ; ABh
+  DEFB 'R' + 80h,"SET"      ; ACh
+  DEFB 'S' + 80h,"AVE"      ; ADh
+  DEFB 'S' + 80h,"YSTEM"    ; AEh
+  DEFB 'L' + 80h,"PRINT"    ; AFh
+  DEFB 'D' + 80h,"EF"       ; B0h
+  DEFB 'P' + 80h,"OKE"      ; B1h
+  DEFB 'P' + 80h,"RINT"     ; B2h
+  DEFB 'C' + 80h,"ONT"      ; B3h
+  DEFB 'L' + 80h,"IST"      ; B4h
+  DEFB 'L' + 80h,"LIST"     ; B5h
+  DEFB 'D' + 80h,"ELETE"    ; B6h
+  DEFB 'A' + 80h,"UTO"      ; B7h
+  DEFB 'C' + 80h,"LEAR"     ; B8h
+  DEFB 'C' + 80h,"LOAD"     ; B9h
+  DEFB 'C' + 80h,"SAVE"     ; BAh
+  DEFB 'N' + 80h,"EW"       ; BBh
+  DEFB 'T' + 80h,"AB("      ; BCh
+  DEFB 'T' + 80h,"O"        ; BDh
+  DEFB 'F' + 80h,"N"        ; BEh
+  DEFB 'U' + 80h,"SING"     ; BFh
+  DEFB 'V' + 80h,"ARPTR"    ; C0h
+  DEFB 'U' + 80h,"SR"       ; C1h
+  DEFB 'E' + 80h,"RL"       ; C2h
+  DEFB 'E' + 80h,"RR"       ; C3h
+  DEFB 'S' + 80h,"TRING$"   ; C4h
+  DEFB 'I' + 80h,"NSTR"     ; C5h
+  DEFB 'P' + 80h,"OINT"     ; C6h
+  DEFB 'T' + 80h,"IME$"     ; C7h
+  DEFB 'M' + 80h,"EM"       ; C8h
+  DEFB 'I' + 80h,"NKEY$"    ; C9h
+  DEFB 'T' + 80h,"HEN"      ; CAh
+  DEFB 'N' + 80h,"OT"       ; CBh
+  DEFB 'S' + 80h,"TEP"      ; CCh
+  DEFB '+' + 80h            ; CDh
+  DEFB '-' + 80h            ; CEh
+  DEFB '*' + 80h            ; CFh
+  DEFB '/' + 80h            ; D0h
+  DEFB '[' + 80h            ; D1h
+  DEFB 'A' + 80h,"ND"       ; D2h
+  DEFB 'O' + 80h,"R"        ; D3h
+  DEFB '>' + 80h            ; D4h
+  DEFB '=' + 80h            ; D5h
+  DEFB '<' + 80h            ; D6h
+  DEFB 'S' + 80h,"GN"       ; D7h
+  DEFB 'I' + 80h,"NT"       ; D8h
+  DEFB 'A' + 80h,"BS"       ; D9h
+  DEFB 'F' + 80h,"RE"       ; DAh
+  DEFB 'I' + 80h,"NP"       ; DBh
+  DEFB 'P' + 80h,"OS"       ; DCh
+  DEFB 'S' + 80h,"QR"       ; DDh
+  DEFB 'R' + 80h,"ND"       ; DEh
+  DEFB 'L' + 80h,"OG"       ; DFh
+  DEFB 'E' + 80h,"XP"       ; E0h
+  DEFB 'C' + 80h,"OS"       ; E1h
+  DEFB 'S' + 80h,"IN"       ; E2h
+  DEFB 'T' + 80h,"AN"       ; E3h
+  DEFB 'A' + 80h,"TN"       ; E4h
+  DEFB 'P' + 80h,"EEK"      ; E5h
+  DEFB 'C' + 80h,"VI"       ; E6h
+  DEFB 'C' + 80h,"VS"       ; E7h
+  DEFB 'C' + 80h,"VD"       ; E8h
+  DEFB 'E' + 80h,"OF"       ; E9h
+  DEFB 'L' + 80h,"OC"       ; EAh
+  DEFB 'L' + 80h,"OF"       ; EBh
+  DEFB 'M' + 80h,"KI$"      ; ECh
+  DEFB 'M' + 80h,"KS$"      ; EDh
+  DEFB 'M' + 80h,"KD$"      ; EEh
+  DEFB 'C' + 80h,"INT"      ; EFh
+  DEFB 'C' + 80h,"SNG"      ; F0h
+  DEFB 'C' + 80h,"DBL"      ; F1h
+  DEFB 'F' + 80h,"IX"       ; F2h
+  DEFB 'L' + 80h,"EN"       ; F3h
+  DEFB 'S' + 80h,"TR$"      ; F4h
+  DEFB 'V' + 80h,"AL"       ; F5h
+  DEFB 'A' + 80h,"SC"       ; F6h
+  DEFB 'C' + 80h,"HR$"      ; F7h
+  DEFB 'L' + 80h,"EFT$"     ; F8h
+  DEFB 'R' + 80h,"IGHT$"    ; F9h
+  DEFB 'M' + 80h,"ID$"      ; FAh
+  DEFB 27h + 80h             ; FBh
+  DEFB 80h                   ; the end
