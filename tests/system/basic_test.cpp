@@ -9,35 +9,10 @@
 #include "rom/rom12k_symbols.h"
 #include "storage/disk_image_builder.h"
 #include "storage/program_loader.h"
-#include "system/running_machine.h"
+#include "system/basic_session.h"
 
 namespace quillor::test {
 namespace {
-
-constexpr int kRunFrames = 6000;
-
-class Basic : public ::testing::Test {
- protected:
-  void SetUp() override { ASSERT_TRUE(m.Boot()); }
-  // Types the lines (each ends with a NEW LINE) and returns the screen.
-  std::string Run(const std::string& lines) {
-    std::string typed;
-    for (const char c : lines) typed += c == '\n' ? '\r' : c;
-    EXPECT_TRUE(m.Type(typed, kRunFrames));
-    return m.Screen();
-  }
-  // Clears the screen, runs the program and returns what it printed: the
-  // lines between RUN and READY.
-  std::string Output(const std::string& program) {
-    Run("NEW\n" + program + "CLS\n");
-    const std::string screen = Run("RUN\n");
-    const size_t from = screen.find(">RUN\n");
-    const size_t to = screen.rfind("READY\n>");
-    if (from == std::string::npos || to == std::string::npos || to < from) return "(no READY) " + screen;
-    return screen.substr(from + 5, to - from - 5);
-  }
-  RunningMachine m;
-};
 
 TEST_F(Basic, ForLoopPrintsIntegersAndHalves) {
   EXPECT_EQ(Output("10 FOR I=1 TO 3:PRINT I;I*I/2:NEXT\n"), " 1  .5\n 2  2\n 3  4.5\n");
@@ -126,12 +101,6 @@ TEST_F(Basic, MathematicalFunctionErrors) {
                    "35 A=0^-1\n36 A=EXP(89)\n37 A=10^39\n38 A=(-2)^200\n"
                    "90 PRINT ERR/2+1;:RESUME 20\n"),
             " 5  5  5  5  11  6  6  6\n");
-}
-
-// CLOAD? (verify) is not built: it must not load over the program.
-TEST_F(Basic, CloadVerifyLeavesTheProgramAlone) {
-  const std::string screen = Run("10 PRINT 1\nCLOAD?\nLIST\n");
-  EXPECT_NE(screen.find("CLOAD?\n?SN ERROR\nREADY\n>LIST\n10 PRINT 1\n"), std::string::npos) << screen;
 }
 
 TEST_F(Basic, VariablesKeepTwoCharactersAndTheirTypes) {

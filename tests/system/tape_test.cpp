@@ -60,6 +60,36 @@ TEST(BasicTape, CsaveRecordsTheProgramThatTheLoaderAndCloadReadBack) {
       << m.Screen();
 }
 
+// CLOAD? reads the tape as CLOAD does and compares it with the program in
+// memory: READY when they agree, "BAD" at a difference; the program and its
+// variables stay as they are either way.
+TEST(BasicTape, CloadVerifyComparesTheTapeWithTheProgram) {
+  RunningMachine m;
+  ASSERT_TRUE(m.Boot());
+  ASSERT_TRUE(m.Type("10 PRINT \"HI\"\r20 GOTO 10\r"));
+  const std::string path = TestFilePath("verify.cas");
+  m.host.dialogAnswers.push_back(FileChoice{path});
+  ASSERT_TRUE(m.Type("CSAVE \"V\"\r", kTapeFrames));
+  const auto verify = [&](const std::string& command) {
+    EXPECT_TRUE(m.emu.cassette.OpenMediaImage(path));
+    m.emu.cassette.Rewind(m.emu.cassettePanel);
+    EXPECT_TRUE(m.Type("CLS\rA=5\r" + command + "\rPRINT A\r", kTapeFrames));
+    return m.Screen();
+  };
+  EXPECT_NE(verify("CLOAD?").find(">CLOAD?\nREADY\n>PRINT A\n 5\n"), std::string::npos) << m.Screen();
+  EXPECT_NE(verify("CLOAD? \"V\"").find(">CLOAD? \"V\"\nREADY\n>PRINT A\n 5\n"), std::string::npos)
+      << m.Screen();
+
+  ASSERT_TRUE(m.Type("20 GOTO 11\r"));
+  const std::vector<uint8_t> changed = m.ProgramText();
+  EXPECT_NE(verify("CLOAD?").find(">CLOAD?\nBAD\nREADY\n>PRINT A\n 5\n"), std::string::npos) << m.Screen();
+  EXPECT_EQ(m.ProgramText(), changed);
+  // A longer program in memory differs where the tape's ends.
+  ASSERT_TRUE(m.Type("20 GOTO 10\r30 END\r"));
+  EXPECT_NE(verify("CLOAD?").find(">CLOAD?\nBAD\n"), std::string::npos) << m.Screen();
+  EXPECT_FALSE(m.emu.cassette.Motor());
+}
+
 TEST(SystemTape, LoadsASavedMemoryTapeAndSlashStartsIt) {
   // A program that copies a message to the middle of the screen and stays,
   // followed by enough data for a second block.

@@ -8,6 +8,9 @@ ReadyLevel:
   LD SP,(CMDSP)
   XOR A
   LD (OUTDEV),A
+  LD H,A
+  LD L,A
+  LD (AUTOSTEP),HL          ; READY ends AUTO
   CALL FreshLine
   LD HL,ReadyText
   CALL PrintString
@@ -17,6 +20,10 @@ CommandLoop:
   LD (CURLINE),HL
   XOR A
   LD (OUTDEV),A
+  LD HL,(AUTOSTEP)
+  LD A,H
+  OR L
+  JP NZ,AutoLine
   LD A,'>'
   CALL DISPLAY
   CALL ReadInputLine
@@ -110,6 +117,10 @@ CommandTable:
   DEFW ListCommand
   DEFB "NEW",0
   DEFW NewCommand
+  DEFB "DELETE",0
+  DEFW DeleteCommand
+  DEFB "AUTO",0
+  DEFW AutoCommand
   DEFB "MON",0
   DEFW 3000h                ; the monitor in the second ROM
   DEFB 0

@@ -60,6 +60,8 @@ RelinkEnd:
 ; A line typed with a number in front: HL at the number.
 EnterProgramLine:
   CALL DecimalToBinary
+; The same with its number in DE and HL at the text after it.
+StoreProgramLine:
   LD (CURLINE),DE
   CALL SkipBlanks
   CALL TokeniseLine         ; HL = the tokenised text, DE after its 00
@@ -121,6 +123,10 @@ NextLineScan:
 DeleteLine:
   PUSH HL
   CALL NextLine             ; HL = the following line
+  POP DE
+; Remove the text from DE up to HL (not included). Out: HL = DE.
+DeleteText:
+  PUSH DE
   EX DE,HL
   LD HL,(VARTAB)
   OR A

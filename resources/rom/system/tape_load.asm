@@ -3,11 +3,17 @@
 
 ; CLOAD ["N"]: the first BASIC program on the tape whose name is N (any
 ; without a name); the programs before it are read through and passed.
-; CLOAD? (verify) is not built yet.
+; CLOAD? ["N"] reads the program the same way and compares it, byte for
+; byte, with the one in memory: "BAD" at the first difference, else READY;
+; the program and its variables stay as they are.
 CloadCommand:
   CALL SkipBlanks
+  LD B,A                    ; '?' to verify
   CP '?'
-  JP Z,SNError
+  JR NZ,CloadCommand_name
+  RST 10h
+CloadCommand_name:
+  PUSH BC
   LD C,0                    ; C = the name wanted, 0: any
   CP '"'
   JR NZ,CloadSearch
@@ -42,6 +48,10 @@ CloadPassText:
   JR NZ,CloadPassText
   JR CloadPass
 CloadTake:
+  POP BC
+  LD A,B
+  SUB '?'
+  LD B,A                    ; B = 0 to verify
   CALL TextLimit            ; DE = the highest address a program may use
   LD HL,(TXTTAB)
 CloadLine:
@@ -59,15 +69,23 @@ CloadText:
   JR CloadLine
 CloadEnd:
   CALL MOTOROFF
+  INC B
+  DEC B
+  JP Z,ReadyLevel           ; verified: nothing to relink
   LD DE,(TXTTAB)
   CALL RelinkLines
   JP ReadyLevel
 
-; Read a byte from tape to (HL), HL + 1; Z if it was 0. Stops the load on
-; BREAK or when memory runs out.
+; Read a byte from tape to (HL) (B = 0: compare it with (HL)), HL + 1;
+; Z if it was 0. Stops the load on BREAK or when memory runs out, the
+; verify at a difference.
 CloadByte:
   CALL TapeByte
+  INC B
+  DEC B
+  JR Z,CloadByte_verify
   LD (HL),A
+CloadByte_next:
   INC HL
   PUSH AF
   RST 18h
@@ -84,6 +102,13 @@ TapeByte:
 
 NotBasicTape:
   LD HL,NotBasicText
+  JR TapeBroken_text
+CloadByte_bad:
+  DEFB "BAD",0Dh,0
+CloadByte_verify:
+  CP (HL)
+  JR Z,CloadByte_next
+  LD HL,CloadByte_bad
   JR TapeBroken_text
 TapeBroken:
   LD HL,BreakText

@@ -1,0 +1,31 @@
+; DELETE n, DELETE n-m, DELETE -m, DELETE n-: the program lines in the
+; range go; the program's variables go with them, as after any change of
+; the program. A range that holds no line is refused (?FC), and so is a
+; DELETE without one, which would take the whole program.
+;
+; RAM: LISTFROM, LISTTO (through ListRange).
+
+; In: HL after the command's name. Out: to READY. Keeps: -.
+DeleteCommand:
+  CALL SkipBlanks
+  OR A
+  JP Z,FCError
+  CALL ListRange
+  LD DE,(LISTTO)
+  CALL FindLineByLink       ; HL = the range's last line or the one after
+  JR NZ,DeleteCommand_from
+  CALL NextLine
+DeleteCommand_from:
+  PUSH HL
+  LD DE,(LISTFROM)
+  CALL FindLineByLink       ; HL = the range's first line
+  POP DE
+  EX DE,HL                  ; DE = the first line, HL after the last
+  DEC HL
+  RST 18h
+  INC HL
+  JP C,FCError              ; nothing between them
+  CALL DeleteText
+  LD DE,(TXTTAB)
+  CALL RelinkLines
+  JP ReadyLevel
