@@ -51,6 +51,7 @@
   INCLUDE "basic/negate_acc.asm"
   AT WRITELEADER
   JP TapeWriteLeader
+  INCLUDE "basic/double_add_bytes.asm"
   AT FINDLEADER
   JP TapeFindLeader
   INCLUDE "basic/double_shift_right.asm"
@@ -130,7 +131,6 @@
   JP DAdd
   INCLUDE "system/list.asm"
   INCLUDE "basic/double_copy.asm"
-  INCLUDE "basic/double_add_bytes.asm"
 
   AT DBLMUL
   JP DMul
@@ -170,6 +170,9 @@
   INCLUDE "basic/math_exp.asm"
   INCLUDE "system/tape_commands.asm"
   INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "system/auto.asm"
+  INCLUDE "system/delete.asm"
+  INCLUDE "system/text_output.asm"
 
   AT READYLEVEL
   JP ReadyLevel
@@ -242,10 +245,9 @@ PrintQuoted:
   CALL OutChar
   INC HL
   JR PrintQuoted
+
   INCLUDE "basic/eval.asm"
   INCLUDE "basic/num_text.asm"
   INCLUDE "system/program_text.asm"
   INCLUDE "system/command_level.asm"
-  INCLUDE "system/text_output.asm"
-
   AT 3000h

@@ -21,7 +21,7 @@ CloadCommand_name:
   LD C,(HL)
 CloadSearch:
   CALL FINDLEADER
-  JR C,TapeBroken
+  JP C,TapeBroken
   LD B,3
 CloadHeader:
   CALL TapeByte
@@ -103,6 +103,10 @@ TapeByte:
 NotBasicTape:
   LD HL,NotBasicText
   JR TapeBroken_text
+TapeBroken:
+  LD HL,BreakText
+TapeBroken_text:
+  JP TAPEFAIL
 CloadByte_bad:
   DEFB "BAD",0Dh,0
 CloadByte_verify:
@@ -110,7 +114,3 @@ CloadByte_verify:
   JR Z,CloadByte_next
   LD HL,CloadByte_bad
   JR TapeBroken_text
-TapeBroken:
-  LD HL,BreakText
-TapeBroken_text:
-  JP TAPEFAIL
