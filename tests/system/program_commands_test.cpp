@@ -1,4 +1,5 @@
-// The commands that change the program at the prompt: DELETE and AUTO.
+// The commands that change the program at the prompt: DELETE, AUTO and the
+// line editor.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -78,6 +79,82 @@ TEST_F(Basic, AutoStartsAtTenAndStopsAtTheLastLineNumber) {
             "B=2\nREADY\n>");
   Run("CLS\nAUTO 10,0\n");
   EXPECT_EQ(Shown(m.Screen()), "READY\n>AUTO 10,0\n?FC ERROR\nREADY\n>");
+}
+
+// The line editor: each case edits the same line with one-key commands and
+// shows the screen line they leave and the line stored.
+const std::string kLine = "10 PRINT \"HELLO WORLD\":A=1";
+constexpr char kEscape = 0x1B;  // SHIFT + up arrow
+constexpr char kLeft = 0x08;
+
+struct EditCase {
+  std::string keys;
+  std::string shown;
+  std::string stored;
+};
+
+TEST_F(Basic, EditCommandsChangeTheLine) {
+  const EditCase cases[] = {
+      {"\n", kLine, kLine},
+      {"X:B=2\n", kLine + ":B=2", kLine + ":B=2"},
+      {"6 H7\n", "10 PRINT 7", "10 PRINT 7"},
+      {"SH5DIBYE" + std::string(1, kEscape) + "\n", "10 PRINT \"!HELLO!BYE WORLD\":A=1",
+       "10 PRINT \"BYE WORLD\":A=1"},
+      {"7 5CHOWDYE", "10 PRINT \"HOWDY", "10 PRINT \"HOWDY WORLD\":A=1"},
+      {"K:E", "10 !PRINT \"HELLO WORLD\"!", "10 :A=1"},
+      {"2SLD\n", "10 PRINT \"HEL!L!O WORLD\":A=1", "10 PRINT \"HELO WORLD\":A=1"},
+      {"7 " + std::string(2, kLeft) + "D\n", "10 PRINT! !\"HELLO WORLD\":A=1", "10 PRINT\"HELLO WORLD\":A=1"},
+      {"IXY" + std::string(1, kLeft) + "Z" + kEscape + "E", "10 XZ", "10 XZPRINT \"HELLO WORLD\":A=1"},
+      {"3DQ", "10 !PRI!", kLine},
+      {"3DAE", "10 !PRI!\n10", kLine},
+      {"99 2K1\n", kLine, kLine},
+  };
+  for (const EditCase& c : cases) {
+    Run("NEW\n" + kLine + "\nCLS\nEDIT 10\n" + c.keys);
+    const std::string screen = m.Screen();
+    EXPECT_NE(screen.find(">EDIT 10\n" + c.shown + "\n"), std::string::npos) << c.keys << "\n" << screen;
+    Run("CLS\nLIST\n");
+    EXPECT_EQ(Listing(m.Screen()), c.stored + "\nREADY\n>") << c.keys;
+  }
+}
+
+// L shows the rest and starts again at the line's beginning; A forgets the
+// changes and starts again from the stored line.
+TEST_F(Basic, EditListsAndStartsAgain) {
+  Run("NEW\n" + kLine + "\nCLS\nEDIT 10\n6 L3DA2 Q");
+  EXPECT_EQ(Shown(m.Screen()), "READY\n>EDIT 10\n" + kLine + "\n10 !PRI!\n10 PR\n>");
+  Run("CLS\nEDIT 5\n");
+  EXPECT_EQ(Shown(m.Screen()), "READY\n>EDIT 5\n?UL ERROR\nREADY\n>");
+}
+
+// The buffer holds 239 characters: a line that spells out longer is refused
+// whole (nothing of it could be stored back cut short), and insertion stops
+// at the limit.
+TEST_F(Basic, EditKeepsToTheBuffer) {
+  std::string questions = "10 ";
+  for (int i = 0; i < 60; ++i) questions += "?:";
+  Run("NEW\n" + questions + "\nCLS\nEDIT 10\n");
+  EXPECT_EQ(Shown(m.Screen()), "READY\n>EDIT 10\n?LS ERROR\nREADY\n>");
+
+  const std::string remark = "10 REM" + std::string(230, 'A');
+  Run("NEW\n" + remark + "\nCLS\nEDIT 10\nXBBBBBBBBBB\n");
+  // "REM" and 230 letters spell out as 233 characters: 6 of the 10 fit; the
+  // stored text is the REM token and 236 letters.
+  Run("CLS\nPRINT PEEK(17129)+256*PEEK(17130)-17129-5\n");
+  EXPECT_NE(m.Screen().find("\n 237\n"), std::string::npos) << m.Screen();
+}
+
+// A syntax error in a running program puts its line into the editor.
+TEST_F(Basic, SyntaxErrorInAProgramEntersTheEditor) {
+  Run("NEW\n10 PRINT 1\n20 X=)\nCLS\nRUN\n");
+  EXPECT_NE(m.Screen().find("READY\n>RUN\n 1\n?SN ERROR IN 20\nREADY\n20 +\n"), std::string::npos)
+      << m.Screen();
+  Run("HX=5\n");
+  Run("CLS\nRUN\n");
+  EXPECT_EQ(Shown(m.Screen()), "READY\n>RUN\n 1\nREADY\n>");
+  // Not in a direct statement.
+  Run("CLS\nX=)\n");
+  EXPECT_EQ(Shown(m.Screen()), "READY\n>X=)\n?SN ERROR\nREADY\n>");
 }
 
 }  // namespace

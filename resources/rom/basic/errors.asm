@@ -91,6 +91,9 @@ BasicError_known:
   LD A,(HL)
   CALL OutChar
   LD HL,ErrorWord
+  LD A,(ERRCODE)
+  CP 2
+  JR Z,BasicError_syntax
 
 ; The end of an error's or BREAK's report: the text at HL, " IN nnnn" when
 ; a program runs, READY (which ends the line). In: HL. Out: -. Keeps: -.
@@ -98,6 +101,18 @@ ReportEnd:
   CALL PrintString
   CALL PrintInLine
   JP ReadyLevel
+BasicError_syntax:          ; in a program: READY, then its line in the editor
+  CALL PrintString
+  CALL PrintInLine
+  LD DE,(CURLINE)
+  LD A,D
+  AND E
+  INC A
+  JP Z,ReadyLevel           ; a direct statement
+  CALL FreshLine
+  LD HL,ReadyText
+  CALL PrintString
+  JP EditLine
 
 ; " IN nnnn" when a program runs. In: -. Out: -. Keeps: nothing.
 PrintInLine:

@@ -121,6 +121,8 @@ CommandTable:
   DEFW DeleteCommand
   DEFB "AUTO",0
   DEFW AutoCommand
+  DEFB "EDIT",0
+  DEFW EditCommand
   DEFB "MON",0
   DEFW 3000h                ; the monitor in the second ROM
   DEFB 0

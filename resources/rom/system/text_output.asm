@@ -12,8 +12,8 @@ PrintString:
   CALL OutChar
   JR PrintString
 
-; Send A to the current text output: the screen, or the printer while
-; LLIST runs. Keeps all registers.
+; Send A to the current text output: the screen, the printer while LLIST
+; runs, or EDIT's buffer while it spells a line out. Keeps all registers.
 OutChar:
   PUSH DE
   PUSH AF
@@ -25,8 +25,29 @@ OutChar:
   POP DE
   RET
 OutToPrinter:
+  DEC A
+  JR NZ,OutToBuffer
   POP AF
   CALL PRINTCHR
+  POP DE
+  RET
+OutToBuffer:                ; up to the last byte, kept for the end mark
+  PUSH HL
+  LD HL,(EDITEND)
+  LD DE,EDITMAX - 1
+  RST 18h
+  JR NC,OutToBuffer_full
+  POP DE                    ; the caller's HL
+  POP AF
+  LD (HL),A
+  INC HL
+  LD (EDITEND),HL
+  EX DE,HL
+  POP DE
+  RET
+OutToBuffer_full:
+  POP HL
+  POP AF
   POP DE
   RET
 
