@@ -41,6 +41,9 @@ MONNAME    EQU 4067h        ; pointer to the text after the arguments
   INCLUDE "system/messages.asm"
   AT TOKENTABLE
   INCLUDE "system/tokens.asm"
+  INCLUDE "system/auto.asm"       ; between the keyword table and the
+  INCLUDE "system/tape_system_go.asm" ; last messages
+  INCLUDE "basic/double_minus_one.asm"
   INCLUDE "system/more_messages.asm"
 
   IF $ > 3780h

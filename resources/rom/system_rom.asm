@@ -83,7 +83,6 @@
   AT LINEINPUTB
   JP LineInput
   INCLUDE "basic/str_functions.asm"
-  INCLUDE "basic/double_minus_one.asm"
 
   AT SNGSUB
   JP FSub
@@ -120,7 +119,6 @@
   JP IntSub
   AT INTADD
   JP IntAdd
-  INCLUDE "system/tape_system_go.asm"
   AT INTMUL
   JP IntMul
   INCLUDE "basic/double_mul.asm"
@@ -170,8 +168,9 @@
   INCLUDE "basic/math_exp.asm"
   INCLUDE "system/tape_commands.asm"
   INCLUDE "basic/double_times_ten.asm"
-  INCLUDE "system/auto.asm"
   INCLUDE "system/delete.asm"
+  INCLUDE "system/edit.asm"
+  INCLUDE "system/edit_keys.asm"
   INCLUDE "system/text_output.asm"
 
   AT READYLEVEL

@@ -109,9 +109,7 @@ BasicError_syntax:          ; in a program: READY, then its line in the editor
   AND E
   INC A
   JP Z,ReadyLevel           ; a direct statement
-  CALL FreshLine
-  LD HL,ReadyText
-  CALL PrintString
+  CALL PrintReady
   JP EditLine
 
 ; " IN nnnn" when a program runs. In: -. Out: -. Keeps: nothing.

@@ -11,9 +11,7 @@ ReadyLevel:
   LD H,A
   LD L,A
   LD (AUTOSTEP),HL          ; READY ends AUTO
-  CALL FreshLine
-  LD HL,ReadyText
-  CALL PrintString
+  CALL PrintReady
 CommandLoop:
   LD SP,(CMDSP)
   LD HL,0FFFFh              ; direct mode (a typed line leaves its number)
@@ -130,3 +128,9 @@ CommandTable:
 NewCommand:
   CALL DoNew
   JP ReadyLevel
+
+; READY on a line of its own. In: -. Out: -. Keeps: -.
+PrintReady:
+  CALL FreshLine
+  LD HL,ReadyText
+  JP PrintString

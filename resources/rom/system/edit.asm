@@ -36,17 +36,13 @@ EditLine:
   SBC HL,BC                 ; carry clear from XOR
   JP NC,LSError             ; too long to edit whole
   LD (CURLINE),DE
-; The line's number and a blank on a line of their own, the cursor at the
-; start of the text. In: -. Out: on to EditKeys. Keeps: -.
-EditRestart:
-  CALL FreshLine
-  LD HL,(CURLINE)
-  CALL PrintHLDecimal
-  LD A,' '
-  CALL OutChar
-  LD HL,INBUF
-; The command loop. In: HL = the cursor. Out: to a command. Keeps: -.
+  CALL EditRestart
+; The command loop; the commands return to it. In: HL = the cursor.
+; Out: to a command. Keeps: -.
 EditKeys:
+  LD DE,EditKeys
+  PUSH DE
+EditKeys_first:
   LD C,0                    ; the count typed
 EditKeys_count:
   CALL WAITKEY
@@ -75,16 +71,30 @@ EditKeys_counted:
   PUSH BC
   LD HL,EditKeyNames
   LD BC,EDITKEYCOUNT
-  CPIR
-  LD A,C                    ; the names are listed last first: C = the index
+  CPIR                      ; the names are listed last first: C = the index
+  LD HL,EditOffsets
+  ADD HL,BC
+  LD D,B
   POP BC
+  JR NZ,EditKeys_none
+  LD E,(HL)
+  LD HL,EditBase
+  ADD HL,DE
+  EX (SP),HL                ; the command's address, the cursor back
+  RET
+EditKeys_none:
   POP HL
-  JR NZ,EditKeys            ; not a command
-  PUSH HL
-  LD HL,EditHandlers
-  CALL TableWord
-  POP HL
-  PUSH DE
+  JR EditKeys_first
+
+; The line's number and a blank on a line of their own. In: -. Out: HL =
+; the start of the text. Keeps: -.
+EditRestart:
+  CALL FreshLine
+  LD HL,(CURLINE)
+  CALL PrintHLDecimal
+  LD A,' '
+  CALL OutChar
+  LD HL,INBUF
   RET
 
 ; Show the character at the cursor and move past it. In: HL. Out: HL,
@@ -124,33 +134,25 @@ EditInsertChar:
   CPIR                      ; HL after the end mark: its new place
   LD DE,EDITMAX
   RST 18h
-  JR NC,EditInsertChar_full
-  LD D,H
-  LD E,L
-  DEC HL
-  POP BC                    ; the cursor
-  PUSH BC
+  POP HL
+  POP DE                    ; D = the character
+  RET NC
+  LD A,D
   PUSH HL
-  OR A
-  SBC HL,BC
-  LD B,H
-  LD C,L
-  INC BC                    ; the cursor's character up to the end mark
-  POP HL
-  LDDR
-  POP HL
-  POP AF
+EditInsertChar_shift:       ; each character one place on, up to the end mark
+  LD E,(HL)
   LD (HL),A
+  LD A,E
   INC HL
-  JP OutChar
-EditInsertChar_full:
+  OR A
+  JR NZ,EditInsertChar_shift
+  LD (HL),A
   POP HL
-  POP AF
-  RET
+  JR EditShowNext
 
 ; The room before the nth character c after the cursor (c read from the
 ; keyboard), or up to the end of the text without one. In: HL, C = n.
-; Out: C = that many characters. Keeps: HL.
+; Out: C = that many characters, Z when none. Keeps: HL.
 EditFind:
   CALL WAITKEY
   LD B,A
@@ -168,6 +170,8 @@ EditFind_next:
   DEC C
   JR NZ,EditFind_next
 EditFind_done:
-  LD C,E
   POP HL
+  LD A,E
+  LD C,A
+  OR A
   RET

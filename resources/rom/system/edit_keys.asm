@@ -1,5 +1,6 @@
 ; The line editor's commands (edit.asm runs them with HL = the cursor in
-; the text and C = the count, 1 when none was typed):
+; the text and C = the count, 1 when none was typed; they return to its
+; command loop):
 ;   n SPACE  n characters to the right      n left arrow  n to the left
 ;   L        show the rest, start again at the beginning of the line
 ;   I        insert what is typed            X  go to the end and insert
@@ -18,55 +19,51 @@ EDITKEYCOUNT EQU 14
 
 EditKeyNames:               ; the last first (see EditKeys)
   DEFB "KSCDHXILAQE",0Dh,08h," "
-EditHandlers:
-  DEFW EditRight, EditLeft, EditEnter, EditEnd, EditQuit, EditAgain
-  DEFW EditList, EditInsert, EditExtend, EditHack, EditDelete
-  DEFW EditChange, EditSearch, EditKill
+EditOffsets:                ; from EditBase, in the order of the names' index
+  DEFB EditRight - EditBase, EditLeft - EditBase, EditEnter - EditBase
+  DEFB EditEnd - EditBase, EditQuit - EditBase, EditAgain - EditBase
+  DEFB EditList - EditBase, EditInsert - EditBase, EditExtend - EditBase
+  DEFB EditHack - EditBase, EditDelete - EditBase, EditChange - EditBase
+  DEFB EditSearch - EditBase, EditKill - EditBase
 
+EditBase:
 EditSearch:
   CALL EditFind
-  INC C
-  DEC C
-  JR Z,EditKeys_jump
+  RET Z
 EditRight:
   CALL EditShowNext
-  JR Z,EditKeys_jump
+  RET Z
   DEC C
   JR NZ,EditRight
-  JR EditKeys_jump
+  RET
 
 EditLeft:
   LD DE,INBUF
   RST 18h
-  JR Z,EditKeys_jump        ; at the start
+  RET Z                     ; at the start
   DEC HL
   LD A,08h
   CALL OutChar
   DEC C
   JR NZ,EditLeft
-  JR EditKeys_jump
+  RET
 
 EditEnter:
   CALL EditShowNext
   JR NZ,EditEnter
 EditEnd:
-  CALL EditQuit_line
+  CALL FreshLine
   LD DE,(CURLINE)
   LD HL,INBUF
   JP StoreProgramLine
 
 EditQuit:
-  CALL EditQuit_line
+  CALL FreshLine
   JP CommandLoop
-EditQuit_line:
-  LD A,0Dh
-  JP OutChar
 
 EditAgain:
   LD DE,(CURLINE)
   JP EditLine
-EditKeys_jump:
-  JP EditKeys
 
 EditList:
   CALL EditShowNext
@@ -82,14 +79,13 @@ EditHack:
 EditInsert:
   CALL WAITKEY
   CP 1Bh                    ; SHIFT + up arrow
-  JR Z,EditKeys_jump
+  RET Z
   CP 0Dh
   JR Z,EditEnter
   CP 08h
   JR Z,EditInsert_back
-  CP ' '
-  JR C,EditInsert           ; other control keys do nothing
-  CALL EditInsertChar
+  CP ' '                    ; other control keys do nothing
+  CALL NC,EditInsertChar
   JR EditInsert
 EditInsert_back:
   LD DE,INBUF
@@ -103,30 +99,25 @@ EditInsert_back:
 
 EditKill:
   CALL EditFind
-  INC C
-  DEC C
-  JR Z,EditKeys_jump
+  RET Z
 EditDelete:
-  CALL EditDelete_bang
+  CALL EditBang
 EditDelete_next:
   LD A,(HL)
   OR A
-  JR Z,EditDelete_end
+  JR Z,EditBang
   CALL OutChar
   CALL EditRemove
   DEC C
   JR NZ,EditDelete_next
-EditDelete_end:
-  CALL EditDelete_bang
-  JR EditKeys_jump
-EditDelete_bang:
+EditBang:
   LD A,'!'
   JP OutChar
 
 EditChange:
   LD A,(HL)
   OR A
-  JP Z,EditKeys
+  RET Z
   CALL WAITKEY
   CP ' '
   JR C,EditChange           ; control keys do nothing
@@ -134,4 +125,4 @@ EditChange:
   CALL EditShowNext
   DEC C
   JR NZ,EditChange
-  JP EditKeys
+  RET

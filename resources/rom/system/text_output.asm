@@ -31,23 +31,20 @@ OutToPrinter:
   CALL PRINTCHR
   POP DE
   RET
-OutToBuffer:                ; up to the last byte, kept for the end mark
+OutToBuffer:                ; the last byte is kept for the end mark: A
+  POP AF                    ; lands there, EDITEND stops there
   PUSH HL
   LD HL,(EDITEND)
+  LD (HL),A
+  PUSH AF
   LD DE,EDITMAX - 1
   RST 18h
   JR NC,OutToBuffer_full
-  POP DE                    ; the caller's HL
-  POP AF
-  LD (HL),A
   INC HL
   LD (EDITEND),HL
-  EX DE,HL
-  POP DE
-  RET
 OutToBuffer_full:
-  POP HL
   POP AF
+  POP HL
   POP DE
   RET
 
