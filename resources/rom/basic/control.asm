@@ -176,10 +176,10 @@ AccIsTrue:
   LD A,(FAC+3)
   JR AccIsTrue_test
 AccIsTrue_int:
-  LD A,(FAC)
   PUSH HL
-  LD HL,FAC+1
-  OR (HL)
+  LD HL,(FAC)
+  LD A,H
+  OR L
   POP HL
 AccIsTrue_test:
   OR A

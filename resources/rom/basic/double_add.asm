@@ -31,10 +31,7 @@ DAdd_ordered:               ; the ACC has the larger exponent; A = difference
   CP 64
   RET NC
   LD C,A
-  LD HL,FAC+2
-  LD A,(HL)
-  LD (FSIGN),A
-  SET 7,(HL)
+  CALL DUnpackTop
   LD HL,ARG+6
   XOR (HL)
   LD (FSUBF),A

@@ -20,10 +20,7 @@ AccToDouble:
 ; In: ACC double. Out: ACC rounded to a single; ?OV when it rounds past
 ; the largest single. Keeps: nothing.
 DoubleToSingle:
-  LD HL,FAC+2
-  LD A,(HL)
-  LD (FSIGN),A
-  SET 7,(HL)
+  CALL DUnpackTop
   LD A,(FAC+3)
   OR A
   JP NZ,FNorm               ; rounds on DFAC+3, which is FACGUARD

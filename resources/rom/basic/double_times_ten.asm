@@ -1,4 +1,5 @@
-; A double times ten, exact while the mantissa holds the result.
+; A double times ten, exact while the mantissa holds the result; and the
+; unpacking of the ACC's sign that addition, conversion and this share.
 ;
 ; RAM: DFAC, DGUARD, DWORK, FSIGN.
 
@@ -11,23 +12,30 @@ DTimesTen:
   ADD A,3
   JP C,OVError
   LD (FAC+3),A
-  LD HL,FAC+2
-  LD A,(HL)
-  LD (FSIGN),A
-  SET 7,(HL)
+  CALL DUnpackTop
   XOR A
-  LD (DGUARD),A
   LD HL,DGUARD
+  LD (HL),A
   LD DE,DWORK
   LD BC,8
   LDIR
+  LD B,2
+DTimesTen_quarter:
   LD HL,DWORK+7
   OR A
   CALL DShiftRight
-  LD HL,DWORK+7
-  OR A
-  CALL DShiftRight
+  DJNZ DTimesTen_quarter
   LD HL,DGUARD
   LD DE,DWORK
   LD B,8
   JP DAdd_add
+
+; The ACC's sign to FSIGN and its leading 1 set, before the mantissa is
+; worked on. In: ACC. Out: A = the top byte as it was, HL = FAC+2.
+; Keeps: BC DE.
+DUnpackTop:
+  LD HL,FAC+2
+  LD A,(HL)
+  LD (FSIGN),A
+  SET 7,(HL)
+  RET

@@ -15,11 +15,8 @@ OnErrorStatement:
   LD A,(INTRAP)             ; ON ERROR GOTO 0 inside the trap: report it
   OR A
   JR Z,ResumeStatement_exec
-  LD A,(ERRCODE)
+  LD A,(ERRCODE)             ; (the trap is 0 already)
   LD E,A
-  XOR A
-  LD (ERRTRAP),A
-  LD (ERRTRAP+1),A
 OnErrorStatement_error:
   JP BasicError
 
@@ -47,14 +44,12 @@ ResumeStatement:
   CP ':'
   JR Z,ResumeStatement_same
   CP 87h                    ; NEXT
-  JR Z,ResumeStatement_next
-  JP GotoStatement          ; RESUME n
-ResumeStatement_same:       ; the statement that failed, again
-  LD HL,(ERRPTR)
-  JP ExecStatement
-ResumeStatement_next:
+  JP NZ,GotoStatement       ; RESUME n
   LD HL,(ERRPTR)
   RST 10h
   CALL SkipStatement
 ResumeStatement_exec:
   JP ExecNext
+ResumeStatement_same:       ; the statement that failed, again
+  LD HL,(ERRPTR)
+  JP ExecStatement

@@ -126,11 +126,7 @@ Operand:
   JR Z,Operand_paren
   CP 0BCh
   JR NC,Operand_function
-  CP 'A'
-  JP C,SNError
-  CP 'Z' + 1
-  JP NC,SNError
-  CALL GetVar
+  CALL GetVar               ; ?SN there for anything but a letter
   PUSH HL
   CALL LoadVariable
   POP HL

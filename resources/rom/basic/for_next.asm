@@ -28,23 +28,15 @@ ForStatement_typed:
   POP AF
   PUSH AF
   CALL ForStatement_convert
+  LD DE,(FAC+2)             ; the limit waits: double arithmetic uses ARG
+  PUSH DE
   LD DE,(FAC)
-  LD (ARG),DE
-  LD DE,(FAC+2)
-  LD (ARG+2),DE
+  PUSH DE
   LD A,(HL)
   CP 0CCh                   ; STEP
   JR NZ,ForStatement_one
   INC HL
-  LD DE,(ARG+2)             ; the limit waits: double arithmetic uses ARG
-  PUSH DE
-  LD DE,(ARG)
-  PUSH DE
   CALL Eval
-  POP DE
-  LD (ARG),DE
-  POP DE
-  LD (ARG+2),DE
   JR ForStatement_step
 ForStatement_one:
   PUSH HL
@@ -52,13 +44,16 @@ ForStatement_one:
   CALL StoreInt
   POP HL
 ForStatement_step:
-  POP AF
-  PUSH AF
+  LD A,(FORTYPE)
   CALL ForStatement_convert
   LD DE,(FAC)
   LD (ARG+4),DE
   LD DE,(FAC+2)
   LD (ARG+6),DE
+  POP DE
+  LD (ARG),DE
+  POP DE
+  LD (ARG+2),DE
   POP AF
   POP DE
   PUSH HL                   ; drop a loop of the same variable
@@ -108,15 +103,11 @@ ForStatement_new:
 ForStatement_convert:       ; the ACC to type A (2 or 4)
   LD (FORTYPE),A
   PUSH HL
+  LD HL,ReturnSaved         ; HL back, A = the character there
+  PUSH HL
   CP 2
-  JR Z,ForStatement_int
-  CALL AccToSingle
-  POP HL
-  RET
-ForStatement_int:
-  CALL AccToInt
-  POP HL
-  RET
+  JP Z,AccToInt
+  JP AccToSingle
 
 ; NEXT [v[,v...]]
 NextStatement:

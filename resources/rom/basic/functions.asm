@@ -294,14 +294,7 @@ RndFunction:
   JP Z,ReturnSaved
   BIT 7,H
   JP NZ,FCError
-  PUSH HL
-  CALL FGetBCDE
-  POP HL
-  PUSH BC
-  PUSH DE
-  CALL IntToSingle
-  POP DE
-  POP BC
+  CALL IntOverAcc
   CALL FMul
   CALL FFix
   CALL SingleToInt

@@ -115,20 +115,8 @@ TakeItem_string:
   CP '"'
   JR NZ,TakeItem_plain
   INC HL
-  LD D,H
-  LD E,L
-  LD B,0
-TakeItem_quoted:
-  LD A,(HL)
-  OR A
-  JR Z,TakeItem_made
-  INC HL
-  CP '"'
-  JR Z,TakeItem_closed
-  INC B
-  JR TakeItem_quoted
-TakeItem_closed:
-  CALL SkipBlanks
+  CALL QuotedText
+  CALL SkipBlanks           ; (stays at a 00)
   JR TakeItem_made
 TakeItem_plain:
   LD D,H

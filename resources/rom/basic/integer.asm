@@ -18,15 +18,9 @@ IntAdd:
   PUSH DE
   OR A
   ADC HL,DE
-  JP PE,IntAdd_wide
-  POP DE
-  POP DE
-  JR StoreInt
-IntAdd_wide:
-  POP DE
-  POP HL
-  CALL IntPairToSingle
-  JP FAdd
+  JP PO,IntDone
+  LD BC,FAdd
+  JR IntWide
 
 ; In: DE, HL. Out: ACC = DE - HL. Keeps: nothing.
 IntSub:
@@ -35,15 +29,14 @@ IntSub:
   EX DE,HL
   OR A
   SBC HL,DE
-  JP PE,IntSub_wide
-  POP DE
-  POP DE
-  JR StoreInt
-IntSub_wide:
+  JP PO,IntDone
+  LD BC,FSub
+; The operands (pushed HL, then DE) did not give an integer: on in single
+; precision through the routine at BC.
+IntWide:
   POP DE
   POP HL
-  CALL IntPairToSingle
-  JP FSub
+  PUSH BC                   ; IntPairToSingle returns to it
 
 ; Both integers to singles: In: DE, HL. Out: BCDE = DE, ACC = HL.
 ; Keeps: nothing.
@@ -52,6 +45,9 @@ IntPairToSingle:
   EX DE,HL
   CALL IntToSingle
   POP HL
+; In: HL integer, ACC single. Out: BCDE = the ACC, ACC = HL as a single.
+; Keeps: nothing.
+IntOverAcc:
   CALL FGetBCDE
   PUSH BC
   PUSH DE
@@ -98,19 +94,18 @@ IntMul_next:
   JR NZ,IntMul_wide
 IntMul_negate:
   CALL NegHL
-  JR IntMul_done
+  JR IntDone
 IntMul_positive:
   BIT 7,H
   JR NZ,IntMul_wide
-IntMul_done:
+; The integer result HL of IntAdd, IntSub or IntMul, the operands dropped.
+IntDone:
   POP DE
   POP DE
   JP StoreInt
 IntMul_wide:
-  POP DE
-  POP HL
-  CALL IntPairToSingle
-  JP FMul
+  LD BC,FMul
+  JR IntWide
 
 ; In: DE, HL. Out: ACC = DE / HL as a single. Keeps: nothing.
 IntDiv:

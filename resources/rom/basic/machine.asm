@@ -91,31 +91,25 @@ GraphicsCell_rowdone:
   ADD A,A
   SRL B
   ADC A,0                   ; bit number
-  PUSH BC
+  LD E,B                    ; x / 2
   LD B,A
-  LD A,1
   INC B
+  LD A,80h
 GraphicsCell_bit:
-  DEC B
-  JR Z,GraphicsCell_mask
-  ADD A,A
-  JR GraphicsCell_bit
-GraphicsCell_mask:
-  POP BC
-  LD L,C
-  LD H,0
-  ADD HL,HL
-  ADD HL,HL
-  ADD HL,HL
-  ADD HL,HL
-  ADD HL,HL
-  ADD HL,HL                 ; row * 64
-  LD E,B
-  LD D,0
-  ADD HL,DE
-  LD DE,VIDEO
-  ADD HL,DE
-  LD B,A
+  RLCA
+  DJNZ GraphicsCell_bit
+  LD D,A                    ; the mask
+  LD A,C                    ; 3C00h + row * 64 + x / 2 (row below 16)
+  RRCA
+  RRCA
+  LD H,A
+  AND 0C0h
+  OR E
+  LD L,A
+  LD A,H
+  AND 3
+  OR HIGH VIDEO
+  LD H,A
   LD A,(HL)
   LD C,A
   CP 80h
@@ -125,5 +119,5 @@ GraphicsCell_mask:
 GraphicsCell_plain:
   LD C,80h
 GraphicsCell_done:
-  LD A,B
+  LD A,D
   RET

@@ -226,12 +226,7 @@ AccTimes10PlusA:
   POP AF
   LD L,A
   LD H,0
-  CALL FGetBCDE
-  PUSH BC
-  PUSH DE
-  CALL IntToSingle
-  POP DE
-  POP BC
+  CALL IntOverAcc
   JP FAdd
 
 ; In: ACC single, A = a signed power of ten. Out: ACC = ACC * 10^A, the
@@ -277,14 +272,12 @@ ScaleByTen_build:
   PUSH BC
   LD A,C
   OR A
-  JP M,ScaleByTen_divide
   LD DE,(SCRATCH+4)
   LD BC,(SCRATCH+6)
+  JP M,ScaleByTen_divide
   CALL FMul
   JR ScaleByTen_next
 ScaleByTen_divide:
-  LD DE,(SCRATCH+4)
-  LD BC,(SCRATCH+6)
   CALL FDiv
 ScaleByTen_next:
   POP BC

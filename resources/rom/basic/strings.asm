@@ -19,31 +19,32 @@
 ; character after it, A = it.
 StringLiteral:
   INC HL
-  LD D,H
-  LD E,L
-  LD B,0
-StringLiteral_scan:
-  LD A,(HL)
-  OR A
-  JR Z,StringLiteral_end
-  INC HL
-  CP '"'
-  JR Z,StringLiteral_closed
-  INC B
-  JR StringLiteral_scan
-StringLiteral_closed:
+  CALL QuotedText
   DEC HL
-  RST 10h                   ; past the quote
-  JR StringLiteral_made
-StringLiteral_end:
-  DEC HL
-  RST 10h
-StringLiteral_made:
+  RST 10h                   ; past the quote, or at the 00
   PUSH HL
   CALL MakeTemp
   POP HL
   LD A,(HL)
   RET
+
+; The text of a quoted string (a literal, an INPUT or DATA item). In: HL
+; after the opening quote. Out: DE = the text, B = its length, HL after
+; the closing quote (or at the 00 that ends the line without one), A =
+; the quote or 0. Keeps: C.
+QuotedText:
+  LD D,H
+  LD E,L
+  LD B,0
+QuotedText_scan:
+  LD A,(HL)
+  OR A
+  RET Z
+  INC HL
+  CP '"'
+  RET Z
+  INC B
+  JR QuotedText_scan
 
 ; A temporary descriptor for B bytes at DE becomes the ACC (type 3).
 ; Out: HL = the descriptor. Keeps: BC DE.

@@ -46,6 +46,8 @@ GetVar_alnum:               ; carry for a letter or digit
   RET NC
   CP '9' + 1
   RET C
+; A letter? In: A. Out: carry if 'A'-'Z'. Keeps: all but F.
+IsLetter:
   CP 'A'
   CCF
   RET NC
@@ -146,13 +148,7 @@ GetVar_zero:
   LD (HL),0
   INC HL
   DJNZ GetVar_zero
-  LD HL,(ARYTAB)
-  LD A,(VARTYPE)
-  ADD A,3
-  LD E,A
-  LD D,0
-  ADD HL,DE
-  LD (ARYTAB),HL
+  LD (ARYTAB),HL            ; the entry was made at the old end
   POP DE
   POP HL
   LD A,(HL)
@@ -199,14 +195,6 @@ MakeRoom_moved:
   LD (STREND),HL
   POP BC
   POP HL
-  RET
-
-; A letter? In: A. Out: carry if 'A'-'Z'. Keeps: all but F.
-IsLetter:
-  CP 'A'
-  CCF
-  RET NC
-  CP 'Z' + 1
   RET
 
 ; An array element: HL at '(', name in B (first) and C (second),
@@ -392,27 +380,11 @@ ArrayCreate_count:
   POP DE
   POP BC
   DJNZ ArrayCreate_count
-  LD A,(IX+1)               ; times the element size
-  LD E,L
-  LD D,H
-  ADD HL,HL
-  JR C,MultiplyDEBC_om
-  CP 2
-  JR Z,ArrayCreate_sized
-  CP 3
-  JR NZ,ArrayCreate_four
-  ADD HL,DE
-  JR C,MultiplyDEBC_om
-  JR ArrayCreate_sized
-ArrayCreate_four:
-  ADD HL,HL
-  JR C,MultiplyDEBC_om
-  CP 4
-  JR Z,ArrayCreate_sized
-  ADD HL,HL
-  JR C,MultiplyDEBC_om
-ArrayCreate_sized:
-  LD B,0
+  PUSH BC                   ; B = 0, C = the subscripts
+  LD C,(IX+1)               ; times the element size (the type)
+  EX DE,HL
+  CALL MultiplyDEBC
+  POP BC
   ADD HL,BC
   ADD HL,BC
   INC HL                    ; the rest after the size field
@@ -594,16 +566,14 @@ DefStatement:
   RST 10h
 DefStatement_set:
   PUSH HL
+  LD A,B
+  ADD A,LOW (DEFTABLE - 'A')
+  LD L,A
+  LD H,HIGH DEFTABLE        ; the table does not cross a page
   LD A,E
   SUB B
   JP C,SNError
   INC A
-  PUSH AF
-  LD HL,DEFTABLE - 'A'
-  LD E,B
-  LD D,0
-  ADD HL,DE
-  POP AF
   LD B,A
 DefStatement_fill:
   LD (HL),C

@@ -141,6 +141,7 @@ CtlBackspace:
 CtlLeft:
 StepBack:
   CALL CellStep
+StepBack_by:                ; DE cells back
   OR A
   SBC HL,DE
   LD A,H
@@ -180,12 +181,8 @@ StoreCursor:
   RET
 
 CtlUp:
-  LD DE,-64
-  ADD HL,DE
-  LD A,H
-  CP HIGH VIDEO
-  RET C
-  JR StoreCursor
+  LD DE,64
+  JR StepBack_by
 
 CtlHome:
   LD HL,VIDEO
