@@ -91,8 +91,8 @@ BasicError_known:
   LD A,(HL)
   CALL OutChar
   LD HL,ErrorWord
-  LD A,(ERRCODE)
-  CP 2
+  LD A,E
+  CP 2 * 2                  ; SN
   JR Z,BasicError_syntax
 
 ; The end of an error's or BREAK's report: the text at HL, " IN nnnn" when

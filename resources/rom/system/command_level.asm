@@ -59,69 +59,65 @@ ReadInputLine:
   OR A                      ; carry clear: SkipBlanks sets it at an empty
   RET                       ; line's end, which is no BREAK
 
-; Look the word at HL up in the table at DE (entries: name, 00, address;
-; the table ends with 00). Letters match in either case. On a match:
-; carry set, DE = the command's address, HL after the name.
+; Look the word at HL up in the table at DE (entries: the name, its last
+; letter with bit 7 set, then the address; the table ends with 00).
+; Letters match in either case. On a match: carry set, DE = the command's
+; address, HL after the name.
 FindCommand:
   LD A,(DE)
   OR A
   RET Z
   PUSH HL
-CompareName:
-  LD A,(DE)
-  OR A
-  JR Z,NameMatched
+FindCommand_letter:
   LD A,(HL)
   CALL UpperCase
   EX DE,HL
-  CP (HL)
+  XOR (HL)                  ; 00, or 80h at the name's last letter
   EX DE,HL
-  JR NZ,NameDiffers
   INC HL
+  ADD A,A                   ; Z when the letter matches, carry at the last
+  JR NZ,FindCommand_differs
   INC DE
-  JR CompareName
-NameMatched:
-  POP AF                    ; drop the saved text pointer
-  INC DE
+  JR NC,FindCommand_letter
+  POP AF                    ; drop the saved text pointer (carry stays)
   EX DE,HL
   LD A,(HL)
   INC HL
   LD H,(HL)
   LD L,A
   EX DE,HL
-  SCF
   RET
-NameDiffers:
+FindCommand_differs:
   POP HL
-SkipName:
+FindCommand_skip:
   LD A,(DE)
   INC DE
-  OR A
-  JR NZ,SkipName
+  ADD A,A
+  JR NC,FindCommand_skip
   INC DE
   INC DE
   JR FindCommand
 
 CommandTable:
-  DEFB "SYSTEM",0
+  DEFB "SYSTE",'M' + 80h
   DEFW SystemCommand
-  DEFB "CLOAD",0
+  DEFB "CLOA",'D' + 80h
   DEFW CloadCommand
-  DEFB "CSAVE",0
+  DEFB "CSAV",'E' + 80h
   DEFW CsaveCommand
-  DEFB "LLIST",0
+  DEFB "LLIS",'T' + 80h
   DEFW LlistCommand
-  DEFB "LIST",0
+  DEFB "LIS",'T' + 80h
   DEFW ListCommand
-  DEFB "NEW",0
+  DEFB "NE",'W' + 80h
   DEFW NewCommand
-  DEFB "DELETE",0
+  DEFB "DELET",'E' + 80h
   DEFW DeleteCommand
-  DEFB "AUTO",0
+  DEFB "AUT",'O' + 80h
   DEFW AutoCommand
-  DEFB "EDIT",0
+  DEFB "EDI",'T' + 80h
   DEFW EditCommand
-  DEFB "MON",0
+  DEFB "MO",'N' + 80h
   DEFW 3000h                ; the monitor in the second ROM
   DEFB 0
 
