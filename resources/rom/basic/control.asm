@@ -138,7 +138,7 @@ IfStatement_take:           ; HL at THEN, GOTO or ELSE
   DEC HL
   JP ExecStatement
 IfStatement_false:          ; to the ELSE of this IF, or the end of the line
-  LD B,0                    ; IFs opened on the way
+  LD C,0                    ; IFs opened on the way
 IfStatement_scan:
   INC HL
   LD A,(HL)
@@ -148,22 +148,19 @@ IfStatement_scan:
   JR Z,IfStatement_string
   CP 8Fh
   JR NZ,IfStatement_notif
-  INC B
+  INC C
 IfStatement_notif:
   CP 95h
   JR NZ,IfStatement_scan
-  LD A,B
+  LD A,C
   OR A
   JR Z,IfStatement_take
-  DEC B
+  DEC C
   JR IfStatement_scan
-IfStatement_string:
+IfStatement_string:         ; HL after its closing quote, or at the 00
   INC HL
-  LD A,(HL)
-  OR A
-  JP Z,ExecNext
-  CP '"'
-  JR NZ,IfStatement_string
+  CALL QuotedText
+  DEC HL
   JR IfStatement_scan
 
 ; In: ACC. Out: carry when it is 0 (false); Z also possible. Keeps: HL.

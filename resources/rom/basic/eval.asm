@@ -73,8 +73,7 @@ EvalPrec_upper:
   PUSH DE
   LD DE,(FAC)
   PUSH DE
-  LD A,(TYPEFLAG)
-  PUSH AF
+  PUSH AF                   ; A = the type still
   CALL CheckStack
   LD D,B
   CALL EvalPrec
@@ -161,10 +160,7 @@ Operand_not:
   LD A,L
   CPL
   LD L,A
-  CALL StoreInt
-  POP HL
-  LD A,(HL)
-  RET
+  JP ReturnInt
 Operand_paren:
   INC HL
   CALL Eval
@@ -331,16 +327,14 @@ ApplyOperator_compare:
   SBC HL,DE                 ; left - right
   LD A,0
   JR Z,ApplyOperator_result
-  LD A,1
-  JR NC,ApplyOperator_result
-  LD A,0FFh
+ApplyOperator_less:         ; carry: left < right
+  SBC A,A
+  OR 1
   JR ApplyOperator_result
 ApplyOperator_signs:        ; the one with the sign bit clear is greater
   LD A,D
   RLA
-  SBC A,A
-  OR 1
-  JR ApplyOperator_result
+  JR ApplyOperator_less
 ApplyOperator_fcompare:
   CALL BothSingle
   CALL FCompare
@@ -419,18 +413,9 @@ BothSingle_left:
   LD A,(LTYPE)
   CP 2
   RET NZ
-  LD HL,(FAC+2)
-  PUSH HL
-  LD HL,(FAC)
-  PUSH HL
   EX DE,HL
-  CALL IntToSingle
-  CALL FGetBCDE
-  POP HL
-  LD (FAC),HL
-  POP HL
-  LD (FAC+2),HL
-  RET
+  CALL IntOverAcc           ; BCDE = the right one, the ACC the left
+  JP FSwap
 
 ; ?TM unless the ACC holds a number. Keeps: all but A.
 NumericAcc:

@@ -87,27 +87,25 @@ SgnFunction:
   CALL NumericArgument
   PUSH HL
   LD HL,0
-  LD A,(TYPEFLAG)
-  CP 2
-  JR Z,SgnFunction_int
-  LD A,(FAC+3)
-  OR A
-  JR Z,ReturnInt
-  LD A,(FAC+2)
-  JR SgnFunction_sign
-SgnFunction_int:
-  LD HL,(FAC)
-  LD A,H
-  OR L
-  JR Z,ReturnInt
-  LD A,H
-SgnFunction_sign:
-  LD HL,1
+  CALL AccIsTrue            ; carry for 0
+  JR C,ReturnInt
+  CALL AccSignByte
+  INC HL
   RLA
   JR NC,ReturnInt
   DEC HL
   DEC HL
   JR ReturnInt
+
+; In: ACC a number. Out: A = the byte that holds its sign (bit 7).
+; Keeps: BC DE HL.
+AccSignByte:
+  LD A,(TYPEFLAG)
+  CP 2
+  LD A,(FAC+1)
+  RET Z
+  LD A,(FAC+2)
+  RET
 
 IntFunction:
   LD BC,FInt
@@ -142,18 +140,9 @@ ByType_call:
 AbsFunction:
   CALL NumericArgument
   PUSH HL
-  LD A,(TYPEFLAG)
-  CP 2
-  JR Z,AbsFunction_int
-  LD A,(FAC+2)
-  AND 7Fh
-  LD (FAC+2),A
-  JR ReturnSaved
-AbsFunction_int:
-  LD A,(FAC+1)
+  CALL AccSignByte
   OR A
-  JP P,ReturnSaved
-  CALL NegateAcc
+  CALL M,NegateAcc          ; -32768 becomes the single 32768
   JR ReturnSaved
 
 CintFunction:
