@@ -26,7 +26,8 @@
 
   INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
-  INCLUDE "basic/double_convert.asm"
+  INCLUDE "basic/number_entry.asm"
+  INCLUDE "basic/double_copy.asm"
 
 ; The screen, tape and input entries from 01C9h to 0384h: jumps, and three
 ; short routines that keep DE; the driver's routines (tape.inc) fill the
@@ -36,11 +37,11 @@
   INCLUDE "system/tape_system_pass.asm"
   AT MOTOROFF
   JP TapeMotorOff
-  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/double_add_bytes.asm"
+  INCLUDE "basic/math_pi.asm"
   AT MOTORON
   JP TapeMotorOn
-  INCLUDE "basic/number_entry.asm"
-  INCLUDE "basic/double_shift_left.asm"
+  INCLUDE "basic/double_swap.asm"
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
@@ -48,25 +49,26 @@
   INCLUDE "system/tape_read_bit.asm"
   AT TAPEWRITE
   JP TapeWriteByte
-  INCLUDE "basic/negate_acc.asm"
+  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/math_core.asm"
   AT WRITELEADER
   JP TapeWriteLeader
-  INCLUDE "basic/double_add_bytes.asm"
+  INCLUDE "basic/table_word.asm"
   AT FINDLEADER
   JP TapeFindLeader
   INCLUDE "basic/double_shift_right.asm"
   AT SYSTEMCMD
   JP SystemCommand
-  INCLUDE "basic/error_trap.asm"
+  INCLUDE "basic/math_series.asm"
   AT TAPEADDR
   JP TapeReadAddress
-  INCLUDE "system/tape_motor.asm"
+  INCLUDE "system/tape_write_leader.asm"
   AT DISPLAYKEEP            ; display A keeping DE
   PUSH DE
   CALL DISPLAY
   POP DE
   RET
-  INCLUDE "system/tape_write_leader.asm"
+  INCLUDE "basic/negate_acc.asm"
   AT INPUTTOBUF             ; a line into the buffer at (40A7h), carry on BREAK
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
@@ -77,18 +79,20 @@
   CALL WAITKEY
   POP DE
   RET
-  INCLUDE "basic/run_loop.asm"
-  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "system/screen.asm"
+  INCLUDE "system/list.asm"
 
   AT LINEINPUTB
   JP LineInput
-  INCLUDE "basic/str_functions.asm"
+  INCLUDE "system/tape_load.asm"
+  INCLUDE "basic/double_write.asm"
 
   AT SNGSUB
   JP FSub
   AT SNGADD
   JP FAdd
-  INCLUDE "basic/control.asm"
+  INCLUDE "basic/num_write.asm"
+  INCLUDE "basic/double_div.asm"
 
   AT SNGMUL
   JP FMul
@@ -96,13 +100,13 @@
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "basic/for_next.asm"
-  INCLUDE "basic/single_whole.asm"
+  INCLUDE "system/cold_start.asm"
+  INCLUDE "system/numbers.asm"
+  INCLUDE "system/edit_keys.asm"
 
   AT USRARG
   JP AccToInt
-  INCLUDE "basic/math_pi.asm"
-  INCLUDE "basic/table_word.asm"
+  INCLUDE "basic/single_whole.asm"
 
   AT USRRET
   JP StoreInt
@@ -112,23 +116,26 @@
   INCLUDE "system/tape_find_leader.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "system/cold_start.asm"
-  INCLUDE "basic/math_core.asm"
+  INCLUDE "basic/double_read.asm"
+  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/math_exp.asm"
 
   AT INTSUB
   JP IntSub
+  INCLUDE "basic/double_shift_left.asm"
   AT INTADD
   JP IntAdd
+  INCLUDE "system/tape_motor.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/double_mul.asm"
+  INCLUDE "system/tape_commands.asm"
+  INCLUDE "basic/double_times_ten.asm"
 
   AT DBLSUB
   JP DSub
   AT DBLADD
   JP DAdd
-  INCLUDE "system/list.asm"
-  INCLUDE "basic/double_copy.asm"
+  INCLUDE "basic/control.asm"
 
   AT DBLMUL
   JP DMul
@@ -136,46 +143,31 @@
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "basic/math_power.asm"
-  INCLUDE "basic/double_swap.asm"
+  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "system/tape_write.asm"
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "basic/garbage.asm"
-  INCLUDE "basic/math_steps.asm"
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "system/edit.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
   INCLUDE "basic/math_tan.asm"
   AT NUMTOASC
   JP NumberToAscii
-  INCLUDE "basic/input.asm"
-  INCLUDE "system/screen.asm"
-  INCLUDE "basic/double_add.asm"
-  INCLUDE "basic/machine.asm"
-  INCLUDE "basic/integer.asm"
-  INCLUDE "system/tape_load.asm"
-  INCLUDE "basic/double_div.asm"
-  INCLUDE "basic/double_core.asm"
-  INCLUDE "basic/string_store.asm"
-  INCLUDE "system/tape_write.asm"
-  INCLUDE "basic/math_sin.asm"
-  INCLUDE "basic/double_read.asm"
-  INCLUDE "basic/math_atn.asm"
-  INCLUDE "basic/double_compare.asm"
-  INCLUDE "basic/double_scale.asm"
-  INCLUDE "system/numbers.asm"
-  INCLUDE "basic/math_exp.asm"
-  INCLUDE "system/tape_commands.asm"
-  INCLUDE "basic/double_times_ten.asm"
-  INCLUDE "system/delete.asm"
-  INCLUDE "system/edit.asm"
-  INCLUDE "system/edit_keys.asm"
-  INCLUDE "system/text_output.asm"
+  INCLUDE "basic/num_text.asm"
+  INCLUDE "system/program_text.asm"
+  INCLUDE "basic/str_functions.asm"
+  INCLUDE "system/tape_system.asm"
+  INCLUDE "basic/garbage.asm"
+  INCLUDE "basic/strings.asm"
+  INCLUDE "basic/single.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "basic/num_write.asm"
+  INCLUDE "basic/math_log.asm"
+  INCLUDE "basic/double_mul.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -183,12 +175,14 @@
   AT RELINK
   CALL RelinkLines
   JP ReadyLevel
-  INCLUDE "basic/math_log.asm"
+  INCLUDE "basic/double_convert.asm"
+  INCLUDE "system/delete.asm"
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "basic/errors.asm"
-  INCLUDE "basic/double_write.asm"
+  INCLUDE "basic/math_power.asm"
+  INCLUDE "system/text_output.asm"
+  INCLUDE "basic/integer.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -199,7 +193,9 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "basic/strings.asm"
+  INCLUDE "basic/math_atn.asm"
+  INCLUDE "basic/error_trap.asm"
+  INCLUDE "basic/math_cells.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -216,22 +212,24 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "basic/print.asm"
+  INCLUDE "basic/errors.asm"
 
   AT DECTOBIN
   JP DecimalToBinary
-  INCLUDE "basic/math_cells.asm"
+  INCLUDE "basic/math_steps.asm"
 
   AT RUNCMD
   JP RunStatement
-  INCLUDE "basic/single.asm"
+  INCLUDE "basic/variables.asm"
+  INCLUDE "basic/string_store.asm"
   INCLUDE "basic/functions.asm"
-  INCLUDE "basic/math_series.asm"
+  INCLUDE "basic/double_compare.asm"
 
   AT INTDIV
   JP IntDiv
-  INCLUDE "basic/variables.asm"
-  INCLUDE "system/tape_system.asm"
+  INCLUDE "basic/double_add.asm"
+  INCLUDE "basic/run_loop.asm"
+  INCLUDE "basic/input.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -245,8 +243,10 @@ PrintQuoted:
   INC HL
   JR PrintQuoted
 
-  INCLUDE "basic/eval.asm"
-  INCLUDE "basic/num_text.asm"
-  INCLUDE "system/program_text.asm"
   INCLUDE "system/command_level.asm"
+  INCLUDE "basic/eval.asm"
+  INCLUDE "basic/print.asm"
+  INCLUDE "basic/for_next.asm"
+  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/double_scale.asm"
   AT 3000h

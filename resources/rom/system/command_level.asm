@@ -62,7 +62,7 @@ ReadInputLine:
 ; Look the word at HL up in the table at DE (entries: the name, its last
 ; letter with bit 7 set, then the address; the table ends with 00).
 ; Letters match in either case. On a match: carry set, DE = the command's
-; address, HL after the name.
+; address, HL after the name. Keeps: -.
 FindCommand:
   LD A,(DE)
   OR A
@@ -79,7 +79,7 @@ FindCommand_letter:
   JR NZ,FindCommand_differs
   INC DE
   JR NC,FindCommand_letter
-  POP AF                    ; drop the saved text pointer (carry stays)
+  POP BC                    ; drop the saved text pointer (carry stays)
   EX DE,HL
   LD A,(HL)
   INC HL
