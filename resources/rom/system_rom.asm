@@ -118,7 +118,6 @@
   JP AccToDouble
   INCLUDE "basic/double_read.asm"
   INCLUDE "basic/math_sin.asm"
-  INCLUDE "basic/math_exp.asm"
 
   AT INTSUB
   JP IntSub
@@ -153,7 +152,6 @@
 
   AT PRINTHLDEC
   JP PrintHLDecimal
-  INCLUDE "basic/math_tan.asm"
   AT NUMTOASC
   JP NumberToAscii
   INCLUDE "basic/num_text.asm"

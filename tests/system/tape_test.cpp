@@ -191,6 +191,44 @@ TEST(TapeErrors, WrongTapesAndBadChecksumsAreReported) {
   EXPECT_EQ(m.Word(0x40DF), 0x7000);
 }
 
+// The monitor's S records memory as a machine-code tape and its L reads
+// such a tape back with SYSTEM's loader, staying at the monitor's prompt
+// after a wrong or damaged tape.
+TEST(MonitorTape, SavesMemoryAndLoadsItBack) {
+  RunningMachine m;
+  ASSERT_TRUE(m.Boot());
+  for (uint16_t a = 0x7000; a < 0x7140; ++a) m.emu.machine.memory[a] = uint8_t(a * 5 + 1);
+  const std::vector<uint8_t> saved(m.emu.machine.memory.begin() + 0x7000,
+                                   m.emu.machine.memory.begin() + 0x7140);
+  const std::string path = TestFilePath("monitor.cas");
+  m.host.dialogAnswers.push_back(FileChoice{path});
+  ASSERT_TRUE(m.Type("MON\rS 7000 713F 7010 MEM\r", kTapeFrames));
+  ASSERT_TRUE(m.Type("F 7000 713F 0\r"));
+  ASSERT_EQ(m.Byte(0x7100), 0);
+
+  ASSERT_TRUE(m.emu.cassette.OpenMediaImage(path));
+  m.emu.cassette.Rewind(m.emu.cassettePanel);
+  ASSERT_TRUE(m.Type("L\r", kTapeFrames));
+  EXPECT_TRUE(std::equal(saved.begin(), saved.end(), m.emu.machine.memory.begin() + 0x7000));
+  EXPECT_EQ(m.Word(0x40DF), 0x7010);
+  EXPECT_NE(m.Screen().find("#L\nENTRY 7010\n#"), std::string::npos) << m.Screen();
+  EXPECT_FALSE(m.emu.cassette.Motor());
+
+  std::vector<uint8_t> basic = Leader();
+  basic.insert(basic.end(), {0xD3, 0xD3, 0xD3, 'B', 0, 0});
+  ASSERT_TRUE(m.emu.cassette.OpenMediaImage(WriteTestFile("monitor_basic.cas", basic)));
+  ASSERT_TRUE(m.Type("L\r", kTapeFrames));
+  EXPECT_NE(m.Screen().find("#L\n?NOT A SYSTEM TAPE\n#"), std::string::npos) << m.Screen();
+
+  std::vector<uint8_t> damaged = Leader();
+  damaged.insert(damaged.end(), {0x55, 'D', ' ', ' ', ' ', ' ', ' ', 0x3C, 1, 0x00, 0x70, 9, 0x00});
+  ASSERT_TRUE(m.emu.cassette.OpenMediaImage(WriteTestFile("monitor_damaged.cas", damaged)));
+  ASSERT_TRUE(m.Type("L\r", kTapeFrames));
+  EXPECT_NE(m.Screen().find("#L\n?CHECKSUM ERROR\n#"), std::string::npos) << m.Screen();
+  EXPECT_EQ(m.Word(0x40DF), 0x7010);  // the entry of the last good tape stays
+  EXPECT_FALSE(m.emu.cassette.Motor());
+}
+
 // SYSTEM reads through and passes the tapes whose six-character name
 // (blanks after a shorter one) is not the name typed.
 TEST(SystemTape, TheNameTypedChoosesTheTape) {

@@ -1,67 +1,30 @@
 ; Machine-code tapes: L loads one (blocks of 3Ch, count, address, data,
 ; checksum; then 78h and the entry), S saves memory in the same form.
 
-; L: load; shows the name, the range loaded and the entry.
+; L: load the next machine-code tape with the system's block loader;
+; shows the entry, which SYSTEM's "/" then starts. BREAK ends the command
+; and the monitor, as at its prompt.
 MonLoad:
   CALL FINDLEADER
-  JR C,MonTapeStop
-  CALL MonRead
-  CP 55h
-  JR NZ,MonNotSystem
+  JP C,TapeBroken
+  CALL TapeByte
+  CP SYSTEM_HEADER
+  LD HL,NotSystemText
+  JR NZ,MonTapeMessage
   LD B,6
-LoadName:
-  CALL MonRead
-  DJNZ LoadName
-LoadBlock:
-  CALL MonRead
-  CP 3Ch
-  JR Z,LoadData
-  CP 78h
-  JR NZ,LoadBlock
-  CALL TAPEADDR
-  JR C,MonTapeStop
+MonLoad_name:
+  CALL TapeByte
+  DJNZ MonLoad_name
+  CALL LoadBlocks
+  JR C,MonLoad_sum
+  LD (SYSENTRY),HL
   CALL MOTOROFF
-  PUSH HL
   LD HL,EntryText
   CALL PRINTSTR
-  POP HL
-  LD (40DFh),HL             ; as SYSTEM does: "/" at its prompt starts it
+  LD HL,(SYSENTRY)
   JP PrintHexWord
-LoadData:
-  CALL MonRead
-  LD B,A
-  CALL TAPEADDR
-  JR C,MonTapeStop
-  LD A,H
-  ADD A,L
-  LD C,A
-LoadByte:
-  CALL MonRead
-  LD (HL),A
-  INC HL
-  ADD A,C
-  LD C,A
-  DJNZ LoadByte
-  CALL MonRead
-  CP C
-  JR NZ,MonChecksum
-  CALL BLINK
-  JR LoadBlock
-; A = the next byte from tape; BREAK ends the command (this routine's
-; return dropped, the motor stopped, "BREAK").
-MonRead:
-  CALL TAPEREAD
-  RET NC
-  POP HL
-  JR MonTapeStop
-MonChecksum:
+MonLoad_sum:
   LD HL,ChecksumText
-  JR MonTapeMessage
-MonNotSystem:
-  LD HL,NotSystem
-  JR MonTapeMessage
-MonTapeStop:
-  LD HL,BreakText
 MonTapeMessage:
   CALL MOTOROFF
   JP PRINTSTR
@@ -134,5 +97,3 @@ SaveEntry:
 
 EntryText:
   DEFB "ENTRY ",0
-NotSystem:
-  DEFB "?NOT A MACHINE-CODE TAPE",0Dh,0

@@ -45,17 +45,24 @@ SystemName_same:
   INC C
   DEC C
   JP NZ,SystemPass
-SystemBlock:
-  CALL TapeByte
-  CP DATA_BLOCK
-  JR Z,SystemData
-  CP ENTRY_BLOCK
-  JR NZ,SystemBlock         ; anything else between blocks is skipped
-  CALL TAPEADDR
-  JP C,TapeBroken
+  CALL LoadBlocks
+  JR C,SystemChecksum
   LD (SYSENTRY),HL
   JR SystemPrompt
-SystemData:
+
+; In: the tape after a machine-code tape's name. Out: its blocks in memory,
+; HL = its entry; carry after a block whose sum differs (the rest is not
+; read). BREAK ends the command (TapeBroken). Keeps: -.
+LoadBlocks:
+  CALL TapeByte
+  CP DATA_BLOCK
+  JR Z,LoadBlocks_data
+  CP ENTRY_BLOCK
+  JR NZ,LoadBlocks          ; anything else between blocks is skipped
+  CALL TAPEADDR
+  RET NC
+  JP TapeBroken
+LoadBlocks_data:
   CALL TapeByte
   LD B,A                    ; 0 counts as 256
   CALL TAPEADDR
@@ -63,18 +70,19 @@ SystemData:
   LD A,H
   ADD A,L
   LD C,A
-SystemDataByte:
+LoadBlocks_byte:
   CALL TapeByte
   LD (HL),A
   INC HL
   ADD A,C
   LD C,A
-  DJNZ SystemDataByte
+  DJNZ LoadBlocks_byte
   CALL TapeByte
   CP C
-  JR NZ,SystemChecksum
+  SCF
+  RET NZ
   CALL BLINK
-  JR SystemBlock
+  JR LoadBlocks
 SystemChecksum:
   CALL TapeMotorOff
   LD A,'C'
