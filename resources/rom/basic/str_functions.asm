@@ -37,9 +37,10 @@ ChrFunction:
   CALL NumericArgument
   PUSH HL
   CALL AccToByte
+  LD B,1
+ChrFunction_one:            ; B characters (0 or 1): A
   LD (SCRATCH+7),A
   LD HL,SCRATCH+7
-  LD B,1
 ReturnNewString:
   CALL NewTempString
   JP ReturnSaved
@@ -80,9 +81,7 @@ StringFunction:
   LD A,(HL)
   JR StringFunction_fill
 StringFunction_code:
-  PUSH BC
   CALL AccToByte
-  POP BC
 StringFunction_fill:
   LD C,A
   LD A,B
@@ -103,23 +102,16 @@ StringFunction_count:
 ; INKEY$: the key pressed since the last look, "" when none.
 InkeyFunction:
   PUSH HL
-  LD A,(INKEYLAST)
+  LD HL,INKEYLAST
+  LD A,(HL)
+  LD (HL),0
   OR A
-  JR NZ,InkeyFunction_key
-  CALL KBSCAN
-InkeyFunction_key:
-  PUSH AF
-  XOR A
-  LD (INKEYLAST),A
-  POP AF
+  CALL Z,KBSCAN
   LD B,0
   OR A
-  JR Z,InkeyFunction_none
+  JR Z,ChrFunction_one
   INC B
-InkeyFunction_none:
-  LD (SCRATCH+7),A
-  LD HL,SCRATCH+7
-  JR ReturnNewString
+  JR ChrFunction_one
 
 ValFunction:
   CALL StringArgument
