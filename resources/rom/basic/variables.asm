@@ -508,10 +508,8 @@ AssignAcc_double:
   LD BC,8
   JR AssignAcc_copy
 AssignAcc_int:
-  PUSH DE
-  CALL AccToInt
+  CALL AccToInt             ; (keeps DE)
   EX DE,HL
-  POP HL
   LD (HL),E
   INC HL
   LD (HL),D
