@@ -134,24 +134,14 @@ ValFunction:
 ; LEFT$(s,n), RIGHT$(s,n), MID$(s,p[,n]): the part of s as a new
 ; descriptor on the same text.
 LeftFunction:
-  CALL StringAndByte        ; DE = descriptor, C = n
+  CALL StringAndCount       ; DE = descriptor, C = n
   PUSH HL
-  LD A,(DE)
-  CP C
-  JR NC,LeftFunction_len
-  LD C,A
-LeftFunction_len:
   XOR A                     ; from the first character
   JR MidFunction_take
 
 RightFunction:
-  CALL StringAndByte
+  CALL StringAndCount
   PUSH HL
-  LD A,(DE)
-  CP C
-  JR NC,RightFunction_len
-  LD C,A
-RightFunction_len:
   SUB C                     ; the start offset
   JR MidFunction_take
 
@@ -200,6 +190,16 @@ MidFunction_take:           ; A = the offset, C = the length, DE = descriptor
 SubstringMade:              ; B bytes at DE, the text pointer on the stack
   CALL MakeTemp
   JP ReturnSaved
+
+; '(' string ',' n ')' for LEFT$ and RIGHT$: Out: DE = the descriptor,
+; A = the string's length, C = n but not above it, HL after ')'.
+StringAndCount:
+  CALL StringAndByte
+  LD A,(DE)
+  CP C
+  RET NC
+  LD C,A
+  RET
 
 ; '(' string ',' byte ')': Out: DE = the descriptor, C = the byte, HL
 ; after ')'.
