@@ -176,17 +176,12 @@ Operand_function:          ; A = a token from BCh on
   JP C,SNError
   ADD A,36 + 0CAh - 0BCh    ; TAB( .. INKEY$: entries 36-49
 Operand_table:
-  ADD A,A
-  LD E,A
-  LD D,0
+  LD C,A                    ; the place, for MathFunction
   INC HL
   PUSH HL
   LD HL,FunctionTable
-  ADD HL,DE
-  LD A,(HL)
-  INC HL
-  LD H,(HL)
-  LD L,A
+  CALL TableWord
+  EX DE,HL
   EX (SP),HL
   RET                       ; to the function, HL after its token
 

@@ -5,18 +5,17 @@
 ;
 ; RAM: FAC, TYPEFLAG.
 
-; In: HL after the token, E = twice the token's place in the function
-; table (as the dispatch in Operand leaves it). Out: as every function.
+; In: HL after the token, C = the token's place in the function table
+; (as the dispatch in Operand leaves it). Out: as every function.
 MathFunction:
-  PUSH DE
+  PUSH BC
   CALL NumericArgument
-  POP DE
+  POP BC
   PUSH HL
-  PUSH DE
+  PUSH BC
   CALL AccToSingle
-  POP DE
-  LD A,E
-  RRCA
+  POP BC
+  LD A,C
   ADD A,C_SQR - (0DDh - 0D7h)   ; the table starts at SGN (D7h)
   LD HL,MathCells
   CALL TableWord

@@ -16,23 +16,29 @@
 ; Keeps: nothing.
 ReadNumber:
   CALL SkipBlanks
-  CP 0CEh                   ; '-' token or character
-  JR Z,ReadNumber_minus
-  CP '-'
-  JR Z,ReadNumber_minus
-  CP 0CDh
-  JR Z,ReadNumber_plus
-  CP '+'
+  CALL SignChar
   JR NZ,ReadUnsigned
-ReadNumber_plus:
   INC HL
-  JR ReadUnsigned
-ReadNumber_minus:
-  INC HL
+  JR NC,ReadUnsigned
   CALL ReadUnsigned
   PUSH HL
   CALL NegateAcc
   POP HL
+  RET
+
+; In: A = a character. Out: Z for a sign ('+' or '-', as a character or
+; a token), then carry for '-'. Keeps: all but F.
+SignChar:
+  CP 0CEh
+  JR Z,SignChar_minus
+  CP '-'
+  JR Z,SignChar_minus
+  CP 0CDh
+  RET Z
+  CP '+'
+  RET
+SignChar_minus:
+  SCF
   RET
 
 ; In: HL at digits or a point. Out: as ReadNumber. Keeps: nothing.
@@ -146,19 +152,11 @@ ReadUnsigned_exp:
   INC HL
   LD D,0                    ; 0: positive
   LD A,(HL)
-  CP 0CEh
-  JR Z,ReadUnsigned_expminus
-  CP '-'
-  JR Z,ReadUnsigned_expminus
-  CP 0CDh
-  JR Z,ReadUnsigned_expplus
-  CP '+'
+  CALL SignChar
   JR NZ,ReadUnsigned_expdigit
-  JR ReadUnsigned_expplus
-ReadUnsigned_expminus:
-  DEC D
-ReadUnsigned_expplus:
   INC HL
+  JR NC,ReadUnsigned_expdigit
+  DEC D
 ReadUnsigned_expdigit:
   LD A,(HL)
   CALL DigitValue

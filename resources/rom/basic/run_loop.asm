@@ -56,9 +56,7 @@ ClearVariables_types:
 ; 1EA3h: RUN [line]. In: HL after RUN, A = the character there.
 RunStatement:
   LD DE,0
-  JR Z,RunStatement_clear
-  CALL ReadLineNumber
-RunStatement_clear:
+  CALL NZ,ReadLineNumber
   CALL ClearAll
   LD A,D
   OR E

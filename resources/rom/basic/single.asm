@@ -204,6 +204,7 @@ FAdd_aligned:
   LD HL,FAC+3
   INC (HL)
   JP NZ,FNorm
+FAdd_overflow:              ; for FSetExponent too
   JP OVError
 FAdd_sub:
   LD A,(HL)
@@ -264,7 +265,7 @@ FSetExponent_range:
   JP M,FSetExponent_zero
   DEC A
   OR L
-  JP NZ,OVError
+  JR NZ,FAdd_overflow
   JR FSetExponent_store
 FSetExponent_zero:
   POP HL

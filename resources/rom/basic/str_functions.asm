@@ -37,9 +37,10 @@ ChrFunction:
   CALL NumericArgument
   PUSH HL
   CALL AccToByte
+  LD B,1
+ChrFunction_one:            ; B characters (0 or 1): A
   LD (SCRATCH+7),A
   LD HL,SCRATCH+7
-  LD B,1
 ReturnNewString:
   CALL NewTempString
   JP ReturnSaved
@@ -80,9 +81,7 @@ StringFunction:
   LD A,(HL)
   JR StringFunction_fill
 StringFunction_code:
-  PUSH BC
   CALL AccToByte
-  POP BC
 StringFunction_fill:
   LD C,A
   LD A,B
@@ -103,23 +102,16 @@ StringFunction_count:
 ; INKEY$: the key pressed since the last look, "" when none.
 InkeyFunction:
   PUSH HL
-  LD A,(INKEYLAST)
+  LD HL,INKEYLAST
+  LD A,(HL)
+  LD (HL),0
   OR A
-  JR NZ,InkeyFunction_key
-  CALL KBSCAN
-InkeyFunction_key:
-  PUSH AF
-  XOR A
-  LD (INKEYLAST),A
-  POP AF
+  CALL Z,KBSCAN
   LD B,0
   OR A
-  JR Z,InkeyFunction_none
+  JR Z,ChrFunction_one
   INC B
-InkeyFunction_none:
-  LD (SCRATCH+7),A
-  LD HL,SCRATCH+7
-  JR ReturnNewString
+  JR ChrFunction_one
 
 ValFunction:
   CALL StringArgument
@@ -142,24 +134,14 @@ ValFunction:
 ; LEFT$(s,n), RIGHT$(s,n), MID$(s,p[,n]): the part of s as a new
 ; descriptor on the same text.
 LeftFunction:
-  CALL StringAndByte        ; DE = descriptor, C = n
+  CALL StringAndCount       ; DE = descriptor, C = n
   PUSH HL
-  LD A,(DE)
-  CP C
-  JR NC,LeftFunction_len
-  LD C,A
-LeftFunction_len:
   XOR A                     ; from the first character
   JR MidFunction_take
 
 RightFunction:
-  CALL StringAndByte
+  CALL StringAndCount
   PUSH HL
-  LD A,(DE)
-  CP C
-  JR NC,RightFunction_len
-  LD C,A
-RightFunction_len:
   SUB C                     ; the start offset
   JR MidFunction_take
 
@@ -208,6 +190,16 @@ MidFunction_take:           ; A = the offset, C = the length, DE = descriptor
 SubstringMade:              ; B bytes at DE, the text pointer on the stack
   CALL MakeTemp
   JP ReturnSaved
+
+; '(' string ',' n ')' for LEFT$ and RIGHT$: Out: DE = the descriptor,
+; A = the string's length, C = n but not above it, HL after ')'.
+StringAndCount:
+  CALL StringAndByte
+  LD A,(DE)
+  CP C
+  RET NC
+  LD C,A
+  RET
 
 ; '(' string ',' byte ')': Out: DE = the descriptor, C = the byte, HL
 ; after ')'.

@@ -154,49 +154,6 @@ GetVar_zero:
   LD A,(HL)
   RET
 
-; Open BC bytes at HL (which lies at or below (40FDh)): what lies from HL to
-; (40FDh) moves up, (40FDh) grows. ?OM when the stack comes too near.
-; In: HL, BC. Out: -. Keeps: BC HL.
-MakeRoom:
-  PUSH HL
-  PUSH BC
-  LD HL,(STREND)
-  PUSH HL
-  ADD HL,BC
-  JP C,OMError
-  LD (SCRATCH),HL           ; the new end
-  LD DE,64
-  ADD HL,DE
-  JP C,OMError
-  EX DE,HL
-  LD HL,0
-  ADD HL,SP
-  RST 18h
-  JP C,OMError
-  POP HL                    ; the old end
-  POP BC
-  POP DE                    ; HL of the caller
-  PUSH DE
-  PUSH BC
-  OR A
-  SBC HL,DE
-  LD B,H
-  LD C,L                    ; bytes to move
-  LD HL,(STREND)
-  DEC HL
-  LD DE,(SCRATCH)
-  DEC DE
-  LD A,B
-  OR C
-  JR Z,MakeRoom_moved
-  LDDR
-MakeRoom_moved:
-  LD HL,(SCRATCH)
-  LD (STREND),HL
-  POP BC
-  POP HL
-  RET
-
 ; An array element: HL at '(', name in B (first) and C (second),
 ; VARTYPE its type, DIMFLAG set by DIM. Out: as GetVar.
 GetArrayElement:
@@ -338,6 +295,75 @@ GetArrayElement_address:
   LD A,(HL)
   RET
 
+; Open BC bytes at HL (which lies at or below (40FDh)): what lies from HL to
+; (40FDh) moves up, (40FDh) grows. ?OM when the stack comes too near.
+; In: HL, BC. Out: -. Keeps: BC HL.
+MakeRoom:
+  PUSH HL
+  PUSH BC
+  LD HL,(STREND)
+  PUSH HL
+  ADD HL,BC
+  JR C,MultiplyDEBC_om
+  LD (SCRATCH),HL           ; the new end
+  LD DE,64
+  ADD HL,DE
+  JR C,MultiplyDEBC_om
+  EX DE,HL
+  LD HL,0
+  ADD HL,SP
+  RST 18h
+  JR C,MultiplyDEBC_om
+  POP HL                    ; the old end
+  POP BC
+  POP DE                    ; HL of the caller
+  PUSH DE
+  PUSH BC
+  OR A
+  SBC HL,DE
+  LD B,H
+  LD C,L                    ; bytes to move
+  LD HL,(STREND)
+  DEC HL
+  LD DE,(SCRATCH)
+  DEC DE
+  LD A,B
+  OR C
+  JR Z,MakeRoom_moved
+  LDDR
+MakeRoom_moved:
+  LD HL,(SCRATCH)
+  LD (STREND),HL
+  POP BC
+  POP HL
+  RET
+
+; CLEAR [n]: the variables cleared; n bytes of string space.
+ClearStatement:
+  JR Z,ClearStatement_clear
+  CALL EvalAddress
+  PUSH HL
+  LD HL,(MEMTOP)
+  OR A
+  SBC HL,DE
+  JR C,MultiplyDEBC_om
+  INC HL
+  PUSH HL                   ; the new bottom of string space
+  LD DE,STACKROOM
+  OR A
+  SBC HL,DE
+  JR C,MultiplyDEBC_om
+  LD DE,(VARTAB)
+  RST 18h
+  JR C,MultiplyDEBC_om
+  POP HL
+  LD (STRSPACE),HL
+  LD (STACKTOP),HL
+  POP HL
+ClearStatement_clear:
+  CALL ClearAll
+  JP ExecNext
+
 ; HL = DE * BC (16 bits; ?OM when it does not fit). Keeps: BC.
 MultiplyDEBC:
   LD HL,0
@@ -358,7 +384,7 @@ MultiplyDEBC_next:
   DEC A
   JR NZ,MultiplyDEBC_bit
   RET
-MultiplyDEBC_om:            ; for the array's size too
+MultiplyDEBC_om:            ; for MakeRoom, CLEAR and the array's size too
   JP OMError
 
 ; Create the array for GetArrayElement: IX at its dim flag/type/name
@@ -508,10 +534,8 @@ AssignAcc_double:
   LD BC,8
   JR AssignAcc_copy
 AssignAcc_int:
-  PUSH DE
-  CALL AccToInt
+  CALL AccToInt             ; (keeps DE)
   EX DE,HL
-  POP HL
   LD (HL),E
   INC HL
   LD (HL),D
@@ -582,33 +606,6 @@ DefStatement_fill:
   POP HL
   LD A,(HL)
   CP ','
-  JR NZ,ClearStatement_next
+  JP NZ,ExecNext
   RST 10h
   JR DefStatement
-
-; CLEAR [n]: the variables cleared; n bytes of string space.
-ClearStatement:
-  JR Z,ClearStatement_clear
-  CALL EvalAddress
-  PUSH HL
-  LD HL,(MEMTOP)
-  OR A
-  SBC HL,DE
-  JP C,OMError
-  INC HL
-  PUSH HL                   ; the new bottom of string space
-  LD DE,STACKROOM
-  OR A
-  SBC HL,DE
-  JP C,OMError
-  LD DE,(VARTAB)
-  RST 18h
-  JP C,OMError
-  POP HL
-  LD (STRSPACE),HL
-  LD (STACKTOP),HL
-  POP HL
-ClearStatement_clear:
-  CALL ClearAll
-ClearStatement_next:
-  JP ExecNext

@@ -13,9 +13,7 @@ DeleteCommand:
   CALL ListRange
   LD DE,(LISTTO)
   CALL FindLineByLink       ; HL = the range's last line or the one after
-  JR NZ,DeleteCommand_from
-  CALL NextLine
-DeleteCommand_from:
+  CALL Z,NextLine
   PUSH HL
   LD DE,(LISTFROM)
   CALL FindLineByLink       ; HL = the range's first line

@@ -72,16 +72,12 @@ StoreProgramLine:
   PUSH DE
   LD DE,(CURLINE)
   CALL FindLineByLink       ; HL = where the line is or belongs
-  JR NZ,LineAbsent
-  CALL DeleteLine
-LineAbsent:
+  CALL Z,DeleteLine
   POP DE                    ; DE = tokenised text
   POP BC
   LD A,(DE)
   OR A
-  JR Z,LineEntered          ; only a number: the line is deleted
-  CALL InsertLine
-LineEntered:
+  CALL NZ,InsertLine        ; (only a number: the line is deleted)
   LD DE,(TXTTAB)
   CALL RelinkLines
   JP CommandLoop

@@ -11,21 +11,17 @@ TapeFindLeader:
 SyncBitLoop:
   CALL TapeReadBit
   RL E
-  LD A,(TAPEBREAK)
-  OR A
-  JR NZ,SyncBroken
+  LD A,(TAPEBREAK)          ; 1 after BREAK
+  RRA
+  JR C,SyncEnd
   LD A,E
   CP 0A5h
   JR NZ,SyncBitLoop
   LD A,'*'
   LD (VIDEOEND - 2),A
   LD (VIDEOEND - 1),A
-  POP DE
-  POP BC
   OR A
-  RET
-SyncBroken:
+SyncEnd:
   POP DE
   POP BC
-  SCF
   RET
