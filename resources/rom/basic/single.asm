@@ -374,12 +374,10 @@ FDiv:
   LD A,(FAC+2)
   LD C,A                    ; C D E: the divisor
   EXX
-  LD BC,0                   ; B' C' D' E': the quotient
-  LD D,B
-  LD E,B
+  LD BC,0                   ; B' C' D' E': the quotient, above it a marker
+  LD D,B                    ; bit that leaves B' after 26 quotient bits:
+  LD E,40h                  ; the leading one, 24 more and one to round
   EXX
-  LD A,26                   ; the leading bit, 24 more and one to round
-  LD (SCRATCH),A
 FDiv_step:
   LD A,H
   CP C
@@ -412,18 +410,14 @@ FDiv_bit:
   RL D
   RL C
   RL B
+  JR C,FDiv_done            ; the marker is out
   EXX
   SLA B
   RL L
   RL H                      ; carry: the remainder passed 24 bits
-  LD A,(SCRATCH)
-  DEC A
-  LD (SCRATCH),A
-  JR Z,FDiv_done
   JR C,FDiv_take            ; then the divisor surely goes in
   JR FDiv_step
 FDiv_done:
-  EXX
   LD A,6                    ; the first quotient bit to the top
 FDiv_align:
   SLA E
