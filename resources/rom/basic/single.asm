@@ -506,15 +506,7 @@ IntToSingle:
   OR A
   JR Z,IntToSingle_byte
   LD (FSIGN),A
-  OR A
-  JP P,IntToSingle_positive
-  XOR A
-  SUB L
-  LD L,A
-  LD A,0
-  SBC A,H
-  LD H,A
-IntToSingle_positive:
+  CALL M,NegHL              ; (the sign from the OR A above)
 UIntToSingle_store:
   LD (FAC+1),HL
   XOR A
@@ -589,12 +581,7 @@ SingleToInt_shifted:
   OR A
   JR NZ,SingleToInt_big
 SingleToInt_negate:
-  XOR A
-  SUB L
-  LD L,A
-  LD A,0
-  SBC A,H
-  LD H,A
+  CALL NegHL
   OR A
   RET
 SingleToInt_positive:
