@@ -40,11 +40,11 @@ FSwap:
 
 ; In: -. Out: ACC = single 0. Keeps: BC DE HL.
 FZero:
-  XOR A
-  LD (FAC),A
-  LD (FAC+1),A
-  LD (FAC+2),A
-  LD (FAC+3),A
+  PUSH HL
+  LD HL,0
+  LD (FAC),HL
+  LD (FAC+2),HL
+  POP HL
   JR FSetSingle
 
 ; In: ACC single. Out: ACC = -ACC. Keeps: BC DE HL.

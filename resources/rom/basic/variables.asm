@@ -423,17 +423,16 @@ ArrayCreate_count:
   LD C,L
   LD HL,(STREND)
   CALL MakeRoom
+  EX DE,HL                  ; the type and the name from IX+1
+  PUSH IX
+  POP HL
+  INC HL
+  LDI
+  LDI
+  LDI
+  EX DE,HL
   POP DE                    ; the rest's size
   POP BC                    ; C = subscripts
-  LD A,(IX+1)
-  LD (HL),A
-  INC HL
-  LD A,(IX+2)
-  LD (HL),A
-  INC HL
-  LD A,(IX+3)
-  LD (HL),A
-  INC HL
   PUSH HL                   ; the size field
   LD (HL),E
   INC HL
