@@ -273,11 +273,7 @@ ApplyOperator_single:
   JP PowerOperator
 ApplyOperator_logic:
   PUSH AF
-  PUSH BC
-  PUSH DE
-  CALL AccToInt
-  POP DE
-  POP BC
+  CALL AccToInt             ; (keeps BC DE)
   PUSH HL                   ; the right one as an integer
   LD A,(LTYPE)
   CP 2

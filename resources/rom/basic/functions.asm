@@ -63,9 +63,8 @@ FunctionTable:
 ; next character. Keeps: -.
 NumericArgument:
   CALL ParenArgument
-  PUSH HL
   CALL NumericAcc
-  POP HL
+  LD A,(HL)
   RET
 
 ; Return the integer HL, with the text pointer on the stack.
