@@ -34,11 +34,9 @@ CollectGarbage_round:
   DEC HL                    ; its last byte
   LD DE,(GCTOP)
   LDDR
+  LD (GCTOP),DE             ; below the moved string
   INC DE
   LD (GCNEW),DE
-  EX DE,HL
-  DEC HL
-  LD (GCTOP),HL
   LD HL,CollectGarbage_update
   CALL ForEachDescriptor
   JR CollectGarbage_round

@@ -16,8 +16,6 @@ PokeStatement:
   CALL EvalByte
   POP DE
   LD (DE),A
-  LD A,(HL)
-PokeStatement_next:
   JP ExecNext
 
 OutStatement:

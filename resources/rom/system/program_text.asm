@@ -251,15 +251,14 @@ TokenPrint:
   JR Tokenise
 TokenRemark:
   INC HL
-  LD A,':'
-  LD (DE),A
-  INC DE
-  LD A,93h
-  LD (DE),A
-  INC DE
-  LD A,0FBh
-  LD (DE),A
-  INC DE
+  EX DE,HL
+  LD (HL),':'
+  INC HL
+  LD (HL),93h
+  INC HL
+  LD (HL),0FBh
+  INC HL
+  EX DE,HL
 TokenRaw:
   LD A,(HL)
   LDI
