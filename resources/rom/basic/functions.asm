@@ -148,7 +148,7 @@ CintFunction:
   CALL NumericArgument
   PUSH HL
   CALL AccToInt
-  JP ReturnInt
+  JR ReturnInt
 
 CsngFunction:
   LD BC,AccToSingle

@@ -97,7 +97,7 @@ StringFunction_store:
 StringFunction_count:
   DJNZ StringFunction_store
   POP BC
-  JP SubstringMade
+  JR SubstringMade
 
 ; INKEY$: the key pressed since the last look, "" when none.
 InkeyFunction:

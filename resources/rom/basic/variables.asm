@@ -82,7 +82,7 @@ GetVar_typed:               ; HL at the suffix (or before the next character)
   LD (VARTYPE),A
   CALL SkipBlanks
   CP '('
-  JP Z,GetArrayElement
+  JR Z,GetArrayElement
   PUSH HL
   LD HL,(ARYTAB)
   LD D,L                    ; the low byte of the end; E = the type
