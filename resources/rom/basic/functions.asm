@@ -145,10 +145,8 @@ AbsFunction:
   JR ReturnSaved
 
 CintFunction:
-  CALL NumericArgument
-  PUSH HL
-  CALL AccToInt
-  JR ReturnInt
+  LD BC,AccToInt            ; (it leaves the ACC an integer)
+  JR ByConversion
 
 CsngFunction:
   LD BC,AccToSingle

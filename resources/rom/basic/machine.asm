@@ -48,8 +48,6 @@ ResetStatement:
 PointFunction:
   CALL GraphicsCell
   AND C                     ; a non-graphics cell counts as 80h: all off
-  POP HL
-  PUSH HL
   LD HL,0
   JR Z,PointFunction_int
   DEC HL
