@@ -260,12 +260,10 @@ VarptrFunction:
 UsrFunction:
   CALL NumericArgument
   PUSH HL
-  LD HL,UsrFunction_back
+  LD HL,ReturnSaved         ; where its RET comes back to
   PUSH HL
   LD HL,(408Eh)
   JP (HL)
-UsrFunction_back:
-  JP ReturnSaved
 
 ; RND(0): a single in (0,1); RND(n): an integer 1..n.
 RndFunction:

@@ -249,11 +249,9 @@ ScaleByTen_chunk:
   JR C,ScaleByTen_power
   LD A,10
 ScaleByTen_power:           ; SCRATCH = 10^A
-  PUSH AF
-  CALL FGetBCDE
+  CALL FGetBCDE             ; (keeps A)
   LD (SCRATCH+4),DE
   LD (SCRATCH+6),BC         ; the value waits here
-  POP AF
   LD B,A
   PUSH BC
   LD HL,1
