@@ -175,6 +175,25 @@ TEST_F(Basic, StringFunctionsAndComparison) {
       "HELLO WORLD 11\nHEL|LD|ELL|WORLD|\n 65 B***--\n-1 -1 -1 -1\n");
 }
 
+// The functions and statements whose shared paths are easy to break: each
+// number type through SGN, ABS and CINT, signs read by VAL, the clamps of
+// LEFT$ and RIGHT$, ON with GOSUB, a false IF with quotes and an ELSE in a
+// string, DEFINT ranges, mixed integer and single operands, integer
+// relations across signs, and new variables made between arrays in use.
+TEST_F(Basic, SharedPathsOfFunctionsAndStatements) {
+  EXPECT_EQ(Output("10 PRINT SGN(-7);SGN(0);SGN(9);SGN(-.5);SGN(0!);SGN(-3#);SGN(0#)\n"
+                   "20 PRINT ABS(-7);ABS(-32768);ABS(-1.5);ABS(0);CINT(2.7);CINT(-32768)\n"
+                   "30 PRINT LEN(\"ABC\");LEN(\"\");ASC(\"B\");VAL(\"-1.5E+2\");VAL(\"+3\");VAL(\"2E-1\")\n"
+                   "40 A$=\"HELLO\":PRINT LEFT$(A$,2);\"|\";RIGHT$(A$,9);\"|\";LEFT$(A$,0);\"|\"\n"
+                   "50 ON 2 GOSUB 90,95:ON 3 GOTO 90,95,60\n"
+                   "60 IF 0 THEN PRINT \"X:ELSE\":PRINT \"Y\" ELSE PRINT \"Z\"\n"
+                   "70 DEFINT I-K:I=5/2:K=-7/2:L=5/2:PRINT I;K;L;2*1.5;.5-3;-5<3;3<-5\n"
+                   "75 DIM A%(2),C#(1):A%(2)=4:Q=1:C#(1)=A%(2)/Q:R$=\"S\":PRINT C#(1);R$;Q\n"
+                   "80 END\n90 PRINT \"A\";:RETURN\n95 PRINT \"B\";:RETURN\n"),
+            "-1  0  1 -1  0 -1  0\n 7  32768  1.5  0  2 -32768\n 3  0  66 -150  3  .2\n"
+            "HE|HELLO||\nBZ\n 2 -4  2.5  3 -2.5 -1  0\n 4 S 1\n");
+}
+
 TEST_F(Basic, StringFunctionArgumentsAreChecked) {
   EXPECT_NE(Run("CLS\nPRINT MID$(5,1)\n").find("?TM ERROR"), std::string::npos);
   EXPECT_NE(Run("CLS\nPRINT MID$(\"AB\",0)\n").find("?FC ERROR"), std::string::npos);

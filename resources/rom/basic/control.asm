@@ -202,9 +202,7 @@ OnStatement_value:
 OnStatement_list:
   RST 10h
 OnStatement_next:
-  PUSH BC
-  CALL ReadLineNumber
-  POP BC
+  CALL ReadLineNumber        ; (keeps BC)
   DEC C
   JR Z,OnStatement_take     ; DE = the n-th line number
   CP ','
@@ -212,9 +210,7 @@ OnStatement_next:
   RST 10h
   JR OnStatement_next
 OnStatement_take:
-  PUSH DE
   CALL SkipStatement        ; GOSUB comes back after the whole list
-  POP DE
   LD A,B
   CP 91h
   JP Z,GosubLineDE

@@ -23,10 +23,10 @@ DAdd:
   LD HL,ARG+7
   SUB (HL)
   JR NC,DAdd_ordered
+  PUSH AF
   CALL DSwap
-  LD A,(FAC+3)
-  LD HL,ARG+7
-  SUB (HL)
+  POP AF
+  NEG                       ; the difference the other way round
 DAdd_ordered:               ; the ACC has the larger exponent; A = difference
   CP 64
   RET NC

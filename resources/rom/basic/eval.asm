@@ -189,14 +189,11 @@ Operand_table:
 ; Keeps: nothing.
 LoadVariable:
   LD A,(VARTYPE)
+  CP 8
+  JR Z,LoadVariable_double
+  LD (TYPEFLAG),A
   CP 3
   JR Z,LoadVariable_string
-  CP 8
-  JR NZ,LoadVariable_plain
-  EX DE,HL
-  JP DLoadAcc
-LoadVariable_plain:
-  LD (TYPEFLAG),A
   EX DE,HL
   LD E,(HL)
   INC HL
@@ -211,9 +208,11 @@ LoadVariable_plain:
   LD (FAC+2),DE
   RET
 LoadVariable_string:
-  LD (TYPEFLAG),A
   LD (FAC),DE
   RET
+LoadVariable_double:
+  EX DE,HL
+  JP DLoadAcc
 
 ; In: BCDE = left operand (type LTYPE; a double's lower half at ARG),
 ; ACC = right, A = operator (0 +, 1 -, 2 *, 3 /, 4 power, 5 AND, 6 OR,
@@ -273,11 +272,7 @@ ApplyOperator_single:
   JP PowerOperator
 ApplyOperator_logic:
   PUSH AF
-  PUSH BC
-  PUSH DE
-  CALL AccToInt
-  POP DE
-  POP BC
+  CALL AccToInt             ; (keeps BC DE)
   PUSH HL                   ; the right one as an integer
   LD A,(LTYPE)
   CP 2

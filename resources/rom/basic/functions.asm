@@ -63,9 +63,8 @@ FunctionTable:
 ; next character. Keeps: -.
 NumericArgument:
   CALL ParenArgument
-  PUSH HL
   CALL NumericAcc
-  POP HL
+  LD A,(HL)
   RET
 
 ; Return the integer HL, with the text pointer on the stack.
@@ -146,10 +145,8 @@ AbsFunction:
   JR ReturnSaved
 
 CintFunction:
-  CALL NumericArgument
-  PUSH HL
-  CALL AccToInt
-  JP ReturnInt
+  LD BC,AccToInt            ; (it leaves the ACC an integer)
+  JR ByConversion
 
 CsngFunction:
   LD BC,AccToSingle
@@ -263,12 +260,10 @@ VarptrFunction:
 UsrFunction:
   CALL NumericArgument
   PUSH HL
-  LD HL,UsrFunction_back
+  LD HL,ReturnSaved         ; where its RET comes back to
   PUSH HL
   LD HL,(408Eh)
   JP (HL)
-UsrFunction_back:
-  JP ReturnSaved
 
 ; RND(0): a single in (0,1); RND(n): an integer 1..n.
 RndFunction:

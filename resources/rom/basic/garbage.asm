@@ -34,11 +34,9 @@ CollectGarbage_round:
   DEC HL                    ; its last byte
   LD DE,(GCTOP)
   LDDR
+  LD (GCTOP),DE             ; below the moved string
   INC DE
   LD (GCNEW),DE
-  EX DE,HL
-  DEC HL
-  LD (GCTOP),HL
   LD HL,CollectGarbage_update
   CALL ForEachDescriptor
   JR CollectGarbage_round
@@ -108,9 +106,7 @@ ForEachDescriptor:
   LD (GCVISIT),HL
   LD HL,TEMPDESC
 ForEachDescriptor_temp:
-  PUSH HL
   CALL ForEachDescriptor_call
-  POP HL
   INC HL
   INC HL
   INC HL
@@ -128,9 +124,7 @@ ForEachDescriptor_var:
   INC HL
   CP 3
   JR NZ,ForEachDescriptor_skip
-  PUSH HL
   CALL ForEachDescriptor_call
-  POP HL
 ForEachDescriptor_skip:
   LD E,A
   LD D,0
@@ -163,9 +157,7 @@ ForEachDescriptor_element:
   PUSH DE
   RST 18h
   JR Z,ForEachDescriptor_nextarray
-  PUSH HL
   CALL ForEachDescriptor_call
-  POP HL
   INC HL
   INC HL
   INC HL
@@ -173,16 +165,17 @@ ForEachDescriptor_element:
 ForEachDescriptor_nextarray:
   POP HL
   JR ForEachDescriptor_arrays
-ForEachDescriptor_call:
+ForEachDescriptor_call:     ; the routine for HL, keeping AF DE HL
   PUSH AF
   PUSH DE
-  LD DE,ForEachDescriptor_back
-  PUSH DE
-  LD DE,(GCVISIT)
-  PUSH DE
-  RET
-ForEachDescriptor_back:
+  PUSH HL
+  CALL ForEachDescriptor_go
+  POP HL
   POP DE
   POP AF
+  RET
+ForEachDescriptor_go:
+  LD DE,(GCVISIT)
+  PUSH DE
   RET
 

@@ -180,6 +180,7 @@ ReadStatement:
   JR ReadStatement
 
 ; The next DATA item from HL (= DATAPTR). Out: HL at it. ?OD at the end.
+; Keeps: C.
 FindData:
   LD A,(HL)
   CP ','
@@ -195,13 +196,7 @@ FindData_search:
   RET Z
   CP '"'
   JR NZ,FindData_search
-FindData_string:
-  LD A,(HL)
-  OR A
-  JR Z,FindData_search
-  INC HL
-  CP '"'
-  JR NZ,FindData_string
+  CALL QuotedText           ; (DE and B are free here)
   JR FindData_search
 FindData_line:
   INC HL

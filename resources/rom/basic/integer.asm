@@ -102,7 +102,7 @@ IntMul_positive:
 IntDone:
   POP DE
   POP DE
-  JP StoreInt
+  JR StoreInt
 IntMul_wide:
   LD BC,FMul
   JR IntWide

@@ -16,8 +16,6 @@ PokeStatement:
   CALL EvalByte
   POP DE
   LD (DE),A
-  LD A,(HL)
-PokeStatement_next:
   JP ExecNext
 
 OutStatement:
@@ -50,8 +48,6 @@ ResetStatement:
 PointFunction:
   CALL GraphicsCell
   AND C                     ; a non-graphics cell counts as 80h: all off
-  POP HL
-  PUSH HL
   LD HL,0
   JR Z,PointFunction_int
   DEC HL

@@ -218,14 +218,18 @@ AccTimes10PlusA:
   LD A,B
   JP Z,DTimesTenPlusA
   PUSH AF
-  LD BC,8420h               ; 10
-  LD DE,0
-  CALL FMul
+  CALL FTimesTen
   POP AF
   LD L,A
   LD H,0
   CALL IntOverAcc
   JP FAdd
+
+; In: ACC single. Out: ACC = ACC * 10. Keeps: nothing.
+FTimesTen:
+  LD BC,8420h               ; 10
+  LD DE,0
+  JP FMul
 
 ; In: ACC single, A = a signed power of ten. Out: ACC = ACC * 10^A, the
 ; power built exactly first (to 10^10) so that one rounding is made.
@@ -249,11 +253,9 @@ ScaleByTen_chunk:
   JR C,ScaleByTen_power
   LD A,10
 ScaleByTen_power:           ; SCRATCH = 10^A
-  PUSH AF
-  CALL FGetBCDE
+  CALL FGetBCDE             ; (keeps A)
   LD (SCRATCH+4),DE
   LD (SCRATCH+6),BC         ; the value waits here
-  POP AF
   LD B,A
   PUSH BC
   LD HL,1
@@ -261,9 +263,7 @@ ScaleByTen_power:           ; SCRATCH = 10^A
   POP BC
 ScaleByTen_build:
   PUSH BC
-  LD BC,8420h
-  LD DE,0
-  CALL FMul
+  CALL FTimesTen
   POP BC
   DJNZ ScaleByTen_build
   POP BC

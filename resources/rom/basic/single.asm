@@ -40,11 +40,11 @@ FSwap:
 
 ; In: -. Out: ACC = single 0. Keeps: BC DE HL.
 FZero:
-  XOR A
-  LD (FAC),A
-  LD (FAC+1),A
-  LD (FAC+2),A
-  LD (FAC+3),A
+  PUSH HL
+  LD HL,0
+  LD (FAC),HL
+  LD (FAC+2),HL
+  POP HL
   JR FSetSingle
 
 ; In: ACC single. Out: ACC = -ACC. Keeps: BC DE HL.
@@ -500,15 +500,7 @@ IntToSingle:
   OR A
   JR Z,IntToSingle_byte
   LD (FSIGN),A
-  OR A
-  JP P,IntToSingle_positive
-  XOR A
-  SUB L
-  LD L,A
-  LD A,0
-  SBC A,H
-  LD H,A
-IntToSingle_positive:
+  CALL M,NegHL              ; (the sign from the OR A above)
 UIntToSingle_store:
   LD (FAC+1),HL
   XOR A
@@ -583,12 +575,7 @@ SingleToInt_shifted:
   OR A
   JR NZ,SingleToInt_big
 SingleToInt_negate:
-  XOR A
-  SUB L
-  LD L,A
-  LD A,0
-  SBC A,H
-  LD H,A
+  CALL NegHL
   OR A
   RET
 SingleToInt_positive:

@@ -7,31 +7,28 @@
 
 LenFunction:
   CALL StringArgument
-  PUSH HL
-  CALL PopStringDescriptor
   LD L,B
-  LD H,0
   JR AscFunction_int
 
 AscFunction:
   CALL StringArgument
-  PUSH HL
-  CALL PopStringDescriptor
   LD A,B
   OR A
   JP Z,FCError
   LD L,(HL)
-  LD H,0
 AscFunction_int:
-  JP ReturnInt
+  JP ErrFunction_high       ; H = 0, then the integer L
 
-; '(' string ')'. Out: ACC, HL after ')'.
+; '(' string ')'. Out: B = its length, HL = its text, DE = its
+; descriptor; the text pointer (after ')') pushed under the return
+; address, for ReturnSaved.
 StringArgument:
   CALL ParenArgument
   RST 20h
   JP NZ,TMError
-  LD A,(HL)
-  RET
+  EX (SP),HL
+  PUSH HL
+  JP PopStringDescriptor
 
 ChrFunction:
   CALL NumericArgument
@@ -97,7 +94,7 @@ StringFunction_store:
 StringFunction_count:
   DJNZ StringFunction_store
   POP BC
-  JP SubstringMade
+  JR SubstringMade
 
 ; INKEY$: the key pressed since the last look, "" when none.
 InkeyFunction:
@@ -114,9 +111,7 @@ InkeyFunction:
   JR ChrFunction_one
 
 ValFunction:
-  CALL StringArgument
-  PUSH HL
-  CALL PopStringDescriptor  ; B, HL
+  CALL StringArgument       ; B, HL
   LD E,B
   LD D,0
   PUSH HL

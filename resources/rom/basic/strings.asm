@@ -49,8 +49,6 @@ QuotedText_scan:
 ; A temporary descriptor for B bytes at DE becomes the ACC (type 3).
 ; Out: HL = the descriptor. Keeps: BC DE.
 MakeTemp:
-  LD A,1
-  LD (TEMPUSED),A
   LD HL,(TEMPNEXT)
   PUSH HL
   LD (HL),B
@@ -69,6 +67,7 @@ MakeTemp_next:
   LD (FAC),HL
   LD A,3
   LD (TYPEFLAG),A
+  LD (TEMPUSED),A           ; not 0: freed after the statement
   RET
 
 ; The string in the ACC: Out: B = its length, HL = its text, DE = its

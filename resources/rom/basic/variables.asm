@@ -82,7 +82,7 @@ GetVar_typed:               ; HL at the suffix (or before the next character)
   LD (VARTYPE),A
   CALL SkipBlanks
   CP '('
-  JP Z,GetArrayElement
+  JR Z,GetArrayElement
   PUSH HL
   LD HL,(ARYTAB)
   LD D,L                    ; the low byte of the end; E = the type
@@ -423,17 +423,16 @@ ArrayCreate_count:
   LD C,L
   LD HL,(STREND)
   CALL MakeRoom
+  EX DE,HL                  ; the type and the name from IX+1
+  PUSH IX
+  POP HL
+  INC HL
+  LDI
+  LDI
+  LDI
+  EX DE,HL
   POP DE                    ; the rest's size
   POP BC                    ; C = subscripts
-  LD A,(IX+1)
-  LD (HL),A
-  INC HL
-  LD A,(IX+2)
-  LD (HL),A
-  INC HL
-  LD A,(IX+3)
-  LD (HL),A
-  INC HL
   PUSH HL                   ; the size field
   LD (HL),E
   INC HL

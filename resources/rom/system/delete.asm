@@ -24,6 +24,5 @@ DeleteCommand:
   INC HL
   JP C,FCError              ; nothing between them
   CALL DeleteText
-  LD DE,(TXTTAB)
-  CALL RelinkLines
+  CALL RelinkProgram
   JP ReadyLevel

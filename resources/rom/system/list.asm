@@ -93,11 +93,8 @@ ListTextByte:
   JR NZ,ListPlain
   CP '"'
   JR NZ,ListNotQuote
-  LD B,A
-  LD A,C
-  XOR 1
-  LD C,A
-  LD A,B
+  INC C                     ; bit 0 turns over (bit 1 is clear here)
+  RES 1,C
   JR ListPlain
 ListNotQuote:
   BIT 0,C

@@ -18,6 +18,9 @@ SetProgramEnd:              ; HL = the end of the program text
   POP HL
   JP ClearVariables
 
+; RelinkLines from the program's first line on.
+RelinkProgram:
+  LD DE,(TXTTAB)
 ; Rebuild the links of the lines from the one at DE on, from where each
 ; line's 00 byte really is, and set the end of the program. A line whose
 ; end byte would lie beyond the top of memory is cut off there, so a
@@ -78,8 +81,7 @@ StoreProgramLine:
   LD A,(DE)
   OR A
   CALL NZ,InsertLine        ; (only a number: the line is deleted)
-  LD DE,(TXTTAB)
-  CALL RelinkLines
+  CALL RelinkProgram
   JP CommandLoop
 
 ; Tokenise the text at HL into the room kept below the stack.
@@ -251,15 +253,14 @@ TokenPrint:
   JR Tokenise
 TokenRemark:
   INC HL
-  LD A,':'
-  LD (DE),A
-  INC DE
-  LD A,93h
-  LD (DE),A
-  INC DE
-  LD A,0FBh
-  LD (DE),A
-  INC DE
+  EX DE,HL
+  LD (HL),':'
+  INC HL
+  LD (HL),93h
+  INC HL
+  LD (HL),0FBh
+  INC HL
+  EX DE,HL
 TokenRaw:
   LD A,(HL)
   LDI

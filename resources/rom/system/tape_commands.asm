@@ -25,9 +25,10 @@ CsaveCommand:
   LD C,A
   CALL WRITELEADER
   LD A,BASIC_HEADER
-  CALL TAPEWRITE
-  CALL TAPEWRITE
-  CALL TAPEWRITE
+  LD B,3
+CsaveHeader:
+  CALL TAPEWRITE            ; (keeps all registers)
+  DJNZ CsaveHeader
   LD A,C
   CALL TAPEWRITE
   LD HL,(TXTTAB)

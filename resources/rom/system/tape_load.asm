@@ -71,9 +71,7 @@ CloadEnd:
   CALL MOTOROFF
   INC B
   DEC B
-  JP Z,ReadyLevel           ; verified: nothing to relink
-  LD DE,(TXTTAB)
-  CALL RelinkLines
+  CALL NZ,RelinkProgram     ; (verified: nothing to relink)
   JP ReadyLevel
 
 ; Read a byte from tape to (HL) (B = 0: compare it with (HL)), HL + 1;
