@@ -203,6 +203,8 @@ TEST_F(Basic, StringFunctionArgumentsAreChecked) {
   EXPECT_NE(Run("CLS\nPRINT LEN(5)\n").find("?TM ERROR"), std::string::npos);
   EXPECT_NE(Run("CLS\nPRINT STRING$ (2 ,\"AB\");VARPTR (A)>0\n").find("AA-1\n"), std::string::npos)
       << m.Screen();
+  // An empty string has no character to repeat (as ASC("")).
+  EXPECT_NE(Run("CLS\nPRINT STRING$(3,\"\")\n").find("?FC ERROR"), std::string::npos) << m.Screen();
 }
 
 TEST_F(Basic, ReadDataRestoreAndInput) {

@@ -74,7 +74,10 @@ StringFunction:
   JR NZ,StringFunction_code
   PUSH BC
   CALL PopStringDescriptor
+  LD A,B
   POP BC
+  OR A
+  JP Z,FCError              ; no character to repeat
   LD A,(HL)
   JR StringFunction_fill
 StringFunction_code:
