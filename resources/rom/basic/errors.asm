@@ -98,12 +98,10 @@ BasicError_known:
 ; The end of an error's or BREAK's report: the text at HL, " IN nnnn" when
 ; a program runs, READY (which ends the line). In: HL. Out: -. Keeps: -.
 ReportEnd:
-  CALL PrintString
-  CALL PrintInLine
+  CALL ReportText
   JP ReadyLevel
 BasicError_syntax:          ; in a program: READY, then its line in the editor
-  CALL PrintString
-  CALL PrintInLine
+  CALL ReportText
   LD DE,(CURLINE)
   LD A,D
   AND E
@@ -111,6 +109,11 @@ BasicError_syntax:          ; in a program: READY, then its line in the editor
   JP Z,ReadyLevel           ; a direct statement
   CALL PrintReady
   JP EditLine
+
+; The text at HL, then " IN nnnn" when a program runs.
+; In: HL. Out: -. Keeps: nothing.
+ReportText:
+  CALL PrintString
 
 ; " IN nnnn" when a program runs. In: -. Out: -. Keeps: nothing.
 PrintInLine:
