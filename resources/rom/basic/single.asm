@@ -321,8 +321,9 @@ FMul_bit:
   LD L,A
   LD A,H
   ADC A,C
+  RRA                       ; the sum's carry comes in on top
   LD H,A
-  RR H
+FMul_shift:
   RR L
   RR B
   RR (IX+0)
@@ -330,19 +331,15 @@ FMul_bit:
   SRL A
   JR NZ,FMul_bit
   RET
+FMul_noadd:                 ; no carry in: the product only moves
+  EX AF,AF'                 ; (the tail takes the multiplier back)
+  SRL H
+  JR FMul_shift
 FMul_zero:                  ; eight zero bits: the product moves a byte
   LD (IX+0),B
   LD B,L
   LD L,H
   LD H,A
-  RET
-FMul_noadd:
-  RR H
-  RR L
-  RR B
-  RR (IX+0)
-  SRL A
-  JR NZ,FMul_bit
   RET
 
 ; In: BCDE, ACC single. Out: ACC = BCDE / ACC; ?/0 when ACC is 0.
