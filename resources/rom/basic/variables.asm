@@ -253,13 +253,12 @@ GetArrayElement_index:
   DEC HL
   DEC HL
   LD (ARRPTR),HL
-  EX DE,HL
-  PUSH HL
-  OR A
-  SBC HL,BC
-  POP HL
+  LD A,E                    ; the subscript below the count
+  SUB C
+  LD A,D
+  SBC A,B
   JP NC,BSError
-  PUSH HL
+  PUSH DE
   LD DE,(ARROFS)
   CALL MultiplyDEBC
   POP DE
@@ -576,6 +575,7 @@ DefDblStatement:
 DefStatement:
   LD A,(HL)
   CALL IsLetter
+DefStatement_letter:
   JP NC,SNError
   LD B,A
   LD E,A                    ; the last letter of the range
@@ -584,7 +584,7 @@ DefStatement:
   JR NZ,DefStatement_set
   RST 10h
   CALL IsLetter
-  JP NC,SNError
+  JR NC,DefStatement_letter ; (no carry: ?SN there)
   LD E,A
   RST 10h
 DefStatement_set:
