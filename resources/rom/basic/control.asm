@@ -97,15 +97,12 @@ CheckStack:
   PUSH HL
   PUSH DE
   LD HL,(STREND)
-  LD DE,64
-  ADD HL,DE
-  EX DE,HL
-  LD HL,0
-  ADD HL,SP
-  CALL CompareHLDE
+  LD DE,63
+  ADD HL,DE                 ; (no carry: the arrays end far below FFC1h)
+  SBC HL,SP                 ; no carry: SP is at most the end + 63
   POP DE
   POP HL
-  JP C,OMError
+  JP NC,OMError
   RET
 
 ; HL at a line number (blanks first allowed). Out: DE = it, HL at the next
@@ -163,21 +160,16 @@ IfStatement_string:         ; HL after its closing quote, or at the 00
   DEC HL
   JR IfStatement_scan
 
-; In: ACC. Out: carry when it is 0 (false); Z also possible. Keeps: HL.
+; In: ACC. Out: carry when it is 0 (false); Z also possible.
+; Keeps: DE HL.
 AccIsTrue:
-  LD A,(TYPEFLAG)
-  CP 3
-  JP Z,TMError
+  CALL NumericAcc
   CP 2
-  JR Z,AccIsTrue_int
-  LD A,(FAC+3)
-  JR AccIsTrue_test
-AccIsTrue_int:
-  PUSH HL
-  LD HL,(FAC)
-  LD A,H
-  OR L
-  POP HL
+  LD A,(FAC+3)              ; a single's or double's exponent
+  JR NZ,AccIsTrue_test
+  LD BC,(FAC)
+  LD A,B
+  OR C
 AccIsTrue_test:
   OR A
   RET NZ
