@@ -294,6 +294,21 @@ TEST_F(Basic, TraceShowsEachLine) {
   EXPECT_EQ(Output("10 TRON:PRINT 1\n20 TROFF:PRINT 2\n"), " 1\n<20> 2\n");
 }
 
+// Endless GOSUB stops with ?OM while 64 bytes still lie between the
+// arrays' end and the stack; an array takes its room from the stack's.
+TEST_F(Basic, GosubDepthEndsAtTheArraysWithRoomToSpare) {
+  const auto depth = [this] {
+    const std::string screen = Run("CLS\nPRINT N\n");
+    return std::stoi(screen.substr(screen.find("PRINT N\n") + 8));
+  };
+  EXPECT_EQ(Output("5 DIM A%(100)\n10 N=N+1:GOSUB 10\n"), "?OM ERROR IN 10\n");
+  const int levels = depth();
+  EXPECT_EQ(Output("5 DIM A%(699)\n10 N=N+1:GOSUB 10\n"), "?OM ERROR IN 10\n");
+  const int fewer = depth();
+  EXPECT_GT(fewer, 100);
+  EXPECT_NEAR((levels - fewer) * 6, 2 * 600, 5);  // a GOSUB entry is 6 bytes
+}
+
 TEST_F(Basic, ArraysOfAnySizeUpToTheMemoryLimit) {
   EXPECT_EQ(Output("10 DIM A(2,3),B$(2):A(2,3)=5:A(1,2)=7:B$(2)=\"Z\":C(10)=1\n"
                    "20 PRINT A(2,3);A(1,2);A(0,0);B$(2);C(10)\n30 DIM D(20000)\n"),
