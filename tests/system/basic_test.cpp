@@ -149,6 +149,15 @@ TEST_F(Basic, DirectGotoAfterAnEditFindsTheLine) {
   EXPECT_NE(screen.find(">GOTO 30\nC\nREADY"), std::string::npos) << screen;
 }
 
+// Integer loops whose value and limit lie far apart across zero: the
+// 16-bit difference overflows, the test must still see the true order.
+TEST_F(Basic, IntegerLoopsCompareAcrossZero) {
+  EXPECT_EQ(Output("10 FOR I%=-32000 TO 31000 STEP 16000:PRINT I%;:NEXT:PRINT I%\n"
+                   "20 FOR I%=30000 TO -29000 STEP -20000:PRINT I%;:NEXT:PRINT I%\n"
+                   "30 FOR I%=5 TO -5:PRINT I%;:NEXT:PRINT I%\n"),
+            "-32000 -16000  0  16000  32000\n 30000  10000 -10000 -30000\n 5  6\n");
+}
+
 TEST_F(Basic, LoopsNestWithSubroutinesAndSeveralNextVariables) {
   EXPECT_EQ(Output("10 FOR I=1 TO 2:FOR J=1 TO 2:PRINT I*10+J;:NEXT J,I:PRINT\n"
                    "20 FOR I%=3 TO 1 STEP -1:GOSUB 100:NEXT\n30 FOR K=1 TO 3:FOR L=1 TO 9:NEXT K:PRINT L\n"

@@ -190,15 +190,14 @@ NextStatement_found:        ; HL at the entry's variable
   JR Z,NextStatement_intcompare
   EX DE,HL                  ; down: done when value < limit
 NextStatement_intcompare:   ; done when HL < DE (signed)
+  OR A
+  SBC HL,DE
   LD A,H
-  XOR D
-  JP M,NextStatement_intsigns
-  SBC HL,DE                 ; carry is clear after the XOR
+  JP PO,NextStatement_intsign
+  CPL                       ; overflow: the true sign is the other one
+NextStatement_intsign:
+  RLA
   JR C,NextStatement_done
-  JR NextStatement_loop
-NextStatement_intsigns:
-  BIT 7,H
-  JR NZ,NextStatement_done
   JR NextStatement_loop
 NextStatement_single:
   PUSH HL
