@@ -102,10 +102,7 @@ ReportEnd:
   JP ReadyLevel
 BasicError_syntax:          ; in a program: READY, then its line in the editor
   CALL ReportText
-  LD DE,(CURLINE)
-  LD A,D
-  AND E
-  INC A
+  CALL CurLineDirect
   JP Z,ReadyLevel           ; a direct statement
   CALL PrintReady
   JP EditLine
@@ -117,13 +114,19 @@ ReportText:
 
 ; " IN nnnn" when a program runs. In: -. Out: -. Keeps: nothing.
 PrintInLine:
-  LD HL,(CURLINE)
-  LD A,H
-  AND L
-  INC A
+  CALL CurLineDirect
   RET Z
-  PUSH HL
+  PUSH DE
   LD HL,InText
   CALL PrintString
   POP HL
   JP PrintHLDecimal
+
+; The running line's number; Z when a direct statement runs (FFFFh).
+; In: -. Out: DE = it, A. Keeps: BC HL.
+CurLineDirect:
+  LD DE,(CURLINE)
+  LD A,D
+  AND E
+  INC A
+  RET

@@ -11,10 +11,7 @@
 ; before the line where the search goes on), INPTEXT, INPBUF.
 
 InputStatement:
-  LD DE,(CURLINE)
-  LD A,D
-  AND E
-  INC A
+  CALL CurLineDirect
   JP Z,IDError
   LD A,(HL)
   CP '"'

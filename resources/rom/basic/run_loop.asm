@@ -228,10 +228,7 @@ EndProgram:
 ; Remember where CONT goes on; the command level keeps the FOR and GOSUB
 ; entries. In: HL. Keeps: HL.
 SaveCont:
-  LD DE,(CURLINE)
-  LD A,D
-  AND E
-  INC A
+  CALL CurLineDirect
   RET Z                     ; not from a direct line
   LD (CONTPTR),HL
   LD (CONTLINE),DE
