@@ -299,6 +299,14 @@ TEST_F(Basic, BreakAtInputAsksAgainAfterCont) {
   EXPECT_NE(Run("CONT\n7\n").find(">CONT\n? 7\nGOT 7\nREADY"), std::string::npos) << m.Screen();
 }
 
+// RUN starts at the first line; without a program it only answers READY.
+TEST_F(Basic, RunStartsAtTheFirstLineOrAnswersReadyWithoutOne) {
+  EXPECT_EQ(Output("5 PRINT \"A\";\n7 PRINT \"B\"\n"), "AB\n");
+  EXPECT_EQ(Output(""), "");
+  const std::string screen = Run("CLS\nA=5:RUN:PRINT A\n");  // the rest of the line is not run
+  EXPECT_NE(screen.find(">A=5:RUN:PRINT A\nREADY\n>"), std::string::npos) << screen;
+}
+
 TEST_F(Basic, TraceShowsEachLine) {
   EXPECT_EQ(Output("10 TRON:PRINT 1\n20 TROFF:PRINT 2\n"), " 1\n<20> 2\n");
 }

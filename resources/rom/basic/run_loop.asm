@@ -61,16 +61,9 @@ RunStatement:
   LD A,D
   OR E
   JR NZ,GotoLineDE
-  LD HL,(TXTTAB)
-  LD A,(HL)
-  INC HL
-  OR (HL)
-  JP Z,ReadyLevel           ; no program
-  INC HL
-  LD E,(HL)
-  INC HL
-  LD D,(HL)
-  JR ExecLine
+  LD HL,(TXTTAB)            ; the first line, as if one ended before it
+  DEC HL
+  JP ExecNext_nextline
 
 ; Go to the line DE. In: DE. Out: -. A line after the current one is
 ; searched for from the current one on.
@@ -160,6 +153,7 @@ ExecNext_lineend:
   AND E
   INC A
   JP Z,ReadyLevel           ; the end of a direct line
+ExecNext_nextline:          ; HL at the 00 before a line's link
   INC HL
   LD A,(HL)
   INC HL
