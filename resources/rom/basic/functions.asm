@@ -187,7 +187,7 @@ InpFunction:
   CALL AccToByte
   LD C,A
   IN L,(C)
-  JP ReturnInt
+  JR VarptrFunction_int
 
 PosFunction:
   CALL ParenArgument
@@ -222,14 +222,15 @@ FreFunction:
   OR A
   SBC HL,DE
   INC HL
-  JP ReturnUnsigned
+  JR ErlFunction_unsigned
 FreFunction_memory:
   CALL FreeMemory
-  JP ReturnUnsigned
+  JR ErlFunction_unsigned
 
 ErlFunction:
   PUSH HL
   LD HL,(ERRLINE)
+ErlFunction_unsigned:
   JP ReturnUnsigned
 
 ErrFunction:
@@ -243,7 +244,7 @@ ErrFunction_none:
   LD L,A
 ErrFunction_high:
   LD H,0
-  JP ReturnInt
+  JR VarptrFunction_int
 
 ; VARPTR(v): the address of v's value (negative above 32767).
 VarptrFunction:
@@ -253,6 +254,7 @@ VarptrFunction:
   DEFB ')'
   PUSH HL
   EX DE,HL
+VarptrFunction_int:
   JP ReturnInt
 
 ; USR(n): calls the routine at (408Eh). It reads n through 0A7Fh and
@@ -283,7 +285,7 @@ RndFunction:
   CALL FFix
   CALL SingleToInt
   INC HL
-  JP ReturnInt
+  JR VarptrFunction_int
 
 ; A new pseudo-random number: 24 bits, seed = seed * 5 + 3F6B5h, as a
 ; single in (0,1). Keeps: -.
