@@ -125,6 +125,7 @@ IfStatement:
   CP 0CAh                   ; THEN
   JR Z,IfStatement_then
   CP 8Dh                    ; GOTO
+IfStatement_syntax:
   JP NZ,SNError
 IfStatement_then:
   INC B
@@ -190,7 +191,7 @@ OnStatement_value:
   CP 8Dh
   JR Z,OnStatement_list
   CP 91h
-  JP NZ,SNError
+  JR NZ,IfStatement_syntax
 OnStatement_list:
   RST 10h
 OnStatement_next:

@@ -61,13 +61,14 @@ GraphicsCell:
   CALL OpenParen
   CALL EvalByte
   CP 128
+GraphicsCell_range:
   JP NC,FCError
   PUSH AF
   RST 08h
   DEFB ','
   CALL EvalByte
   CP 48
-  JP NC,FCError
+  JR NC,GraphicsCell_range
   PUSH AF
   RST 08h
   DEFB ')'

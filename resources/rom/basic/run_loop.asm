@@ -110,7 +110,7 @@ ExecStatement:
   SUB 80h
   JP C,LetStatement_letter
   CP 0BCh - 80h
-  JP NC,SNError
+  JR NC,ExecNext_syntax
   ADD A,A
   LD E,A
   LD D,0
@@ -145,8 +145,9 @@ ExecNext:
   CP ':'
   JR Z,ExecStatement
   CP 95h                    ; ELSE after the THEN part: the rest is skipped
-  JP NZ,SNError
-  JR RemStatement
+  JR Z,RemStatement
+ExecNext_syntax:
+  JP SNError
 ExecNext_lineend:
   LD DE,(CURLINE)
   LD A,D

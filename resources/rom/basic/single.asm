@@ -101,6 +101,7 @@ FNorm_shift:
 FNorm_top:                  ; exponent 0 here stands for 256 (FSetExponent)
   INC B
   DEC B
+FNorm_overflow:
   JP Z,OVError
 FNorm_round:
   BIT 7,L
@@ -113,7 +114,7 @@ FNorm_round:
   JR NZ,FNorm_pack
   LD C,80h
   INC B
-  JP Z,OVError
+  JR Z,FNorm_overflow
 FNorm_pack:
   LD A,(FSIGN)
   OR 7Fh

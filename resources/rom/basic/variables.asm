@@ -173,6 +173,7 @@ GetArrayElement_subscript:
   PUSH HL
   CALL AccToInt
   BIT 7,H
+GetArrayElement_bad:
   JP NZ,BSError
   EX DE,HL
   POP HL
@@ -230,7 +231,7 @@ GetArrayElement_found:      ; HL at the size field
   INC HL
   LD A,(HL)
   CP C
-  JP NZ,BSError
+  JR NZ,GetArrayElement_bad
   LD B,0
   ADD HL,BC
   ADD HL,BC
