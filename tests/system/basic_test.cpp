@@ -149,6 +149,14 @@ TEST_F(Basic, DirectGotoAfterAnEditFindsTheLine) {
   EXPECT_NE(screen.find(">GOTO 30\nC\nREADY"), std::string::npos) << screen;
 }
 
+// Integer relations between values far apart across zero, where the
+// 16-bit difference overflows.
+TEST_F(Basic, IntegerRelationsAcrossZero) {
+  EXPECT_EQ(Output("10 A%=30000:B%=-30000:C%=-32768:D%=32767\n"
+                   "20 PRINT A%>B%;A%<B%;B%<A%;B%>=A%;C%<D%;D%<=C%;C%=C%;C%<>D%\n"),
+            "-1  0 -1  0 -1  0 -1 -1\n");
+}
+
 // Integer loops whose value and limit lie far apart across zero: the
 // 16-bit difference overflows, the test must still see the true order.
 TEST_F(Basic, IntegerLoopsCompareAcrossZero) {

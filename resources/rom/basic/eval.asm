@@ -309,22 +309,19 @@ ApplyOperator_compare:
   CP 2
   JR NZ,ApplyOperator_fcompare
   LD HL,(FAC)               ; DE ? HL, signed
-  LD A,D
-  XOR H
-  JP M,ApplyOperator_signs
   EX DE,HL
   OR A
   SBC HL,DE                 ; left - right
   LD A,0
   JR Z,ApplyOperator_result
-ApplyOperator_less:         ; carry: left < right
+  LD A,H
+  JP PO,ApplyOperator_sign
+  CPL                       ; overflow: the true sign is the other one
+ApplyOperator_sign:
+  RLA                       ; carry: left < right
   SBC A,A
   OR 1
   JR ApplyOperator_result
-ApplyOperator_signs:        ; the one with the sign bit clear is greater
-  LD A,D
-  RLA
-  JR ApplyOperator_less
 ApplyOperator_fcompare:
   CALL BothSingle
   CALL FCompare
