@@ -149,6 +149,14 @@ TEST_F(Basic, DirectGotoAfterAnEditFindsTheLine) {
   EXPECT_NE(screen.find(">GOTO 30\nC\nREADY"), std::string::npos) << screen;
 }
 
+// An integer product that leaves 16 bits is computed again as a single;
+// -32768 still fits.
+TEST_F(Basic, IntegerProductsBeyondSixteenBitsBecomeSingles) {
+  EXPECT_EQ(Output("10 A%=200:B%=-164:C%=256:D%=-128:E%=0\n"
+                   "20 PRINT A%*B%;A%*A%;C%*D%;C%*C%;D%*D%*D%;E%*D%;B%*B%*B%\n"),
+            "-32800  40000 -32768  65536 -2.09715E+06  0 -4.41094E+06\n");
+}
+
 // Integer relations between values far apart across zero, where the
 // 16-bit difference overflows.
 TEST_F(Basic, IntegerRelationsAcrossZero) {

@@ -68,20 +68,8 @@ IntMul:
   CALL AbsHL                ; DE, HL: the magnitudes
   LD B,H
   LD C,L
-  LD HL,0
-  LD A,16
-IntMul_bit:                 ; HL:? = BC * DE, stop when it passes 16 bits
-  ADD HL,HL
+  CALL MultiplyCarry        ; HL = BC * DE, carry past 16 bits
   JR C,IntMul_wide
-  EX DE,HL
-  ADD HL,HL
-  EX DE,HL
-  JR NC,IntMul_next
-  ADD HL,BC
-  JR C,IntMul_wide
-IntMul_next:
-  DEC A
-  JR NZ,IntMul_bit
   LD A,(FSUBF)              ; HL = the magnitude
   OR A
   JP P,IntMul_positive

@@ -366,26 +366,32 @@ ClearStatement_clear:
 
 ; HL = DE * BC (16 bits; ?OM when it does not fit). Keeps: BC.
 MultiplyDEBC:
+  CALL MultiplyCarry
+  RET NC
+MultiplyDEBC_om:            ; for MakeRoom, CLEAR and the array's size too
+  JP OMError
+
+; HL = DE * BC, unsigned; carry when it does not fit 16 bits (HL is then
+; of no use). In: DE, BC. Out: HL, carry. Keeps: BC.
+MultiplyCarry:
   LD HL,0
   LD A,D
   OR E
   RET Z
   LD A,16
-MultiplyDEBC_bit:
+MultiplyCarry_bit:
   ADD HL,HL
-  JR C,MultiplyDEBC_om
+  RET C
   EX DE,HL
   ADD HL,HL
   EX DE,HL
-  JR NC,MultiplyDEBC_next
+  JR NC,MultiplyCarry_next
   ADD HL,BC
-  JR C,MultiplyDEBC_om
-MultiplyDEBC_next:
+  RET C
+MultiplyCarry_next:
   DEC A
-  JR NZ,MultiplyDEBC_bit
+  JR NZ,MultiplyCarry_bit
   RET
-MultiplyDEBC_om:            ; for MakeRoom, CLEAR and the array's size too
-  JP OMError
 
 ; Create the array for GetArrayElement: IX at its dim flag/type/name
 ; words, the C subscripts below it on the stack (the first at IX-2); the
