@@ -72,19 +72,12 @@ IntMul:
   JR C,IntMul_wide
   LD A,(FSUBF)              ; HL = the magnitude
   OR A
-  JP P,IntMul_positive
+  CALL M,NegHL
+  LD A,(FSUBF)              ; the result's sign must be the product's,
+  XOR H                     ; or the magnitude was too large (0 has none)
+  JP P,IntDone
   LD A,H
-  CP 80h
-  JR C,IntMul_negate
-  JR NZ,IntMul_wide
-  LD A,L
-  OR A
-  JR NZ,IntMul_wide
-IntMul_negate:
-  CALL NegHL
-  JR IntDone
-IntMul_positive:
-  BIT 7,H
+  OR L
   JR NZ,IntMul_wide
 ; The integer result HL of IntAdd, IntSub or IntMul, the operands dropped.
 IntDone:
