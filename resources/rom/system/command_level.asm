@@ -31,14 +31,8 @@ CommandLoop:
   CALL IsDigit
   JP C,EnterProgramLine
   LD DE,CommandTable
-  PUSH HL
-  CALL FindCommand
-  POP BC
-  JR C,CommandLoop_found
-  LD H,B
-  LD L,C
-  JP DirectStatement
-CommandLoop_found:
+  CALL FindCommand          ; (HL kept when no name matches)
+  JP NC,DirectStatement
   PUSH DE
   RET                       ; to the command, HL after its name
 
@@ -62,7 +56,7 @@ ReadInputLine:
 ; Look the word at HL up in the table at DE (entries: the name, its last
 ; letter with bit 7 set, then the address; the table ends with 00).
 ; Letters match in either case. On a match: carry set, DE = the command's
-; address, HL after the name. Keeps: -.
+; address, HL after the name; else no carry and HL kept. Keeps: -.
 FindCommand:
   LD A,(DE)
   OR A
