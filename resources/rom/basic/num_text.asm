@@ -63,7 +63,19 @@ ReadUnsigned_int:           ; integer digits into DE while they fit
   JR NC,ReadUnsigned_wide
 ReadUnsigned_fits:
   EX AF,AF'
-  CALL DecimalStep
+  PUSH HL
+  LD H,D
+  LD L,E
+  ADD HL,HL
+  ADD HL,HL
+  ADD HL,DE
+  ADD HL,HL
+  LD E,A
+  LD D,0
+  ADD HL,DE
+  EX DE,HL
+  POP HL
+  INC HL
   BIT 7,D
   JR Z,ReadUnsigned_int
   JR ReadUnsigned_tosingle
@@ -190,24 +202,6 @@ DigitValue:
   CP '0'
   RET C
   SUB '0'
-  RET
-
-; In: DE, A = a digit's value, HL at the digit. Out: DE = DE * 10 + A
-; (modulo 65536), HL after the digit. Keeps: BC.
-DecimalStep:
-  PUSH HL
-  LD H,D
-  LD L,E
-  ADD HL,HL
-  ADD HL,HL
-  ADD HL,DE
-  ADD HL,HL
-  LD E,A
-  LD D,0
-  ADD HL,DE
-  EX DE,HL
-  POP HL
-  INC HL
   RET
 
 ; In: ACC single or double, A = a digit. Out: ACC = ACC * 10 + A.

@@ -48,7 +48,23 @@ DecimalToBinary:
   LD DE,0
 DecimalDigit:
   LD A,(HL)
-  CALL DigitValue           ; (keeps A at a non-digit)
-  RET C
-  CALL DecimalStep
+  SUB '0'
+  CP 10
+  JR NC,DecimalEnd
+  PUSH HL
+  LD H,D
+  LD L,E
+  ADD HL,HL
+  ADD HL,HL
+  ADD HL,DE
+  ADD HL,HL
+  LD E,A
+  LD D,0
+  ADD HL,DE
+  EX DE,HL
+  POP HL
+  INC HL
   JR DecimalDigit
+DecimalEnd:
+  LD A,(HL)
+  RET
