@@ -54,15 +54,14 @@ DAdd_byte:                  ; ARG to the ACC's exponent, a byte at a time
   LD C,A
   JR DAdd_byte
 DAdd_bits:
-  LD A,C
-  OR A
-  JR Z,DAdd_aligned
+  INC C
 DAdd_bit:
+  DEC C
+  JR Z,DAdd_aligned
   LD HL,ARG+6
   OR A
   CALL DShiftRight
-  DEC C
-  JR NZ,DAdd_bit
+  JR DAdd_bit
 DAdd_aligned:
   LD HL,DGUARD
   LD DE,ARGGUARD
