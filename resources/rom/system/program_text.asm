@@ -219,10 +219,7 @@ Tokenise:
   JR C,TokenFound
   LD A,(HL)
   CALL UpperCase
-  LD (DE),A
-  INC HL
-  INC DE
-  JR Tokenise
+  JR TokenStore
 TokenFound:
   LD (DE),A
   INC DE
@@ -243,6 +240,7 @@ TokenPower:
   DEFB 01h                  ; LD BC,nn: skips the LD A,0B2h
 TokenPrint:
   LD A,0B2h
+TokenStore:
   LD (DE),A
   INC HL
   INC DE
