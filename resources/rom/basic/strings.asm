@@ -92,8 +92,7 @@ AllocString:
   LD C,A
   CALL AllocString_try
   JR NC,AllocString_done
-  CALL CollectGarbage
-  LD A,C
+  CALL CollectGarbage        ; (keeps C)
   CALL AllocString_try
   JP C,OSError
 AllocString_done:

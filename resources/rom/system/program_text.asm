@@ -176,18 +176,16 @@ InsertLine:
 InsertMoved:
   POP HL                    ; the insertion point
   POP BC                    ; the text's length
-  POP DE                    ; the text
   LD (HL),H                 ; a non-zero link, rebuilt afterwards
   INC HL
   LD (HL),H
   INC HL
-  PUSH DE
   LD DE,(CURLINE)
   LD (HL),E
   INC HL
   LD (HL),D
   INC HL
-  POP DE
+  POP DE                    ; the text
   EX DE,HL
   LDIR
   RET
