@@ -54,14 +54,15 @@ DAdd_byte:                  ; ARG to the ACC's exponent, a byte at a time
   LD C,A
   JR DAdd_byte
 DAdd_bits:
-  INC C
-DAdd_bit:
-  DEC C
+  LD A,C
+  OR A
   JR Z,DAdd_aligned
+DAdd_bit:
   LD HL,ARG+6
   OR A
   CALL DShiftRight
-  JR DAdd_bit
+  DEC C
+  JR NZ,DAdd_bit
 DAdd_aligned:
   LD HL,DGUARD
   LD DE,ARGGUARD
