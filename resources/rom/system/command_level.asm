@@ -46,9 +46,10 @@ ReadInputLine:
   RET C
   LD E,B
   LD D,0
+  PUSH HL                   ; (LINEINPUTB keeps HL)
   ADD HL,DE
   LD (HL),D
-  LD HL,INBUF
+  POP HL
   CALL SkipBlanks
   OR A                      ; carry clear: SkipBlanks sets it at an empty
   RET                       ; line's end, which is no BREAK
