@@ -191,6 +191,29 @@ TEST_F(Basic, PrintZonesTabAndPosition) {
   EXPECT_EQ(m.Byte(0x3C00 + 70), 'H');
 }
 
+// The screen driver's control codes printed from BASIC: cursor moves,
+// home, line start, erasing to the end of the line and of the screen, and
+// 32 columns (even cells only); 09h and 10h are none and show nothing.
+TEST_F(Basic, ControlCodesMoveAndEraseOnTheScreen) {
+  Run("NEW\n10 CLS:PRINT \"ABC\";CHR$(24);CHR$(24);\"X\";CHR$(25);\"Y\";CHR$(26);CHR$(26);CHR$(26);\"Z\";"
+      "CHR$(27);CHR$(27);CHR$(27);\"W\";CHR$(29);\"V\";CHR$(28);\"H\";CHR$(9);CHR$(16);\"I\";\n"
+      "20 PRINT @ 900,\"PQRS\";:PRINT @ 898,CHR$(31);:PRINT @ "
+      "200,\"ABCDEF\";CHR$(24);CHR$(24);CHR$(24);CHR$(30);\n"
+      "30 PRINT @ 641,CHR$(23);\"AB\";\nRUN\n");
+  std::string top;
+  for (int i = 0; i < 6; ++i) top += static_cast<char>(m.Byte(0x3C00 + i));
+  EXPECT_EQ(top, "HICY W");
+  EXPECT_EQ(m.Byte(0x3C00 + 196), 'Z');
+  std::string row3;
+  for (int i = 200; i < 206; ++i) row3 += static_cast<char>(m.Byte(0x3C00 + i));
+  EXPECT_EQ(row3, "ABC   ");
+  EXPECT_EQ(m.Byte(0x3C00 + 900), ' ');
+  EXPECT_EQ(m.Byte(0x3C00 + 903), ' ');
+  EXPECT_EQ(m.Byte(0x3C00 + 640), 'A');
+  EXPECT_EQ(m.Byte(0x3C00 + 641), ' ');
+  EXPECT_EQ(m.Byte(0x3C00 + 642), 'B');
+}
+
 TEST_F(Basic, StringFunctionsAndComparison) {
   EXPECT_EQ(
       Output("10 A$=\"HELLO\":B$=A$+\" WORLD\":PRINT B$;LEN(B$)\n"

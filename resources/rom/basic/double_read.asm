@@ -17,16 +17,14 @@ IsDoubleText_char:
   INC HL
   CP '.'
   JR Z,IsDoubleText_char
-  SUB '0'
-  CP 10
-  JR NC,IsDoubleText_end
+  CALL DigitValue           ; (keeps A at a non-digit)
+  JR C,IsDoubleText_end
   OR B
   LD B,A
   JR Z,IsDoubleText_char    ; a leading zero
   INC C
   JR IsDoubleText_char
 IsDoubleText_end:
-  ADD A,'0'
   CALL UpperCase
   CP 'D'
   JR Z,IsDoubleText_yes

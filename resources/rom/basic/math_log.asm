@@ -16,11 +16,11 @@ DSqr:
 ; In: ACC double. Out: ACC = its natural logarithm; ?FC unless it is
 ; above 0. Keeps: -.
 DLogChecked:
-  LD A,(FAC+3)
-  OR A
-  JP Z,FCError
-  LD A,(FAC+2)
-  OR A
+  LD HL,(FAC+2)             ; H = the exponent, L = the sign's byte
+  LD A,H
+  CP 1
+  SBC A,A                   ; 0FFh for 0
+  OR L
   JP M,FCError
 
 ; In: ACC double, above 0. Out: ACC = its natural logarithm. x = m * 2^n

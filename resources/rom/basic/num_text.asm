@@ -63,7 +63,6 @@ ReadUnsigned_int:           ; integer digits into DE while they fit
   JR NC,ReadUnsigned_wide
 ReadUnsigned_fits:
   EX AF,AF'
-
   PUSH HL
   LD H,D
   LD L,E
@@ -150,7 +149,7 @@ ReadUnsigned_mantend:       ; B = digits after the point
   JR NZ,ReadUnsigned_suffix
 ReadUnsigned_exp:
   INC HL
-  LD D,0                    ; 0: positive
+  LD D,0                    ; 0: positive, 0FFh: negative
   LD A,(HL)
   CALL SignChar
   JR NZ,ReadUnsigned_expdigit
@@ -173,12 +172,10 @@ ReadUnsigned_expdigit:
   ADD A,C
   LD E,A
   JR ReadUnsigned_expdigit
-ReadUnsigned_expdone:
-  LD A,D
-  OR A
+ReadUnsigned_expdone:       ; D = 0FFh negates: (E XOR 0FFh) + 1
   LD A,E
-  JR Z,ReadUnsigned_scale
-  NEG
+  XOR D
+  SUB D
   JR ReadUnsigned_scale
 ReadUnsigned_suffix:
   CP '!'
@@ -199,14 +196,12 @@ ReadUnsigned_scale:         ; A = exponent; apply 10^(A - B)
 ; In: A = a character. Out: A = its digit value and NC, or carry when it is
 ; no digit (A kept then). Keeps: BC DE HL.
 DigitValue:
+  CP '9' + 1
+  CCF
+  RET C
+  CP '0'
+  RET C
   SUB '0'
-  CP 10
-  JR NC,DigitValue_not
-  OR A
-  RET
-DigitValue_not:
-  ADD A,'0'
-  SCF
   RET
 
 ; In: ACC single or double, A = a digit. Out: ACC = ACC * 10 + A.

@@ -30,34 +30,6 @@ StringArgument:
   PUSH HL
   JP PopStringDescriptor
 
-ChrFunction:
-  CALL NumericArgument
-  PUSH HL
-  CALL AccToByte
-  LD B,1
-ChrFunction_one:            ; B characters (0 or 1): A
-  LD (SCRATCH+7),A
-  LD HL,SCRATCH+7
-ReturnNewString:
-  CALL NewTempString
-  JP ReturnSaved
-
-StrFunction:
-  CALL NumericArgument
-  PUSH HL
-  CALL NumberToText
-  LD B,0
-StrFunction_length:
-  LD A,(HL)
-  OR A
-  JR Z,StrFunction_made
-  INC HL
-  INC B
-  JR StrFunction_length
-StrFunction_made:
-  LD HL,NUMTEXT
-  JR ReturnNewString
-
 ; STRING$(n,"c") or STRING$(n,code)
 StringFunction:
   CALL OpenParen
@@ -188,6 +160,41 @@ MidFunction_take:           ; A = the offset, C = the length, DE = descriptor
 SubstringMade:              ; B bytes at DE, the text pointer on the stack
   CALL MakeTemp
   JP ReturnSaved
+
+ChrFunction:
+  CALL NumericArgument
+  PUSH HL
+  CALL AccToByte
+  LD B,1
+ChrFunction_one:            ; B characters (0 or 1): A
+  LD (SCRATCH+7),A
+  LD HL,SCRATCH+7
+ReturnNewString:            ; a copy of the B bytes at HL
+  EX DE,HL
+  LD A,B
+  CALL AllocString          ; (keeps BC DE)
+  EX DE,HL
+  PUSH DE
+  PUSH BC
+  LD C,B
+  CALL CopyBytes
+  POP BC
+  POP DE
+  JR SubstringMade
+
+StrFunction:
+  CALL NumericArgument
+  PUSH HL
+  CALL NumberToText
+  LD B,-1
+StrFunction_length:
+  LD A,(HL)
+  INC HL
+  INC B
+  OR A
+  JR NZ,StrFunction_length
+  LD HL,NUMTEXT
+  JR ReturnNewString
 
 ; '(' string ',' n ')' for LEFT$ and RIGHT$: Out: DE = the descriptor,
 ; A = the string's length, C = n but not above it, HL after ')'.

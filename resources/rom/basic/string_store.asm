@@ -50,35 +50,17 @@ StoreString_set:            ; B, HL: the string to refer to
 ; Keeps: -.
 StringCopy:
   LD C,(HL)
-  LD B,0
   INC HL
   LD A,(HL)
   INC HL
   LD H,(HL)
   LD L,A
+; Copy C bytes (0 too) from HL to DE. Out: DE after them. Keeps: -.
+CopyBytes:
+  LD B,0
   LD A,C
   OR A
   RET Z
   LDIR
   RET
-
-; A new string of B bytes, copied from HL, as the ACC. Keeps: -.
-NewTempString:
-  PUSH HL
-  LD A,B
-  CALL AllocString
-  EX DE,HL                  ; DE = room
-  POP HL
-  PUSH DE
-  LD A,B
-  OR A
-  JR Z,NewTempString_made
-  LD C,B
-  PUSH BC
-  LD B,0
-  LDIR
-  POP BC
-NewTempString_made:
-  POP DE
-  JP MakeTemp
 

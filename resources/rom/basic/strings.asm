@@ -92,8 +92,7 @@ AllocString:
   LD C,A
   CALL AllocString_try
   JR NC,AllocString_done
-  CALL CollectGarbage
-  LD A,C
+  CALL CollectGarbage        ; (keeps C)
   CALL AllocString_try
   JP C,OSError
 AllocString_done:
@@ -159,26 +158,24 @@ StringOperator_byte:
   LD A,C
   OR A
   JR Z,StringOperator_leftend
+  DEC C
   LD A,B
   OR A
   JR Z,StringOperator_greater
-  LD A,(DE)
-  CP (HL)
-  JR C,StringOperator_greater  ; right < left
-  JR NZ,StringOperator_less
-  INC HL
-  INC DE
   DEC B
-  DEC C
-  JR StringOperator_byte
-StringOperator_leftend:
-  LD A,B
-  OR A
-  JR Z,StringOperator_result ; A = 0: equal
-StringOperator_less:
-  LD A,0FFh
-StringOperator_result:
-  JP ApplyOperator_result
-StringOperator_greater:
+  LD A,(DE)
+  INC DE
+  CP (HL)
+  INC HL
+  JR Z,StringOperator_byte
+  LD A,0FFh                 ; less
+  JR NC,StringOperator_result
+StringOperator_greater:     ; right < left
   LD A,1
   JR StringOperator_result
+StringOperator_leftend:     ; 0 (equal) when the right ends too, else
+  LD A,B                    ; 0FFh (less)
+  NEG
+  SBC A,A
+StringOperator_result:
+  JP ApplyOperator_result

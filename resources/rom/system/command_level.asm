@@ -31,14 +31,8 @@ CommandLoop:
   CALL IsDigit
   JP C,EnterProgramLine
   LD DE,CommandTable
-  PUSH HL
-  CALL FindCommand
-  POP BC
-  JR C,CommandLoop_found
-  LD H,B
-  LD L,C
-  JP DirectStatement
-CommandLoop_found:
+  CALL FindCommand          ; (HL kept when no name matches)
+  JP NC,DirectStatement
   PUSH DE
   RET                       ; to the command, HL after its name
 
@@ -52,9 +46,10 @@ ReadInputLine:
   RET C
   LD E,B
   LD D,0
+  PUSH HL                   ; (LINEINPUTB keeps HL)
   ADD HL,DE
   LD (HL),D
-  LD HL,INBUF
+  POP HL
   CALL SkipBlanks
   OR A                      ; carry clear: SkipBlanks sets it at an empty
   RET                       ; line's end, which is no BREAK
@@ -62,7 +57,7 @@ ReadInputLine:
 ; Look the word at HL up in the table at DE (entries: the name, its last
 ; letter with bit 7 set, then the address; the table ends with 00).
 ; Letters match in either case. On a match: carry set, DE = the command's
-; address, HL after the name. Keeps: -.
+; address, HL after the name; else no carry and HL kept. Keeps: -.
 FindCommand:
   LD A,(DE)
   OR A

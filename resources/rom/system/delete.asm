@@ -17,12 +17,10 @@ DeleteCommand:
   PUSH HL
   LD DE,(LISTFROM)
   CALL FindLineByLink       ; HL = the range's first line
-  POP DE
-  EX DE,HL                  ; DE = the first line, HL after the last
-  DEC HL
+  POP DE                    ; DE after the range's last line
   RST 18h
-  INC HL
-  JP C,FCError              ; nothing between them
+  JP NC,FCError             ; nothing between them
+  EX DE,HL                  ; DE = the first line, HL after the last
   CALL DeleteText
   CALL RelinkProgram
   JP ReadyLevel

@@ -47,9 +47,8 @@ EditKeys_first:
 EditKeys_count:
   CALL WAITKEY
   LD B,A
-  SUB '0'
-  CP 10
-  JR NC,EditKeys_command
+  CALL DigitValue
+  JR C,EditKeys_command
   LD E,A
   LD A,C
   ADD A,A

@@ -40,23 +40,19 @@ InputCancel:
   JR NZ,InputCancel
   JR InputKey
 InputEnd:
-  CALL InputFinish
-  POP HL
-  POP DE
-  OR A
-  RET
+  OR A                      ; no carry
+  DEFB 3Eh                  ; LD A,n: skips the SCF
 InputBreak:
-  CALL InputFinish
-  POP HL
-  POP DE
   SCF
-  RET
-
-InputFinish:
-  LD (HL),0Dh
+  PUSH AF
   LD A,0Dh
+  LD (HL),A
   CALL DISPLAY
   LD B,C
+  POP AF
+  LD A,0Dh
+  POP HL
+  POP DE
   RET
 
 ; Remove the last typed character; Z when none is left.

@@ -27,18 +27,13 @@ ListLine:
   PUSH HL
   LD HL,(LISTTO)
   RST 18h
-  POP HL
-  JR C,ListDone             ; past the range
-  PUSH HL
+  JR C,ListDone             ; past the range (READY drops the pushed HL)
   LD HL,(LISTFROM)
   EX DE,HL
   RST 18h
-  EX DE,HL
+  CALL NC,PrintHLDecimal
   POP HL
   JR C,ListSkip             ; before the range
-  EX DE,HL
-  CALL PrintHLDecimal
-  EX DE,HL
   LD A,' '
   CALL OutChar
   CALL ListText
@@ -140,17 +135,15 @@ PrintKeyword:
   PUSH DE
   PUSH HL
   LD E,A
-  SUB 80h
-  LD C,A
+  SUB 7Fh
+  LD C,A                    ; the keyword's number, from 1
   LD HL,TokenTable
 KeywordFind:                ; HL at a keyword's first character
   LD A,(HL)
   CP 80h
   JR Z,KeywordMissing
-  INC C
   DEC C
   JR Z,KeywordOut
-  DEC C
 KeywordSkip:
   INC HL
   BIT 7,(HL)
@@ -158,17 +151,17 @@ KeywordSkip:
   JR KeywordFind
 KeywordOut:
   AND 7Fh
+KeywordChar:
   CALL OutChar
   INC HL
   LD A,(HL)
   BIT 7,A
   JR Z,KeywordOut
-  JR KeywordDone
-KeywordMissing:
-  LD A,E
-  CALL OutChar
-KeywordDone:
   POP HL
   POP DE
   POP BC
   RET
+KeywordMissing:             ; the byte alone: HL back before the end
+  LD A,E                    ; mark, which stops KeywordChar
+  DEC HL
+  JR KeywordChar

@@ -2,14 +2,12 @@
 ; tokenised text and a 00 byte, from (40A4h) up to a link of 0000; (40F9h)
 ; points after that end mark.
 
-; Empty the program: end mark at the start of the text, no variables.
+; Empty the program: an end mark at the start of the text (through
+; RelinkCut), no variables.
+; Out: HL after the end mark, A = 0. Keeps: -.
 DoNew:
-  LD HL,(TXTTAB)
-  XOR A
-  LD (HL),A
-  INC HL
-  LD (HL),A
-  INC HL
+  LD DE,(TXTTAB)
+  JR RelinkCut
 SetProgramEnd:              ; HL = the end of the program text
   LD (VARTAB),HL
   PUSH HL                   ; a changed program loses its variables
@@ -87,21 +85,21 @@ StoreProgramLine:
 ; Tokenise the text at HL into the room kept below the stack.
 ; Out: HL = the tokenised text, DE after its 00. Keeps: -.
 TokeniseLine:
-  PUSH HL
   CALL TextLimit
-  POP HL
   PUSH DE
   CALL Tokenise
   POP HL
   RET
 
 ; The program text may grow up to STACKROOM below the stack (which is the
-; bottom of string space). Out: DE = that limit. Keeps: BC.
+; bottom of string space). Out: DE = that limit. Keeps: BC HL.
 TextLimit:
+  PUSH HL
   LD HL,(STACKTOP)
   LD DE,-STACKROOM
   ADD HL,DE
   EX DE,HL
+  POP HL
   RET
 
 ; HL = the line after the one at HL, found from its end byte.
@@ -155,9 +153,7 @@ InsertLine:
   PUSH HL
   ADD HL,DE                 ; the new end
   JR C,InsertNoRoom
-  PUSH HL
   CALL TextLimit
-  POP HL
   RST 18h
   JR NC,InsertNoRoom
   LD (VARTAB),HL
@@ -180,18 +176,16 @@ InsertLine:
 InsertMoved:
   POP HL                    ; the insertion point
   POP BC                    ; the text's length
-  POP DE                    ; the text
   LD (HL),H                 ; a non-zero link, rebuilt afterwards
   INC HL
   LD (HL),H
   INC HL
-  PUSH DE
   LD DE,(CURLINE)
   LD (HL),E
   INC HL
   LD (HL),D
   INC HL
-  POP DE
+  POP DE                    ; the text
   EX DE,HL
   LDIR
   RET
@@ -223,10 +217,7 @@ Tokenise:
   JR C,TokenFound
   LD A,(HL)
   CALL UpperCase
-  LD (DE),A
-  INC HL
-  INC DE
-  JR Tokenise
+  JR TokenStore
 TokenFound:
   LD (DE),A
   INC DE
@@ -247,6 +238,7 @@ TokenPower:
   DEFB 01h                  ; LD BC,nn: skips the LD A,0B2h
 TokenPrint:
   LD A,0B2h
+TokenStore:
   LD (DE),A
   INC HL
   INC DE

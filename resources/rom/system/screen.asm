@@ -62,57 +62,30 @@ SpaceLoop:
 NotCompressed:
   CP 20h
   JR NC,PutChar
-  LD HL,ControlTable
-  LD B,A
-ControlFind:
-  LD A,(HL)
-  INC HL
-  OR A
-  RET Z                     ; not a control code this driver knows
-  CP B
-  JR Z,ControlFound
-  INC HL
-  INC HL
-  JR ControlFind
-ControlFound:
-  LD A,(HL)
-  INC HL
-  LD H,(HL)
-  LD L,A
+  SUB 8
+  RET C                     ; below 08h: no control code
+  LD E,A
+  LD D,0
+  LD HL,ControlOffsets
+  ADD HL,DE
+  LD E,(HL)
+  LD HL,CellStep_done       ; offset 0: a code this driver does not know
+  ADD HL,DE
   PUSH HL
   LD HL,(CURSOR)
   RET                       ; to the action, with HL = cursor
 
-ControlTable:
-  DEFB 08h
-  DEFW CtlBackspace
-  DEFB 0Ah
-  DEFW CtlNewLine
-  DEFB 0Dh
-  DEFW CtlNewLine
-  DEFB 0Eh
-  DEFW CtlCursorOn
-  DEFB 0Fh
-  DEFW CtlCursorOff
-  DEFB 17h
-  DEFW CtlWideMode
-  DEFB 18h
-  DEFW CtlLeft
-  DEFB 19h
-  DEFW CtlRight
-  DEFB 1Ah
-  DEFW CtlDown
-  DEFB 1Bh
-  DEFW CtlUp
-  DEFB 1Ch
-  DEFW CtlHome
-  DEFB 1Dh
-  DEFW CtlLineStart
-  DEFB 1Eh
-  DEFW CtlEraseLine
-  DEFB 1Fh
-  DEFW CtlEraseScreen
-  DEFB 0
+ControlOffsets:             ; codes 08h..1Fh, from CellStep_done (a RET)
+  DEFB CtlBackspace - CellStep_done, 0
+  DEFB CtlNewLine - CellStep_done, 0, 0
+  DEFB CtlNewLine - CellStep_done
+  DEFB CtlCursorOn - CellStep_done, CtlCursorOff - CellStep_done
+  DEFB 0, 0, 0, 0, 0, 0, 0
+  DEFB CtlWideMode - CellStep_done, CtlLeft - CellStep_done
+  DEFB CtlRight - CellStep_done, CtlDown - CellStep_done
+  DEFB CtlUp - CellStep_done, CtlHome - CellStep_done
+  DEFB CtlLineStart - CellStep_done, CtlEraseLine - CellStep_done
+  DEFB CtlEraseScreen - CellStep_done
 
 ; A printable code: store it and step on, scrolling off the bottom.
 PutChar:
@@ -129,6 +102,7 @@ CellStep:
   AND 08h
   RET Z
   INC E
+CellStep_done:
   RET
 
 CtlBackspace:

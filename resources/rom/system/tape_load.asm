@@ -100,7 +100,7 @@ TapeByte:
 
 NotBasicTape:
   LD HL,NotBasicText
-  JR TapeBroken_text
+  DEFB 11h                  ; LD DE,nn: skips the LD HL
 TapeBroken:
   LD HL,BreakText
 TapeBroken_text:

@@ -30,12 +30,11 @@ SystemName:                 ; the tape's name is padded with blanks
   LD E,(HL)
   INC E
   DEC E
-  JR Z,SystemName_blank
-  INC HL
-  JR SystemName_compare
-SystemName_blank:
+  JR NZ,SystemName_typed
   LD E,' '
-SystemName_compare:
+  DEC HL                    ; stays at the name's 00
+SystemName_typed:
+  INC HL
   CP E
   JR Z,SystemName_same
   INC C

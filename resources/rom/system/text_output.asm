@@ -53,11 +53,8 @@ FreshLine:
   LD A,(OUTDEV)
   OR A
   JR NZ,FreshLineNew
-  PUSH HL
-  LD HL,(CURSOR)
-  LD A,L
+  LD A,(CURSOR)             ; the low byte: the column
   AND 3Fh
-  POP HL
   RET Z
 FreshLineNew:
   LD A,0Dh

@@ -12,14 +12,9 @@
 TypeTest:
   LD A,(TYPEFLAG)
   CP 8
-  JR NC,TypeDouble
-  SUB 3
-  OR A
-  SCF
-  RET
-TypeDouble:
-  SUB 3
-  OR A
+  DEC A                     ; DEC keeps the carry of the compare
+  DEC A
+  DEC A
   RET
 
 ; RST 08: compare (HL) with the byte after the RST; on a match continue as
