@@ -61,12 +61,10 @@ PrintStatement_string:
   CALL PrintAccString
 PrintStatement_next:
   POP HL
-  LD A,(HL)
-  OR A
+  DEC HL
+  RST 10h                   ; Z at the statement's end
   JR Z,PrintStatement_newline
-  CP ':'
-  JR Z,PrintStatement_newline
-  CP 95h
+  CP 95h                    ; ELSE
   JR Z,PrintStatement_newline
   JR PrintStatement_item
 PrintStatement_zone:
