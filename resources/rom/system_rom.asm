@@ -175,6 +175,10 @@
   JP ReadyLevel
   INCLUDE "basic/double_convert.asm"
   INCLUDE "system/delete.asm"
+  INCLUDE "basic/print_using.asm"
+  INCLUDE "basic/using_digits.asm"
+  INCLUDE "basic/using_field.asm"
+  INCLUDE "basic/using_number.asm"
 
   AT NEWCMD
   JP NewCommand

@@ -1,15 +1,16 @@
 ; The digits of a number: the ACC, as a double, is scaled to as many
-; digits before the point as its type shows (sixteen for a double, six for
-; a single), rounded to a whole number and cut into decimal digits, which
-; NumberToText lays out.
+; digits before the point as its type shows (sixteen for a double; for a
+; single six in PRINT, seven in PRINT USING), rounded to a whole number and
+; cut into decimal digits, which NumberToText or PRINT USING lays out.
 ;
-; RAM: NUMTEXT (NUMTEXT+1 holds the type written), SCRATCH (the value
-; while it is written), DWORK.
+; RAM: NUMTEXT (NUMTEXT+1 holds the type written, NUMTEXT+2 the digits of
+; a single), SCRATCH (the value while it is written), DWORK.
 
 ; In: ACC a double, positive, not 0; NUMTEXT+1 = the type to write (8 or
-; 4). Out: the type's digits at NUMTEXT+10, the type back in TYPEFLAG, on
-; to NumberToText_trim with DE after the digits, B = their number and, on
-; the stack, C = the decimal exponent of the first digit. Keeps: nothing.
+; 4), NUMTEXT+2 = the digits of a single. Out: the type's digits at
+; NUMTEXT+10 with a '0' before them, the type back in TYPEFLAG, DE after
+; the digits, B = their number, C = the decimal exponent of the first
+; digit, NZ. Keeps: nothing.
 DoubleDigits:
   LD DE,SCRATCH
   CALL DStore
@@ -83,17 +84,18 @@ DoubleDigits_done:
   LD (TYPEFLAG),A
   CALL DigitCount
   LD B,A
-  PUSH BC
-  JP NumberToText_trim
+  OR A
+  RET
 
-; In: NUMTEXT+1 = the type being written. Out: A = its digits (16 or 6),
+; In: NUMTEXT+1 = the type being written. Out: A = its digits (16, or
+; NUMTEXT+2 for a single),
 ; DE = NUMTEXT+10 + A. Keeps: BC HL.
 DigitCount:
   LD A,(NUMTEXT+1)
   CP 8
   LD A,16
   JR Z,DigitCount_end
-  LD A,6
+  LD A,(NUMTEXT+2)
 DigitCount_end:
   LD D,(NUMTEXT+10) / 256
   PUSH AF

@@ -47,7 +47,7 @@ FunctionTable:
   DEFW SNError              ; BC TAB( (only in PRINT)
   DEFW SNError              ; BD TO
   DEFW 4155h                ; BE FN
-  DEFW SNError              ; BF USING (not built yet)
+  DEFW SNError              ; BF USING (only in PRINT)
   DEFW VarptrFunction       ; C0 VARPTR
   DEFW UsrFunction          ; C1 USR
   DEFW ErlFunction          ; C2 ERL

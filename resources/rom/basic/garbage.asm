@@ -99,11 +99,14 @@ CollectGarbage_update:
   LD (HL),E
   RET
 
-; Call the routine at HL with HL at every string descriptor: the
-; temporaries, the string variables and the elements of string arrays.
+; Call the routine at HL with HL at every string descriptor: PRINT USING's
+; format, the temporaries, the string variables and the elements of string
+; arrays.
 ; The routine may use A, BC, DE, HL.
 ForEachDescriptor:
   LD (GCVISIT),HL
+  LD HL,USINGDESC           ; PRINT USING's format
+  CALL ForEachDescriptor_call
   LD HL,TEMPDESC
 ForEachDescriptor_temp:
   CALL ForEachDescriptor_call

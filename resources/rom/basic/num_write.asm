@@ -8,31 +8,44 @@
 ; PRINT shows it without the trailing blank, ending with 00.
 ; Keeps: nothing.
 NumberToText:
-  LD HL,NUMTEXT
-  LD (HL),' '
-  LD A,(TYPEFLAG)
-  CP 2
-  JR NZ,NumberToText_single
-  PUSH HL                   ; an integer has at most five digits of a single
-  LD HL,(FAC)
-  CALL IntToSingle
-  POP HL
-NumberToText_single:
-  LD A,(FAC+2)
-  OR A
-  JP P,NumberToText_spos
-  LD (HL),'-'
-NumberToText_spos:
-  LD A,(FAC+3)
-  OR A
-  JR NZ,NumberToText_nonzero
+  LD A,6
+  CALL NumberDigits
+  JR NZ,NumberToText_digits
   INC HL
   LD (HL),'0'
   INC HL
   LD (HL),A
   LD HL,NUMTEXT
   RET
-NumberToText_nonzero:
+
+; The sign and the digits of a number (PRINT and PRINT USING).
+; In: ACC (a number), A = the digits to write of a single or an integer
+; (a double has sixteen). Out: NUMTEXT = ' ' or '-'; Z and A = 0, HL =
+; NUMTEXT, B = 0, C = -1 for 0; else NZ, the digits at NUMTEXT+10, B =
+; their number, C = the decimal exponent of the first, DE after them
+; (DoubleDigits).
+; Keeps: nothing.
+NumberDigits:
+  LD (NUMTEXT+2),A
+  LD HL,NUMTEXT
+  LD (HL),' '
+  LD A,(TYPEFLAG)
+  CP 2
+  JR NZ,NumberDigits_single
+  PUSH HL                   ; an integer has at most five digits of a single
+  LD HL,(FAC)
+  CALL IntToSingle
+  POP HL
+NumberDigits_single:
+  LD A,(FAC+2)
+  OR A
+  JP P,NumberDigits_spos
+  LD (HL),'-'
+NumberDigits_spos:
+  LD BC,0FFh                ; 0: no digits, the first place below the point
+  LD A,(FAC+3)
+  OR A
+  RET Z
   LD A,(FAC+2)
   AND 7Fh
   LD (FAC+2),A              ; work on |x|
@@ -41,8 +54,10 @@ NumberToText_nonzero:
   CP 8
   CALL NZ,SingleToDouble    ; exact, so a single's digits are rounded only once
   JP DoubleDigits
-; In: DE after the digits, B = their number; on the stack B = the same
-; and C = the decimal exponent of the first digit.
+; In: DE after the digits, B = their number, C = the decimal exponent of
+; the first digit.
+NumberToText_digits:
+  LD H,B                    ; the digits of the type
 NumberToText_trim:
   DEC DE
   LD A,(DE)
@@ -50,9 +65,8 @@ NumberToText_trim:
   JR NZ,NumberToText_trimmed
   DJNZ NumberToText_trim
 NumberToText_trimmed:
-  POP DE
-  LD A,E                    ; the exponent of the first digit
-  LD C,D                    ; the digits of the type
+  LD A,C                    ; the exponent of the first digit
+  LD C,H                    ; the digits of the type
   LD HL,NUMTEXT+1
   LD DE,NUMTEXT+10
   CP 80h

@@ -1,9 +1,11 @@
 ; PRINT and LPRINT: items separated by ';' (nothing between) or ',' (to the
 ; next 16-column zone, a new line after the last); TAB(n); PRINT @ p, at
 ; 64 * row + column. A number prints with a blank or '-' in front and one
-; blank after it; a trailing ';' or ',' keeps the line open.
+; blank after it; a trailing ';' or ',' keeps the line open. USING goes to
+; print_using.asm.
 ;
-; RAM: OUTDEV (0 screen, 1 printer) for the statement's length.
+; RAM: OUTDEV (0 screen, 1 printer) for the statement's length; USINGDESC
+; emptied at its end (print_using.asm).
 
 LprintStatement:
   LD A,1
@@ -34,7 +36,7 @@ PrintStatement:
   RST 10h
 PrintStatement_item:         ; HL at a non-blank character, A = it
   OR A
-  JR Z,PrintStatement_done
+  JR Z,PrintStatement_end
   CP ':'
   JR Z,PrintStatement_done
   CP ';'
@@ -43,6 +45,8 @@ PrintStatement_item:         ; HL at a non-blank character, A = it
   JR Z,PrintStatement_zone
   CP 0BCh                   ; TAB(
   JR Z,PrintStatement_tab
+  CP 0BFh                   ; USING
+  JP Z,PrintUsing
   CALL Eval
   PUSH HL
   LD A,(TYPEFLAG)
@@ -57,12 +61,10 @@ PrintStatement_string:
   CALL PrintAccString
 PrintStatement_next:
   POP HL
-  LD A,(HL)
-  OR A
+  DEC HL
+  RST 10h                   ; Z at the statement's end
   JR Z,PrintStatement_newline
-  CP ':'
-  JR Z,PrintStatement_newline
-  CP 95h
+  CP 95h                    ; ELSE
   JR Z,PrintStatement_newline
   JR PrintStatement_item
 PrintStatement_zone:
@@ -80,6 +82,7 @@ PrintStatement_pad:
   JR NZ,PrintStatement_pad
 PrintStatement_separator:
   RST 10h
+PrintStatement_end:          ; Z: the statement ends here
   JR Z,PrintStatement_done
   CP 95h
   JR Z,PrintStatement_done
@@ -109,6 +112,7 @@ PrintStatement_newline:
 PrintStatement_done:
   XOR A
   LD (OUTDEV),A
+  LD (USINGDESC),A          ; PRINT USING's format is no string of ours any more
   JP ExecNext
 
 ; The column the next character goes to, 0-63. Out: A. Keeps: BC DE HL.

@@ -48,6 +48,7 @@ ClearVariables_types:
   LD (CONTPTR),HL
   XOR A
   LD (INTRAP),A
+  LD (USINGDESC),A          ; no format kept from a stopped PRINT USING
   LD HL,TEMPDESC
   LD (TEMPNEXT),HL
   POP HL
