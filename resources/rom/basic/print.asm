@@ -15,16 +15,15 @@ PrintStatement:
   LD (OUTDEV),A
   DEC HL                    ; the character after the keyword and its
   RST 10h                   ; flags again
-  JP Z,PrintStatement_newline
+  JR Z,PrintStatement_ended
   CP '@'
   JR NZ,PrintStatement_item
   RST 10h
   CALL EvalAddress
   PUSH HL
-  LD HL,1023
-  OR A
-  SBC HL,DE
-  JP C,FCError
+  LD A,D                    ; 0..1023
+  CP 4
+  JP NC,FCError
   CALL HideCursor
   LD HL,VIDEO
   ADD HL,DE
@@ -49,8 +48,7 @@ PrintStatement_item:         ; HL at a non-blank character, A = it
   JP Z,PrintUsing
   CALL Eval
   PUSH HL
-  LD A,(TYPEFLAG)
-  CP 3
+  RST 20h
   JR Z,PrintStatement_string
   CALL NumberToText
   CALL PrintString
@@ -63,6 +61,7 @@ PrintStatement_next:
   POP HL
   DEC HL
   RST 10h                   ; Z at the statement's end
+PrintStatement_ended:        ; Z: a new line (also for PRINT alone)
   JR Z,PrintStatement_newline
   CP 95h                    ; ELSE
   JR Z,PrintStatement_newline
@@ -90,22 +89,17 @@ PrintStatement_end:          ; Z: the statement ends here
 PrintStatement_tab:
   INC HL
   CALL EvalByte
-  PUSH AF
-  RST 08h
-  DEFB ')'
-  POP AF
   LD B,A
+  RST 08h                   ; (keeps B)
+  DEFB ')'
 PrintStatement_tabpad:
   CALL OutputColumn
   CP B
-  JR NC,PrintStatement_tabbed
+  LD A,(HL)                 ; the character RST 08h stopped at
+  JR NC,PrintStatement_item
   LD A,' '
   CALL OutChar
   JR PrintStatement_tabpad
-PrintStatement_tabbed:
-  DEC HL
-  RST 10h
-  JR PrintStatement_item
 PrintStatement_newline:
   LD A,0Dh
   CALL OutChar
