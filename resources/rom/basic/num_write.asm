@@ -10,53 +10,10 @@
 NumberToText:
   LD A,6
   CALL NumberDigits
-  JR NZ,NumberToText_digits
-  INC HL
-  LD (HL),'0'
-  INC HL
-  LD (HL),A
-  LD HL,NUMTEXT
-  RET
-
-; The sign and the digits of a number (PRINT and PRINT USING).
-; In: ACC (a number), A = the digits to write of a single or an integer
-; (a double has sixteen). Out: NUMTEXT = ' ' or '-'; Z and A = 0, HL =
-; NUMTEXT, B = 0, C = -1 for 0; else NZ, the digits at NUMTEXT+10, B =
-; their number, C = the decimal exponent of the first, DE after them
-; (DoubleDigits).
-; Keeps: nothing.
-NumberDigits:
-  LD (NUMTEXT+2),A
-  LD HL,NUMTEXT
-  LD (HL),' '
-  LD A,(TYPEFLAG)
-  CP 2
-  JR NZ,NumberDigits_single
-  PUSH HL                   ; an integer has at most five digits of a single
-  LD HL,(FAC)
-  CALL IntToSingle
-  POP HL
-NumberDigits_single:
-  LD A,(FAC+2)
-  OR A
-  JP P,NumberDigits_spos
-  LD (HL),'-'
-NumberDigits_spos:
-  LD BC,0FFh                ; 0: no digits, the first place below the point
-  LD A,(FAC+3)
-  OR A
-  RET Z
-  LD A,(FAC+2)
-  AND 7Fh
-  LD (FAC+2),A              ; work on |x|
-  LD A,(TYPEFLAG)
-  LD (NUMTEXT+1),A          ; DoubleDigits writes as many digits as the type has
-  CP 8
-  CALL NZ,SingleToDouble    ; exact, so a single's digits are rounded only once
-  JP DoubleDigits
-; In: DE after the digits, B = their number, C = the decimal exponent of
-; the first digit.
-NumberToText_digits:
+  LD A,'0'                  ; 0: that digit alone after the blank
+  JR Z,NumberToText_digit
+  ; NumberDigits' digits: DE after them, B = their number, C = the decimal
+  ; exponent of the first
   LD H,B                    ; the digits of the type
 NumberToText_trim:
   DEC DE
@@ -80,11 +37,10 @@ NumberToText_intpart:
   CALL NumberToText_copy
   DEC C
   JR NZ,NumberToText_intpart
-  LD A,B
-  OR A
-  JR Z,NumberToText_end
-  BIT 7,B
-  JR NZ,NumberToText_end    ; trailing zeros of the integer part used up
+  LD A,B                    ; B <= 0: no digits after the point (below 0:
+  DEC A                     ; trailing zeros of the integer part used up)
+  RLA
+  JR C,NumberToText_end
   LD (HL),'.'
   INC HL
 NumberToText_frac:
@@ -111,10 +67,9 @@ NumberToText_expfrac:
   CALL NumberToText_copy
   JR NZ,NumberToText_expfrac
 NumberToText_noexpfrac:
-  LD A,(TYPEFLAG)
-  CP 8
+  RST 20h                   ; a single or a double here: carry for a single
   LD A,'E'
-  JR NZ,NumberToText_letter
+  JR C,NumberToText_letter
   DEC A                     ; 'D' for a double
 NumberToText_letter:
   LD (HL),A
@@ -133,6 +88,7 @@ NumberToText_tens:
   SUB 10
   JR NC,NumberToText_tens
   ADD A,'0' + 10
+NumberToText_digit:         ; A after HL, then the end mark
   INC HL
   LD (HL),A
   INC HL
@@ -149,3 +105,36 @@ NumberToText_copy:
   INC HL
   DEC B
   RET
+
+; The sign and the digits of a number (PRINT and PRINT USING).
+; In: ACC (a number), A = the digits to write of a single or an integer
+; (a double has sixteen). Out: NUMTEXT = ' ' or '-'; Z and A = 0, HL =
+; NUMTEXT, B = 0, C = -1 for 0; else NZ, the digits at NUMTEXT+10, B =
+; their number, C = the decimal exponent of the first, DE after them
+; (DoubleDigits).
+; Keeps: nothing.
+NumberDigits:
+  LD (NUMTEXT+2),A
+  RST 20h
+  JP P,NumberDigits_single
+  LD HL,(FAC)               ; an integer has at most five digits of a single
+  CALL IntToSingle
+NumberDigits_single:
+  LD HL,FAC+2
+  LD A,(HL)
+  RES 7,(HL)                ; work on |x|
+  LD HL,NUMTEXT
+  LD (HL),' '
+  RLA
+  JR NC,NumberDigits_spos
+  LD (HL),'-'
+NumberDigits_spos:
+  LD BC,0FFh                ; 0: no digits, the first place below the point
+  LD A,(FAC+3)
+  OR A
+  RET Z
+  LD A,(TYPEFLAG)
+  LD (NUMTEXT+1),A          ; DoubleDigits writes as many digits as the type has
+  CP 8
+  CALL NZ,SingleToDouble    ; exact, so a single's digits are rounded only once
+  JP DoubleDigits
