@@ -4,9 +4,9 @@
 
 ; In: C = the decimal exponent of the first digit. Out: A = the digits
 ; the field shows before the point (below 0 when the first digit lies
-; further right). Keeps: BC DE HL.
+; further right), HL = the USING cells (L the flags, H the positions
+; before the point). Keeps: BC DE.
 UsingPlaces:
-  PUSH HL
   LD HL,(USINGFLAGS)        ; L = the flags, H = the positions before the point
   LD A,C
   INC A
@@ -20,7 +20,6 @@ UsingPlaces:
   JR Z,UsingPlaces_end
   DEC A
 UsingPlaces_end:
-  POP HL
   RET
 
 ; In: L = the flags. Out: A = '-' for a negative number, else '+' with a

@@ -50,8 +50,7 @@ UsingNumber_carry:          ; the '0' in front of the digits takes a carry out
   DEC HL                    ; USINGVALID
   INC (HL)
 UsingNumber_rounded:
-  CALL UsingPlaces
-  LD HL,(USINGFLAGS)        ; L = the flags, H = the positions before the point
+  CALL UsingPlaces          ; L = the flags, H = the positions before the point
   LD E,A                    ; E = the digits before the point, D = the first
   LD D,0                    ; digit's index (below 0 for zeros after the point)
   RLA
