@@ -63,8 +63,7 @@ DoubleDigits_byte:          ; DWORK / 10, the remainder in A
   LD (DE),A
   DEC C
   JR NZ,DoubleDigits_digit
-  POP AF
-  LD B,A
+  POP BC                    ; B = the guess
   LD A,(NUMTEXT+9)          ; the extra digit
   CP '0'
   LD A,B

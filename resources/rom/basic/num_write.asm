@@ -41,32 +41,21 @@ NumberToText_intpart:
   DEC A                     ; trailing zeros of the integer part used up)
   RLA
   JR C,NumberToText_end
-  LD (HL),'.'
-  INC HL
-NumberToText_frac:
-  CALL NumberToText_copy
-  JR NZ,NumberToText_frac
+NumberToText_fraction:
+  CALL NumberToText_point
   JR NumberToText_end
 NumberToText_small:         ; A = -1, -2: .ddd with A+1 zeros first
   CP 0FEh
   JR C,NumberToText_exponent
-  LD (HL),'.'
-  INC HL
   INC A
-  JR Z,NumberToText_frac
-  LD (HL),'0'
-  INC HL
-  JR NumberToText_frac
+  JR Z,NumberToText_fraction
+  DEC DE                    ; -2: from the '0' in front of the digits
+  INC B
+  JR NumberToText_fraction
 NumberToText_exponent:
   LD C,A
   CALL NumberToText_copy
-  JR Z,NumberToText_noexpfrac
-  LD (HL),'.'
-  INC HL
-NumberToText_expfrac:
-  CALL NumberToText_copy
-  JR NZ,NumberToText_expfrac
-NumberToText_noexpfrac:
+  CALL NZ,NumberToText_point
   RST 20h                   ; a single or a double here: carry for a single
   LD A,'E'
   JR C,NumberToText_letter
@@ -104,6 +93,16 @@ NumberToText_copy:
   INC DE
   INC HL
   DEC B
+  RET
+
+; The point, then digits as NumberToText_copy. In: HL = the text, DE
+; = the digits, B = their number. Out: HL after them. Keeps: C.
+NumberToText_point:
+  LD (HL),'.'
+  INC HL
+NumberToText_frac:
+  CALL NumberToText_copy
+  JR NZ,NumberToText_frac
   RET
 
 ; The sign and the digits of a number (PRINT and PRINT USING).
