@@ -57,8 +57,7 @@ UsingDigits_out:
   INC D
   DEC E
   RET Z
-  DEC B
-  JR NZ,UsingDigits_next
+  DJNZ UsingDigits_next
   LD B,3                    ; a group of three, and digits follow: a comma
   LD A,','
   CALL OutChar
