@@ -11,15 +11,14 @@ UsingPlaces:
   LD A,C
   INC A
   BIT 6,L
-  JR Z,UsingPlaces_end
+  RET Z                     ; the fixed form: from the exponent
   LD A,L
   AND 3
   LD A,H
-  JR NZ,UsingPlaces_end
+  RET NZ
   OR A                      ; no '+' and no sign after: one position for the sign
-  JR Z,UsingPlaces_end
+  RET Z
   DEC A
-UsingPlaces_end:
   RET
 
 ; In: L = the flags. Out: A = '-' for a negative number, else '+' with a
