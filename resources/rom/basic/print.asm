@@ -48,15 +48,13 @@ PrintStatement_item:         ; HL at a non-blank character, A = it
   JP Z,PrintUsing
   CALL Eval
   PUSH HL
-  RST 20h
-  JR Z,PrintStatement_string
+  RST 20h                   ; Z: a string
+  CALL Z,PrintAccString     ; (which returns with Z)
+  JR Z,PrintStatement_next
   CALL NumberToText
   CALL PrintString
   LD A,' '
   CALL OutChar
-  JR PrintStatement_next
-PrintStatement_string:
-  CALL PrintAccString
 PrintStatement_next:
   POP HL
   DEC HL
@@ -122,7 +120,8 @@ OutputColumn_printer:
   DEC A
   RET
 
-; Print the string whose descriptor the ACC addresses. Keeps: nothing.
+; Print the string whose descriptor the ACC addresses. Out: Z. Keeps:
+; nothing.
 PrintAccString:
   CALL PopStringDescriptor  ; B = length, HL = text
   INC B
