@@ -35,9 +35,8 @@ DoubleDigits_try:           ; A = the guess
   PUSH AF
   LD HL,SCRATCH
   CALL DLoadAcc
-  POP AF
-  PUSH AF
-  LD B,A
+  POP BC                    ; B = the guess, kept on the stack
+  PUSH BC
   CALL DigitCount
   DEC A
   SUB B
