@@ -10,35 +10,32 @@
 UsingField:
   PUSH BC
   PUSH DE
-  LD HL,2 * 256 + 80h       ; H = the width, L = a string field
+  LD HL,1 * 256 + 80h       ; H = the width, L = a string field
+  CALL UsingTake
+  DEFB '!'
+  JR Z,UsingField_found
   CALL UsingTake
   DEFB '%'
-  JR NZ,UsingField_one
-UsingField_blank:
+  JR NZ,UsingField_number
+UsingField_blank:           ; one position for each '%' and blank
+  INC H
   CALL UsingTake
   DEFB '%'
   JR Z,UsingField_found
   CALL UsingTake
   DEFB ' '
-  JR NZ,UsingField_none
-  INC H
-  JR UsingField_blank
-UsingField_one:
-  DEC H
-  CALL UsingTake
-  DEFB '!'
-  JR NZ,UsingField_number
+  JR Z,UsingField_blank
+UsingField_none:
+  POP DE
+  POP BC
+  SCF
+  RET
 UsingField_found:
   LD (USINGFLAGS),HL
   POP HL
   POP HL
   LD C,L
   OR A
-  RET
-UsingField_none:
-  POP DE
-  POP BC
-  SCF
   RET
 UsingField_number:
   LD HL,0                   ; L = the flags, H = the positions before the point
