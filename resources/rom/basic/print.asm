@@ -72,9 +72,7 @@ PrintStatement_zone:
   CALL OutChar
   JR PrintStatement_separator
 PrintStatement_pad:
-  LD A,' '
-  CALL OutChar
-  CALL OutputColumn
+  CALL PrintBlank
   AND 0Fh
   JR NZ,PrintStatement_pad
 PrintStatement_separator:
@@ -90,13 +88,12 @@ PrintStatement_tab:
   LD B,A
   RST 08h                   ; (keeps B)
   DEFB ')'
-PrintStatement_tabpad:
   CALL OutputColumn
+PrintStatement_tabpad:
   CP B
   LD A,(HL)                 ; the character RST 08h stopped at
   JR NC,PrintStatement_item
-  LD A,' '
-  CALL OutChar
+  CALL PrintBlank
   JR PrintStatement_tabpad
 PrintStatement_newline:
   LD A,0Dh
@@ -107,6 +104,10 @@ PrintStatement_done:
   LD (USINGDESC),A          ; PRINT USING's format is no string of ours any more
   JP ExecNext
 
+; A blank to the text output, then the column as OutputColumn.
+PrintBlank:
+  LD A,' '
+  CALL OutChar
 ; The column the next character goes to, 0-63. Out: A. Keeps: BC DE HL.
 OutputColumn:
   LD A,(OUTDEV)
