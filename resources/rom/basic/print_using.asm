@@ -42,9 +42,8 @@ PrintUsing_item:            ; HL at a value; B characters of the C left
   LD B,C                    ; the end: from the start again
   CALL UsingScan
   JP C,FCError              ; no field at all
-PrintUsing_field:
+PrintUsing_field:           ; HL = the USING cells (UsingField)
   PUSH BC
-  LD HL,(USINGFLAGS)
   RST 20h                   ; Z: a string
   LD A,L
   JR Z,PrintUsing_kind
@@ -94,7 +93,7 @@ PrintUsing_end:
 
 ; Print the format's literal text up to its next field or its end.
 ; In: B of its C characters left. Out: NC: B past the field, which the
-; USING cells describe; carry: at the end. Keeps: C.
+; USING cells describe, HL = them; carry: at the end. Keeps: C.
 UsingScan:
   LD A,C                    ; DE = the place in the format, read from its
   SUB B                     ; descriptor each time (string space may have

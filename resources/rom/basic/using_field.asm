@@ -5,7 +5,8 @@
 ; RAM: USINGFLAGS, USINGINT, USINGFRAC (print_using.asm describes them).
 
 ; In: DE, B = the rest of the format, B > 0. Out: NC: a field, DE and B
-; past it, the USING cells set; carry: no field here, DE and B kept.
+; past it, the USING cells set and in HL (L the flags, H the width or the
+; positions before the point); carry: no field here, DE and B kept.
 ; ?FC for more than 24 digit positions. Keeps: C.
 UsingField:
   PUSH BC
@@ -32,9 +33,10 @@ UsingField_none:
   RET
 UsingField_found:
   LD (USINGFLAGS),HL
-  POP HL
-  POP HL
+  POP AF                    ; the place in the format at the start
+  EX (SP),HL                ; C back from the saved BC
   LD C,L
+  POP HL
   OR A
   RET
 UsingField_number:
