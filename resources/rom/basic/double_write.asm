@@ -66,15 +66,15 @@ DoubleDigits_byte:          ; DWORK / 10, the remainder in A
   LD A,(NUMTEXT+9)          ; the extra digit
   CP '0'
   LD A,B
-  JR Z,DoubleDigits_enough
-  INC A                     ; too large: one place more
-  JR DoubleDigits_try
-DoubleDigits_enough:
+  JR NZ,DoubleDigits_more   ; too large: one place more
   LD A,(NUMTEXT+10)
   CP '0'
   LD A,B
   JR NZ,DoubleDigits_done
   DEC A                     ; too small: one place less
+  DEC A
+DoubleDigits_more:
+  INC A
   JR DoubleDigits_try
 DoubleDigits_done:
   LD C,B
