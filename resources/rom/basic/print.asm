@@ -32,11 +32,16 @@ PrintStatement:
   LD A,(HL)
   CP ','
   JR NZ,PrintStatement_item
+PrintStatement_separator:
   RST 10h
+PrintStatement_end:          ; Z: the statement ends here
+  JR Z,PrintStatement_done
 PrintStatement_item:         ; HL at a non-blank character, A = it
   OR A
-  JR Z,PrintStatement_end
+  JR Z,PrintStatement_done
   CP ':'
+  JR Z,PrintStatement_done
+  CP 95h                    ; ELSE, also straight after TAB( or PRINT @
   JR Z,PrintStatement_done
   CP ';'
   JR Z,PrintStatement_separator
@@ -75,13 +80,7 @@ PrintStatement_pad:
   CALL PrintBlank
   AND 0Fh
   JR NZ,PrintStatement_pad
-PrintStatement_separator:
-  RST 10h
-PrintStatement_end:          ; Z: the statement ends here
-  JR Z,PrintStatement_done
-  CP 95h
-  JR Z,PrintStatement_done
-  JR PrintStatement_item
+  JR PrintStatement_separator
 PrintStatement_tab:
   INC HL
   CALL EvalByte
@@ -89,12 +88,14 @@ PrintStatement_tab:
   RST 08h                   ; (keeps B)
   DEFB ')'
   CALL OutputColumn
-PrintStatement_tabpad:
-  CP B
-  LD A,(HL)                 ; the character RST 08h stopped at
-  JR NC,PrintStatement_item
+PrintStatement_tabpad:      ; the screen's column wraps at 64: a TAB( past
+  CP B                      ; the line's end stops at the next line's start
+  JR NC,PrintStatement_tabbed
   CALL PrintBlank
-  JR PrintStatement_tabpad
+  JR NZ,PrintStatement_tabpad
+PrintStatement_tabbed:
+  LD A,(HL)                 ; the character RST 08h stopped at
+  JR PrintStatement_item
 PrintStatement_newline:
   LD A,0Dh
   CALL OutChar
@@ -108,7 +109,8 @@ PrintStatement_done:
 PrintBlank:
   LD A,' '
   CALL OutChar
-; The column the next character goes to, 0-63. Out: A. Keeps: BC DE HL.
+; The column the next character goes to, 0-63. Out: A, Z when 0. Keeps: BC
+; DE HL.
 OutputColumn:
   LD A,(OUTDEV)
   OR A
