@@ -6,22 +6,12 @@
 ; ARG is used up. Restoring division: the remainder in DWORK, the
 ; divisor at ARGGUARD, 64 quotient bits shifted into the ACC.
 ; Keeps: nothing.
-DDiv:
-  CALL DSetDouble
+DDiv:                       ; (each way out sets the type)
   LD A,(ARG+7)
   OR A
   JP Z,DZError
-  LD A,(FAC+3)
-  OR A
-  RET Z
-  LD L,A
-  LD H,0
-  LD DE,129
-  ADD HL,DE
-  LD A,(ARG+7)
-  LD E,A
-  LD D,0
-  SBC HL,DE                 ; no carry after the ADD
+  CPL                       ; for DSetExponent
+  LD DE,-127
   CALL DSetExponent
   LD HL,DFAC                ; the dividend is the first remainder
   LD DE,DWORK+1
@@ -29,6 +19,7 @@ DDiv:
   LDIR
   XOR A
   LD (DWORK),A
+  LD (ARGGUARD),A           ; the divisor's low byte
   LD C,64
 DDiv_step:                  ; remainder against divisor, from the top
   LD DE,DWORK+7
