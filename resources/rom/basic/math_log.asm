@@ -8,9 +8,8 @@ DSqr:
   LD A,(FAC+3)
   OR A
   RET Z
-  CALL DLogChecked
   CALL MathSteps
-  DEFB S_MUL+C_HALF, S_CALL+C_EXP, 0
+  DEFB S_CALL+C_LOG, S_MUL+C_HALF, S_CALL+C_EXP, 0
   RET
 
 ; In: ACC double. Out: ACC = its natural logarithm; ?FC unless it is

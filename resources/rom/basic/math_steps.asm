@@ -42,18 +42,16 @@ MathStep:
   AND 1Fh
   LD B,A                    ; the cell
   LD HL,MathCells
-  CALL TableWord
-  EX DE,HL                  ; HL = the cell
+  CALL TableWord            ; DE = the cell
   LD A,C
   AND 0E0h
   JR NZ,MathStep_value
+  EX DE,HL
   JP (HL)
 MathStep_value:
   CP S_STORE
-  JR NZ,MathStep_arith
-  EX DE,HL
-  JP DStore
-MathStep_arith:
+  JP Z,DStore
+  EX DE,HL                  ; HL = the cell
   CP S_SERIES
   JP Z,DSeries
   RLCA
