@@ -3,11 +3,11 @@
 ; RAM: DFAC, ARG, FSIGN.
 
 ; The exponent of a product or quotient, the sign to FSIGN and the leading
-; 1 set in both mantissas (a quotient clears ARGGUARD itself). In: ARG not 0; A + DE = what the result's exponent adds to
-; the ACC's, less 1: ARG's exponent and -129 for a product, its
-; complement (255 less it) and -127 for a quotient. Out: returns to the
-; caller's caller with ACC = 0 (type double) when the ACC is 0 or the
-; exponent is below 1; ?OV above 256 (256 goes on as 0: see
+; 1 set in both mantissas. In: ARG not 0; A + DE = what the result's
+; exponent adds to the ACC's, less 1: ARG's exponent and -129 for a
+; product, its complement (255 less it) and -127 for a quotient. Out:
+; returns to the caller's caller with ACC = 0 (type double) when the ACC
+; is 0 or the exponent is below 1; ?OV above 256 (256 goes on as 0: see
 ; FSetExponent). Keeps: -.
 DSetExponent:
   LD HL,(FAC+3)             ; H is FAC+4

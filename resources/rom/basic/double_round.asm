@@ -41,12 +41,10 @@ DRoundToWhole_shift:
   CALL DShiftRight
   DEC C
   JR NZ,DRoundToWhole_shift
-  LD HL,DWORK               ; add the last bit shifted out
-  LD B,8
+  RET NC                    ; add the last bit shifted out: the top
+  LD HL,DWORK               ; byte is below 80h now, so the carry ends
 DRoundToWhole_carry:
-  LD A,(HL)
-  ADC A,0
-  LD (HL),A
+  INC (HL)
+  RET NZ
   INC HL
-  DJNZ DRoundToWhole_carry
-  RET
+  JR DRoundToWhole_carry

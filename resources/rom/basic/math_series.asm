@@ -50,9 +50,8 @@ DSeries_single:
 DSeries_term:
   PUSH BC
   PUSH HL
-  LD HL,MATHZ
-  CALL DLoadArg
-  CALL DMul
+  LD A,S_MUL+C_Z
+  CALL MathStep
   POP HL
   CALL ArgFromSingle
   PUSH HL
