@@ -36,10 +36,11 @@ DCompare_magnitude:         ; carry: |left| < |right|
   XOR (HL)
   JR DCompare_sign
 DCompare_leftsign:          ; by the sign of the ACC alone
-  LD A,(FAC+3)
+  LD HL,(FAC+2)             ; H = the exponent, L = the sign's byte
+  LD A,H
   OR A
   RET Z
-  LD A,(FAC+2)
+  LD A,L
 DCompare_sign:
   RLA
   SBC A,A
