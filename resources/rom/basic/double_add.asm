@@ -1,7 +1,8 @@
 ; Double precision addition and subtraction (double_core.asm describes the
-; format).
+; format), and the shift by a whole byte that the alignment here, products
+; and rounding to a whole number share.
 ;
-; RAM: DFAC, DGUARD, ARG, ARGGUARD, FSIGN, FSUBF.
+; RAM: DFAC, DGUARD, ARG, ARGGUARD, FSIGN.
 
 ; In: ACC, ARG doubles. Out: ACC = ACC - ARG (0C70h). Keeps: nothing.
 DSub:
@@ -14,13 +15,13 @@ DSub:
 ; Keeps: nothing.
 DAdd:
   CALL DSetDouble
-  LD A,(ARG+7)
+  LD HL,ARG+7
+  LD A,(HL)
   OR A
   RET Z
   LD A,(FAC+3)
   OR A
   JP Z,DArgToAcc            ; 0 + ARG: ARG
-  LD HL,ARG+7
   SUB (HL)
   JR NC,DAdd_ordered
   PUSH AF
@@ -34,29 +35,22 @@ DAdd_ordered:               ; the ACC has the larger exponent; A = difference
   CALL DUnpackTop
   LD HL,ARG+6
   XOR (HL)
-  LD (FSUBF),A
+  PUSH AF                   ; bit 7: the signs differ, so subtract
   SET 7,(HL)
   XOR A
   LD (DGUARD),A
   LD (ARGGUARD),A
-DAdd_byte:                  ; ARG to the ACC's exponent, a byte at a time
   LD A,C
+DAdd_byte:                  ; ARG to the ACC's exponent, a byte at a time
   SUB 8
   JR C,DAdd_bits
-  PUSH AF
-  LD HL,ARGGUARD+1
   LD DE,ARGGUARD
-  LD BC,7
-  LDIR
-  XOR A
-  LD (DE),A
-  POP AF
-  LD C,A
+  CALL DShiftByte
   JR DAdd_byte
 DAdd_bits:
-  LD A,C
-  OR A
+  ADD A,8
   JR Z,DAdd_aligned
+  LD C,A
 DAdd_bit:
   LD HL,ARG+6
   OR A
@@ -67,21 +61,9 @@ DAdd_aligned:
   LD HL,DGUARD
   LD DE,ARGGUARD
   LD B,8
-  LD A,(FSUBF)
+  POP AF
   RLA
-  JR C,DAdd_subtract
-; In: HL = DGUARD, DE = the low byte of a mantissa, B = 8. Out: ACC +=
-; it, normalised. (DTimesTen comes in here.)
-DAdd_add:
-  CALL DAddBytes
-  JP NC,DNorm
-  LD HL,FAC+2               ; the carry comes in at the top
-  CALL DShiftRight
-  LD HL,FAC+3
-  INC (HL)
-  JP NZ,DNorm
-  JP OVError
-DAdd_subtract:
+  JR NC,DAdd_add
   OR A
 DAdd_sub:
   LD A,(HL)
@@ -92,17 +74,41 @@ DAdd_sub:
   INC HL
   INC DE
   DJNZ DAdd_sub
-  JP NC,DNorm
+  JR NC,DAdd_norm
   LD HL,DGUARD              ; the larger was taken from the smaller: negate
   LD B,8
-  OR A
-DAdd_negate:
-  LD A,0
-  SBC A,(HL)
+DAdd_negate:                ; the complement plus the borrow, which is 1
+  LD A,(HL)
+  CPL
+  ADC A,0
   LD (HL),A
   INC HL
   DJNZ DAdd_negate
-  LD A,(FSIGN)
-  XOR 80h
-  LD (FSIGN),A
+  LD HL,FSIGN               ; bit 7 turned
+  LD A,(HL)
+  CPL
+  LD (HL),A
+  JR DAdd_norm
+; In: HL = DGUARD, DE = the low byte of a mantissa, B = 8. Out: ACC +=
+; it, normalised. (DTimesTen comes in here.)
+DAdd_add:
+  CALL DAddBytes
+  JR NC,DAdd_norm
+  LD HL,FAC+2               ; the carry comes in at the top
+  CALL DShiftRight
+  LD HL,FAC+3
+  INC (HL)                  ; past 255 it is 0, which DNorm takes as ?OV
+DAdd_norm:
   JP DNorm
+
+; In: DE = the low byte of eight. Out: the eight bytes shifted down a
+; byte, 0 in at the top; BC = 0, HL = the top byte. Keeps: A.
+DShiftByte:
+  LD H,D
+  LD L,E
+  INC HL
+  LD BC,7
+  LDIR
+  EX DE,HL
+  LD (HL),B
+  RET

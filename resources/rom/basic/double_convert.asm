@@ -11,9 +11,8 @@ SingleToDouble:
 
 ; 0ADBh, CDBL. In: ACC a number. Out: ACC as a double. Keeps: -.
 AccToDouble:
-  LD A,(TYPEFLAG)
-  CP 8
-  RET Z
+  RST 20h                   ; no carry for a double
+  RET NC
   CALL AccToSingle
   JR SingleToDouble
 

@@ -34,50 +34,50 @@ DNorm:
   LD A,(FAC+2)
   OR A
   JR NZ,DNorm_bits
-  LD A,(FAC+3)              ; a whole byte of zeros at the top
+  LD HL,FAC+3               ; a whole byte of zeros at the top
+  LD A,(HL)
   SUB 8
   JR C,DZero
   JR Z,DZero
-  LD (FAC+3),A
-  LD HL,FAC+1
-  LD DE,FAC+2
+  LD (HL),A
+  DEC HL
+  LD D,H
+  LD E,L
+  DEC HL
   LD BC,7
   LDDR
-  XOR A
-  LD (DE),A
+  EX DE,HL
+  LD (HL),B                 ; B = 0 after the LDDR
   JR DNorm
-DNorm_bits:
+DNorm_bits:                 ; no carry here: from the OR, or the 0 shifted out
   JP M,DNorm_round
   LD HL,FAC+3
   DEC (HL)
   JR Z,DZero
   LD HL,DGUARD
-  OR A
   CALL DShiftLeft
   JR DNorm_bits
 DNorm_round:
   LD A,(FAC+3)              ; exponent 0 here stands for 256 (DSetExponent)
   OR A
-  JP Z,OVError
+  JR Z,DNorm_overflow
   LD A,(DGUARD)
   RLA
   JR NC,DNorm_pack
   LD HL,DFAC
-  LD B,7
-DNorm_carry:
-  INC (HL)
+  LD B,8
+DNorm_carry:                ; up to the exponent: all ones become 1.0 one
+  INC (HL)                  ; place up, the top byte 0 but for the sign
   JR NZ,DNorm_pack
   INC HL
   DJNZ DNorm_carry
-  DEC HL                    ; all ones became zeros: 1.0, one place up
-  LD (HL),80h
-  INC HL
-  INC (HL)
-  JP Z,OVError
-DNorm_pack:
+DNorm_overflow:
+  JP OVError
+DNorm_pack:                 ; bit 7 from FSIGN, the others from the top byte
   LD A,(FSIGN)
-  OR 7Fh
   LD HL,FAC+2
-  AND (HL)
+  XOR (HL)
+  AND 80h
+  XOR (HL)
   LD (HL),A
   JR DSetDouble

@@ -1,27 +1,19 @@
 ; Double precision division (double_core.asm describes the format).
 ;
-; RAM: DFAC, DGUARD, ARG, ARGGUARD, DWORK (the remainder).
+; RAM: DFAC, DGUARD, ARG, DWORK (the remainder).
 
 ; In: ACC, ARG doubles. Out: ACC = ACC / ARG (0DE5h); ?/0 when ARG is 0;
 ; ARG is used up. Restoring division: the remainder in DWORK, the
-; divisor at ARGGUARD, 64 quotient bits shifted into the ACC.
+; divisor in ARG, 64 quotient bits shifted into the ACC. The remainder's
+; low byte stays 0 (only zeros are shifted in), as would the divisor's
+; below ARG, so both are compared and subtracted from the byte above.
 ; Keeps: nothing.
-DDiv:
-  CALL DSetDouble
+DDiv:                       ; (each way out sets the type)
   LD A,(ARG+7)
   OR A
   JP Z,DZError
-  LD A,(FAC+3)
-  OR A
-  RET Z
-  LD L,A
-  LD H,0
-  LD DE,129
-  ADD HL,DE
-  LD A,(ARG+7)
-  LD E,A
-  LD D,0
-  SBC HL,DE                 ; no carry after the ADD
+  CPL                       ; for DSetExponent
+  LD DE,-127
   CALL DSetExponent
   LD HL,DFAC                ; the dividend is the first remainder
   LD DE,DWORK+1
@@ -33,7 +25,7 @@ DDiv:
 DDiv_step:                  ; remainder against divisor, from the top
   LD DE,DWORK+7
   LD HL,ARG+6
-  LD B,8
+  LD B,7
 DDiv_compare:
   LD A,(DE)
   CP (HL)
@@ -43,9 +35,9 @@ DDiv_compare:
   DEC HL
   DJNZ DDiv_compare
 DDiv_take:                  ; the divisor goes in: subtract, a 1 bit
-  LD DE,DWORK
-  LD HL,ARGGUARD
-  LD B,8
+  LD DE,DWORK+1
+  LD HL,ARG
+  LD B,7
   OR A
 DDiv_subtract:
   LD A,(DE)

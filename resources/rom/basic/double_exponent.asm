@@ -1,37 +1,42 @@
 ; The exponent and sign of a double product or quotient.
 ;
-; RAM: DFAC, ARG, ARGGUARD, FSIGN.
+; RAM: DFAC, ARG, FSIGN.
 
-; The exponent of a product or quotient and the sign; both mantissas
-; unpacked. In: HL = the exponent as a 16-bit value. Out: returns to the
-; caller's caller with ACC = 0 when it is below 1; ?OV above 255.
-; Keeps: -.
+; The exponent of a product or quotient, the sign to FSIGN and the leading
+; 1 set in both mantissas. In: ARG not 0; A + DE = what the result's
+; exponent adds to the ACC's, less 1: ARG's exponent and -129 for a
+; product, its complement (255 less it) and -127 for a quotient. Out:
+; returns to the caller's caller with ACC = 0 (type double) when the ACC
+; is 0 or the exponent is below 1; ?OV above 256 (256 goes on as 0: see
+; FSetExponent). Keeps: -.
 DSetExponent:
+  LD HL,(FAC+3)             ; H is FAC+4
+  LD H,0
+  INC L
+  DEC L
+  JR Z,DSetExponent_zero
+  ADD HL,DE
+  LD E,A
+  LD D,0
+  ADD HL,DE
   LD A,H
   OR A
   JR NZ,DSetExponent_range
   LD A,L
-  OR A
-  JR Z,DSetExponent_zero
-DSetExponent_store:
-  LD (FAC+3),A
-  LD HL,FAC+2
-  LD A,(ARG+6)
+  INC A
+  LD HL,FAC+3
+  LD (HL),A
+  DEC HL
+  LD DE,ARG+6
+  LD A,(DE)
   XOR (HL)
   LD (FSIGN),A
   SET 7,(HL)
-  LD HL,ARG+6
+  EX DE,HL
   SET 7,(HL)
-  XOR A
-  LD (ARGGUARD),A
   RET
-; 256 goes on as 0: see FSetExponent.
-DSetExponent_range:
-  JP M,DSetExponent_zero
-  DEC A
-  OR L
-  JP NZ,OVError
-  JR DSetExponent_store
+DSetExponent_range:         ; H = 1 above 256, FFh below 1
+  JP P,OVError
 DSetExponent_zero:
   POP HL
   JP DZero

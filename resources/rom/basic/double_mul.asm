@@ -5,21 +5,11 @@
 ; In: ACC, ARG doubles. Out: ACC = ACC * ARG (0DA1h); ARG is used up.
 ; Shift and add, the multiplier's low bit first; the product's bits below
 ; the guard byte fall away. Keeps: nothing.
-DMul:
-  CALL DSetDouble
-  LD A,(FAC+3)
-  OR A
-  RET Z
+DMul:                       ; (each way out sets the type)
   LD A,(ARG+7)
   OR A
   JP Z,DZero
-  LD HL,(FAC+3)             ; H is FAC+4: clear it for the sum
-  LD H,0
-  LD E,A
-  LD D,H
-  ADD HL,DE
-  LD DE,-128
-  ADD HL,DE
+  LD DE,-129
   CALL DSetExponent
   LD HL,DFAC                ; the multiplier to DWORK
   LD DE,DWORK
@@ -32,7 +22,6 @@ DMul_clear:
   INC HL
   DJNZ DMul_clear
   LD HL,DWORK
-  LD C,7
 DMul_byte:
   LD A,(HL)
   INC HL
@@ -41,34 +30,25 @@ DMul_byte:
   JR Z,DMul_zero
   SCF
   RRA
+  LD C,A                    ; the bits left, above them a marker bit
 DMul_bit:                   ; carry = this bit of the multiplier
-  JR NC,DMul_shift
-  EX AF,AF'
+  JR NC,DMul_shift          ; (no carry in then)
   LD HL,DFAC
   LD DE,ARG
   LD B,7
   CALL DAddBytes
-  LD HL,FAC+2               ; the carry of the sum comes in at the top
-  CALL DShiftRight
-  EX AF,AF'
-  JR DMul_next
-DMul_shift:
+DMul_shift:                 ; the carry of the sum comes in at the top
   LD HL,FAC+2
   CALL DShiftRight
-DMul_next:
-  SRL A
+  SRL C
   JR NZ,DMul_bit
 DMul_bytedone:
   POP HL
-  DEC C
+  LD A,L
+  CP LOW (DWORK+7)          ; seven bytes (DWORK lies within one page)
   JR NZ,DMul_byte
   JP DNorm
 DMul_zero:                  ; eight zero bits: the product moves a byte
-  PUSH BC
-  LD HL,DFAC
   LD DE,DGUARD
-  LD BC,7
-  LDIR
-  LD (DE),A
-  POP BC
+  CALL DShiftByte
   JR DMul_bytedone

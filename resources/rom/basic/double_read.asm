@@ -27,39 +27,27 @@ IsDoubleText_char:
 IsDoubleText_end:
   CALL UpperCase
   CP 'D'
-  JR Z,IsDoubleText_yes
+  SCF
+  RET Z
   CP '#'
-  JR Z,IsDoubleText_yes
+  SCF
+  RET Z
   CP '!'
   RET Z                     ; no carry
-  LD A,C
-  CP 8
-  CCF
-  RET
-IsDoubleText_yes:
-  SCF
+  LD A,7
+  CP C                      ; carry from eight digits on
   RET
 
 ; In: ACC double, A = a digit. Out: ACC = ACC * 10 + A. Keeps: nothing.
 DTimesTenPlusA:
   PUSH AF
   CALL DTimesTen
+  CALL DAccToArg
   POP AF
   OR A
   RET Z
-  LD HL,ARG                 ; the digit as a double in ARG
-  LD B,6
-DTimesTenPlusA_clear:
-  LD (HL),0
-  INC HL
-  DJNZ DTimesTenPlusA_clear
-  LD B,137
-DTimesTenPlusA_top:
-  DEC B
-  ADD A,A
-  JR NC,DTimesTenPlusA_top  ; the leading 1 goes out
-  SRL A                     ; a positive sign
-  LD (HL),A
-  INC HL
-  LD (HL),B
+  LD L,A                    ; the digit as a double in the ACC
+  LD H,0
+  CALL IntToSingle
+  CALL SingleToDouble
   JP DAdd

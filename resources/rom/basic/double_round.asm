@@ -12,12 +12,11 @@ DRoundToWhole_ones:
   LD (HL),0FFh
   INC HL
   DJNZ DRoundToWhole_ones
-  LD A,(FAC+3)
-  LD B,A
+  LD HL,FAC+3
   LD A,184
-  SUB B                     ; places below the point
+  SUB (HL)                  ; places below the point
   RET C
-  LD HL,FAC+2
+  DEC HL
   SET 7,(HL)
   LD HL,DFAC
   LD DE,DWORK
@@ -27,34 +26,25 @@ DRoundToWhole_ones:
   LD (HL),B                 ; B = 0 after the LDIR
   OR A
   RET Z
-  LD C,A
 DRoundToWhole_bytes:        ; whole bytes first, leaving 1 to 8 places
-  LD A,C
   CP 9
-  JR C,DRoundToWhole_shift
+  JR C,DRoundToWhole_bits
   SUB 8
-  LD C,A
-  LD HL,DWORK+1
   LD DE,DWORK
-  PUSH BC
-  LD BC,7
-  LDIR
-  POP BC
-  XOR A
-  LD (DE),A
+  CALL DShiftByte
   JR DRoundToWhole_bytes
+DRoundToWhole_bits:
+  LD C,A
 DRoundToWhole_shift:
   LD HL,DWORK+7
   OR A
   CALL DShiftRight
   DEC C
   JR NZ,DRoundToWhole_shift
-  LD HL,DWORK               ; add the last bit shifted out
-  LD B,8
+  RET NC                    ; add the last bit shifted out: the top
+  LD HL,DWORK               ; byte is below 80h now, so the carry ends
 DRoundToWhole_carry:
-  LD A,(HL)
-  ADC A,0
-  LD (HL),A
+  INC (HL)
+  RET NZ
   INC HL
-  DJNZ DRoundToWhole_carry
-  RET
+  JR DRoundToWhole_carry

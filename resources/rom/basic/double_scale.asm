@@ -23,10 +23,9 @@ DScaleByTen_power:
   PUSH AF
   LD DE,DSAVE               ; the value waits in DSAVE
   CALL DStore
-  LD HL,DMinusOne           ; 1.0 (the minus sign cleared)
-  CALL DLoadAcc
-  XOR A
-  LD (FAC+2),A
+  LD HL,SingleOne           ; 1.0
+  CALL ArgFromSingle
+  CALL DArgToAcc
   POP BC
 DScaleByTen_build:
   PUSH BC
@@ -38,14 +37,7 @@ DScaleByTen_build:
   CALL DLoadAcc
   POP BC
   PUSH BC
-  LD A,C
-  OR A
-  CALL P,DMul
-  POP BC
-  PUSH BC
-  LD A,C
-  OR A
-  CALL M,DDiv
+  CALL DScaleByTen_apply
   POP BC
   LD A,B
   SUB 24
@@ -53,3 +45,7 @@ DScaleByTen_build:
   RET Z
   LD B,A
   JR DScaleByTen_step
+DScaleByTen_apply:          ; by the power's sign in C
+  BIT 7,C
+  JP Z,DMul
+  JP DDiv

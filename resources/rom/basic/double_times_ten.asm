@@ -6,12 +6,13 @@
 ; In: ACC double. Out: ACC = ACC * 10, exact while the result's mantissa
 ; holds it: m * 10 = (m + m / 4) * 8. Keeps: nothing.
 DTimesTen:
-  LD A,(FAC+3)
+  LD HL,FAC+3
+  LD A,(HL)
   OR A
   RET Z
   ADD A,3
   JP C,OVError
-  LD (FAC+3),A
+  LD (HL),A
   CALL DUnpackTop
   XOR A
   LD HL,DGUARD

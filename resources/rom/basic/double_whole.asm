@@ -33,8 +33,8 @@ DFix_mask:
 ; Keeps: -.
 DInt:
   LD A,(FAC+2)
-  OR A
-  JP P,DFix
+  RLA
+  JR NC,DFix                ; not below 0: toward 0 is down
   CALL DAccToArg
   CALL DFix
   CALL DCompare

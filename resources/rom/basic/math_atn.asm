@@ -9,45 +9,29 @@
 DAtn:
   LD HL,FAC+2
   LD A,(HL)
-  PUSH AF                   ; the sign
   RES 7,(HL)
-  LD B,0                    ; how many pi/4
+  RLA
+  LD HL,FNeg                ; x below 0: the result is negated at the end
+  JR NC,DAtn_reduce
+  PUSH HL
 DAtn_reduce:
-  LD A,(FAC+2)
-  OR A
-  JP M,DAtn_series          ; below 0 after a step
-  LD A,(FAC+3)
-  CP 127
-  JR C,DAtn_series          ; below .25
-  JR NZ,DAtn_fold           ; .5 and more
-  LD A,(FAC+2)
-  CP 54h                    ; .414 = D413CC... * 2^-1
-  JR C,DAtn_series
-DAtn_fold:
-  INC B
-  PUSH BC
+  LD HL,(FAC+2)             ; L = the top byte, H = the exponent
+  BIT 7,L
+  JR NZ,DAtn_series         ; below 0 after a step
+  LD DE,-7F54h              ; .414 = D413CC... * 2^-1: exponent and top byte
+  ADD HL,DE
+  JR NC,DAtn_series
+  LD HL,DAtn_quarter        ; pi/4 is added when the series returns
+  PUSH HL
   CALL MathSteps
   DEFB S_STORE+C_X, S_ADD+C_ONE, S_STORE+C_Z
   DEFB S_LOAD+C_X, S_ADD+C_M1, S_DIV+C_Z, 0
-  POP BC
   JR DAtn_reduce
 DAtn_series:
-  PUSH BC
   CALL MathSteps
   DEFB S_STORE+C_X, S_CALL+C_TOARG, S_CALL+C_DMUL, S_CALL+C_NEG
   DEFB S_STORE+C_Z, S_SERIES+C_ODDS, S_MUL+C_X, 0
-  POP BC
-  INC B
+  RET                       ; through a DAtn_quarter for each fold, then FNeg
 DAtn_quarter:
-  DEC B
-  JR Z,DAtn_sign
-  PUSH BC
   LD A,S_ADD+C_QPI
-  CALL MathStep
-  POP BC
-  JR DAtn_quarter
-DAtn_sign:                  ; the result is above 0: the sign of x
-  POP AF
-  RLA
-  RET NC
-  JP FNeg
+  JP MathStep

@@ -10,9 +10,8 @@
 MathFunction:
   PUSH BC
   CALL NumericArgument
-  POP BC
+  EX (SP),HL                ; the text pointer waits for ReturnSaved
   PUSH HL
-  PUSH BC
   CALL AccToSingle
   POP BC
   LD A,C

@@ -8,9 +8,8 @@ DSqr:
   LD A,(FAC+3)
   OR A
   RET Z
-  CALL DLogChecked
   CALL MathSteps
-  DEFB S_MUL+C_HALF, S_CALL+C_EXP, 0
+  DEFB S_CALL+C_LOG, S_MUL+C_HALF, S_CALL+C_EXP, 0
   RET
 
 ; In: ACC double. Out: ACC = its natural logarithm; ?FC unless it is
@@ -31,26 +30,24 @@ DLog:
   LD A,(HL)
   LD (HL),128               ; m in [.5, 1)
   SUB 128
-  LD C,A
+  LD E,A                    ; DE = n
+  RLA
+  SBC A,A
+  LD D,A
   LD A,(FAC+2)
   CP 35h                    ; m below .707: 2m, n - 1
   JR NC,DLog_m
   INC (HL)
-  DEC C
+  DEC DE
 DLog_m:
-  PUSH BC                   ; C = n
+  PUSH DE
   CALL MathSteps
   DEFB S_STORE+C_X, S_ADD+C_ONE, S_STORE+C_Z          ; m + 1
   DEFB S_LOAD+C_X, S_ADD+C_M1, S_DIV+C_Z, S_STORE+C_X ; s
   DEFB S_CALL+C_TOARG, S_CALL+C_DMUL, S_STORE+C_Z     ; s^2
   DEFB S_SERIES+C_ODDS, S_MUL+C_X, S_STORE+C_X
   DEFB S_ADD+C_X, S_STORE+C_X, 0                      ; log m
-  POP BC
-  LD A,C
-  LD L,A
-  RLA
-  SBC A,A
-  LD H,A
+  POP HL
   CALL IntToSingle
   CALL SingleToDouble
   CALL MathSteps

@@ -1,12 +1,11 @@
-; Pi and its fractions for the mathematical functions.
+; Pi for the folding of an angle (math_sin.asm).
 
-; In: A = 0, 1, 2 or 3. Out: ARG = pi/4, pi/2, pi or 2pi. Keeps: -.
+; In: -. Out: ARG = pi, HL = ARG+7 (its exponent). Keeps: -.
 PiToArg:
-  PUSH AF
   LD HL,QuarterPi
   CALL DLoadArg
-  POP AF
-  LD HL,ARG+7
-  ADD A,(HL)
-  LD (HL),A
+  EX DE,HL                  ; HL = ARG+8
+  DEC HL
+  INC (HL)
+  INC (HL)                  ; pi/4 * 4
   RET

@@ -15,13 +15,11 @@ PowerOperator:
   CALL MathSteps
   DEFB S_STORE+C_S, S_CALL+C_TOARG, S_CALL+C_FIX, 0
   CALL DCompare
-  LD A,1                    ; 1: y has a fraction
-  JR NZ,PowerOperator_x
-  CALL MathSteps
-  DEFB S_LOAD+C_S, S_MUL+C_HALF, S_CALL+C_TOARG, S_CALL+C_FIX, 0
+  JR NZ,PowerOperator_x     ; A = 1 or FFh (bit 0): y has a fraction
+  CALL MathSteps            ; the ACC is y, whole: is y/2?
+  DEFB S_MUL+C_HALF, S_CALL+C_TOARG, S_CALL+C_FIX, 0
   CALL DCompare
-  LD A,0                    ; 0: y is even
-  JR Z,PowerOperator_x
+  JR Z,PowerOperator_x      ; A = 0: y is even
   LD A,80h                  ; 80h: y is odd
 PowerOperator_x:
   POP DE
@@ -29,21 +27,20 @@ PowerOperator_x:
   PUSH AF
   CALL FLoadBCDE
   CALL SingleToDouble
-  POP BC                    ; B = what y is
-  LD A,(FAC+3)
+  POP BC                    ; B = what y is: 0, 80h or bit 0
+  LD HL,FAC+3
+  LD A,(HL)
   OR A
   JR Z,PowerOperator_zero
-  LD HL,FAC+2
-  BIT 7,(HL)
+  DEC HL
+  LD A,(HL)
   RES 7,(HL)
-  LD C,0
-  JR Z,PowerOperator_log
-  DJNZ PowerOperator_whole
-  JP FCError                ; a negative number to a broken power
-PowerOperator_whole:
-  INC B
-  LD C,B
-PowerOperator_log:
+  RLA
+  SBC A,A
+  AND B                     ; C = the result's sign: x < 0 and y odd
+  LD C,A
+  RRA
+  JP C,FCError              ; a negative number to a broken power
   PUSH BC
   CALL MathSteps
   DEFB S_CALL+C_LOG, S_MUL+C_S, S_CALL+C_EXP, 0
@@ -54,12 +51,12 @@ PowerOperator_log:
   LD (HL),A
   JP DoubleToSingle
 PowerOperator_zero:         ; 0 to the power y
-  LD A,(SCRATCH+7)
+  LD HL,(SCRATCH+6)         ; H = y's exponent, L its sign's byte
+  LD A,H
   OR A
   JR Z,PowerOperator_one
-  LD A,(SCRATCH+6)
-  OR A
-  JP M,DZError
+  BIT 7,L
+  JP NZ,DZError
   JP FZero
 PowerOperator_one:
   LD HL,1

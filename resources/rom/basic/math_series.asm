@@ -4,7 +4,8 @@
 ; RAM: MATHZ (the variable), MATHZS (it as a single), ARG.
 
 ; In: HL = a table (the count, then the coefficients as singles, the
-; highest power first), MATHZ = z. Out: ACC = the sum of the terms at z,
+; highest power first), ACC = MATHZ = z (every series step follows the
+; store of its z). Out: ACC = the sum of the terms at z,
 ; a double. All but the last three steps are taken in single precision:
 ; what they sum is below z^3 times the result in every series here, so
 ; their rounding stays far below a single's last place, at a tenth of the
@@ -15,8 +16,6 @@ DSeries:
   SUB 3
   PUSH AF                   ; the single steps
   PUSH HL
-  LD HL,MATHZ
-  CALL DLoadAcc
   CALL DoubleToSingle
   CALL FGetBCDE
   LD (MATHZS),DE
@@ -51,9 +50,8 @@ DSeries_single:
 DSeries_term:
   PUSH BC
   PUSH HL
-  LD HL,MATHZ
-  CALL DLoadArg
-  CALL DMul
+  LD A,S_MUL+C_Z
+  CALL MathStep
   POP HL
   CALL ArgFromSingle
   PUSH HL

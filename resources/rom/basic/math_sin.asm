@@ -16,20 +16,15 @@ DSin:
   CALL MathSteps
   DEFB S_STORE+C_X, S_MUL+C_INV2PI, S_ADD+C_HALF, S_CALL+C_INT
   DEFB S_MUL+C_EIGHT, S_MUL+C_QPI, S_CALL+C_NEG, S_ADD+C_X, 0 ; r
-  LD A,(FAC+3)
-  CP 129
-  JR C,DSin_series          ; below 1
-  JR NZ,DSin_fold           ; 2 and more
-  LD A,(FAC+2)
-  AND 7Fh
-  CP 49h                    ; pi/2 = 1.5708 = C90FDA... * 2^1
-  JR C,DSin_series
-DSin_fold:
-  LD A,2
+  LD HL,(FAC+2)             ; L = the top byte, H = the exponent
+  RES 7,L
+  LD DE,-8149h              ; pi/2 = 1.5708 = C90FDA... * 2^1: exponent and
+  ADD HL,DE                 ; top byte of |r|
+  JR NC,DSin_series
   CALL PiToArg
+  DEC HL
   LD A,(FAC+2)
   AND 80h
-  LD HL,ARG+6
   OR (HL)
   LD (HL),A                 ; pi with the sign of r
   CALL DSub

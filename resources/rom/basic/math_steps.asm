@@ -13,11 +13,10 @@
 S_CALL  EQU 00h             ; call the routine
 S_STORE EQU 20h             ; the cell = ACC
 S_ADD   EQU 40h             ; ACC = ACC + the cell (ARG = the cell first)
-S_SUB   EQU 60h             ; ACC = ACC - the cell
-S_MUL   EQU 80h             ; ACC = ACC * the cell
-S_DIV   EQU 0A0h            ; ACC = ACC / the cell
-S_LOAD  EQU 0C0h            ; ACC = ARG = the cell
-S_SERIES EQU 0E0h           ; ACC = the series at the cell, in MATHZ
+S_MUL   EQU 60h             ; ACC = ACC * the cell
+S_DIV   EQU 80h             ; ACC = ACC / the cell
+S_LOAD  EQU 0A0h            ; ACC = ARG = the cell
+S_SERIES EQU 0C0h           ; ACC = the series at the cell, in MATHZ
 
 ; In: the steps after the CALL, ended by 0. Out: they are done, and the
 ; CALL returns after the 0. Keeps: -.
@@ -42,18 +41,16 @@ MathStep:
   AND 1Fh
   LD B,A                    ; the cell
   LD HL,MathCells
-  CALL TableWord
-  EX DE,HL                  ; HL = the cell
+  CALL TableWord            ; DE = the cell
   LD A,C
   AND 0E0h
   JR NZ,MathStep_value
+  EX DE,HL
   JP (HL)
 MathStep_value:
   CP S_STORE
-  JR NZ,MathStep_arith
-  EX DE,HL
-  JP DStore
-MathStep_arith:
+  JP Z,DStore
+  EX DE,HL                  ; HL = the cell
   CP S_SERIES
   JP Z,DSeries
   RLCA

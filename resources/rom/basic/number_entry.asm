@@ -8,9 +8,7 @@ NumberToAscii:
   PUSH DE
 NumberToAscii_copy:
   LD A,(HL)
-  LD (DE),A
-  INC HL
-  INC DE
+  LDI
   OR A
   JR NZ,NumberToAscii_copy
   POP HL
