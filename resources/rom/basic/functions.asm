@@ -115,26 +115,19 @@ FixFunction:
   LD BC,FFix
   LD DE,DFix
 ; A numeric argument, then the routine at BC for a single or at DE for a
-; double; an integer stays as it is.
+; double; an integer stays as it is (and returns as NumericArgument).
 ByType:
   PUSH BC
   PUSH DE
   CALL NumericArgument
   POP DE
   POP BC
-  PUSH HL
-  LD HL,ReturnSaved
-  PUSH HL
-  LD A,(TYPEFLAG)
-  LD H,B
-  LD L,C
-  CP 4
-  JR Z,ByType_call
-  CP 8
-  RET NZ
-  EX DE,HL
-ByType_call:
-  JP (HL)
+  RST 20h
+  RET M                     ; an integer
+  JR C,ByConversion_call    ; a single
+  LD B,D
+  LD C,E
+  JR ByConversion_call
 
 AbsFunction:
   CALL NumericArgument
@@ -159,6 +152,7 @@ ByConversion:
   PUSH BC
   CALL NumericArgument
   POP BC
+ByConversion_call:          ; the routine at BC, back to ReturnSaved
   PUSH HL
   LD HL,ReturnSaved
   PUSH HL
