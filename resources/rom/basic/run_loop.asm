@@ -174,8 +174,6 @@ RemStatement:
   INC HL
   JR RemStatement
 DataStatement:
-  DEC HL
-  RST 10h
   CALL SkipStatement
   JR ExecNext
 
@@ -199,6 +197,7 @@ SkipStatement_string:
   JR NZ,SkipStatement_string
   JR SkipStatement
 
+StopStatement:              ; as BREAK between statements
 BreakKey:
   XOR A                     ; CONT goes on after the statement
   LD (CONTREDO),A
@@ -210,10 +209,6 @@ BreakKey_wait:
   CALL FreshLine
   LD HL,BreakInText
   JP ReportEnd
-
-StopStatement:
-  CALL SaveCont
-  JR BreakKey
 
 EndStatement:
   CALL SaveCont

@@ -19,10 +19,10 @@
 ; name and subscripts, A = it. Keeps: nothing.
 GetVar:
   LD A,(HL)
-  CP 'A'
-  JP C,SNError
-  CP 'Z' + 1
+  SUB 'A'
+  CP 26
   JP NC,SNError
+  ADD A,'A'
   LD B,A
   LD C,0
   INC HL
@@ -56,17 +56,17 @@ IsLetter:
 GetVar_suffix:
   CP '%' + 1                ; the suffixes are all below '&'
   JR NC,GetVar_deftype
-  LD E,2
-  CP '%'
-  JR Z,GetVar_typed
+  SUB '!'                   ; (a character below '!' matches none below)
   LD E,4
-  CP '!'
   JR Z,GetVar_typed
+  SUB '#' - '!'
   LD E,8
-  CP '#'
   JR Z,GetVar_typed
+  DEC A                     ; '$'
   LD E,3
-  CP '$'
+  JR Z,GetVar_typed
+  DEC A                     ; '%'
+  LD E,2
   JR Z,GetVar_typed
 GetVar_deftype:
   LD A,B
