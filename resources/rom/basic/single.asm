@@ -73,10 +73,10 @@ FNorm_bytes:
   LD (FAC+3),A
   LD HL,(FAC)
   LD (FAC+1),HL
-  LD A,(FACGUARD)
-  LD (FAC),A
-  XOR A
-  LD (FACGUARD),A
+  LD HL,(FACGUARD)          ; the guard byte up, 0 in its place
+  LD H,L
+  LD L,0
+  LD (FACGUARD),HL
   LD A,(FAC+2)
   DJNZ FNorm_bytes
   JR FZero
@@ -141,19 +141,18 @@ FAdd:
 FAdd_ordered:               ; the ACC has the larger exponent; A = difference
   CP 25
   RET NC
-  LD H,A
-  LD A,(FAC+2)
+  LD B,A                    ; (BCDE's exponent is done with)
+  LD HL,FAC+2
+  LD A,(HL)
   LD (FSIGN),A
   XOR C
   LD (FSUBF),A
-  LD A,(FAC+2)
-  OR 80h
-  LD (FAC+2),A
+  SET 7,(HL)
   SET 7,C
   XOR A
   LD (FACGUARD),A
   LD L,A
-  LD A,H
+  LD A,B
 FAdd_byte:
   CP 8
   JR C,FAdd_bit
@@ -239,26 +238,27 @@ FAdd_negate:
   JP FNorm
 
 ; The exponent and sign of a product or quotient: In: HL = the exponent's
-; 16-bit value, BCDE and ACC the operands. Out: returns to the caller's
-; caller with ACC = 0 when the exponent is below 1; ?OV above 255; else
-; stores it at FAC+3, the result's sign in FSIGN and both mantissas with
-; their leading 1 set (C, FAC+2). Keeps: B DE.
+; 16-bit value + 128, BCDE and ACC the operands. Out: returns to the
+; caller's caller with ACC = 0 when the exponent is below 1; ?OV above 255;
+; else stores it at FAC+3, the result's sign in FSIGN and both mantissas
+; with their leading 1 set (C, FAC+2). Keeps: B DE.
 FSetExponent:
-  LD A,H
-  OR A
-  JR NZ,FSetExponent_range
   LD A,L
-  OR A
+  ADD A,80h                 ; less 128: L the low byte, A the high one
+  LD L,A
+  LD A,H
+  ADC A,0FFh
+  JR NZ,FSetExponent_range
+  OR L
   JR Z,FSetExponent_zero
 FSetExponent_store:
   LD (FAC+3),A
-  LD A,(FAC+2)
+  LD HL,FAC+2
+  LD A,(HL)
   XOR C
   LD (FSIGN),A
   SET 7,C
-  LD A,(FAC+2)
-  OR 80h
-  LD (FAC+2),A
+  SET 7,(HL)
   RET
 ; 256 goes on as 0: a product below 1/2 (a quotient below 1) normalises
 ; to 255; FNorm takes anything else for ?OV.
@@ -280,15 +280,11 @@ FMul:
   LD A,(FAC+3)
   OR A
   RET Z
-  ADD A,B
+  ADD A,B                   ; the exponents' sum is the product's + 128
   LD L,A
   LD A,0
   ADC A,A
   LD H,A
-  PUSH DE
-  LD DE,-128
-  ADD HL,DE
-  POP DE
   CALL FSetExponent
   PUSH IX
   LD IX,FACGUARD
@@ -353,17 +349,15 @@ FDiv:
   LD A,B
   OR A
   JP Z,FZero
-  LD L,B
-  LD H,0
-  PUSH DE
-  LD DE,129
-  ADD HL,DE
-  LD A,(FAC+3)
-  LD E,A
-  LD D,0
-  OR A
-  SBC HL,DE
-  POP DE
+  LD A,(FAC+3)              ; B - (FAC+3) + 129, + 128 for FSetExponent:
+  CPL                       ; B + (255 - (FAC+3)) + 2
+  ADD A,B
+  LD L,A
+  LD A,0
+  ADC A,A
+  LD H,A
+  INC HL
+  INC HL
   CALL FSetExponent
   LD H,C                    ; H L B: the remainder, from the dividend
   LD L,D
@@ -424,14 +418,8 @@ FDiv_align:
   RL B
   DEC A
   JR NZ,FDiv_align
-  LD A,B
-  LD (FAC+2),A
-  LD A,C
-  LD (FAC+1),A
-  LD A,D
-  LD (FAC),A
-  LD A,E
-  LD (FACGUARD),A
+  LD (FACGUARD),DE         ; (FACGUARD is FAC - 1)
+  LD (FAC+1),BC
   EXX
   JP FNorm
 
@@ -560,27 +548,14 @@ SingleToInt_shift:
   SRL H
   RR L
   DJNZ SingleToInt_shift
-SingleToInt_shifted:
+SingleToInt_shifted:       ; HL = the magnitude, 1..FFFFh
   POP BC
   LD A,(FAC+2)
   OR A
-  JP P,SingleToInt_positive
-  LD A,H                    ; negative: the magnitude may be 8000h at most
-  CP 80h
-  JR C,SingleToInt_negate
-  JR NZ,SingleToInt_big
-  LD A,L
-  OR A
-  JR NZ,SingleToInt_big
-SingleToInt_negate:
-  CALL NegHL
-  OR A
-  RET
-SingleToInt_positive:
-  BIT 7,H
-  SCF
-  RET NZ
-  OR A
+  CALL M,NegHL
+  LD A,(FAC+2)              ; it fits when the result's sign is the
+  XOR H                     ; value's (-1..-8000h negated have bit 7)
+  RLA
   RET
 SingleToInt_big:
   SCF
