@@ -43,11 +43,12 @@ ClearVariables_types:
   INC HL
   INC HL
   LD (LINEADDR),HL
-  LD HL,0
-  LD (ERRTRAP),HL
-  LD (CONTPTR),HL
   XOR A
   LD (INTRAP),A
+  LD H,A
+  LD L,A
+  LD (ERRTRAP),HL
+  LD (CONTPTR),HL
   LD HL,TEMPDESC
   LD (TEMPNEXT),HL
   POP HL

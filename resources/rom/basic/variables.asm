@@ -194,7 +194,7 @@ GetArrayElement_bad:
   LD HL,(ARYTAB)
 GetArrayElement_search:
   LD DE,(STREND)
-  CALL CompareHLDE
+  RST 18h
   JR Z,GetArrayElement_create
   LD A,(HL)
   CP (IX+1)
@@ -306,14 +306,11 @@ MakeRoom:
   ADD HL,BC
   JR C,MultiplyDEBC_om
   LD (SCRATCH),HL           ; the new end
-  LD DE,64
+  LD DE,63
   ADD HL,DE
   JR C,MultiplyDEBC_om
-  EX DE,HL
-  LD HL,0
-  ADD HL,SP
-  RST 18h
-  JR C,MultiplyDEBC_om
+  SBC HL,SP                 ; no carry: SP is at most the end + 63
+  JR NC,MultiplyDEBC_om
   POP HL                    ; the old end
   POP BC
   POP DE                    ; HL of the caller
