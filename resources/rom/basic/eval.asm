@@ -233,6 +233,7 @@ ApplyOperator:
   CP 3
   JP Z,TMError
   OR H
+  LD H,A                    ; the types ORed: 2 for two integers
   AND 8
   JR Z,ApplyOperator_notdouble
   LD A,L
@@ -247,22 +248,15 @@ ApplyOperator_notdouble:
   JR NC,ApplyOperator_logic
   CP 3
   JR NC,ApplyOperator_single
-  LD H,A
-  LD A,(LTYPE)
-  AND 0FDh
-  JR NZ,ApplyOperator_mixed
-  LD A,(TYPEFLAG)
-  CP 2
-  JR NZ,ApplyOperator_mixed
-  LD A,H                    ; both integers: + - *
-  LD HL,(FAC)
+  DEC H
+  DEC H
+  JR NZ,ApplyOperator_single
+  LD HL,(FAC)               ; both integers: + - *
   OR A
   JP Z,IntAdd
   DEC A
   JP Z,IntSub
   JP IntMul
-ApplyOperator_mixed:
-  LD A,H
 ApplyOperator_single:
   PUSH AF
   CALL BothSingle
@@ -307,10 +301,7 @@ ApplyOperator_low:
   JR CompareResult_store
 ApplyOperator_compare:
   PUSH AF
-  LD A,(LTYPE)
-  CP 2
-  JR NZ,ApplyOperator_fcompare
-  LD A,(TYPEFLAG)
+  LD A,H
   CP 2
   JR NZ,ApplyOperator_fcompare
   LD HL,(FAC)               ; DE ? HL, signed
@@ -486,10 +477,9 @@ EvalAddress:
   LD A,(FAC+3)              ; 32768..65535 as singles
   CP 145
   JR NZ,EvalAddress_int
-  LD A,(FAC+2)
-  OR A
-  JP M,EvalAddress_int
   LD HL,(FAC+1)
+  BIT 7,H                   ; (the sign)
+  JR NZ,EvalAddress_int
   SET 7,H
   JR EvalAddress_done
 EvalAddress_int:

@@ -424,7 +424,7 @@ FDiv_align:
   JP FNorm
 
 ; In: BCDE (left), ACC single (right). Out: A = 1, 0 or FFh as left is
-; greater, equal or less; flags from OR A. Keeps: BC DE.
+; greater, equal or less (the flags do not tell it). Keeps: BC DE.
 FCompare:
   LD A,(FAC+3)
   OR A
@@ -454,14 +454,9 @@ FCompare:
   XOR A
   RET
 FCompare_magnitude:         ; carry: |left| < |right|
-  SBC A,A                   ; FFh or 0
-  OR 1                      ; FFh or 1
-  BIT 7,C
-  JR Z,FCompare_done
-  NEG
-FCompare_done:
-  OR A
-  RET
+  SBC A,A                   ; less when that differs from the sign
+  XOR C
+  JR FCompare_sign
 FCompare_leftsign:          ; by the sign of BCDE alone
   LD A,B
   OR A
@@ -505,13 +500,9 @@ IntToSingle_top:
   ADD A,A
   JR NC,IntToSingle_top     ; the leading 1 goes out; below it the rest
   SRL A                     ; a positive sign
-  LD (FAC+2),A
-  LD A,B
-  LD (FAC+3),A
-  XOR A
-  LD (FAC),A
-  LD (FAC+1),A
-  JP FSetSingle
+  LD C,A
+  LD DE,0
+  JP FLoadBCDE
 
 ; In: HL unsigned. Out: ACC = HL as a single. Keeps: nothing.
 UIntToSingle:
