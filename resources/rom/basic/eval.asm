@@ -383,12 +383,8 @@ BothSingle:
   LD A,(TYPEFLAG)
   CP 2
   JR NZ,BothSingle_left
-  PUSH BC
-  PUSH DE
   LD HL,(FAC)
-  CALL IntToSingle
-  POP DE
-  POP BC
+  CALL IntToSingleKeep
 BothSingle_left:
   LD A,(LTYPE)
   CP 2

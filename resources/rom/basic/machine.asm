@@ -76,14 +76,12 @@ GraphicsCell_range:
   POP DE                    ; the caller's return
   PUSH HL
   PUSH DE
-  LD C,0
+  LD C,-1
 GraphicsCell_row:           ; C = y / 3, A = y mod 3
-  CP 3
-  JR C,GraphicsCell_rowdone
-  SUB 3
   INC C
-  JR GraphicsCell_row
-GraphicsCell_rowdone:
+  SUB 3
+  JR NC,GraphicsCell_row
+  ADD A,3
   ADD A,A
   SRL B
   ADC A,0                   ; bit number

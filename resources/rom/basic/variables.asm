@@ -347,8 +347,7 @@ ClearStatement:
   INC HL
   PUSH HL                   ; the new bottom of string space
   LD DE,STACKROOM
-  OR A
-  SBC HL,DE
+  SBC HL,DE                 ; (no carry from the test above)
   JR C,MultiplyDEBC_om
   LD DE,(VARTAB)
   RST 18h
@@ -544,8 +543,7 @@ AssignAcc_int:
   POP HL
   RET
 AssignAcc_string:
-  LD A,(TYPEFLAG)
-  CP 3
+  RST 20h                   ; Z for a string
   JP NZ,TMError
   CALL StoreString
   POP HL
