@@ -272,21 +272,18 @@ GetArrayElement_index:
   POP BC
   LD A,D
   LD (VARTYPE),A
-  LD HL,(ARROFS)
+  LD HL,(ARROFS)            ; times the type, the element's size
+  CP 3
+  JR NZ,GetArrayElement_size
   LD E,L
   LD D,H
-  ADD HL,HL                 ; 2
-  CP 2
-  JR Z,GetArrayElement_address
-  CP 3
-  JR NZ,GetArrayElement_four
-  ADD HL,DE                 ; 3
-  JR GetArrayElement_address
-GetArrayElement_four:
-  ADD HL,HL                 ; 4
-  CP 4
-  JR Z,GetArrayElement_address
-  ADD HL,HL                 ; 8
+  ADD HL,HL
+  ADD HL,DE                 ; 3 (its low bit then ends the shifts)
+GetArrayElement_size:       ; 2, 4, 8: a doubling for each bit below
+  RRCA
+  JR C,GetArrayElement_address
+  ADD HL,HL
+  JR GetArrayElement_size
 GetArrayElement_address:
   LD DE,(ARRELEM)
   ADD HL,DE
