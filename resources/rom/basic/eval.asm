@@ -177,10 +177,10 @@ Operand_function:          ; A = a token from BCh on
   SUB 0D7h                  ; SGN .. MID$: entries 0-35
   CP 36
   JR C,Operand_table
-  ADD A,0D7h - 0BCh         ; TAB( .. INKEY$: 0-13; THEN .. '<' and
-  CP 14                     ; the tokens after MID$ are no functions
+  ADD A,0D7h - 0BEh         ; FN .. INKEY$: 0-11; TAB(, TO, THEN .. '<'
+  CP 12                     ; and the tokens after MID$ are no functions
   JP NC,SNError
-  ADD A,36                  ; entries 36-49
+  ADD A,36                  ; entries 36-47
 Operand_table:
   LD C,A                    ; the place, for MathFunction
   INC HL

@@ -4,9 +4,9 @@
 ;
 ; RAM: RNDSEED, INKEYLAST, ERRCODE, ERRLINE.
 
-; The functions' addresses: SGN to MID$ (D7h-FAh), then TAB( to INKEY$
-; (BCh-C9h); the tokens between (THEN to '<') are no functions, and the
-; evaluator answers ?SN for them without a table entry.
+; The functions' addresses: SGN to MID$ (D7h-FAh), then FN to INKEY$
+; (BEh-C9h); TAB( and TO, and the tokens from THEN to '<', are no
+; functions, and the evaluator answers ?SN for them without a table entry.
 FunctionTable:
   DEFW SgnFunction          ; D7 SGN
   DEFW IntFunction          ; D8 INT
@@ -44,8 +44,6 @@ FunctionTable:
   DEFW LeftFunction         ; F8 LEFT$
   DEFW RightFunction        ; F9 RIGHT$
   DEFW MidFunction          ; FA MID$
-  DEFW SNError              ; BC TAB( (only in PRINT)
-  DEFW SNError              ; BD TO
   DEFW 4155h                ; BE FN
   DEFW SNError              ; BF USING (not built yet)
   DEFW VarptrFunction       ; C0 VARPTR
