@@ -158,20 +158,15 @@ ByConversion_call:          ; the routine at BC, back to ReturnSaved
   LD L,C
   JP (HL)
 
-PeekFunction:
-  CALL ParenAddress
-  PUSH HL
-  EX DE,HL
-  LD L,(HL)
-  JR ErrFunction_high
-
-; '(' address ')'. Out: DE, HL after ')'.
-ParenAddress:
+PeekFunction:               ; '(' address ')'
   CALL OpenParen
   CALL EvalAddress
   RST 08h
   DEFB ')'
-  RET
+  PUSH HL
+  EX DE,HL
+  LD L,(HL)
+  JR ErrFunction_high
 
 InpFunction:
   CALL NumericArgument

@@ -276,6 +276,7 @@ FSetExponent_zero:
 FMul:
   LD A,B
   OR A
+FMul_zeroleft:              ; for FDiv too
   JP Z,FZero
   LD A,(FAC+3)
   OR A
@@ -348,7 +349,7 @@ FDiv:
   JP Z,DZError
   LD A,B
   OR A
-  JP Z,FZero
+  JR Z,FMul_zeroleft
   LD A,(FAC+3)              ; B - (FAC+3) + 129, + 128 for FSetExponent:
   CPL                       ; B + (255 - (FAC+3)) + 2
   ADD A,B
@@ -475,9 +476,6 @@ FCompare_rightsign:         ; BCDE is 0: by the sign of the ACC, reversed
 ; In: HL integer. Out: ACC = HL as a single. Keeps: nothing.
 IntToSingle:
   LD A,H
-  OR L
-  JP Z,FZero
-  LD A,H
   OR A
   JR Z,IntToSingle_byte
   LD (FSIGN),A
@@ -492,8 +490,9 @@ IntToSingle_exponent:       ; A = the exponent, then normalise
   LD (FAC+3),A
   JP FNorm
 
-IntToSingle_byte:           ; 1..255, the common constants: shift to the top
-  LD A,L
+IntToSingle_byte:           ; 0..255, the common constants: shift to the top
+  OR L
+  JP Z,FZero
   LD B,137
 IntToSingle_top:
   DEC B
