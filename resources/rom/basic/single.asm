@@ -27,7 +27,7 @@ FGetBCDE:
   LD BC,(FAC+2)
   RET
 
-; In: ACC, BCDE. Out: they are exchanged. Keeps: nothing else used but HL.
+; In: ACC, BCDE. Out: they are exchanged. Keeps: A (HL is used; FAdd counts on A).
 FSwap:
   LD HL,(FAC)
   EX DE,HL
@@ -135,9 +135,8 @@ FAdd:
   JP Z,FLoadBCDE
   SUB B
   JR NC,FAdd_ordered
-  CALL FSwap
-  LD A,(FAC+3)
-  SUB B
+  CALL FSwap                ; (it keeps A)
+  NEG
 FAdd_ordered:               ; the ACC has the larger exponent; A = difference
   CP 25
   RET NC
