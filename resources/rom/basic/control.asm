@@ -5,21 +5,6 @@
 ;
 ; RAM: CURLINE, STACKTOP.
 
-GotoStatement:
-  CALL ReadLineNumber
-  JP GotoLineDE
-
-GosubStatement:
-  CALL ReadLineNumber
-GosubLineDE:
-  CALL CheckStack
-  PUSH HL
-  LD BC,(CURLINE)
-  PUSH BC
-  LD B,91h
-  PUSH BC
-  JP GotoLineDE
-
 ReturnStatement:
   LD HL,0
   ADD HL,SP
@@ -115,6 +100,22 @@ ReadLineNumber:
   DEC HL
   JP NextChar
 
+; In: ACC. Out: carry when it is 0 (false); Z also possible.
+; Keeps: DE HL.
+AccIsTrue:
+  CALL NumericAcc
+  CP 2
+  LD A,(FAC+3)              ; a single's or double's exponent
+  JR NZ,AccIsTrue_test
+  LD BC,(FAC)
+  LD A,B
+  OR C
+AccIsTrue_test:
+  OR A
+  RET NZ
+  SCF
+  RET
+
 ; IF e THEN s|n [ELSE s|n], IF e GOTO n.
 IfStatement:
   CALL Eval
@@ -132,7 +133,7 @@ IfStatement_then:
   JR Z,IfStatement_false
 IfStatement_take:           ; HL at THEN, GOTO or ELSE
   CALL NextChar
-  JP C,GotoStatement        ; a line number
+  JR C,GotoStatement        ; a line number
   DEC HL
   JP ExecStatement
 IfStatement_false:          ; to the ELSE of this IF, or the end of the line
@@ -161,21 +162,21 @@ IfStatement_string:         ; HL after its closing quote, or at the 00
   DEC HL
   JR IfStatement_scan
 
-; In: ACC. Out: carry when it is 0 (false); Z also possible.
-; Keeps: DE HL.
-AccIsTrue:
-  CALL NumericAcc
-  CP 2
-  LD A,(FAC+3)              ; a single's or double's exponent
-  JR NZ,AccIsTrue_test
-  LD BC,(FAC)
-  LD A,B
-  OR C
-AccIsTrue_test:
-  OR A
-  RET NZ
-  SCF
-  RET
+GosubStatement:
+  CALL ReadLineNumber
+GosubLineDE:
+  CALL CheckStack
+  PUSH HL
+  LD BC,(CURLINE)
+  PUSH BC
+  LD B,91h
+  PUSH BC
+  JR GotoStatement_line
+
+GotoStatement:
+  CALL ReadLineNumber
+GotoStatement_line:
+  JP GotoLineDE
 
 ; ON n GOTO/GOSUB l1,l2,...; ON ERROR GOTO n.
 OnStatement:
@@ -206,6 +207,6 @@ OnStatement_take:
   CALL SkipStatement        ; GOSUB comes back after the whole list
   LD A,B
   CP 91h
-  JP Z,GosubLineDE
-  JP GotoLineDE
+  JR Z,GosubLineDE
+  JR GotoStatement_line
 

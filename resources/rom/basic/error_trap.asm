@@ -31,10 +31,9 @@ ErrorStatement:
 ; RESUME, RESUME NEXT, RESUME n. In: HL after RESUME, A = next char.
 ResumeStatement:
   LD B,A
-  LD A,(INTRAP)
-  OR A
-  JP Z,RWError
-  XOR A
+  LD A,(INTRAP)             ; 1 inside the trap, else 0
+  DEC A
+  JP NZ,RWError
   LD (INTRAP),A
   LD A,B
   LD DE,(ERRLINE)

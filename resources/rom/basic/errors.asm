@@ -50,12 +50,13 @@ BasicError:
   LD (ERRLINE),HL
   LD HL,(STMTPTR)
   LD (ERRPTR),HL
-  LD HL,0
-  LD (CONTPTR),HL
   LD HL,(STACKTOP)
   LD (CMDSP),HL
   XOR A
   LD (OUTDEV),A
+  LD H,A
+  LD L,A
+  LD (CONTPTR),HL
   LD HL,(ERRTRAP)
   LD A,H
   OR L
@@ -99,11 +100,12 @@ BasicError_known:
 ; a program runs, READY (which ends the line). In: HL. Out: -. Keeps: -.
 ReportEnd:
   CALL ReportText
+ReportEnd_ready:
   JP ReadyLevel
 BasicError_syntax:          ; in a program: READY, then its line in the editor
   CALL ReportText
   CALL CurLineDirect
-  JP Z,ReadyLevel           ; a direct statement
+  JR Z,ReportEnd_ready      ; a direct statement
   CALL PrintReady
   JP EditLine
 

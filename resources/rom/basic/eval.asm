@@ -98,6 +98,7 @@ EvalPrec_apply:
   JR EvalPrec_loop
 EvalPrec_done:
   POP AF
+EvalPrec_again:             ; HL after what was read: flags and A as NextChar
   DEC HL
   JP NextChar
 
@@ -133,8 +134,7 @@ Operand:
   RET
 Operand_number:
   CALL ReadUnsigned
-  DEC HL
-  JP NextChar
+  JR EvalPrec_again
 Operand_plus:
   INC HL
   JR Operand
@@ -161,6 +161,12 @@ Operand_not:
   CPL
   LD L,A
   JP ReturnInt
+
+; '(' expression ')' after a function's name. Out: ACC, HL after ')'.
+; Keeps: nothing.
+ParenArgument:
+  CALL OpenParen
+  DEC HL                    ; an operand in parentheses from here on
 Operand_paren:
   INC HL
   CALL Eval
@@ -168,13 +174,13 @@ Operand_paren:
   DEFB ')'
   RET
 Operand_function:          ; A = a token from BCh on
-  CP 0FBh
-  JP NC,SNError
   SUB 0D7h                  ; SGN .. MID$: entries 0-35
-  JR NC,Operand_table
-  ADD A,0D7h - 0CAh         ; THEN .. '<': carry, no function
-  JP C,SNError
-  ADD A,36 + 0CAh - 0BCh    ; TAB( .. INKEY$: entries 36-49
+  CP 36
+  JR C,Operand_table
+  ADD A,0D7h - 0BEh         ; FN .. INKEY$: 0-11; TAB(, TO, THEN .. '<'
+  CP 12                     ; and the tokens after MID$ are no functions
+  JP NC,SNError
+  ADD A,36                  ; entries 36-47
 Operand_table:
   LD C,A                    ; the place, for MathFunction
   INC HL
@@ -227,6 +233,7 @@ ApplyOperator:
   CP 3
   JP Z,TMError
   OR H
+  LD H,A                    ; the types ORed: 2 for two integers
   AND 8
   JR Z,ApplyOperator_notdouble
   LD A,L
@@ -241,22 +248,15 @@ ApplyOperator_notdouble:
   JR NC,ApplyOperator_logic
   CP 3
   JR NC,ApplyOperator_single
-  LD H,A
-  LD A,(LTYPE)
-  AND 0FDh
-  JR NZ,ApplyOperator_mixed
-  LD A,(TYPEFLAG)
-  CP 2
-  JR NZ,ApplyOperator_mixed
-  LD A,H                    ; both integers: + - *
-  LD HL,(FAC)
+  DEC H
+  DEC H
+  JR NZ,ApplyOperator_single
+  LD HL,(FAC)               ; both integers: + - *
   OR A
   JP Z,IntAdd
   DEC A
   JP Z,IntSub
   JP IntMul
-ApplyOperator_mixed:
-  LD A,H
 ApplyOperator_single:
   PUSH AF
   CALL BothSingle
@@ -284,28 +284,24 @@ ApplyOperator_leftint:
   POP HL
   POP AF
   CP 5
-  JR NZ,ApplyOperator_or
   LD A,D
+  JR NZ,ApplyOperator_or
   AND H
   LD H,A
   LD A,E
   AND L
-  LD L,A
-  JR CompareResult_store
+  JR ApplyOperator_low
 ApplyOperator_or:
-  LD A,D
   OR H
   LD H,A
   LD A,E
   OR L
+ApplyOperator_low:
   LD L,A
   JR CompareResult_store
 ApplyOperator_compare:
   PUSH AF
-  LD A,(LTYPE)
-  CP 2
-  JR NZ,ApplyOperator_fcompare
-  LD A,(TYPEFLAG)
+  LD A,H
   CP 2
   JR NZ,ApplyOperator_fcompare
   LD HL,(FAC)               ; DE ? HL, signed
@@ -328,19 +324,16 @@ ApplyOperator_fcompare:
 ApplyOperator_result:       ; A = 1, 0, FFh: left >, =, < right
 ; In: A = comparison, mask on the stack. Out: ACC = -1 or 0.
 CompareResult:
-  LD B,1                    ; '>'
-  DEC A
-  JR Z,CompareResult_bit
-  LD B,2                    ; '='
-  INC A
-  JR Z,CompareResult_bit
-  LD B,4                    ; '<'
-CompareResult_bit:
-  POP AF
-  AND B
-  LD HL,0
-  JR Z,CompareResult_store
-  DEC HL
+  SUB 2                     ; FFh, FEh, FDh: one, two, three rotations
+  LD B,A
+  POP AF                    ; the mask: 1 '>', 2 '=', 4 '<'
+CompareResult_bit:          ; the comparison's bit to the carry
+  RRCA
+  INC B
+  JR NZ,CompareResult_bit
+  SBC A,A
+  LD L,A
+  LD H,A
 CompareResult_store:
   JP StoreInt
 
@@ -390,12 +383,8 @@ BothSingle:
   LD A,(TYPEFLAG)
   CP 2
   JR NZ,BothSingle_left
-  PUSH BC
-  PUSH DE
   LD HL,(FAC)
-  CALL IntToSingle
-  POP DE
-  POP BC
+  CALL IntToSingleKeep
 BothSingle_left:
   LD A,(LTYPE)
   CP 2
@@ -458,8 +447,7 @@ EvalByte:
   CALL AccToByte
   POP HL
   PUSH AF
-  LD A,(HL)
-  DEC HL
+  DEC HL                    ; the flags of the character after it again
   RST 10h
   POP AF
   RET
@@ -485,10 +473,9 @@ EvalAddress:
   LD A,(FAC+3)              ; 32768..65535 as singles
   CP 145
   JR NZ,EvalAddress_int
-  LD A,(FAC+2)
-  OR A
-  JP M,EvalAddress_int
   LD HL,(FAC+1)
+  BIT 7,H                   ; (the sign)
+  JR NZ,EvalAddress_int
   SET 7,H
   JR EvalAddress_done
 EvalAddress_int:
@@ -506,12 +493,4 @@ OpenParen:
   RST 10h
   RST 08h
   DEFB '('
-  RET
-
-; '(' expression ')' after a function's name. Out: ACC, HL after ')'.
-ParenArgument:
-  CALL OpenParen
-  CALL Eval
-  RST 08h
-  DEFB ')'
   RET

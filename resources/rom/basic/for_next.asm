@@ -28,9 +28,8 @@ ForStatement_typed:
   POP AF
   PUSH AF
   CALL ForStatement_convert
-  LD DE,(FAC+2)             ; the limit waits: double arithmetic uses ARG
-  PUSH DE
-  LD DE,(FAC)
+  CALL FGetBCDE             ; the limit waits: double arithmetic uses ARG
+  PUSH BC
   PUSH DE
   LD A,(HL)
   CP 0CCh                   ; STEP
@@ -46,10 +45,9 @@ ForStatement_one:
 ForStatement_step:
   LD A,(FORTYPE)
   CALL ForStatement_convert
-  LD DE,(FAC)
+  CALL FGetBCDE             ; the step
   LD (ARG+4),DE
-  LD DE,(FAC+2)
-  LD (ARG+6),DE
+  LD (ARG+6),BC
   POP DE
   LD (ARG),DE
   POP DE

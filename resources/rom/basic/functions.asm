@@ -4,9 +4,9 @@
 ;
 ; RAM: RNDSEED, INKEYLAST, ERRCODE, ERRLINE.
 
-; The functions' addresses: SGN to MID$ (D7h-FAh), then TAB( to INKEY$
-; (BCh-C9h); the tokens between (THEN to '<') are no functions, and the
-; evaluator answers ?SN for them without a table entry.
+; The functions' addresses: SGN to MID$ (D7h-FAh), then FN to INKEY$
+; (BEh-C9h); TAB( and TO, and the tokens from THEN to '<', are no
+; functions, and the evaluator answers ?SN for them without a table entry.
 FunctionTable:
   DEFW SgnFunction          ; D7 SGN
   DEFW IntFunction          ; D8 INT
@@ -44,8 +44,6 @@ FunctionTable:
   DEFW LeftFunction         ; F8 LEFT$
   DEFW RightFunction        ; F9 RIGHT$
   DEFW MidFunction          ; FA MID$
-  DEFW SNError              ; BC TAB( (only in PRINT)
-  DEFW SNError              ; BD TO
   DEFW 4155h                ; BE FN
   DEFW SNError              ; BF USING (only in PRINT)
   DEFW VarptrFunction       ; C0 VARPTR
@@ -115,26 +113,19 @@ FixFunction:
   LD BC,FFix
   LD DE,DFix
 ; A numeric argument, then the routine at BC for a single or at DE for a
-; double; an integer stays as it is.
+; double; an integer stays as it is (and returns as NumericArgument).
 ByType:
   PUSH BC
   PUSH DE
   CALL NumericArgument
   POP DE
   POP BC
-  PUSH HL
-  LD HL,ReturnSaved
-  PUSH HL
-  LD A,(TYPEFLAG)
-  LD H,B
-  LD L,C
-  CP 4
-  JR Z,ByType_call
-  CP 8
-  RET NZ
-  EX DE,HL
-ByType_call:
-  JP (HL)
+  RST 20h
+  RET M                     ; an integer
+  JR C,ByConversion_call    ; a single
+  LD B,D
+  LD C,E
+  JR ByConversion_call
 
 AbsFunction:
   CALL NumericArgument
@@ -159,6 +150,7 @@ ByConversion:
   PUSH BC
   CALL NumericArgument
   POP BC
+ByConversion_call:          ; the routine at BC, back to ReturnSaved
   PUSH HL
   LD HL,ReturnSaved
   PUSH HL
@@ -166,20 +158,15 @@ ByConversion:
   LD L,C
   JP (HL)
 
-PeekFunction:
-  CALL ParenAddress
-  PUSH HL
-  EX DE,HL
-  LD L,(HL)
-  JR ErrFunction_high
-
-; '(' address ')'. Out: DE, HL after ')'.
-ParenAddress:
+PeekFunction:               ; '(' address ')'
   CALL OpenParen
   CALL EvalAddress
   RST 08h
   DEFB ')'
-  RET
+  PUSH HL
+  EX DE,HL
+  LD L,(HL)
+  JR ErrFunction_high
 
 InpFunction:
   CALL NumericArgument

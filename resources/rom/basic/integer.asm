@@ -49,6 +49,8 @@ IntPairToSingle:
 ; Keeps: nothing.
 IntOverAcc:
   CALL FGetBCDE
+; In: HL integer. Out: ACC = HL as a single. Keeps: BC DE.
+IntToSingleKeep:
   PUSH BC
   PUSH DE
   CALL IntToSingle

@@ -16,7 +16,7 @@ PokeStatement:
   CALL EvalByte
   POP DE
   LD (DE),A
-  JP ExecNext
+  JR SetStatement_next
 
 OutStatement:
   CALL EvalByte
@@ -29,29 +29,28 @@ OutStatement:
   OUT (C),A
   JR SetStatement_next
 
+ResetStatement:
+  CALL GraphicsCell
+  CPL
+  AND C
+  JR SetStatement_store
+
 SetStatement:
   CALL GraphicsCell
   OR C
+SetStatement_store:
   LD (HL),A
   POP HL
 SetStatement_next:
   JP ExecNext
 
-ResetStatement:
-  CALL GraphicsCell
-  CPL
-  AND C
-  LD (HL),A
-  POP HL
-  JR SetStatement_next
-
 PointFunction:
   CALL GraphicsCell
   AND C                     ; a non-graphics cell counts as 80h: all off
-  LD HL,0
-  JR Z,PointFunction_int
-  DEC HL
-PointFunction_int:
+  ADD A,0FFh                ; carry when the bit is on: -1, else 0
+  SBC A,A
+  LD L,A
+  LD H,A
   JP ReturnInt
 
 ; '(' x ',' y ')' at HL. Out: HL = the cell, C = its graphics byte (80h
@@ -77,14 +76,12 @@ GraphicsCell_range:
   POP DE                    ; the caller's return
   PUSH HL
   PUSH DE
-  LD C,0
+  LD C,-1
 GraphicsCell_row:           ; C = y / 3, A = y mod 3
-  CP 3
-  JR C,GraphicsCell_rowdone
-  SUB 3
   INC C
-  JR GraphicsCell_row
-GraphicsCell_rowdone:
+  SUB 3
+  JR NC,GraphicsCell_row
+  ADD A,3
   ADD A,A
   SRL B
   ADC A,0                   ; bit number

@@ -7,11 +7,9 @@ NegateAcc:
   CP 2
   JR NZ,NegateAcc_neg
   LD HL,(FAC)
-  LD A,H
-  CP 80h
-  JR NZ,NegateAcc_int
-  LD A,L
-  OR A
+  LD A,H                    ; -32768 has no integer negation
+  XOR 80h
+  OR L
   JR NZ,NegateAcc_int
   CALL IntToSingle
 NegateAcc_neg:

@@ -43,12 +43,13 @@ ClearVariables_types:
   INC HL
   INC HL
   LD (LINEADDR),HL
-  LD HL,0
-  LD (ERRTRAP),HL
-  LD (CONTPTR),HL
   XOR A
   LD (INTRAP),A
   LD (USINGDESC),A          ; no format kept from a stopped PRINT USING
+  LD H,A
+  LD L,A
+  LD (ERRTRAP),HL
+  LD (CONTPTR),HL
   LD HL,TEMPDESC
   LD (TEMPNEXT),HL
   POP HL
@@ -175,8 +176,6 @@ RemStatement:
   INC HL
   JR RemStatement
 DataStatement:
-  DEC HL
-  RST 10h
   CALL SkipStatement
   JR ExecNext
 
@@ -200,6 +199,7 @@ SkipStatement_string:
   JR NZ,SkipStatement_string
   JR SkipStatement
 
+StopStatement:              ; as BREAK between statements
 BreakKey:
   XOR A                     ; CONT goes on after the statement
   LD (CONTREDO),A
@@ -211,10 +211,6 @@ BreakKey_wait:
   CALL FreshLine
   LD HL,BreakInText
   JP ReportEnd
-
-StopStatement:
-  CALL SaveCont
-  JR BreakKey
 
 EndStatement:
   CALL SaveCont

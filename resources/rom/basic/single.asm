@@ -27,7 +27,7 @@ FGetBCDE:
   LD BC,(FAC+2)
   RET
 
-; In: ACC, BCDE. Out: they are exchanged. Keeps: nothing else used but HL.
+; In: ACC, BCDE. Out: they are exchanged. Keeps: A (HL is used; FAdd counts on A).
 FSwap:
   LD HL,(FAC)
   EX DE,HL
@@ -73,10 +73,10 @@ FNorm_bytes:
   LD (FAC+3),A
   LD HL,(FAC)
   LD (FAC+1),HL
-  LD A,(FACGUARD)
-  LD (FAC),A
-  XOR A
-  LD (FACGUARD),A
+  LD HL,(FACGUARD)          ; the guard byte up, 0 in its place
+  LD H,L
+  LD L,0
+  LD (FACGUARD),HL
   LD A,(FAC+2)
   DJNZ FNorm_bytes
   JR FZero
@@ -135,25 +135,23 @@ FAdd:
   JP Z,FLoadBCDE
   SUB B
   JR NC,FAdd_ordered
-  CALL FSwap
-  LD A,(FAC+3)
-  SUB B
+  CALL FSwap                ; (it keeps A)
+  NEG
 FAdd_ordered:               ; the ACC has the larger exponent; A = difference
   CP 25
   RET NC
-  LD H,A
-  LD A,(FAC+2)
+  LD B,A                    ; (BCDE's exponent is done with)
+  LD HL,FAC+2
+  LD A,(HL)
   LD (FSIGN),A
   XOR C
   LD (FSUBF),A
-  LD A,(FAC+2)
-  OR 80h
-  LD (FAC+2),A
+  SET 7,(HL)
   SET 7,C
   XOR A
   LD (FACGUARD),A
   LD L,A
-  LD A,H
+  LD A,B
 FAdd_byte:
   CP 8
   JR C,FAdd_bit
@@ -239,26 +237,27 @@ FAdd_negate:
   JP FNorm
 
 ; The exponent and sign of a product or quotient: In: HL = the exponent's
-; 16-bit value, BCDE and ACC the operands. Out: returns to the caller's
-; caller with ACC = 0 when the exponent is below 1; ?OV above 255; else
-; stores it at FAC+3, the result's sign in FSIGN and both mantissas with
-; their leading 1 set (C, FAC+2). Keeps: B DE.
+; 16-bit value + 128, BCDE and ACC the operands. Out: returns to the
+; caller's caller with ACC = 0 when the exponent is below 1; ?OV above 255;
+; else stores it at FAC+3, the result's sign in FSIGN and both mantissas
+; with their leading 1 set (C, FAC+2). Keeps: B DE.
 FSetExponent:
-  LD A,H
-  OR A
-  JR NZ,FSetExponent_range
   LD A,L
-  OR A
+  ADD A,80h                 ; less 128: L the low byte, A the high one
+  LD L,A
+  LD A,H
+  ADC A,0FFh
+  JR NZ,FSetExponent_range
+  OR L
   JR Z,FSetExponent_zero
 FSetExponent_store:
   LD (FAC+3),A
-  LD A,(FAC+2)
+  LD HL,FAC+2
+  LD A,(HL)
   XOR C
   LD (FSIGN),A
   SET 7,C
-  LD A,(FAC+2)
-  OR 80h
-  LD (FAC+2),A
+  SET 7,(HL)
   RET
 ; 256 goes on as 0: a product below 1/2 (a quotient below 1) normalises
 ; to 255; FNorm takes anything else for ?OV.
@@ -276,19 +275,16 @@ FSetExponent_zero:
 FMul:
   LD A,B
   OR A
+FMul_zeroleft:              ; for FDiv too
   JP Z,FZero
   LD A,(FAC+3)
   OR A
   RET Z
-  ADD A,B
+  ADD A,B                   ; the exponents' sum is the product's + 128
   LD L,A
   LD A,0
   ADC A,A
   LD H,A
-  PUSH DE
-  LD DE,-128
-  ADD HL,DE
-  POP DE
   CALL FSetExponent
   PUSH IX
   LD IX,FACGUARD
@@ -352,18 +348,16 @@ FDiv:
   JP Z,DZError
   LD A,B
   OR A
-  JP Z,FZero
-  LD L,B
-  LD H,0
-  PUSH DE
-  LD DE,129
-  ADD HL,DE
-  LD A,(FAC+3)
-  LD E,A
-  LD D,0
-  OR A
-  SBC HL,DE
-  POP DE
+  JR Z,FMul_zeroleft
+  LD A,(FAC+3)              ; B - (FAC+3) + 129, + 128 for FSetExponent:
+  CPL                       ; B + (255 - (FAC+3)) + 2
+  ADD A,B
+  LD L,A
+  LD A,0
+  ADC A,A
+  LD H,A
+  INC HL
+  INC HL
   CALL FSetExponent
   LD H,C                    ; H L B: the remainder, from the dividend
   LD L,D
@@ -424,19 +418,13 @@ FDiv_align:
   RL B
   DEC A
   JR NZ,FDiv_align
-  LD A,B
-  LD (FAC+2),A
-  LD A,C
-  LD (FAC+1),A
-  LD A,D
-  LD (FAC),A
-  LD A,E
-  LD (FACGUARD),A
+  LD (FACGUARD),DE         ; (FACGUARD is FAC - 1)
+  LD (FAC+1),BC
   EXX
   JP FNorm
 
 ; In: BCDE (left), ACC single (right). Out: A = 1, 0 or FFh as left is
-; greater, equal or less; flags from OR A. Keeps: BC DE.
+; greater, equal or less (the flags do not tell it). Keeps: BC DE.
 FCompare:
   LD A,(FAC+3)
   OR A
@@ -466,14 +454,9 @@ FCompare:
   XOR A
   RET
 FCompare_magnitude:         ; carry: |left| < |right|
-  SBC A,A                   ; FFh or 0
-  OR 1                      ; FFh or 1
-  BIT 7,C
-  JR Z,FCompare_done
-  NEG
-FCompare_done:
-  OR A
-  RET
+  SBC A,A                   ; less when that differs from the sign
+  XOR C
+  JR FCompare_sign
 FCompare_leftsign:          ; by the sign of BCDE alone
   LD A,B
   OR A
@@ -492,9 +475,6 @@ FCompare_rightsign:         ; BCDE is 0: by the sign of the ACC, reversed
 ; In: HL integer. Out: ACC = HL as a single. Keeps: nothing.
 IntToSingle:
   LD A,H
-  OR L
-  JP Z,FZero
-  LD A,H
   OR A
   JR Z,IntToSingle_byte
   LD (FSIGN),A
@@ -509,21 +489,18 @@ IntToSingle_exponent:       ; A = the exponent, then normalise
   LD (FAC+3),A
   JP FNorm
 
-IntToSingle_byte:           ; 1..255, the common constants: shift to the top
-  LD A,L
+IntToSingle_byte:           ; 0..255, the common constants: shift to the top
+  OR L
+  JP Z,FZero
   LD B,137
 IntToSingle_top:
   DEC B
   ADD A,A
   JR NC,IntToSingle_top     ; the leading 1 goes out; below it the rest
   SRL A                     ; a positive sign
-  LD (FAC+2),A
-  LD A,B
-  LD (FAC+3),A
-  XOR A
-  LD (FAC),A
-  LD (FAC+1),A
-  JP FSetSingle
+  LD C,A
+  LD DE,0
+  JP FLoadBCDE
 
 ; In: HL unsigned. Out: ACC = HL as a single. Keeps: nothing.
 UIntToSingle:
@@ -560,27 +537,14 @@ SingleToInt_shift:
   SRL H
   RR L
   DJNZ SingleToInt_shift
-SingleToInt_shifted:
+SingleToInt_shifted:       ; HL = the magnitude, 1..FFFFh
   POP BC
   LD A,(FAC+2)
   OR A
-  JP P,SingleToInt_positive
-  LD A,H                    ; negative: the magnitude may be 8000h at most
-  CP 80h
-  JR C,SingleToInt_negate
-  JR NZ,SingleToInt_big
-  LD A,L
-  OR A
-  JR NZ,SingleToInt_big
-SingleToInt_negate:
-  CALL NegHL
-  OR A
-  RET
-SingleToInt_positive:
-  BIT 7,H
-  SCF
-  RET NZ
-  OR A
+  CALL M,NegHL
+  LD A,(FAC+2)              ; it fits when the result's sign is the
+  XOR H                     ; value's (-1..-8000h negated have bit 7)
+  RLA
   RET
 SingleToInt_big:
   SCF

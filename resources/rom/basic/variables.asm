@@ -19,10 +19,10 @@
 ; name and subscripts, A = it. Keeps: nothing.
 GetVar:
   LD A,(HL)
-  CP 'A'
-  JP C,SNError
-  CP 'Z' + 1
+  SUB 'A'
+  CP 26
   JP NC,SNError
+  ADD A,'A'
   LD B,A
   LD C,0
   INC HL
@@ -56,17 +56,17 @@ IsLetter:
 GetVar_suffix:
   CP '%' + 1                ; the suffixes are all below '&'
   JR NC,GetVar_deftype
-  LD E,2
-  CP '%'
-  JR Z,GetVar_typed
+  SUB '!'                   ; (a character below '!' matches none below)
   LD E,4
-  CP '!'
   JR Z,GetVar_typed
+  SUB '#' - '!'
   LD E,8
-  CP '#'
   JR Z,GetVar_typed
+  DEC A                     ; '$'
   LD E,3
-  CP '$'
+  JR Z,GetVar_typed
+  DEC A                     ; '%'
+  LD E,2
   JR Z,GetVar_typed
 GetVar_deftype:
   LD A,B
@@ -194,7 +194,7 @@ GetArrayElement_bad:
   LD HL,(ARYTAB)
 GetArrayElement_search:
   LD DE,(STREND)
-  CALL CompareHLDE
+  RST 18h
   JR Z,GetArrayElement_create
   LD A,(HL)
   CP (IX+1)
@@ -272,21 +272,18 @@ GetArrayElement_index:
   POP BC
   LD A,D
   LD (VARTYPE),A
-  LD HL,(ARROFS)
+  LD HL,(ARROFS)            ; times the type, the element's size
+  CP 3
+  JR NZ,GetArrayElement_size
   LD E,L
   LD D,H
-  ADD HL,HL                 ; 2
-  CP 2
-  JR Z,GetArrayElement_address
-  CP 3
-  JR NZ,GetArrayElement_four
-  ADD HL,DE                 ; 3
-  JR GetArrayElement_address
-GetArrayElement_four:
-  ADD HL,HL                 ; 4
-  CP 4
-  JR Z,GetArrayElement_address
-  ADD HL,HL                 ; 8
+  ADD HL,HL
+  ADD HL,DE                 ; 3 (its low bit then ends the shifts)
+GetArrayElement_size:       ; 2, 4, 8: a doubling for each bit below
+  RRCA
+  JR C,GetArrayElement_address
+  ADD HL,HL
+  JR GetArrayElement_size
 GetArrayElement_address:
   LD DE,(ARRELEM)
   ADD HL,DE
@@ -306,14 +303,11 @@ MakeRoom:
   ADD HL,BC
   JR C,MultiplyDEBC_om
   LD (SCRATCH),HL           ; the new end
-  LD DE,64
+  LD DE,63
   ADD HL,DE
   JR C,MultiplyDEBC_om
-  EX DE,HL
-  LD HL,0
-  ADD HL,SP
-  RST 18h
-  JR C,MultiplyDEBC_om
+  SBC HL,SP                 ; no carry: SP is at most the end + 63
+  JR NC,MultiplyDEBC_om
   POP HL                    ; the old end
   POP BC
   POP DE                    ; HL of the caller
@@ -350,8 +344,7 @@ ClearStatement:
   INC HL
   PUSH HL                   ; the new bottom of string space
   LD DE,STACKROOM
-  OR A
-  SBC HL,DE
+  SBC HL,DE                 ; (no carry from the test above)
   JR C,MultiplyDEBC_om
   LD DE,(VARTAB)
   RST 18h
@@ -547,8 +540,7 @@ AssignAcc_int:
   POP HL
   RET
 AssignAcc_string:
-  LD A,(TYPEFLAG)
-  CP 3
+  RST 20h                   ; Z for a string
   JP NZ,TMError
   CALL StoreString
   POP HL
