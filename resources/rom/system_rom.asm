@@ -174,7 +174,6 @@
   CALL RelinkLines
   JP ReadyLevel
   INCLUDE "basic/double_convert.asm"
-  INCLUDE "system/delete.asm"
 
   AT NEWCMD
   JP NewCommand
