@@ -110,8 +110,7 @@ AllocString_try:            ; C bytes: carry when they do not fit
   RST 18h
   RET C
   LD (STRNEXT),HL
-  INC HL
-  OR A
+  INC HL                    ; (no carry from the compare)
   RET
 
 ; Operators with a string on the left: + and the relations.

@@ -98,16 +98,15 @@ ListNotQuote:
   JR NZ,ListNotColon
   LD A,(HL)
   CP 93h
-  LD A,':'
-  JR NZ,ListPlain
+  JR NZ,ListColon
   INC HL
   LD A,(HL)
   DEC HL
-  CP 0FBh
+  CP 0FBh                   ; ':' REM "'": only the apostrophe shows,
+  JR Z,ListTextByte         ; through the REM that follows
+ListColon:
   LD A,':'
-  JR NZ,ListPlain
-  INC HL                    ; ':' REM "'": only the apostrophe shows
-  LD A,93h
+  JR ListPlain
 ListNotColon:
   CP 80h
   JR C,ListPlain

@@ -212,7 +212,7 @@ ScrollUp:
   LD DE,VIDEO
   LD BC,VIDEOEND - VIDEO - 64
   LDIR
-  LD HL,VIDEOEND - 64
+  EX DE,HL                  ; HL = VIDEOEND - 64, the last line
   JR CtlEraseScreen
 
 ; 01C9h: clear the screen, back to 64 columns, cursor home. Keeps all
