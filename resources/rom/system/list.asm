@@ -34,11 +34,9 @@ ListLine:
   CALL NC,PrintHLDecimal
   POP HL
   JR C,ListSkip             ; before the range
-  LD A,' '
-  CALL OutChar
+  CALL OutSpace
   CALL ListText
-  LD A,0Dh
-  CALL OutChar
+  CALL FreshLineNew
   JR ListLine
 ListSkip:
   CALL NextLineScan
