@@ -57,10 +57,10 @@ ReadUnsigned_int:           ; integer digits into DE while they fit
   LD A,D                    ; above 3276 one more digit would not fit
   CP 0Ch
   JR C,ReadUnsigned_fits
-  JR NZ,ReadUnsigned_wide
-  LD A,E
+  JR NZ,ReadUnsigned_tosingle   ; (the digit is read again there; AF' is
+  LD A,E                        ; free, as FMul's)
   CP 0CDh
-  JR NC,ReadUnsigned_wide
+  JR NC,ReadUnsigned_tosingle
 ReadUnsigned_fits:
   EX AF,AF'
   PUSH HL
@@ -78,9 +78,6 @@ ReadUnsigned_fits:
   INC HL
   BIT 7,D
   JR Z,ReadUnsigned_int
-  JR ReadUnsigned_tosingle
-ReadUnsigned_wide:
-  EX AF,AF'
   JR ReadUnsigned_tosingle
 ReadUnsigned_intend:        ; the end of a line or statement, or a keyword
   LD A,(HL)                 ; (an operator, THEN): no point or suffix
