@@ -185,7 +185,8 @@ ReturnNewString:            ; a copy of the B bytes at HL
 StrFunction:
   CALL NumericArgument
   PUSH HL
-  CALL NumberToText
+  CALL NumberToText         ; HL = NUMTEXT
+  PUSH HL
   LD B,-1
 StrFunction_length:
   LD A,(HL)
@@ -193,7 +194,7 @@ StrFunction_length:
   INC B
   OR A
   JR NZ,StrFunction_length
-  LD HL,NUMTEXT
+  POP HL
   JR ReturnNewString
 
 ; '(' string ',' n ')' for LEFT$ and RIGHT$: Out: DE = the descriptor,
