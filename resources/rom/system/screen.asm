@@ -226,8 +226,7 @@ ClearScreen:
   AND 0F7h
   LD (PORTFF),A
   OUT (0FFh),A
-  LD HL,VIDEO
-  LD (CURSOR),HL
+  CALL CtlHome              ; (HL = VIDEO)
   CALL CtlEraseScreen
   XOR A
   LD (CURUNDER),A
