@@ -19,7 +19,7 @@ ColdStart:
   LD (HL),0
   LDIR
   ; Disk BASIC keywords report an error until a disk system takes them.
-  LD HL,DISKVECS
+  EX DE,HL                  ; HL = DISKVECS, where the zeroing stopped
   LD B,(DISKVECEND - DISKVECS) / 3
 InitDiskVectors:
   LD (HL),0C3h
