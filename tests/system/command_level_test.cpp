@@ -157,5 +157,20 @@ TEST(Monitor, MovesOverlappingRangesAndRefusesBadArguments) {
   EXPECT_EQ(m.Byte(0x5010), 0x00);
 }
 
+// INKEY$ is "" until a key is pressed, then that key as a one-character
+// string, once.
+TEST(Inkey, GivesAPressedKeyOnce) {
+  RunningMachine m;
+  ASSERT_TRUE(m.Boot());
+  ASSERT_TRUE(
+      m.Type("10 A$=INKEY$:N=N+1:IF A$=\"\" THEN 10\r"
+             "20 B$=INKEY$:PRINT \"<\";A$;\">\";LEN(A$);LEN(B$);N>1\r"));
+  // The program waits in its loop, so the ROM asks for no key after RUN.
+  m.Type("RUN\r", 20);
+  m.PressKeys("Q");
+  ASSERT_TRUE(m.RunUntilScreenShows("READY\n>", 200)) << m.Screen();
+  EXPECT_NE(m.Screen().find("<Q> 1  0 -1\n"), std::string::npos) << m.Screen();
+}
+
 }  // namespace
 }  // namespace quillor::test
