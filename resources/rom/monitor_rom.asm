@@ -22,10 +22,12 @@ MONNAME    EQU 4067h        ; pointer to the text after the arguments
   INCLUDE "monitor/hex.asm"
   INCLUDE "monitor/texts.asm"
 
-  ; Parts of the system ROM: EXP and TAN, CLS, a program's BREAK text, a tape
+  ; Parts of the system ROM: DELETE, EXP and TAN, CLS, a program's BREAK text, a tape
   ; command's failure, cold start's free bytes, disk boot and memory probe,
   ; small routines, the printer driver, the mathematical tables, the
   ; keyword table and the messages (the first ROM has no room for them).
+  AT DeleteCommand
+  INCLUDE "system/delete.asm"
   AT EXPTAN
   INCLUDE "basic/math_exp.asm"
   INCLUDE "basic/math_tan.asm"

@@ -26,49 +26,46 @@
 
   INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
-  INCLUDE "basic/number_entry.asm"
-  INCLUDE "basic/double_copy.asm"
 
 ; The screen, tape and input entries from 01C9h to 0384h: jumps, and three
 ; short routines that keep DE; the driver's routines (tape.inc) fill the
 ; room between them with the rest.
   AT CLS
   JP ClearScreen
-  INCLUDE "system/tape_system_pass.asm"
+  INCLUDE "system/tape_motor.asm"
+  INCLUDE "basic/math_core.asm"
   AT MOTOROFF
   JP TapeMotorOff
-  INCLUDE "basic/double_add_bytes.asm"
-  INCLUDE "basic/math_pi.asm"
+  INCLUDE "basic/single_whole.asm"
   AT MOTORON
   JP TapeMotorOn
-  INCLUDE "basic/double_swap.asm"
+  INCLUDE "basic/number_entry.asm"
+  INCLUDE "basic/double_add_bytes.asm"
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
   JP TapeReadByte
-  INCLUDE "system/tape_read_bit.asm"
   AT TAPEWRITE
   JP TapeWriteByte
-  INCLUDE "system/tape_blink.asm"
-  INCLUDE "basic/math_core.asm"
+  INCLUDE "basic/double_convert.asm"
   AT WRITELEADER
   JP TapeWriteLeader
-  INCLUDE "basic/table_word.asm"
   AT FINDLEADER
   JP TapeFindLeader
   INCLUDE "basic/double_shift_right.asm"
   AT SYSTEMCMD
   JP SystemCommand
-  INCLUDE "basic/math_series.asm"
+  INCLUDE "basic/double_mul.asm"
+  INCLUDE "basic/table_word.asm"
   AT TAPEADDR
   JP TapeReadAddress
-  INCLUDE "system/tape_write_leader.asm"
+  INCLUDE "system/tape_find_leader.asm"
   AT DISPLAYKEEP            ; display A keeping DE
   PUSH DE
   CALL DISPLAY
   POP DE
   RET
-  INCLUDE "basic/negate_acc.asm"
+  INCLUDE "system/tape_write_leader.asm"
   AT INPUTTOBUF             ; a line into the buffer at (40A7h), carry on BREAK
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
@@ -80,55 +77,53 @@
   POP DE
   RET
   INCLUDE "system/screen.asm"
-  INCLUDE "system/list.asm"
+  INCLUDE "basic/str_functions.asm"
 
   AT LINEINPUTB
   JP LineInput
-  INCLUDE "system/tape_load.asm"
-  INCLUDE "basic/double_write.asm"
+  INCLUDE "system/command_level.asm"
+  INCLUDE "basic/math_power.asm"
 
   AT SNGSUB
   JP FSub
   AT SNGADD
   JP FAdd
-  INCLUDE "basic/num_write.asm"
-  INCLUDE "basic/double_div.asm"
+  INCLUDE "basic/garbage.asm"
 
   AT SNGMUL
   JP FMul
-  INCLUDE "basic/double_round.asm"
+  INCLUDE "system/tape_write.asm"
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "system/cold_start.asm"
-  INCLUDE "system/numbers.asm"
   INCLUDE "system/edit_keys.asm"
+  INCLUDE "basic/num_write.asm"
+  INCLUDE "basic/integer.asm"
 
   AT USRARG
   JP AccToInt
-  INCLUDE "basic/single_whole.asm"
 
   AT USRRET
   JP StoreInt
   INCLUDE "system/tape_read_byte.asm"
   AT TOSNG
   JP AccToSingle
-  INCLUDE "system/tape_find_leader.asm"
+  INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "basic/double_read.asm"
-  INCLUDE "basic/math_sin.asm"
+  INCLUDE "system/edit.asm"
+  INCLUDE "basic/double_swap.asm"
 
   AT INTSUB
   JP IntSub
   INCLUDE "basic/double_shift_left.asm"
   AT INTADD
   JP IntAdd
-  INCLUDE "system/tape_motor.asm"
+  INCLUDE "basic/double_copy.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "system/tape_commands.asm"
-  INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "basic/math_series.asm"
+  INCLUDE "system/tape_system_pass.asm"
 
   AT DBLSUB
   JP DSub
@@ -138,34 +133,44 @@
 
   AT DBLMUL
   JP DMul
-  INCLUDE "basic/double_whole.asm"
+  INCLUDE "basic/using_digits.asm"
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "basic/double_exponent.asm"
-  INCLUDE "system/tape_write.asm"
+  INCLUDE "system/numbers.asm"
+  INCLUDE "basic/math_atn.asm"
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "basic/double_core.asm"
-  INCLUDE "system/edit.asm"
+  INCLUDE "basic/strings.asm"
+  INCLUDE "basic/error_trap.asm"
+  INCLUDE "basic/negate_acc.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
+  INCLUDE "basic/math_pi.asm"
   AT NUMTOASC
   JP NumberToAscii
   INCLUDE "basic/num_text.asm"
   INCLUDE "system/program_text.asm"
-  INCLUDE "basic/str_functions.asm"
-  INCLUDE "system/tape_system.asm"
-  INCLUDE "basic/garbage.asm"
-  INCLUDE "basic/strings.asm"
   INCLUDE "basic/single.asm"
+  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/double_write.asm"
+  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/double_scale.asm"
+  INCLUDE "system/text_output.asm"
+  INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/double_read.asm"
+  INCLUDE "basic/math_steps.asm"
+  INCLUDE "basic/double_whole.asm"
+  INCLUDE "basic/double_compare.asm"
+  INCLUDE "system/tape_commands.asm"
+  INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "basic/math_cells.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "basic/math_log.asm"
-  INCLUDE "basic/double_mul.asm"
+  INCLUDE "basic/using_field.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -173,18 +178,13 @@
   AT RELINK
   CALL RelinkLines
   JP ReadyLevel
-  INCLUDE "basic/double_convert.asm"
-  INCLUDE "system/delete.asm"
-  INCLUDE "basic/print_using.asm"
-  INCLUDE "basic/using_digits.asm"
-  INCLUDE "basic/using_field.asm"
-  INCLUDE "basic/using_number.asm"
+  INCLUDE "basic/double_div.asm"
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "basic/math_power.asm"
-  INCLUDE "system/text_output.asm"
-  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/print.asm"
+  INCLUDE "basic/math_log.asm"
+  INCLUDE "basic/double_exponent.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -195,9 +195,7 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "basic/math_atn.asm"
-  INCLUDE "basic/error_trap.asm"
-  INCLUDE "basic/math_cells.asm"
+  INCLUDE "basic/using_number.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -218,20 +216,19 @@ NextChar:
 
   AT DECTOBIN
   JP DecimalToBinary
-  INCLUDE "basic/math_steps.asm"
+  INCLUDE "basic/double_round.asm"
 
   AT RUNCMD
   JP RunStatement
   INCLUDE "basic/variables.asm"
-  INCLUDE "basic/string_store.asm"
   INCLUDE "basic/functions.asm"
-  INCLUDE "basic/double_compare.asm"
+  INCLUDE "system/list.asm"
 
   AT INTDIV
   JP IntDiv
-  INCLUDE "basic/double_add.asm"
   INCLUDE "basic/run_loop.asm"
   INCLUDE "basic/input.asm"
+  INCLUDE "system/cold_start.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -245,10 +242,12 @@ PrintQuoted:
   INC HL
   JR PrintQuoted
 
-  INCLUDE "system/command_level.asm"
   INCLUDE "basic/eval.asm"
-  INCLUDE "basic/print.asm"
   INCLUDE "basic/for_next.asm"
-  INCLUDE "basic/machine.asm"
-  INCLUDE "basic/double_scale.asm"
+  INCLUDE "system/tape_load.asm"
+  INCLUDE "basic/double_add.asm"
+  INCLUDE "system/tape_system.asm"
+  INCLUDE "basic/print_using.asm"
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "system/tape_blink.asm"
   AT 3000h

@@ -132,5 +132,45 @@ TEST(Monitor, ModifiesBytesUntilBreakAndShowsHexLetters) {
   EXPECT_NE(screen.find("READY\n>", dump), std::string::npos) << screen;
 }
 
+// T copies overlapping ranges in either direction; a reversed range, a bad
+// digit or an unknown letter is answered with "?"; D shows 20h-7Fh as
+// characters and the rest as dots.
+TEST(Monitor, MovesOverlappingRangesAndRefusesBadArguments) {
+  RunningMachine m;
+  ASSERT_TRUE(m.Boot());
+  ASSERT_TRUE(
+      m.Type("MON\rF 5000 500F 0\rF 5000,5000,1F\rF 5001 5001 20\rF 5002 5002 7F\r"
+             "F 5003 5003 80\rT 5000 5003 5001\rT 5001 5004 5008\rT 5009 500B 5008\r"
+             "D 5000\r"));
+  const std::vector<uint8_t> expect{0x1F, 0x1F, 0x20, 0x7F, 0x80, 0, 0, 0,
+                                    0x20, 0x7F, 0x80, 0x80, 0,    0, 0, 0};
+  for (size_t i = 0; i < expect.size(); ++i) {
+    EXPECT_EQ(m.Byte(0x5000 + static_cast<uint16_t>(i)), expect[i]) << i;
+  }
+  EXPECT_NE(m.Screen().find("5000 1F 1F 20 7F 80 00 00 00 .. ?....\n5008 20 7F 80 80 00 00 00 00  ?......\n"),
+            std::string::npos)
+      << m.Screen();
+  ASSERT_TRUE(m.Type("F 5007 5006 1\rF 500G 5010 1\rZ\rH\rX\r"));
+  EXPECT_NE(m.Screen().find("#F 5007 5006 1\n?\n#F 500G 5010 1\n?\n#Z\n?\n#H\nD/M A"), std::string::npos)
+      << m.Screen();
+  EXPECT_EQ(m.Byte(0x5006), 0x00);
+  EXPECT_EQ(m.Byte(0x5010), 0x00);
+}
+
+// INKEY$ is "" until a key is pressed, then that key as a one-character
+// string, once.
+TEST(Inkey, GivesAPressedKeyOnce) {
+  RunningMachine m;
+  ASSERT_TRUE(m.Boot());
+  ASSERT_TRUE(
+      m.Type("10 A$=INKEY$:N=N+1:IF A$=\"\" THEN 10\r"
+             "20 B$=INKEY$:PRINT \"<\";A$;\">\";LEN(A$);LEN(B$);N>1\r"));
+  // The program waits in its loop, so the ROM asks for no key after RUN.
+  m.Type("RUN\r", 20);
+  m.PressKeys("Q");
+  ASSERT_TRUE(m.RunUntilScreenShows("READY\n>", 200)) << m.Screen();
+  EXPECT_NE(m.Screen().find("<Q> 1  0 -1\n"), std::string::npos) << m.Screen();
+}
+
 }  // namespace
 }  // namespace quillor::test

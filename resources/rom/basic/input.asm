@@ -8,7 +8,8 @@
 ; again at the first.
 ;
 ; RAM: DATAPTR (the character after the last DATA item read, or a 00 byte
-; before the line where the search goes on), INPTEXT, INPBUF.
+; before the line where the search goes on), INPTEXT (INPUT's place in the
+; program while a line is typed).
 
 InputStatement:
   CALL CurLineDirect
@@ -40,11 +41,11 @@ InputStatement_var:
   LD HL,MoreText            ; the line ran out: "?? " and another line
   JR InputStatement_ask
 InputStatement_have:
-  LD (INPBUF),HL
+  PUSH HL                   ; the typed text
   LD HL,(INPTEXT)
   CALL GetVar
   LD (INPTEXT),HL
-  LD HL,(INPBUF)
+  POP HL
   LD A,(VARTYPE)
   LD C,','
   CALL TakeItem
@@ -53,22 +54,21 @@ InputStatement_have:
   CALL PrintString
   LD HL,(STMTPTR)
   JP ExecStatement
-InputStatement_taken:
-  LD (INPBUF),HL
+InputStatement_taken:       ; HL = the typed text
+  EX DE,HL
   LD HL,(INPTEXT)
   LD A,(HL)
   CP ','
+  EX DE,HL                  ; DE = the program text
   JR NZ,InputStatement_done
-  INC HL
-  LD (INPTEXT),HL
-  LD HL,(INPBUF)
+  INC DE
+  LD (INPTEXT),DE
   LD A,(HL)
   CP ','
   JR NZ,InputStatement_var
   INC HL
   JR InputStatement_var
 InputStatement_done:
-  LD HL,(INPBUF)
   CALL SkipBlanks
   OR A
   JR Z,InputStatement_end
@@ -95,17 +95,14 @@ TakeItem:
   POP BC
   CALL SkipBlanks
   CALL TakeItem_end
-  JR NZ,TakeItem_bad
-  POP AF
+  POP BC                    ; B = the type
   POP DE
+  SCF
+  RET NZ                    ; more than a number: no valid item
+  LD A,B
 TakeItem_assign:
   CALL AssignAcc
   OR A
-  RET
-TakeItem_bad:
-  POP AF
-  POP DE
-  SCF
   RET
 TakeItem_string:
   LD A,(HL)
@@ -157,9 +154,8 @@ TakeItem_end:
   RET
 
 ReadStatement:
-  LD (INPTEXT),HL
   CALL GetVar
-  LD (INPTEXT),HL
+  PUSH HL                   ; the program text
   PUSH DE
   LD HL,(DATAPTR)
   CALL FindData
@@ -169,7 +165,7 @@ ReadStatement:
   CALL TakeItem
   JP C,SNError
   LD (DATAPTR),HL
-  LD HL,(INPTEXT)
+  POP HL
   LD A,(HL)
   CP ','
   JR NZ,RestoreStatement_next

@@ -10,7 +10,7 @@
 ; trailing zeros; from 1E+06 (1D+16) up and below .01 the form d.dddddE+nn
 ; (d.dddD+nn).
 ;
-; RAM: NUMTEXT (the text of a number), SCRATCH while reading.
+; RAM: NUMTEXT (the text of a number).
 
 ; 0E6Ch. In: HL at the text. Out: ACC and type, HL after the number.
 ; Keeps: nothing.
@@ -57,10 +57,10 @@ ReadUnsigned_int:           ; integer digits into DE while they fit
   LD A,D                    ; above 3276 one more digit would not fit
   CP 0Ch
   JR C,ReadUnsigned_fits
-  JR NZ,ReadUnsigned_wide
-  LD A,E
+  JR NZ,ReadUnsigned_tosingle   ; (the digit is read again there; AF' is
+  LD A,E                        ; free, as FMul's)
   CP 0CDh
-  JR NC,ReadUnsigned_wide
+  JR NC,ReadUnsigned_tosingle
 ReadUnsigned_fits:
   EX AF,AF'
   PUSH HL
@@ -78,9 +78,6 @@ ReadUnsigned_fits:
   INC HL
   BIT 7,D
   JR Z,ReadUnsigned_int
-  JR ReadUnsigned_tosingle
-ReadUnsigned_wide:
-  EX AF,AF'
   JR ReadUnsigned_tosingle
 ReadUnsigned_intend:        ; the end of a line or statement, or a keyword
   LD A,(HL)                 ; (an operator, THEN): no point or suffix
@@ -208,10 +205,9 @@ DigitValue:
 ; Keeps: nothing.
 AccTimes10PlusA:
   LD B,A
-  LD A,(TYPEFLAG)
-  CP 8
+  RST 20h                   ; NC: double (the ACC is no integer here)
   LD A,B
-  JP Z,DTimesTenPlusA
+  JP NC,DTimesTenPlusA
   PUSH AF
   CALL FTimesTen
   POP AF
@@ -231,10 +227,9 @@ FTimesTen:
 ; Keeps: nothing.
 ScaleByTen:
   LD C,A
-  LD A,(TYPEFLAG)
-  CP 8
+  RST 20h                   ; NC: double (the ACC is no integer here)
   LD A,C
-  JP Z,DScaleByTen
+  JP NC,DScaleByTen
   OR A
   RET Z                    ; keep the sign
   JP P,ScaleByTen_count
@@ -247,10 +242,10 @@ ScaleByTen_chunk:
   CP 11
   JR C,ScaleByTen_power
   LD A,10
-ScaleByTen_power:           ; SCRATCH = 10^A
+ScaleByTen_power:           ; ACC = 10^A
   CALL FGetBCDE             ; (keeps A)
-  LD (SCRATCH+4),DE
-  LD (SCRATCH+6),BC         ; the value waits here
+  PUSH DE
+  PUSH BC                   ; the value waits on the stack
   LD B,A
   PUSH BC
   LD HL,1
@@ -262,11 +257,11 @@ ScaleByTen_build:
   POP BC
   DJNZ ScaleByTen_build
   POP BC
-  PUSH BC
-  LD A,C
+  POP DE                    ; BCDE = the value
+  POP HL                    ; H = the power left, L = its sign
+  PUSH HL
+  LD A,L
   OR A
-  LD DE,(SCRATCH+4)
-  LD BC,(SCRATCH+6)
   JP M,ScaleByTen_divide
   CALL FMul
   JR ScaleByTen_next

@@ -79,10 +79,9 @@ InkeyFunction:
   LD (HL),0
   OR A
   CALL Z,KBSCAN
-  LD B,0
   OR A
-  JR Z,ChrFunction_one
-  INC B
+  JR NZ,ChrFunction_single
+  LD B,A                    ; no key: ""
   JR ChrFunction_one
 
 ValFunction:
@@ -165,6 +164,7 @@ ChrFunction:
   CALL NumericArgument
   PUSH HL
   CALL AccToByte
+ChrFunction_single:
   LD B,1
 ChrFunction_one:            ; B characters (0 or 1): A
   LD (SCRATCH+7),A
@@ -185,7 +185,8 @@ ReturnNewString:            ; a copy of the B bytes at HL
 StrFunction:
   CALL NumericArgument
   PUSH HL
-  CALL NumberToText
+  CALL NumberToText         ; HL = NUMTEXT
+  PUSH HL
   LD B,-1
 StrFunction_length:
   LD A,(HL)
@@ -193,7 +194,7 @@ StrFunction_length:
   INC B
   OR A
   JR NZ,StrFunction_length
-  LD HL,NUMTEXT
+  POP HL
   JR ReturnNewString
 
 ; '(' string ',' n ')' for LEFT$ and RIGHT$: Out: DE = the descriptor,

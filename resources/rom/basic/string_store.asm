@@ -2,7 +2,7 @@
 ; its value; text outside the program and string space is copied into
 ; string space first (see strings.asm for the layout).
 ;
-; RAM: SCRATCH while copying, STRNEXT through AllocString.
+; RAM: STRNEXT through AllocString.
 
 ; Assign the string in the ACC to the variable at DE. Keeps: -.
 StoreString:
@@ -26,14 +26,13 @@ StoreString_copy:
   LD A,B
   OR A
   JR Z,StoreString_set
-  LD (SCRATCH),DE
   CALL AllocString          ; the collection may move the text: copy after
+  PUSH DE                   ; (AllocString keeps DE, the descriptor)
   PUSH HL
   EX DE,HL
-  LD HL,(SCRATCH)
   CALL StringCopy
   POP HL
-  LD DE,(SCRATCH)
+  POP DE
   LD A,(DE)
   LD B,A
 StoreString_set:            ; B, HL: the string to refer to

@@ -110,8 +110,7 @@ AllocString_try:            ; C bytes: carry when they do not fit
   RST 18h
   RET C
   LD (STRNEXT),HL
-  INC HL
-  OR A
+  INC HL                    ; (no carry from the compare)
   RET
 
 ; Operators with a string on the left: + and the relations.
@@ -124,20 +123,17 @@ StringOperator:
   JR NC,StringOperator_compare
   OR A
   JP NZ,TMError
-  LD (SCRATCH),DE           ; concatenation
-  LD HL,(FAC)
-  LD (SCRATCH+2),HL
+  LD HL,(FAC)               ; concatenation: DE left, HL right
   LD A,(DE)
   ADD A,(HL)
   JP C,LSError
   LD B,A
-  CALL AllocString
-  PUSH BC
+  CALL AllocString          ; (keeps BC DE; the collection moves the
+  PUSH BC                   ; texts, never the descriptors)
   PUSH HL
   EX DE,HL
-  LD HL,(SCRATCH)
   CALL StringCopy
-  LD HL,(SCRATCH+2)
+  LD HL,(FAC)
   CALL StringCopy
   POP DE
   POP BC

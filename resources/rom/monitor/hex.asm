@@ -2,33 +2,30 @@
 
 ; Up to three hexadecimal arguments from HL into MONARG1-3; MONCOUNT is
 ; how many; MONNAME points after them. Carry set on a bad digit.
+; The count follows from the next slot's address (BC), as MONCOUNT lies
+; right after the three slots.
 ParseArguments:
-  XOR A
-  LD (MONCOUNT),A
-  LD DE,MONARG1
+  LD BC,MONARG1
 ArgumentLoop:
+  LD A,C
+  SUB MONARG1 & 0FFh
+  RRCA
+  LD (MONCOUNT),A
   CALL SkipBlanks
   LD (MONNAME),HL
   OR A
   RET Z
-  LD A,(MONCOUNT)
-  CP 3
+  LD A,C
+  CP MONCOUNT & 0FFh        ; three taken
   RET Z
-  PUSH DE
-  CALL ParseHex             ; DE = value, HL after it
-  LD B,D
-  LD C,E
-  POP DE                    ; DE = slot
+  CALL ParseHex             ; DE = value, HL after it (BC kept)
   RET C
-  EX DE,HL
-  LD (HL),C
-  INC HL
-  LD (HL),B
-  INC HL
-  EX DE,HL                  ; DE = next slot, HL = text
-  LD A,(MONCOUNT)
-  INC A
-  LD (MONCOUNT),A
+  LD A,E
+  LD (BC),A
+  INC BC
+  LD A,D
+  LD (BC),A
+  INC BC
   JR ArgumentLoop
 
 ; HL = text: HL after the hexadecimal number, DE = its value.
@@ -52,23 +49,21 @@ HexLoop:
   EX DE,HL
   INC HL
   JR HexLoop
-HexEnd:
-  LD A,(HL)
+HexEnd:                     ; a comma is passed, a blank or the end is
+  LD A,(HL)                 ; fine, anything else is not
+  CP ','
+  JR NZ,HexEnd_other
+  INC HL                    ; no carry from the equal compare
+  RET
+HexEnd_other:
   CP ' ' + 1
   CCF
-  RET NC                    ; ends at a blank or the end: fine
-  CP ','
-  SCF
-  RET NZ
-  INC HL
-  OR A
   RET
 
 ; A = value of the hexadecimal digit A; carry if it is none.
-HexDigit:
+HexDigit:                   ; (below '0' wraps to large values)
   CALL UpperCase
   SUB '0'
-  RET C
   CP 10
   CCF
   RET NC
@@ -79,11 +74,24 @@ HexDigit:
   CCF
   RET
 
+PrintHexWordSpace:          ; HL, then a blank
+  CALL PrintHexWord
+  JR PrintSpace
+
 PrintHexWord:               ; HL
   LD A,H
   CALL PrintHexByte
   LD A,L
-PrintHexByte:               ; A; keeps the other registers
+  JR PrintHexByte
+
+PrintHexByteSpace:          ; the byte at HL, then a blank
+  LD A,(HL)
+  CALL PrintHexByte
+PrintSpace:                 ; keeps BC, HL (as 0033h does)
+  LD A,' '
+  JP DISPLAY
+
+PrintHexByte:               ; A; keeps BC, HL
   PUSH AF
   RRCA
   RRCA
@@ -92,16 +100,9 @@ PrintHexByte:               ; A; keeps the other registers
   CALL PrintHexNibble
   POP AF
 PrintHexNibble:
-  PUSH AF
   AND 0Fh
   ADD A,90h                 ; 0-9 to '0'-'9', 10-15 to 'A'-'F'
   DAA
   ADC A,40h
   DAA
-  CALL DISPLAY
-  POP AF
-  RET
-
-PrintSpace:                 ; keeps BC, HL (as 0033h does)
-  LD A,' '
   JP DISPLAY

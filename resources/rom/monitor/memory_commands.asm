@@ -11,30 +11,44 @@ NeedAddress:
   LD HL,(MONARG1)
   RET
 
+; Three arguments: HL = the first, BC = bytes from it to the second
+; inclusive, carry clear; "?" when fewer were given or the second is below
+; the first.
+NeedRange:
+  LD A,(MONCOUNT)
+  CP 3
+  JR C,MonitorError
+  LD HL,(MONARG2)
+  LD DE,(MONARG1)
+  SBC HL,DE                 ; no carry after the count's compare
+  JR C,MonitorError
+  INC HL
+  LD B,H
+  LD C,L
+  EX DE,HL
+  RET
+
 ; D a: eight lines of eight bytes with their characters.
 MonDisplay:
   CALL NeedAddress
   LD C,8
 DisplayLine:
-  CALL PrintHexWord
+  CALL PrintHexWordSpace
   LD B,8
   PUSH HL
 DisplayHex:
-  CALL PrintSpace
-  LD A,(HL)
-  CALL PrintHexByte
+  CALL PrintHexByteSpace
   INC HL
   DJNZ DisplayHex
   POP HL
-  CALL PrintSpace
   LD B,8
 DisplayChars:
   LD A,(HL)
-  CP 20h
-  JR C,DisplayDot
-  CP 80h
+  SUB 20h                   ; 20h-7Fh as they are
+  CP 60h
+  LD A,(HL)
   JR C,DisplayChar
-DisplayDot:
+
   LD A,'.'
 DisplayChar:
   CALL DISPLAY
@@ -51,29 +65,25 @@ DisplayChar:
 MonModify:
   CALL NeedAddress
 ModifyByte:
-  CALL PrintHexWord
-  CALL PrintSpace
-  LD A,(HL)
-  CALL PrintHexByte
-  CALL PrintSpace
+  CALL PrintHexWordSpace
+  CALL PrintHexByteSpace
   PUSH HL
   CALL ReadInputLine        ; HL, A at the first non-blank
-  POP DE                    ; DE = address
+  POP BC                    ; BC = address
   RET C                     ; BREAK: back to the prompt
   CP '.'
   RET Z
   OR A
   JR Z,ModifyNext
-  PUSH DE
-  CALL ParseHex
+  CALL ParseHex             ; (keeps BC)
   LD A,E
-  POP DE
   JR C,ModifyBad
-  LD (DE),A
+  LD (BC),A
 ModifyNext:
-  INC DE
+  INC BC
 ModifyBad:
-  EX DE,HL
+  LD H,B
+  LD L,C
   JR ModifyByte
 
 ; F a b v: fill a..b with v.
@@ -82,13 +92,8 @@ MonFill:
   LD A,(MONARG3)
 FillByte:
   LD (HL),A
-  INC HL
-  DEC BC
-  LD E,A
-  LD A,B
-  OR C
-  LD A,E
-  JR NZ,FillByte
+  CPI                       ; only for HL+1 and BC-1 (P/V: BC not 0)
+  JP PE,FillByte
   RET
 
 ; T a b c: copy a..b to c; overlapping ranges are copied safely.
@@ -96,8 +101,7 @@ MonMove:
   CALL NeedRange            ; HL = a, BC = length
   LD DE,(MONARG3)
   PUSH HL
-  OR A
-  SBC HL,DE
+  SBC HL,DE                 ; NeedRange leaves no carry
   POP HL
   JR C,MoveDown             ; source below target: copy from the top
   LDIR
@@ -110,24 +114,6 @@ MoveDown:
   DEC HL
   EX DE,HL
   LDDR
-  RET
-
-; Three arguments: HL = the first, BC = bytes from it to the second
-; inclusive; "?" when fewer were given or the second is below the first.
-NeedRange:
-  LD A,(MONCOUNT)
-  CP 3
-  JP C,MonitorError
-  LD HL,(MONARG2)
-  LD DE,(MONARG1)
-  OR A
-  SBC HL,DE
-  JP C,MonitorError
-  INC HL
-  LD B,H
-  LD C,L
-  EX DE,HL
-  OR A
   RET
 
 ; G a: go to a (a RET there comes back to the monitor).

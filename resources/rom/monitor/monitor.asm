@@ -2,6 +2,7 @@
 
 MonitorStart:
   LD HL,MonitorGreeting
+MonitorMessage:             ; the text at HL, then the prompt
   CALL PRINTSTR
 MonitorLoop:
   LD SP,(4047h)             ; the system ROM's stack top
@@ -37,8 +38,7 @@ FindMonCommand:
 
 MonitorError:
   LD HL,MonitorWhat
-  CALL PRINTSTR
-  JR MonitorLoop
+  JR MonitorMessage
 
 MonitorCommands:
   DEFB 'D'
@@ -65,4 +65,4 @@ MonitorCommands:
 
 MonHelp:
   LD HL,MonitorHelpText
-  JP PRINTSTR
+  JR MonitorMessage

@@ -18,10 +18,10 @@ MonLoad_name:
   CALL LoadBlocks
   JR C,MonLoad_sum
   LD (SYSENTRY),HL
-  CALL MOTOROFF
+  PUSH HL
   LD HL,EntryText
-  CALL PRINTSTR
-  LD HL,(SYSENTRY)
+  CALL MonTapeMessage
+  POP HL
   JP PrintHexWord
 MonLoad_sum:
   LD HL,ChecksumText
@@ -42,35 +42,28 @@ MonSave:
 SaveName:
   LD A,(HL)
   CP ' ' + 1
-  JR C,SaveNamePad
-  INC HL
-  JR SaveNameOut
-SaveNamePad:
-  LD A,' '
+  JR NC,SaveNameOut
+  LD A,' '                  ; the name ended: blanks, HL stays
+  DEC HL
 SaveNameOut:
+  INC HL
   CALL TAPEWRITE
   DJNZ SaveName
   POP HL
   POP BC
 SaveBlock:                  ; HL = next byte, BC = bytes left
-  LD A,B
+  XOR A
+  CP B
+  JR C,SaveShort            ; 256 bytes or more: a full block (count 00)
   OR C
   JR Z,SaveEntry
-  LD A,B
-  OR A
-  LD A,C
-  JR Z,SaveShort
-  XOR A                     ; a full block: 256 bytes (count 00)
 SaveShort:
   LD E,A                    ; E = count (0 = 256)
   LD A,3Ch
   CALL TAPEWRITE
   LD A,E
   CALL TAPEWRITE
-  LD A,L
-  CALL TAPEWRITE
-  LD A,H
-  CALL TAPEWRITE
+  CALL SaveWord             ; A = H
   ADD A,L
   LD D,A                    ; D = checksum
 SaveByte:
@@ -89,11 +82,14 @@ SaveEntry:
   LD A,78h
   CALL TAPEWRITE
   LD HL,(MONARG3)
+  CALL SaveWord
+  JP MOTOROFF
+
+SaveWord:                   ; HL, low byte first; A = H (TAPEWRITE keeps it)
   LD A,L
   CALL TAPEWRITE
   LD A,H
-  CALL TAPEWRITE
-  JP MOTOROFF
+  JP TAPEWRITE
 
 EntryText:
   DEFB "ENTRY ",0

@@ -10,14 +10,16 @@ ColdStart:
   LD DE,RST08VEC
   LD BC,RamImageEnd - RamImage
   LDIR
-  ; Every other cell up to the end of the fixed region starts as zero.
-  LD HL,RST08VEC + (RamImageEnd - RamImage)
-  LD DE,RST08VEC + (RamImageEnd - RamImage) + 1
+  ; Every other cell up to the end of the fixed region starts as zero,
+  ; from where the copy ended (DE).
+  LD H,D
+  LD L,E
+  INC DE
   LD BC,DISKVECS - (RST08VEC + (RamImageEnd - RamImage)) - 1
   LD (HL),0
   LDIR
   ; Disk BASIC keywords report an error until a disk system takes them.
-  LD HL,DISKVECS
+  EX DE,HL                  ; HL = DISKVECS, where the zeroing stopped
   LD B,(DISKVECEND - DISKVECS) / 3
 InitDiskVectors:
   LD (HL),0C3h

@@ -3,10 +3,13 @@
 ; the program. A range that holds no line is refused (?FC), and so is a
 ; DELETE without one, which would take the whole program.
 ;
+; It lies in the second ROM at DeleteCommand (second_rom.inc), as the
+; first has no room for it.
+;
 ; RAM: LISTFROM, LISTTO (through ListRange).
 
 ; In: HL after the command's name. Out: to READY. Keeps: -.
-DeleteCommand:
+  AT DeleteCommand
   CALL SkipBlanks
   OR A
   JP Z,FCError

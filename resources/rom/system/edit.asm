@@ -91,8 +91,7 @@ EditRestart:
   CALL FreshLine
   LD HL,(CURLINE)
   CALL PrintHLDecimal
-  LD A,' '
-  CALL OutChar
+  CALL OutSpace
   LD HL,INBUF
   RET
 

@@ -38,14 +38,22 @@ EditRight:
   RET
 
 EditLeft:
-  LD DE,INBUF
-  RST 18h
+  CALL EditBack
   RET Z                     ; at the start
-  DEC HL
-  LD A,08h
-  CALL OutChar
   DEC C
   JR NZ,EditLeft
+  RET
+
+; The cursor one character back, shown by a backspace. In: HL. Out: HL,
+; Z (and nothing done) at the start of the text. Keeps: BC.
+EditBack:
+  LD DE,INBUF
+  RST 18h
+  RET Z
+  DEC HL
+  LD A,08h
+  CALL OutChar              ; (keeps A)
+  OR A
   RET
 
 EditEnter:
@@ -88,13 +96,8 @@ EditInsert:
   CALL NC,EditInsertChar
   JR EditInsert
 EditInsert_back:
-  LD DE,INBUF
-  RST 18h
-  JR Z,EditInsert
-  DEC HL
-  CALL EditRemove
-  LD A,08h
-  CALL OutChar
+  CALL EditBack
+  CALL NZ,EditRemove
   JR EditInsert
 
 EditKill:

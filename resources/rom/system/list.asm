@@ -34,11 +34,9 @@ ListLine:
   CALL NC,PrintHLDecimal
   POP HL
   JR C,ListSkip             ; before the range
-  LD A,' '
-  CALL OutChar
+  CALL OutSpace
   CALL ListText
-  LD A,0Dh
-  CALL OutChar
+  CALL FreshLineNew
   JR ListLine
 ListSkip:
   CALL NextLineScan
@@ -75,6 +73,7 @@ ListRange_end:
   RET
 
 ; Spell out the tokenised text at HL up to its 00 byte; HL ends after it.
+; B and DE are lost.
 ; Text in quotes and after REM is shown as stored. ':' REM "'" (and
 ; REM "'") show as the apostrophe they were typed as.
 ListText:
@@ -98,16 +97,15 @@ ListNotQuote:
   JR NZ,ListNotColon
   LD A,(HL)
   CP 93h
-  LD A,':'
-  JR NZ,ListPlain
+  JR NZ,ListColon
   INC HL
   LD A,(HL)
   DEC HL
-  CP 0FBh
+  CP 0FBh                   ; ':' REM "'": only the apostrophe shows,
+  JR Z,ListTextByte         ; through the REM that follows
+ListColon:
   LD A,':'
-  JR NZ,ListPlain
-  INC HL                    ; ':' REM "'": only the apostrophe shows
-  LD A,93h
+  JR ListPlain
 ListNotColon:
   CP 80h
   JR C,ListPlain
@@ -129,20 +127,18 @@ ListPlain:
   JR ListTextByte
 
 ; Show the keyword of token A (80h and up); a byte with no keyword shows
-; as it is. Keeps BC, DE, HL.
+; as it is. In: A. Out: -. Keeps: C HL (ListText's state).
 PrintKeyword:
-  PUSH BC
-  PUSH DE
   PUSH HL
   LD E,A
   SUB 7Fh
-  LD C,A                    ; the keyword's number, from 1
+  LD B,A                    ; the keyword's number, from 1
   LD HL,TokenTable
 KeywordFind:                ; HL at a keyword's first character
   LD A,(HL)
   CP 80h
   JR Z,KeywordMissing
-  DEC C
+  DEC B
   JR Z,KeywordOut
 KeywordSkip:
   INC HL
@@ -158,8 +154,6 @@ KeywordChar:
   BIT 7,A
   JR Z,KeywordOut
   POP HL
-  POP DE
-  POP BC
   RET
 KeywordMissing:             ; the byte alone: HL back before the end
   LD A,E                    ; mark, which stops KeywordChar

@@ -67,8 +67,7 @@ StoreProgramLine:
   CALL SkipBlanks
   CALL TokeniseLine         ; HL = the tokenised text, DE after its 00
   EX DE,HL
-  OR A
-  SBC HL,DE
+  SBC HL,DE                 ; (the tokeniser leaves no carry)
   PUSH HL                   ; its length, 00 included
   PUSH DE
   LD DE,(CURLINE)
@@ -92,14 +91,14 @@ TokeniseLine:
   RET
 
 ; The program text may grow up to STACKROOM below the stack (which is the
-; bottom of string space). Out: DE = that limit. Keeps: BC HL.
+; bottom of string space). Out: DE = that limit. Keeps: A BC HL.
 TextLimit:
-  PUSH HL
-  LD HL,(STACKTOP)
-  LD DE,-STACKROOM
-  ADD HL,DE
-  EX DE,HL
-  POP HL
+  IF STACKROOM != 0200h
+  .ERROR TextLimit takes STACKROOM as two pages
+  ENDIF
+  LD DE,(STACKTOP)
+  DEC D
+  DEC D
   RET
 
 ; HL = the line after the one at HL, found from its end byte.
@@ -120,7 +119,8 @@ DeleteLine:
   PUSH HL
   CALL NextLine             ; HL = the following line
   POP DE
-; Remove the text from DE up to HL (not included). Out: HL = DE.
+; Remove the text from DE up to HL (not included), which lies before the
+; end mark, so that at least the end mark moves. Out: HL = DE.
 DeleteText:
   PUSH DE
   EX DE,HL
@@ -132,16 +132,14 @@ DeleteText:
   EX DE,HL
   POP DE
   PUSH DE
-  LD A,B
-  OR C
-  JR Z,DeleteMoved
   LDIR
-DeleteMoved:
   LD (VARTAB),DE
   POP HL
   RET
 
 ; Insert at HL the line number (40A2h) with the BC bytes of text at DE.
+; HL lies at a line or at the end mark, so that at least the end mark
+; moves up.
 InsertLine:
   PUSH DE                   ; the text
   PUSH BC                   ; its length
@@ -169,11 +167,7 @@ InsertLine:
   LD C,L                    ; the bytes to move up
   POP HL
   DEC HL                    ; the old last byte
-  LD A,B
-  OR C
-  JR Z,InsertMoved
   LDDR
-InsertMoved:
   POP HL                    ; the insertion point
   POP BC                    ; the text's length
   LD (HL),H                 ; a non-zero link, rebuilt afterwards

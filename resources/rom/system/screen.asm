@@ -212,7 +212,7 @@ ScrollUp:
   LD DE,VIDEO
   LD BC,VIDEOEND - VIDEO - 64
   LDIR
-  LD HL,VIDEOEND - 64
+  EX DE,HL                  ; HL = VIDEOEND - 64, the last line
   JR CtlEraseScreen
 
 ; 01C9h: clear the screen, back to 64 columns, cursor home. Keeps all
@@ -226,8 +226,7 @@ ClearScreen:
   AND 0F7h
   LD (PORTFF),A
   OUT (0FFh),A
-  LD HL,VIDEO
-  LD (CURSOR),HL
+  CALL CtlHome              ; (HL = VIDEO)
   CALL CtlEraseScreen
   XOR A
   LD (CURUNDER),A

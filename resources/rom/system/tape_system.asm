@@ -48,6 +48,16 @@ SystemName_same:
   JR C,SystemChecksum
   LD (SYSENTRY),HL
   JR SystemPrompt
+SystemChecksum:
+  CALL TapeMotorOff
+  LD A,'C'
+  LD (VIDEOEND - 1),A
+  LD HL,ChecksumText
+  DEFB 11h                  ; LD DE,nn: skips the LD HL
+NotSystemTape:
+  LD HL,NotSystemText
+  CALL PrintString
+  JR SystemPrompt
 
 ; In: the tape after a machine-code tape's name. Out: its blocks in memory,
 ; HL = its entry; carry after a block whose sum differs (the rest is not
@@ -58,14 +68,14 @@ LoadBlocks:
   JR Z,LoadBlocks_data
   CP ENTRY_BLOCK
   JR NZ,LoadBlocks          ; anything else between blocks is skipped
+LoadBlocks_address:         ; HL from tape; BREAK ends the command
   CALL TAPEADDR
   RET NC
   JP TapeBroken
 LoadBlocks_data:
   CALL TapeByte
   LD B,A                    ; 0 counts as 256
-  CALL TAPEADDR
-  JP C,TapeBroken
+  CALL LoadBlocks_address
   LD A,H
   ADD A,L
   LD C,A
@@ -82,14 +92,3 @@ LoadBlocks_byte:
   RET NZ
   CALL BLINK
   JR LoadBlocks
-SystemChecksum:
-  CALL TapeMotorOff
-  LD A,'C'
-  LD (VIDEOEND - 1),A
-  LD HL,ChecksumText
-  JR NotSystemTape_text
-NotSystemTape:
-  LD HL,NotSystemText
-NotSystemTape_text:
-  CALL PrintString
-  JP SystemPrompt

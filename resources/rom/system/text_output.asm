@@ -12,6 +12,9 @@ PrintString:
   CALL OutChar
   JR PrintString
 
+; A blank to the current text output. Keeps: BC DE HL.
+OutSpace:
+  LD A,' '
 ; Send A to the current text output: the screen, the printer while LLIST
 ; runs, or EDIT's buffer while it spells a line out. Keeps all registers.
 OutChar:
@@ -56,6 +59,6 @@ FreshLine:
   LD A,(CURSOR)             ; the low byte: the column
   AND 3Fh
   RET Z
-FreshLineNew:
+FreshLineNew:               ; (also a line's end where one is sure to follow)
   LD A,0Dh
   JR OutChar
