@@ -265,7 +265,9 @@ DirectStatement:
   LD (CURLINE),DE
   JP ExecStatement
 
-; The statements from 80h to BBh. Disk keywords jump to their RAM vectors.
+; The statements from 80h to BBh. Disk keywords jump to their RAM vectors;
+; EDIT, DELETE and AUTO are found by the command level (command_level.asm)
+; before a line is run, and are a syntax error in a program.
 StatementTable:
   DEFW EndStatement         ; 80 END
   DEFW ForStatement         ; 81 FOR
@@ -296,7 +298,7 @@ StatementTable:
   DEFW DefSngStatement      ; 9A DEFSNG
   DEFW DefDblStatement      ; 9B DEFDBL
   DEFW 41A3h                ; 9C LINE
-  DEFW SNError              ; 9D EDIT (not built yet)
+  DEFW SNError              ; 9D EDIT (a command of the prompt only)
   DEFW ErrorStatement       ; 9E ERROR
   DEFW ResumeStatement      ; 9F RESUME
   DEFW OutStatement         ; A0 OUT
@@ -321,8 +323,8 @@ StatementTable:
   DEFW ContStatement        ; B3 CONT
   DEFW ListCommand          ; B4 LIST
   DEFW LlistCommand         ; B5 LLIST
-  DEFW SNError              ; B6 DELETE (not built yet)
-  DEFW SNError              ; B7 AUTO (not built yet)
+  DEFW SNError              ; B6 DELETE (a command of the prompt only)
+  DEFW SNError              ; B7 AUTO (a command of the prompt only)
   DEFW ClearStatement       ; B8 CLEAR
   DEFW CloadCommand         ; B9 CLOAD
   DEFW CsaveCommand         ; BA CSAVE
