@@ -188,8 +188,9 @@ TEST_F(Basic, PrintZonesTabAndPosition) {
                    "30 PRINT \"AB\";:PRINT \"CD\",:PRINT \"E\"\n"),
             " 1              A               -2\n     TU 7\nABCD            E\n");
   // TAB( past the line's end stops at the next line; ELSE may follow it.
-  EXPECT_EQ(Output("10 PRINT \"AB\";TAB(70);\"K\";:IF 1 THEN PRINT TAB(3) ELSE PRINT \"N\"\n20 PRINT \"Z\"\n"),
-            "AB\nK  Z\n");
+  EXPECT_EQ(
+      Output("10 PRINT \"AB\";TAB(70);\"K\";:IF 1 THEN PRINT TAB(3) ELSE PRINT \"N\"\n20 PRINT \"Z\"\n"),
+      "AB\nK  Z\n");
   Run("CLS\nPRINT @ 70,\"HERE\";\n");
   EXPECT_EQ(m.Byte(0x3C00 + 70), 'H');
 }
