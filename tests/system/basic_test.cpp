@@ -296,6 +296,9 @@ TEST_F(Basic, ErrorsRaisedByStatementsShowTheirLine) {
   EXPECT_EQ(Output("10 X%=40000\n"), "?OV ERROR IN 10\n");
   EXPECT_EQ(Output("10 DIM A(3):A(4)=1\n"), "?BS ERROR IN 10\n");
   EXPECT_EQ(Output("10 DIM A(3):DIM A(2)\n"), "?DD ERROR IN 10\n");
+  // A DIM that failed leaves the next array its implicit size.
+  Run("DIM 5\n");
+  EXPECT_EQ(Output("10 A(12)=1\n"), "?BS ERROR IN 10\n");
   EXPECT_EQ(Output("10 A$=1\n"), "?TM ERROR IN 10\n");
   EXPECT_EQ(Output("10 PRINT ASC(\"\")\n"), "?FC ERROR IN 10\n");
   EXPECT_EQ(Output("10 PRINT 1+\n"), "?MO ERROR IN 10\n");

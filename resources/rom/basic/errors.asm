@@ -2,7 +2,7 @@
 ; READY; or, when ON ERROR GOTO has armed a trap, on at the trap's line with
 ; ERR and ERL set (the trap statements are in error_trap.asm).
 ;
-; RAM: ERRTRAP, ERRLINE, ERRCODE, ERRPTR, INTRAP.
+; RAM: ERRTRAP, ERRLINE, ERRCODE, ERRPTR, INTRAP; clears DIMFLAG.
 
 NFError: LD E,1
   DEFB 01h                  ; LD BC,nn: skips the next LD E,n
@@ -54,6 +54,7 @@ BasicError:
   LD (CMDSP),HL
   XOR A
   LD (OUTDEV),A
+  LD (DIMFLAG),A            ; a DIM it stopped must not size the next array
   LD H,A
   LD L,A
   LD (CONTPTR),HL
