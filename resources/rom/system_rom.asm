@@ -32,15 +32,14 @@
 ; room between them with the rest.
   AT CLS
   JP ClearScreen
-  INCLUDE "system/tape_motor.asm"
+  INCLUDE "basic/negate_acc.asm"
   INCLUDE "basic/math_core.asm"
   AT MOTOROFF
   JP TapeMotorOff
-  INCLUDE "basic/single_whole.asm"
+  INCLUDE "basic/double_swap.asm"
   AT MOTORON
   JP TapeMotorOn
-  INCLUDE "basic/number_entry.asm"
-  INCLUDE "basic/double_add_bytes.asm"
+  INCLUDE "system/tape_blink.asm"
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
@@ -55,7 +54,7 @@
   INCLUDE "basic/double_shift_right.asm"
   AT SYSTEMCMD
   JP SystemCommand
-  INCLUDE "basic/double_mul.asm"
+  INCLUDE "system/tape_write.asm"
   INCLUDE "basic/table_word.asm"
   AT TAPEADDR
   JP TapeReadAddress
@@ -81,18 +80,19 @@
 
   AT LINEINPUTB
   JP LineInput
-  INCLUDE "system/command_level.asm"
-  INCLUDE "basic/math_power.asm"
+  INCLUDE "system/list.asm"
+  INCLUDE "basic/math_sin.asm"
 
   AT SNGSUB
   JP FSub
   AT SNGADD
   JP FAdd
   INCLUDE "basic/garbage.asm"
+  INCLUDE "basic/double_exponent.asm"
 
   AT SNGMUL
   JP FMul
-  INCLUDE "system/tape_write.asm"
+  INCLUDE "basic/double_mul.asm"
 
   AT SNGDIV
   JP FDiv
@@ -111,19 +111,19 @@
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "system/edit.asm"
-  INCLUDE "basic/double_swap.asm"
+  INCLUDE "system/command_level.asm"
 
   AT INTSUB
   JP IntSub
   INCLUDE "basic/double_shift_left.asm"
   AT INTADD
   JP IntAdd
-  INCLUDE "basic/double_copy.asm"
+  INCLUDE "system/tape_motor.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/math_series.asm"
-  INCLUDE "system/tape_system_pass.asm"
+  INCLUDE "basic/error_trap.asm"
+  INCLUDE "basic/double_copy.asm"
+  INCLUDE "basic/math_pi.asm"
 
   AT DBLSUB
   JP DSub
@@ -137,29 +137,26 @@
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "system/numbers.asm"
-  INCLUDE "basic/math_atn.asm"
+  INCLUDE "basic/math_log.asm"
 
   AT ASCTONUM
   JP ReadNumber
   INCLUDE "basic/strings.asm"
-  INCLUDE "basic/error_trap.asm"
-  INCLUDE "basic/negate_acc.asm"
+  INCLUDE "basic/double_core.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
-  INCLUDE "basic/math_pi.asm"
   AT NUMTOASC
   JP NumberToAscii
   INCLUDE "basic/num_text.asm"
   INCLUDE "system/program_text.asm"
   INCLUDE "basic/single.asm"
-  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/print_using.asm"
   INCLUDE "basic/double_write.asm"
-  INCLUDE "basic/math_sin.asm"
+  INCLUDE "system/numbers.asm"
   INCLUDE "basic/double_scale.asm"
   INCLUDE "system/text_output.asm"
-  INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/double_round.asm"
   INCLUDE "basic/double_read.asm"
   INCLUDE "basic/math_steps.asm"
   INCLUDE "basic/double_whole.asm"
@@ -167,6 +164,7 @@
   INCLUDE "system/tape_commands.asm"
   INCLUDE "basic/double_times_ten.asm"
   INCLUDE "basic/math_cells.asm"
+  INCLUDE "basic/math_atn.asm"
 
   AT READYLEVEL
   JP ReadyLevel
@@ -183,8 +181,8 @@
   AT NEWCMD
   JP NewCommand
   INCLUDE "basic/print.asm"
-  INCLUDE "basic/math_log.asm"
-  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "basic/math_series.asm"
+  INCLUDE "system/tape_system_pass.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -216,19 +214,21 @@ NextChar:
 
   AT DECTOBIN
   JP DecimalToBinary
-  INCLUDE "basic/double_round.asm"
+  INCLUDE "basic/string_store.asm"
 
   AT RUNCMD
   JP RunStatement
   INCLUDE "basic/variables.asm"
   INCLUDE "basic/functions.asm"
-  INCLUDE "system/list.asm"
+  INCLUDE "system/cold_start.asm"
+  INCLUDE "basic/single_whole.asm"
 
   AT INTDIV
   JP IntDiv
   INCLUDE "basic/run_loop.asm"
   INCLUDE "basic/input.asm"
-  INCLUDE "system/cold_start.asm"
+  INCLUDE "system/edit.asm"
+  INCLUDE "basic/double_add_bytes.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -247,7 +247,7 @@ PrintQuoted:
   INCLUDE "system/tape_load.asm"
   INCLUDE "basic/double_add.asm"
   INCLUDE "system/tape_system.asm"
-  INCLUDE "basic/print_using.asm"
-  INCLUDE "basic/double_core.asm"
-  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/math_power.asm"
+  INCLUDE "basic/number_entry.asm"
   AT 3000h

@@ -19,18 +19,19 @@
 ; name and subscripts, A = it. Keeps: nothing.
 GetVar:
   LD A,(HL)
+  LD B,A
   SUB 'A'
   CP 26
   JP NC,SNError
-  ADD A,'A'
-  LD B,A
+  ADD A,LOW DEFTABLE        ; E: the letter's default type (DEFTABLE does
+  LD E,A                    ; not cross a page)
   LD C,0
   INC HL
   LD A,(HL)
-  CP '0'                    ; most names end at a token, ')', ',' or 00
+  CP 'Z' + 1                ; most names end at a token (80h up), which
+  JR NC,GetVar_deftype      ; cannot be a suffix either
+  CP '0'                    ; or at ')', ',' or 00
   JR C,GetVar_suffix
-  CP 'Z' + 1
-  JR NC,GetVar_suffix
   CALL GetVar_alnum
   JR NC,GetVar_suffix
   LD C,A
@@ -56,54 +57,65 @@ IsLetter:
 GetVar_suffix:
   CP '%' + 1                ; the suffixes are all below '&'
   JR NC,GetVar_deftype
+  INC HL                    ; past it, if it is one
   SUB '!'                   ; (a character below '!' matches none below)
-  LD E,4
+  LD D,4
   JR Z,GetVar_typed
   SUB '#' - '!'
-  LD E,8
+  LD D,8
   JR Z,GetVar_typed
   DEC A                     ; '$'
-  LD E,3
+  LD D,3
   JR Z,GetVar_typed
   DEC A                     ; '%'
-  LD E,2
+  LD D,2
   JR Z,GetVar_typed
-GetVar_deftype:
-  LD A,B
-  ADD A,LOW (DEFTABLE - 'A')
-  LD E,A
-  LD D,HIGH DEFTABLE        ; the table does not cross a page
-  LD A,(DE)
-  LD E,A
   DEC HL
-GetVar_typed:               ; HL at the suffix (or before the next character)
-  INC HL
-  LD A,E
+GetVar_deftype:
+  LD D,HIGH DEFTABLE
+  LD A,(DE)
+  DEFB 0FEh                 ; CP n: skips the LD A,D
+GetVar_typed:               ; D = the suffix's type; HL after the name
+  LD A,D
   LD (VARTYPE),A
-  CALL SkipBlanks
+  LD E,A
+  LD A,(HL)                 ; blanks are rare here: no call for none
+  CP ' '
+  CALL Z,SkipBlanks
   CP '('
   JR Z,GetArrayElement
   PUSH HL
-  LD HL,(ARYTAB)
-  LD D,L                    ; the low byte of the end; E = the type
+  LD A,(ARYTAB)
+  ADD A,2
+  LD D,A                    ; the low byte of the end + 2
   LD HL,(VARTAB)
-GetVar_search:
-  LD A,L
+  INC HL
+  INC HL
+GetVar_search:              ; HL at an entry's first letter, which differs
+  LD A,L                    ; most often; the end is 2 below
   CP D
-  JR NZ,GetVar_entry
-  LD A,(ARYTAB+1)
-  CP H
-  JR Z,GetVar_create
-GetVar_entry:               ; the first letter differs most often
-  INC HL
-  INC HL
+  JR Z,GetVar_end
+GetVar_entry:
   LD A,(HL)
   CP B
-  JR NZ,GetVar_back2
+  JR Z,GetVar_first
+GetVar_next2:
+  DEC HL
+GetVar_next1:
+  DEC HL
+GetVar_next:                ; HL at an entry's type, which is also its size
+  LD A,(HL)
+  ADD A,5                   ; to the next entry's first letter
+  ADD A,L
+  LD L,A
+  JR NC,GetVar_search
+  INC H
+  JR GetVar_search
+GetVar_first:
   DEC HL
   LD A,(HL)
   CP C
-  JR NZ,GetVar_back1
+  JR NZ,GetVar_next1
   DEC HL
   LD A,(HL)
   CP E
@@ -115,18 +127,15 @@ GetVar_entry:               ; the first letter differs most often
   POP HL
   LD A,(HL)
   RET
-GetVar_back2:
+GetVar_end:                 ; the low byte matches: the end itself?
   DEC HL
-GetVar_back1:
   DEC HL
-GetVar_next:                ; HL at an entry's type, which is also its size
-  LD A,(HL)
-  ADD A,3
-  ADD A,L
-  LD L,A
-  JR NC,GetVar_search
-  INC H
-  JR GetVar_search
+  LD A,(ARYTAB+1)
+  CP H
+  JR Z,GetVar_create
+  INC HL
+  INC HL
+  JR GetVar_entry
 GetVar_create:              ; HL = (ARYTAB): room for 3 + E bytes
   PUSH BC
   LD A,E
