@@ -130,6 +130,7 @@
   AT DBLADD
   JP DAdd
   INCLUDE "basic/control.asm"
+  INCLUDE "basic/single_whole.asm"
 
   AT DBLMUL
   JP DMul
@@ -221,7 +222,6 @@ NextChar:
   INCLUDE "basic/variables.asm"
   INCLUDE "basic/functions.asm"
   INCLUDE "system/cold_start.asm"
-  INCLUDE "basic/single_whole.asm"
 
   AT INTDIV
   JP IntDiv

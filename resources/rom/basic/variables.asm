@@ -241,6 +241,8 @@ GetArrayElement_found:      ; HL at the size field
   LD A,(HL)
   CP C
   JR NZ,GetArrayElement_bad
+  DEC A
+  JR Z,GetArrayElement_one
   LD B,0
   ADD HL,BC
   ADD HL,BC
@@ -277,24 +279,39 @@ GetArrayElement_index:
   LD HL,SUBCOUNT
   DEC (HL)
   JR NZ,GetArrayElement_index
-  POP DE                    ; dim flag and type
-  POP BC
-  LD A,D
+  LD HL,(ARROFS)
+  LD DE,(ARRELEM)
+  JR GetArrayElement_scale
+GetArrayElement_one:        ; one subscript, the common case: no products
+  INC HL
+  LD C,(HL)
+  INC HL
+  LD B,(HL)                 ; its element count
+  INC HL
+  EX DE,HL                  ; DE: the elements
+  POP HL                    ; the subscript
+  LD A,L                    ; below the count
+  SUB C
+  LD A,H
+  SBC A,B
+  JP NC,BSError
+GetArrayElement_scale:      ; HL = the element's number, DE = the first
+  POP BC                    ; B = the type (C: the dim flag)
+  POP AF                    ; (the name)
+  LD A,B
   LD (VARTYPE),A
-  LD HL,(ARROFS)            ; times the type, the element's size
-  CP 3
+  CP 3                      ; times the type, the element's size
   JR NZ,GetArrayElement_size
-  LD E,L
-  LD D,H
+  LD C,L
+  LD B,H
   ADD HL,HL
-  ADD HL,DE                 ; 3 (its low bit then ends the shifts)
+  ADD HL,BC                 ; 3 (its low bit then ends the shifts)
 GetArrayElement_size:       ; 2, 4, 8: a doubling for each bit below
   RRCA
   JR C,GetArrayElement_address
   ADD HL,HL
   JR GetArrayElement_size
 GetArrayElement_address:
-  LD DE,(ARRELEM)
   ADD HL,DE
   EX DE,HL
   LD HL,(ARRTEXT)
