@@ -32,11 +32,11 @@
 ; room between them with the rest.
   AT CLS
   JP ClearScreen
-  INCLUDE "basic/negate_acc.asm"
+  INCLUDE "basic/double_copy.asm"
   INCLUDE "basic/math_core.asm"
   AT MOTOROFF
   JP TapeMotorOff
-  INCLUDE "basic/double_swap.asm"
+  INCLUDE "basic/single_whole.asm"
   AT MOTORON
   JP TapeMotorOn
   INCLUDE "system/tape_blink.asm"
@@ -54,7 +54,7 @@
   INCLUDE "basic/double_shift_right.asm"
   AT SYSTEMCMD
   JP SystemCommand
-  INCLUDE "system/tape_write.asm"
+  INCLUDE "basic/double_mul.asm"
   INCLUDE "basic/table_word.asm"
   AT TAPEADDR
   JP TapeReadAddress
@@ -92,7 +92,7 @@
 
   AT SNGMUL
   JP FMul
-  INCLUDE "basic/double_mul.asm"
+  INCLUDE "system/tape_write.asm"
 
   AT SNGDIV
   JP FDiv
@@ -111,18 +111,19 @@
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "system/command_level.asm"
+  INCLUDE "system/edit.asm"
+  INCLUDE "basic/double_swap.asm"
 
   AT INTSUB
   JP IntSub
   INCLUDE "basic/double_shift_left.asm"
   AT INTADD
   JP IntAdd
-  INCLUDE "system/tape_motor.asm"
+  INCLUDE "basic/negate_acc.asm"
   AT INTMUL
   JP IntMul
   INCLUDE "basic/error_trap.asm"
-  INCLUDE "basic/double_copy.asm"
+  INCLUDE "system/tape_motor.asm"
   INCLUDE "basic/math_pi.asm"
 
   AT DBLSUB
@@ -130,7 +131,6 @@
   AT DBLADD
   JP DAdd
   INCLUDE "basic/control.asm"
-  INCLUDE "basic/single_whole.asm"
 
   AT DBLMUL
   JP DMul
@@ -152,12 +152,12 @@
   INCLUDE "basic/num_text.asm"
   INCLUDE "system/program_text.asm"
   INCLUDE "basic/single.asm"
-  INCLUDE "basic/print_using.asm"
+  INCLUDE "basic/machine.asm"
   INCLUDE "basic/double_write.asm"
   INCLUDE "system/numbers.asm"
   INCLUDE "basic/double_scale.asm"
   INCLUDE "system/text_output.asm"
-  INCLUDE "basic/double_round.asm"
+  INCLUDE "basic/string_store.asm"
   INCLUDE "basic/double_read.asm"
   INCLUDE "basic/math_steps.asm"
   INCLUDE "basic/double_whole.asm"
@@ -215,19 +215,19 @@ NextChar:
 
   AT DECTOBIN
   JP DecimalToBinary
-  INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/double_round.asm"
 
   AT RUNCMD
   JP RunStatement
   INCLUDE "basic/variables.asm"
   INCLUDE "basic/functions.asm"
-  INCLUDE "system/cold_start.asm"
+  INCLUDE "system/command_level.asm"
 
   AT INTDIV
   JP IntDiv
   INCLUDE "basic/run_loop.asm"
   INCLUDE "basic/input.asm"
-  INCLUDE "system/edit.asm"
+  INCLUDE "system/cold_start.asm"
   INCLUDE "basic/double_add_bytes.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
@@ -247,7 +247,7 @@ PrintQuoted:
   INCLUDE "system/tape_load.asm"
   INCLUDE "basic/double_add.asm"
   INCLUDE "system/tape_system.asm"
-  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/print_using.asm"
   INCLUDE "basic/math_power.asm"
   INCLUDE "basic/number_entry.asm"
   AT 3000h

@@ -55,10 +55,11 @@ IsLetter:
   CP 'Z' + 1
   RET
 GetVar_suffix:
-  CP '%' + 1                ; the suffixes are all below '&'
+  CP '%' + 1                ; the suffixes are '!' to '%'
   JR NC,GetVar_deftype
+  SUB '!'
+  JR C,GetVar_deftype       ; the end of the line, a blank
   INC HL                    ; past it, if it is one
-  SUB '!'                   ; (a character below '!' matches none below)
   LD D,4
   JR Z,GetVar_typed
   SUB '#' - '!'
