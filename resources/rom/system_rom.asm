@@ -32,14 +32,13 @@
 ; room between them with the rest.
   AT CLS
   JP ClearScreen
-  INCLUDE "basic/double_copy.asm"
+  INCLUDE "system/tape_motor.asm"
   INCLUDE "basic/math_core.asm"
   AT MOTOROFF
   JP TapeMotorOff
-  INCLUDE "basic/single_whole.asm"
+  INCLUDE "system/tape_blink.asm"
   AT MOTORON
   JP TapeMotorOn
-  INCLUDE "system/tape_blink.asm"
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
@@ -54,7 +53,7 @@
   INCLUDE "basic/double_shift_right.asm"
   AT SYSTEMCMD
   JP SystemCommand
-  INCLUDE "basic/double_mul.asm"
+  INCLUDE "system/tape_write.asm"
   INCLUDE "basic/table_word.asm"
   AT TAPEADDR
   JP TapeReadAddress
@@ -92,7 +91,7 @@
 
   AT SNGMUL
   JP FMul
-  INCLUDE "system/tape_write.asm"
+  INCLUDE "basic/double_mul.asm"
 
   AT SNGDIV
   JP FDiv
@@ -111,7 +110,7 @@
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "system/edit.asm"
+  INCLUDE "system/cold_start.asm"
   INCLUDE "basic/double_swap.asm"
 
   AT INTSUB
@@ -119,11 +118,11 @@
   INCLUDE "basic/double_shift_left.asm"
   AT INTADD
   JP IntAdd
-  INCLUDE "basic/negate_acc.asm"
+  INCLUDE "basic/double_copy.asm"
   AT INTMUL
   JP IntMul
   INCLUDE "basic/error_trap.asm"
-  INCLUDE "system/tape_motor.asm"
+  INCLUDE "basic/negate_acc.asm"
   INCLUDE "basic/math_pi.asm"
 
   AT DBLSUB
@@ -142,8 +141,9 @@
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "basic/strings.asm"
+  INCLUDE "system/command_level.asm"
   INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/single_whole.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
@@ -152,12 +152,12 @@
   INCLUDE "basic/num_text.asm"
   INCLUDE "system/program_text.asm"
   INCLUDE "basic/single.asm"
-  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/print_using.asm"
   INCLUDE "basic/double_write.asm"
   INCLUDE "system/numbers.asm"
   INCLUDE "basic/double_scale.asm"
   INCLUDE "system/text_output.asm"
-  INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/double_round.asm"
   INCLUDE "basic/double_read.asm"
   INCLUDE "basic/math_steps.asm"
   INCLUDE "basic/double_whole.asm"
@@ -215,19 +215,19 @@ NextChar:
 
   AT DECTOBIN
   JP DecimalToBinary
-  INCLUDE "basic/double_round.asm"
+  INCLUDE "basic/string_store.asm"
 
   AT RUNCMD
   JP RunStatement
   INCLUDE "basic/variables.asm"
   INCLUDE "basic/functions.asm"
-  INCLUDE "system/command_level.asm"
+  INCLUDE "basic/strings.asm"
 
   AT INTDIV
   JP IntDiv
   INCLUDE "basic/run_loop.asm"
   INCLUDE "basic/input.asm"
-  INCLUDE "system/cold_start.asm"
+  INCLUDE "system/edit.asm"
   INCLUDE "basic/double_add_bytes.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
@@ -247,7 +247,7 @@ PrintQuoted:
   INCLUDE "system/tape_load.asm"
   INCLUDE "basic/double_add.asm"
   INCLUDE "system/tape_system.asm"
-  INCLUDE "basic/print_using.asm"
+  INCLUDE "basic/machine.asm"
   INCLUDE "basic/math_power.asm"
   INCLUDE "basic/number_entry.asm"
   AT 3000h

@@ -537,27 +537,31 @@ LetAssign:
 ; Out: -. Keeps: HL.
 AssignAcc:
   PUSH HL
+  CP 4                      ; a single, the most common, first
+  JR NZ,AssignAcc_other
+  PUSH DE
+  CALL AccToSingle
+  POP DE
+  LD HL,FAC
+  LDI                       ; (faster than LDIR)
+  LDI
+  LDI
+  LDI
+  POP HL
+  RET
+AssignAcc_other:
   CP 3
   JR Z,AssignAcc_string
   CP 2
   JR Z,AssignAcc_int
-  PUSH DE
-  CP 8
-  JR Z,AssignAcc_double
-  CALL AccToSingle
-  POP DE
-  LD HL,FAC
-  LD BC,4
-AssignAcc_copy:
-  LDIR
-  POP HL
-  RET
-AssignAcc_double:
+  PUSH DE                   ; a double
   CALL AccToDouble
   POP DE
   LD HL,DFAC
   LD BC,8
-  JR AssignAcc_copy
+  LDIR
+  POP HL
+  RET
 AssignAcc_int:
   CALL AccToInt             ; (keeps DE)
   EX DE,HL
