@@ -508,15 +508,10 @@ ArrayDimCount:
   INC BC
   RET
 
-; LET v = expression (the word LET is optional).
-LetStatement:
-LetStatement_letter:
-  CALL LetAssign
-  JP ExecNext
-
-; v = expression: Out: DE = the variable's address, A = its type, HL after
-; the expression.
-LetAssign:
+; v = expression, not yet stored. In: HL at v. Out: DE = the variable's
+; address, A = its type, HL after the expression, the ACC its value.
+; Keeps: nothing.
+LetValue:
   CALL GetVar
   PUSH DE
   LD A,(VARTYPE)
@@ -526,12 +521,26 @@ LetAssign:
   CALL Eval
   POP AF
   POP DE
+  RET
+
+; v = expression: Out: DE = the variable's address, A = its type, HL after
+; the expression.
+LetAssign:
+  CALL LetValue
   PUSH AF
   PUSH DE
   CALL AssignAcc
   POP DE
   POP AF
   RET
+
+; LET v = expression (the word LET is optional). The store returns
+; straight to the next statement: a LET is the most common statement.
+LetStatement:
+LetStatement_letter:
+  LD DE,ExecNext
+  PUSH DE
+  CALL LetValue             ; on into AssignAcc
 
 ; Store the ACC into a variable. In: DE = its address, A = its type.
 ; Out: -. Keeps: HL.
