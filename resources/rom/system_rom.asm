@@ -32,13 +32,15 @@
 ; room between them with the rest.
   AT CLS
   JP ClearScreen
-  INCLUDE "system/tape_motor.asm"
+  INCLUDE "basic/negate_acc.asm"
   INCLUDE "basic/math_core.asm"
   AT MOTOROFF
   JP TapeMotorOff
-  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/single_whole.asm"
   AT MOTORON
   JP TapeMotorOn
+  INCLUDE "basic/number_entry.asm"
+  INCLUDE "basic/double_add_bytes.asm"
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
@@ -53,7 +55,7 @@
   INCLUDE "basic/double_shift_right.asm"
   AT SYSTEMCMD
   JP SystemCommand
-  INCLUDE "system/tape_write.asm"
+  INCLUDE "basic/double_mul.asm"
   INCLUDE "basic/table_word.asm"
   AT TAPEADDR
   JP TapeReadAddress
@@ -63,7 +65,7 @@
   CALL DISPLAY
   POP DE
   RET
-  INCLUDE "system/tape_write_leader.asm"
+  INCLUDE "basic/double_copy.asm"
   AT INPUTTOBUF             ; a line into the buffer at (40A7h), carry on BREAK
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
@@ -91,13 +93,13 @@
 
   AT SNGMUL
   JP FMul
-  INCLUDE "basic/double_mul.asm"
+  INCLUDE "system/tape_write.asm"
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "system/edit_keys.asm"
+  INCLUDE "basic/print.asm"
   INCLUDE "basic/num_write.asm"
-  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/math_power.asm"
 
   AT USRARG
   JP AccToInt
@@ -110,7 +112,7 @@
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "system/cold_start.asm"
+  INCLUDE "system/edit.asm"
   INCLUDE "basic/double_swap.asm"
 
   AT INTSUB
@@ -118,12 +120,10 @@
   INCLUDE "basic/double_shift_left.asm"
   AT INTADD
   JP IntAdd
-  INCLUDE "basic/double_copy.asm"
+  INCLUDE "system/tape_motor.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/error_trap.asm"
-  INCLUDE "basic/negate_acc.asm"
-  INCLUDE "basic/math_pi.asm"
+  INCLUDE "basic/integer.asm"
 
   AT DBLSUB
   JP DSub
@@ -142,22 +142,23 @@
   AT ASCTONUM
   JP ReadNumber
   INCLUDE "system/command_level.asm"
-  INCLUDE "basic/double_core.asm"
-  INCLUDE "basic/single_whole.asm"
+  INCLUDE "basic/error_trap.asm"
+  INCLUDE "system/tape_write_leader.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
+  INCLUDE "basic/math_pi.asm"
   AT NUMTOASC
   JP NumberToAscii
   INCLUDE "basic/num_text.asm"
   INCLUDE "system/program_text.asm"
   INCLUDE "basic/single.asm"
-  INCLUDE "basic/print_using.asm"
+  INCLUDE "basic/machine.asm"
   INCLUDE "basic/double_write.asm"
   INCLUDE "system/numbers.asm"
   INCLUDE "basic/double_scale.asm"
   INCLUDE "system/text_output.asm"
-  INCLUDE "basic/double_round.asm"
+  INCLUDE "basic/string_store.asm"
   INCLUDE "basic/double_read.asm"
   INCLUDE "basic/math_steps.asm"
   INCLUDE "basic/double_whole.asm"
@@ -181,7 +182,7 @@
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "basic/print.asm"
+  INCLUDE "basic/strings.asm"
   INCLUDE "basic/math_series.asm"
   INCLUDE "system/tape_system_pass.asm"
 
@@ -215,20 +216,19 @@ NextChar:
 
   AT DECTOBIN
   JP DecimalToBinary
-  INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/double_round.asm"
 
   AT RUNCMD
   JP RunStatement
   INCLUDE "basic/variables.asm"
   INCLUDE "basic/functions.asm"
-  INCLUDE "basic/strings.asm"
+  INCLUDE "system/edit_keys.asm"
 
   AT INTDIV
   JP IntDiv
   INCLUDE "basic/run_loop.asm"
   INCLUDE "basic/input.asm"
-  INCLUDE "system/edit.asm"
-  INCLUDE "basic/double_add_bytes.asm"
+  INCLUDE "system/cold_start.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -247,7 +247,7 @@ PrintQuoted:
   INCLUDE "system/tape_load.asm"
   INCLUDE "basic/double_add.asm"
   INCLUDE "system/tape_system.asm"
-  INCLUDE "basic/machine.asm"
-  INCLUDE "basic/math_power.asm"
-  INCLUDE "basic/number_entry.asm"
+  INCLUDE "basic/print_using.asm"
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "system/tape_blink.asm"
   AT 3000h

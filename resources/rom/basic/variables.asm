@@ -196,30 +196,40 @@ GetArrayElement_bad:
   RST 08h
   DEFB ')'
   LD (ARRTEXT),HL
-  LD IX,0
-  ADD IX,SP
   LD B,0
-  ADD IX,BC
-  ADD IX,BC                 ; IX: dim flag, type, second, first name char
-  LD HL,(ARYTAB)
-GetArrayElement_search:
-  LD DE,(STREND)
-  RST 18h
-  JR Z,GetArrayElement_create
+  LD HL,0
+  ADD HL,SP
+  ADD HL,BC
+  ADD HL,BC                 ; HL: dim flag, type, second, first name char
   LD A,(HL)
-  CP (IX+1)
+  RRCA                      ; DIM: bit 7 of C (a line holds fewer than 128
+  OR C                      ; subscripts)
+  LD C,A
+  INC HL
+  LD D,(HL)                 ; in registers for the search: faster than IX
+  INC HL
+  LD E,(HL)
+  INC HL
+  LD B,(HL)
+  LD HL,(ARYTAB)
+GetArrayElement_search:     ; HL at an array's type
+  LD A,(STREND)
+  CP L
+  JR Z,GetArrayElement_end
+GetArrayElement_entry:
+  LD A,(HL)
+  CP D
   JR NZ,GetArrayElement_next
   INC HL
   LD A,(HL)
-  CP (IX+2)
+  CP E
   JR NZ,GetArrayElement_next1
   INC HL
   LD A,(HL)
-  CP (IX+3)
+  CP B
   JR NZ,GetArrayElement_next2
   INC HL
-  LD A,(IX+0)
-  OR A
+  BIT 7,C
   JP NZ,DDError
   JR GetArrayElement_found
 GetArrayElement_next:
@@ -228,13 +238,24 @@ GetArrayElement_next1:
   INC HL
 GetArrayElement_next2:
   INC HL
+  PUSH DE
   LD E,(HL)
   INC HL
   LD D,(HL)
   INC HL
   ADD HL,DE
+  POP DE
   JR GetArrayElement_search
-GetArrayElement_create:
+GetArrayElement_end:        ; the low byte matches: the end itself?
+  LD A,(STREND+1)
+  CP H
+  JR NZ,GetArrayElement_entry
+  RES 7,C
+  LD IX,0
+  ADD IX,SP
+  LD B,0
+  ADD IX,BC
+  ADD IX,BC                 ; IX: dim flag, type, second, first name char
   JP ArrayCreate
 GetArrayElement_found:      ; HL at the size field
   INC HL
