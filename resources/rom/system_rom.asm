@@ -32,7 +32,7 @@
 ; room between them with the rest.
   AT CLS
   JP ClearScreen
-  INCLUDE "system/tape_motor.asm"
+  INCLUDE "basic/negate_acc.asm"
   INCLUDE "basic/math_core.asm"
   AT MOTOROFF
   JP TapeMotorOff
@@ -65,7 +65,7 @@
   CALL DISPLAY
   POP DE
   RET
-  INCLUDE "system/tape_write_leader.asm"
+  INCLUDE "basic/double_copy.asm"
   AT INPUTTOBUF             ; a line into the buffer at (40A7h), carry on BREAK
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
@@ -81,14 +81,15 @@
 
   AT LINEINPUTB
   JP LineInput
-  INCLUDE "system/command_level.asm"
-  INCLUDE "basic/math_power.asm"
+  INCLUDE "system/list.asm"
+  INCLUDE "basic/math_sin.asm"
 
   AT SNGSUB
   JP FSub
   AT SNGADD
   JP FAdd
   INCLUDE "basic/garbage.asm"
+  INCLUDE "basic/double_exponent.asm"
 
   AT SNGMUL
   JP FMul
@@ -96,9 +97,9 @@
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "system/edit_keys.asm"
+  INCLUDE "basic/print.asm"
   INCLUDE "basic/num_write.asm"
-  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/math_power.asm"
 
   AT USRARG
   JP AccToInt
@@ -119,11 +120,10 @@
   INCLUDE "basic/double_shift_left.asm"
   AT INTADD
   JP IntAdd
-  INCLUDE "basic/double_copy.asm"
+  INCLUDE "system/tape_motor.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/math_series.asm"
-  INCLUDE "system/tape_system_pass.asm"
+  INCLUDE "basic/integer.asm"
 
   AT DBLSUB
   JP DSub
@@ -137,14 +137,13 @@
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "system/numbers.asm"
-  INCLUDE "basic/math_atn.asm"
+  INCLUDE "basic/math_log.asm"
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "basic/strings.asm"
+  INCLUDE "system/command_level.asm"
   INCLUDE "basic/error_trap.asm"
-  INCLUDE "basic/negate_acc.asm"
+  INCLUDE "system/tape_write_leader.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
@@ -156,7 +155,7 @@
   INCLUDE "basic/single.asm"
   INCLUDE "basic/machine.asm"
   INCLUDE "basic/double_write.asm"
-  INCLUDE "basic/math_sin.asm"
+  INCLUDE "system/numbers.asm"
   INCLUDE "basic/double_scale.asm"
   INCLUDE "system/text_output.asm"
   INCLUDE "basic/string_store.asm"
@@ -167,6 +166,7 @@
   INCLUDE "system/tape_commands.asm"
   INCLUDE "basic/double_times_ten.asm"
   INCLUDE "basic/math_cells.asm"
+  INCLUDE "basic/math_atn.asm"
 
   AT READYLEVEL
   JP ReadyLevel
@@ -182,9 +182,9 @@
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "basic/print.asm"
-  INCLUDE "basic/math_log.asm"
-  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "basic/strings.asm"
+  INCLUDE "basic/math_series.asm"
+  INCLUDE "system/tape_system_pass.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -222,7 +222,7 @@ NextChar:
   JP RunStatement
   INCLUDE "basic/variables.asm"
   INCLUDE "basic/functions.asm"
-  INCLUDE "system/list.asm"
+  INCLUDE "system/edit_keys.asm"
 
   AT INTDIV
   JP IntDiv

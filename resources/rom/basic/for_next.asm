@@ -156,24 +156,30 @@ NextStatement_other:
   JR NC,NextStatement_entry
   INC H
   JR NextStatement_entry
-NextStatement_found:        ; HL at the entry's variable
-  DEC HL
+NextStatement_found:        ; HL at the entry's variable; walked by HL,
+  DEC HL                    ; which is faster than IX
   DEC HL
   LD SP,HL                  ; loops inside this one end
-  PUSH HL
-  POP IX
-  LD L,(IX+2)
-  LD H,(IX+3)               ; the variable
-  LD A,(IX+0)
+  LD A,(HL)                 ; the type
+  INC HL
+  INC HL
+  LD E,(HL)
+  INC HL
+  LD D,(HL)                 ; the variable
+  INC HL                    ; at the step
   CP 2
   JR NZ,NextStatement_single
+  LD C,(HL)
+  INC HL
+  LD B,(HL)
+  EX DE,HL
   LD E,(HL)
   INC HL
   LD D,(HL)
   PUSH HL
-  LD L,(IX+4)
-  LD H,(IX+5)
-  LD A,H                    ; the step's sign decides the test
+  LD L,C
+  LD H,B                    ; the step
+  LD A,B                    ; the step's sign decides the test
   OR A
   ADC HL,DE
   JP PE,OVError
@@ -182,8 +188,12 @@ NextStatement_found:        ; HL at the entry's variable
   LD (HL),D
   DEC HL
   LD (HL),E
-  LD L,(IX+8)
-  LD H,(IX+9)               ; the limit
+  LD HL,8
+  ADD HL,SP
+  LD C,(HL)
+  INC HL
+  LD H,(HL)
+  LD L,C                    ; the limit
   BIT 7,A                   ; up: done when limit < value
   JR Z,NextStatement_intcompare
   EX DE,HL                  ; down: done when value < limit
@@ -198,7 +208,9 @@ NextStatement_intsign:
   JR C,NextStatement_done
   JR NextStatement_loop
 NextStatement_single:
+  PUSH DE                   ; the variable
   PUSH HL
+  EX DE,HL
   LD E,(HL)
   INC HL
   LD D,(HL)
@@ -207,32 +219,52 @@ NextStatement_single:
   INC HL
   LD B,(HL)
   CALL FLoadBCDE
-  LD E,(IX+4)
-  LD D,(IX+5)
-  LD C,(IX+6)
-  LD B,(IX+7)
+  POP HL
+  LD E,(HL)
+  INC HL
+  LD D,(HL)
+  INC HL
+  LD C,(HL)
+  INC HL
+  LD B,(HL)                 ; the step
   CALL FAdd
   POP DE
   LD HL,FAC
-  LD BC,4
-  LDIR
-  LD E,(IX+8)
-  LD D,(IX+9)
-  LD C,(IX+10)
-  LD B,(IX+11)
+  LDI                       ; (faster than LDIR)
+  LDI
+  LDI
+  LDI
+  LD HL,8
+  ADD HL,SP
+  LD E,(HL)
+  INC HL
+  LD D,(HL)
+  INC HL
+  LD C,(HL)
+  INC HL
+  LD B,(HL)                 ; the limit
   CALL FCompare             ; limit ? value: 1, 0, FFh
-  BIT 7,(IX+6)
+  LD HL,6
+  ADD HL,SP
+  BIT 7,(HL)                ; the step's sign
   JR Z,NextStatement_up
   NEG
 NextStatement_up:
   OR A
   JP M,NextStatement_done
 NextStatement_loop:
-  LD L,(IX+14)
-  LD H,(IX+15)
+  LD HL,12
+  ADD HL,SP
+  LD E,(HL)
+  INC HL
+  LD D,(HL)                 ; the text pointer
+  INC HL
+  LD A,(HL)
+  INC HL
+  LD H,(HL)
+  LD L,A
   LD (CURLINE),HL
-  LD L,(IX+12)
-  LD H,(IX+13)
+  EX DE,HL
   JP ExecNext
 NextStatement_done:
   LD HL,16

@@ -19,18 +19,19 @@
 ; name and subscripts, A = it. Keeps: nothing.
 GetVar:
   LD A,(HL)
+  LD B,A
   SUB 'A'
   CP 26
   JP NC,SNError
-  ADD A,'A'
-  LD B,A
+  ADD A,LOW DEFTABLE        ; E: the letter's default type (DEFTABLE does
+  LD E,A                    ; not cross a page)
   LD C,0
   INC HL
   LD A,(HL)
-  CP '0'                    ; most names end at a token, ')', ',' or 00
+  CP 'Z' + 1                ; most names end at a token (80h up), which
+  JR NC,GetVar_deftype      ; cannot be a suffix either
+  CP '0'                    ; or at ')', ',' or 00
   JR C,GetVar_suffix
-  CP 'Z' + 1
-  JR NC,GetVar_suffix
   CALL GetVar_alnum
   JR NC,GetVar_suffix
   LD C,A
@@ -54,56 +55,68 @@ IsLetter:
   CP 'Z' + 1
   RET
 GetVar_suffix:
-  CP '%' + 1                ; the suffixes are all below '&'
+  CP '%' + 1                ; the suffixes are '!' to '%'
   JR NC,GetVar_deftype
-  SUB '!'                   ; (a character below '!' matches none below)
-  LD E,4
+  SUB '!'
+  JR C,GetVar_deftype       ; the end of the line, a blank
+  INC HL                    ; past it, if it is one
+  LD D,4
   JR Z,GetVar_typed
   SUB '#' - '!'
-  LD E,8
+  LD D,8
   JR Z,GetVar_typed
   DEC A                     ; '$'
-  LD E,3
+  LD D,3
   JR Z,GetVar_typed
   DEC A                     ; '%'
-  LD E,2
+  LD D,2
   JR Z,GetVar_typed
-GetVar_deftype:
-  LD A,B
-  ADD A,LOW (DEFTABLE - 'A')
-  LD E,A
-  LD D,HIGH DEFTABLE        ; the table does not cross a page
-  LD A,(DE)
-  LD E,A
   DEC HL
-GetVar_typed:               ; HL at the suffix (or before the next character)
-  INC HL
-  LD A,E
+GetVar_deftype:
+  LD D,HIGH DEFTABLE
+  LD A,(DE)
+  DEFB 0FEh                 ; CP n: skips the LD A,D
+GetVar_typed:               ; D = the suffix's type; HL after the name
+  LD A,D
   LD (VARTYPE),A
-  CALL SkipBlanks
+  LD E,A
+  LD A,(HL)                 ; blanks are rare here: no call for none
+  CP ' '
+  CALL Z,SkipBlanks
   CP '('
   JR Z,GetArrayElement
   PUSH HL
-  LD HL,(ARYTAB)
-  LD D,L                    ; the low byte of the end; E = the type
+  LD A,(ARYTAB)
+  ADD A,2
+  LD D,A                    ; the low byte of the end + 2
   LD HL,(VARTAB)
-GetVar_search:
-  LD A,L
+  INC HL
+  INC HL
+GetVar_search:              ; HL at an entry's first letter, which differs
+  LD A,L                    ; most often; the end is 2 below
   CP D
-  JR NZ,GetVar_entry
-  LD A,(ARYTAB+1)
-  CP H
-  JR Z,GetVar_create
-GetVar_entry:               ; the first letter differs most often
-  INC HL
-  INC HL
+  JR Z,GetVar_end
+GetVar_entry:
   LD A,(HL)
   CP B
-  JR NZ,GetVar_back2
+  JR Z,GetVar_first
+GetVar_next2:
+  DEC HL
+GetVar_next1:
+  DEC HL
+GetVar_next:                ; HL at an entry's type, which is also its size
+  LD A,(HL)
+  ADD A,5                   ; to the next entry's first letter
+  ADD A,L
+  LD L,A
+  JR NC,GetVar_search
+  INC H
+  JR GetVar_search
+GetVar_first:
   DEC HL
   LD A,(HL)
   CP C
-  JR NZ,GetVar_back1
+  JR NZ,GetVar_next1
   DEC HL
   LD A,(HL)
   CP E
@@ -115,18 +128,15 @@ GetVar_entry:               ; the first letter differs most often
   POP HL
   LD A,(HL)
   RET
-GetVar_back2:
+GetVar_end:                 ; the low byte matches: the end itself?
   DEC HL
-GetVar_back1:
   DEC HL
-GetVar_next:                ; HL at an entry's type, which is also its size
-  LD A,(HL)
-  ADD A,3
-  ADD A,L
-  LD L,A
-  JR NC,GetVar_search
-  INC H
-  JR GetVar_search
+  LD A,(ARYTAB+1)
+  CP H
+  JR Z,GetVar_create
+  INC HL
+  INC HL
+  JR GetVar_entry
 GetVar_create:              ; HL = (ARYTAB): room for 3 + E bytes
   PUSH BC
   LD A,E
@@ -186,30 +196,40 @@ GetArrayElement_bad:
   RST 08h
   DEFB ')'
   LD (ARRTEXT),HL
-  LD IX,0
-  ADD IX,SP
   LD B,0
-  ADD IX,BC
-  ADD IX,BC                 ; IX: dim flag, type, second, first name char
-  LD HL,(ARYTAB)
-GetArrayElement_search:
-  LD DE,(STREND)
-  RST 18h
-  JR Z,GetArrayElement_create
+  LD HL,0
+  ADD HL,SP
+  ADD HL,BC
+  ADD HL,BC                 ; HL: dim flag, type, second, first name char
   LD A,(HL)
-  CP (IX+1)
+  RRCA                      ; DIM: bit 7 of C (a line holds fewer than 128
+  OR C                      ; subscripts)
+  LD C,A
+  INC HL
+  LD D,(HL)                 ; in registers for the search: faster than IX
+  INC HL
+  LD E,(HL)
+  INC HL
+  LD B,(HL)
+  LD HL,(ARYTAB)
+GetArrayElement_search:     ; HL at an array's type
+  LD A,(STREND)
+  CP L
+  JR Z,GetArrayElement_end
+GetArrayElement_entry:
+  LD A,(HL)
+  CP D
   JR NZ,GetArrayElement_next
   INC HL
   LD A,(HL)
-  CP (IX+2)
+  CP E
   JR NZ,GetArrayElement_next1
   INC HL
   LD A,(HL)
-  CP (IX+3)
+  CP B
   JR NZ,GetArrayElement_next2
   INC HL
-  LD A,(IX+0)
-  OR A
+  BIT 7,C
   JP NZ,DDError
   JR GetArrayElement_found
 GetArrayElement_next:
@@ -218,13 +238,24 @@ GetArrayElement_next1:
   INC HL
 GetArrayElement_next2:
   INC HL
+  PUSH DE
   LD E,(HL)
   INC HL
   LD D,(HL)
   INC HL
   ADD HL,DE
+  POP DE
   JR GetArrayElement_search
-GetArrayElement_create:
+GetArrayElement_end:        ; the low byte matches: the end itself?
+  LD A,(STREND+1)
+  CP H
+  JR NZ,GetArrayElement_entry
+  RES 7,C
+  LD IX,0
+  ADD IX,SP
+  LD B,0
+  ADD IX,BC
+  ADD IX,BC                 ; IX: dim flag, type, second, first name char
   JP ArrayCreate
 GetArrayElement_found:      ; HL at the size field
   INC HL
@@ -232,6 +263,8 @@ GetArrayElement_found:      ; HL at the size field
   LD A,(HL)
   CP C
   JR NZ,GetArrayElement_bad
+  DEC A
+  JR Z,GetArrayElement_one
   LD B,0
   ADD HL,BC
   ADD HL,BC
@@ -268,24 +301,39 @@ GetArrayElement_index:
   LD HL,SUBCOUNT
   DEC (HL)
   JR NZ,GetArrayElement_index
-  POP DE                    ; dim flag and type
-  POP BC
-  LD A,D
+  LD HL,(ARROFS)
+  LD DE,(ARRELEM)
+  JR GetArrayElement_scale
+GetArrayElement_one:        ; one subscript, the common case: no products
+  INC HL
+  LD C,(HL)
+  INC HL
+  LD B,(HL)                 ; its element count
+  INC HL
+  EX DE,HL                  ; DE: the elements
+  POP HL                    ; the subscript
+  LD A,L                    ; below the count
+  SUB C
+  LD A,H
+  SBC A,B
+  JP NC,BSError
+GetArrayElement_scale:      ; HL = the element's number, DE = the first
+  POP BC                    ; B = the type (C: the dim flag)
+  POP AF                    ; (the name)
+  LD A,B
   LD (VARTYPE),A
-  LD HL,(ARROFS)            ; times the type, the element's size
-  CP 3
+  CP 3                      ; times the type, the element's size
   JR NZ,GetArrayElement_size
-  LD E,L
-  LD D,H
+  LD C,L
+  LD B,H
   ADD HL,HL
-  ADD HL,DE                 ; 3 (its low bit then ends the shifts)
+  ADD HL,BC                 ; 3 (its low bit then ends the shifts)
 GetArrayElement_size:       ; 2, 4, 8: a doubling for each bit below
   RRCA
   JR C,GetArrayElement_address
   ADD HL,HL
   JR GetArrayElement_size
 GetArrayElement_address:
-  LD DE,(ARRELEM)
   ADD HL,DE
   EX DE,HL
   LD HL,(ARRTEXT)
@@ -481,15 +529,10 @@ ArrayDimCount:
   INC BC
   RET
 
-; LET v = expression (the word LET is optional).
-LetStatement:
-LetStatement_letter:
-  CALL LetAssign
-  JP ExecNext
-
-; v = expression: Out: DE = the variable's address, A = its type, HL after
-; the expression.
-LetAssign:
+; v = expression, not yet stored. In: HL at v. Out: DE = the variable's
+; address, A = its type, HL after the expression, the ACC its value.
+; Keeps: nothing.
+LetValue:
   CALL GetVar
   PUSH DE
   LD A,(VARTYPE)
@@ -499,6 +542,12 @@ LetAssign:
   CALL Eval
   POP AF
   POP DE
+  RET
+
+; v = expression: Out: DE = the variable's address, A = its type, HL after
+; the expression.
+LetAssign:
+  CALL LetValue
   PUSH AF
   PUSH DE
   CALL AssignAcc
@@ -506,31 +555,43 @@ LetAssign:
   POP AF
   RET
 
+; LET v = expression (the word LET is optional). The store returns
+; straight to the next statement: a LET is the most common statement.
+LetStatement:
+LetStatement_letter:
+  LD DE,ExecNext
+  PUSH DE
+  CALL LetValue             ; on into AssignAcc
+
 ; Store the ACC into a variable. In: DE = its address, A = its type.
 ; Out: -. Keeps: HL.
 AssignAcc:
   PUSH HL
+  CP 4                      ; a single, the most common, first
+  JR NZ,AssignAcc_other
+  PUSH DE
+  CALL AccToSingle
+  POP DE
+  LD HL,FAC
+  LDI                       ; (faster than LDIR)
+  LDI
+  LDI
+  LDI
+  POP HL
+  RET
+AssignAcc_other:
   CP 3
   JR Z,AssignAcc_string
   CP 2
   JR Z,AssignAcc_int
-  PUSH DE
-  CP 8
-  JR Z,AssignAcc_double
-  CALL AccToSingle
-  POP DE
-  LD HL,FAC
-  LD BC,4
-AssignAcc_copy:
-  LDIR
-  POP HL
-  RET
-AssignAcc_double:
+  PUSH DE                   ; a double
   CALL AccToDouble
   POP DE
   LD HL,DFAC
   LD BC,8
-  JR AssignAcc_copy
+  LDIR
+  POP HL
+  RET
 AssignAcc_int:
   CALL AccToInt             ; (keeps DE)
   EX DE,HL
