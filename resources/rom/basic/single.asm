@@ -12,15 +12,6 @@
 ; Label rule for all interpreter files: a routine's internal labels are its
 ; name, an underscore and a lower-case word (FAdd_sub).
 
-; In: BCDE. Out: ACC = BCDE, type single. Keeps: BC DE HL.
-FLoadBCDE:
-  LD (FAC),DE
-  LD (FAC+2),BC
-FSetSingle:
-  LD A,4
-  LD (TYPEFLAG),A
-  RET
-
 ; In: ACC single. Out: BCDE = ACC. Keeps: HL.
 FGetBCDE:
   LD DE,(FAC)
@@ -38,15 +29,6 @@ FSwap:
   LD C,L
   RET
 
-; In: -. Out: ACC = single 0. Keeps: BC DE HL.
-FZero:
-  PUSH HL
-  LD HL,0
-  LD (FAC),HL
-  LD (FAC+2),HL
-  POP HL
-  JR FSetSingle
-
 ; In: ACC single. Out: ACC = -ACC. Keeps: BC DE HL.
 FNeg:
   LD A,(FAC+3)
@@ -61,34 +43,37 @@ FNeg:
 ; exponent at FAC+3, sign in FSIGN. Out: ACC normalised, rounded, packed,
 ; type single; ?OV when too large, 0 when too small. Keeps: nothing.
 FNorm:
-  LD B,4
-  LD A,(FAC+2)
-FNorm_bytes:
+  LD DE,(FAC)
+  LD BC,(FAC+2)             ; C the top byte, B the exponent
+  LD A,(FACGUARD)
+  LD L,A
+; The same with the mantissa in registers, so that FAdd and IntToSingle
+; need not store it first: In: C D E L (L the guard byte, leading bit
+; anywhere), B the exponent, FSIGN the sign. Out: as FNorm. Keeps: nothing.
+FNormRegs:
+  BIT 7,C
+  JR NZ,FNorm_top
+  LD A,C
   OR A
-  JR NZ,FNorm_bits
-  LD A,(FAC+3)
+  JR NZ,FNorm_shift
+  OR D                      ; C is 0: a byte at a time, unless all is 0
+  OR E
+  OR L
+  JR Z,FZero
+FNorm_byte:
+  LD A,B
   SUB 8
   JR C,FZero
   JR Z,FZero
-  LD (FAC+3),A
-  LD HL,(FAC)
-  LD (FAC+1),HL
-  LD HL,(FACGUARD)          ; the guard byte up, 0 in its place
-  LD H,L
-  LD L,0
-  LD (FACGUARD),HL
-  LD A,(FAC+2)
-  DJNZ FNorm_bytes
-  JR FZero
-FNorm_bits:
-  LD C,A
-  LD DE,(FAC)
-  LD A,(FACGUARD)
-  LD L,A
-  LD A,(FAC+3)
   LD B,A
-  BIT 7,C
-  JR NZ,FNorm_top
+  LD C,D
+  LD D,E
+  LD E,L
+  LD L,0
+  LD A,C
+  OR A
+  JR Z,FNorm_byte
+  JP M,FNorm_round          ; (the exponent is above 0 here)
 FNorm_shift:
   DEC B
   JR Z,FZero
@@ -120,12 +105,30 @@ FNorm_pack:
   OR 7Fh
   AND C
   LD C,A
-  JP FLoadBCDE
+; In: BCDE. Out: ACC = BCDE, type single. Keeps: BC DE HL.
+FLoadBCDE:
+  LD (FAC),DE
+  LD (FAC+2),BC
+FSetSingle:
+  LD A,4
+  LD (TYPEFLAG),A
+  RET
+
+; In: -. Out: ACC = single 0. Keeps: BC DE HL.
+FZero:
+  PUSH HL
+  LD HL,0
+  LD (FAC),HL
+  LD (FAC+2),HL
+  POP HL
+  JR FSetSingle
 
 ; In: BCDE, ACC single. Out: ACC = BCDE - ACC. Keeps: nothing.
 FSub:
   CALL FNeg
 ; In: BCDE, ACC single. Out: ACC = BCDE + ACC. Keeps: nothing.
+; The sum is formed in registers (C D E, the guard byte in L) and handed
+; to FNorm's register entry.
 FAdd:
   LD A,B
   OR A
@@ -148,9 +151,8 @@ FAdd_ordered:               ; the ACC has the larger exponent; A = difference
   LD (FSUBF),A
   SET 7,(HL)
   SET 7,C
-  XOR A
-  LD (FACGUARD),A
-  LD L,A
+  LD H,A                    ; bit 7: subtract
+  LD L,0
   LD A,B
 FAdd_byte:
   CP 8
@@ -171,70 +173,59 @@ FAdd_shift:
   RR E
   RR L
   DJNZ FAdd_shift
-FAdd_aligned:
-  LD B,L
-  LD HL,FACGUARD
-  LD A,(FSUBF)
-  RLA
-  JR C,FAdd_sub
-  LD A,(HL)
-  ADD A,B
-  LD (HL),A
-  INC HL
-  LD A,(HL)
-  ADC A,E
-  LD (HL),A
-  INC HL
-  LD A,(HL)
+FAdd_aligned:               ; the ACC's guard byte is 0
+  LD A,(FAC+3)
+  LD B,A
+  BIT 7,H
+  JR NZ,FAdd_sub
+  LD A,(FAC)
+  ADD A,E
+  LD E,A
+  LD A,(FAC+1)
   ADC A,D
-  LD (HL),A
-  INC HL
-  LD A,(HL)
+  LD D,A
+  LD A,(FAC+2)
   ADC A,C
-  LD (HL),A
-  JP NC,FNorm
-  RR (HL)
-  DEC HL
-  RR (HL)
-  DEC HL
-  RR (HL)
-  DEC HL
-  RR (HL)
-  LD HL,FAC+3
-  INC (HL)
-  JP NZ,FNorm
+  LD C,A
+  JP NC,FNorm_round         ; the leading 1 is in place
+  RR C                      ; the carry comes in on top
+  RR D
+  RR E
+  RR L
+  INC B
+  JP NZ,FNorm_round
 FAdd_overflow:              ; for FSetExponent too
   JP OVError
 FAdd_sub:
-  LD A,(HL)
-  SUB B
-  LD (HL),A
-  INC HL
-  LD A,(HL)
+  XOR A
+  SUB L
+  LD L,A
+  LD A,(FAC)
   SBC A,E
-  LD (HL),A
-  INC HL
-  LD A,(HL)
+  LD E,A
+  LD A,(FAC+1)
   SBC A,D
-  LD (HL),A
-  INC HL
-  LD A,(HL)
+  LD D,A
+  LD A,(FAC+2)
   SBC A,C
-  LD (HL),A
-  JP NC,FNorm
-  LD HL,FACGUARD            ; the smaller was taken from the larger: negate
-  LD B,4
-  OR A
-FAdd_negate:
+  LD C,A
+  JP NC,FNormRegs
+  XOR A                     ; the smaller was taken from the larger: negate
+  SUB L
+  LD L,A
   LD A,0
-  SBC A,(HL)
-  LD (HL),A
-  INC HL
-  DJNZ FAdd_negate
+  SBC A,E
+  LD E,A
+  LD A,0
+  SBC A,D
+  LD D,A
+  LD A,0
+  SBC A,C
+  LD C,A
   LD A,(FSIGN)
   XOR 80h
   LD (FSIGN),A
-  JP FNorm
+  JP FNormRegs
 
 ; The exponent and sign of a product or quotient: In: HL = the exponent's
 ; 16-bit value + 128, BCDE and ACC the operands. Out: returns to the
@@ -480,12 +471,13 @@ IntToSingle:
   LD (FSIGN),A
   CALL M,NegHL              ; (the sign from the OR A above)
 UIntToSingle_store:
-  LD (FAC+1),HL
-  XOR A
-  LD (FAC),A
-  LD (FACGUARD),A
-  LD A,144
-IntToSingle_exponent:       ; A = the exponent, then normalise
+  LD C,H
+  LD D,L
+  LD E,0
+  LD L,E
+  LD B,144
+  JP FNormRegs
+IntToSingle_exponent:       ; A = the exponent, then normalise (for RND)
   LD (FAC+3),A
   JP FNorm
 
