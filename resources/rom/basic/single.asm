@@ -7,7 +7,7 @@
 ; it and FSIGN the sign; FNorm rounds on those eight bits (half up) and packs.
 ;
 ; RAM: FAC (4121h-4124h), FACGUARD, FSIGN, FSUBF, SCRATCH (FDiv's count);
-; FDiv uses the second register set, FMul IX and AF'.
+; FMul uses IX and AF'.
 ;
 ; Label rule for all interpreter files: a routine's internal labels are its
 ; name, an underscore and a lower-case word (FAdd_sub).
@@ -331,8 +331,9 @@ FMul_zero:                  ; eight zero bits: the product moves a byte
   RET
 
 ; In: BCDE, ACC single. Out: ACC = BCDE / ACC; ?/0 when ACC is 0.
-; Restoring division in registers, the quotient in the second register
-; set. Keeps: nothing (BC' DE' HL' used).
+; Restoring division in registers: the remainder in A H L, the divisor in
+; C D E; the quotient comes a byte at a time in B (FDiv_byte) and waits on
+; the stack. Keeps: nothing.
 FDiv:
   LD A,(FAC+3)
   OR A
@@ -350,69 +351,67 @@ FDiv:
   INC HL
   INC HL
   CALL FSetExponent
-  LD H,C                    ; H L B: the remainder, from the dividend
-  LD L,D
-  LD B,E
+  LD A,C                    ; A H L: the remainder, from the dividend
+  LD H,D
+  LD L,E
   LD DE,(FAC)
-  LD A,(FAC+2)
-  LD C,A                    ; C D E: the divisor
-  EXX
-  LD BC,0                   ; B' C' D' E': the quotient, above it a marker
-  LD D,B                    ; bit that leaves B' after 26 quotient bits:
-  LD E,40h                  ; the leading one, 24 more and one to round
-  EXX
-FDiv_step:
-  LD A,H
-  CP C
-  JR C,FDiv_keep
-  JR NZ,FDiv_take
-  LD A,L
-  CP D
-  JR C,FDiv_keep
-  JR NZ,FDiv_take
-  LD A,B
-  CP E
-  JR C,FDiv_keep
-FDiv_take:                  ; the divisor goes in: subtract, quotient bit 1
-  LD A,B
-  SUB E
-  LD B,A
-  LD A,L
-  SBC A,D
+  LD BC,(FAC+2)             ; C D E: the divisor
+  LD B,1                    ; 26 quotient bits: the leading one, 24 more
+  OR A                      ; and one to round, as 8 + 8 + 8 + 2
+  CALL FDiv_step
+  PUSH BC
+  LD B,1
+  CALL FDiv_shift
+  PUSH BC
+  LD B,1
+  CALL FDiv_shift
+  PUSH BC
+  LD B,40h
+  CALL FDiv_shift
+  LD A,B                    ; the bits come inverted: put them right
+  CPL
+  RRCA
+  RRCA
+  AND 0C0h
   LD L,A
-  LD A,H
+  POP BC
+  LD A,B
+  CPL
+  LD E,A
+  POP BC
+  LD A,B
+  CPL
+  LD D,A
+  POP BC
+  LD A,B
+  CPL
+  LD C,A
+  LD A,(FAC+3)
+  LD B,A
+  JP FNormRegs
+; In: A H L remainder, C D E divisor, B a marker bit; no carry at
+; FDiv_step. Out: the quotient bits, inverted, shifted into B until the
+; marker leaves it (carry set). Keeps: C DE.
+FDiv_shift:
+  ADD HL,HL
+  ADC A,A
+  JR C,FDiv_past            ; the remainder passed 24 bits
+FDiv_step:
+  SBC HL,DE
   SBC A,C
-  LD H,A
-  SCF
-  JR FDiv_bit
-FDiv_keep:
-  OR A
+  JR NC,FDiv_bit            ; the divisor went in: bit 1 (no carry)
+  ADD HL,DE                 ; it did not: put it back (carry: bit 0)
+  ADC A,C
 FDiv_bit:
-  EXX
-  RL E
-  RL D
-  RL C
   RL B
-  JR C,FDiv_done            ; the marker is out
-  EXX
-  SLA B
-  RL L
-  RL H                      ; carry: the remainder passed 24 bits
-  JR C,FDiv_take            ; then the divisor surely goes in
-  JR FDiv_step
-FDiv_done:
-  LD A,6                    ; the first quotient bit to the top
-FDiv_align:
-  SLA E
-  RL D
-  RL C
-  RL B
-  DEC A
-  JR NZ,FDiv_align
-  LD (FACGUARD),DE         ; (FACGUARD is FAC - 1)
-  LD (FAC+1),BC
-  EXX
-  JP FNorm
+  RET C
+  JR FDiv_shift
+FDiv_past:                  ; then the divisor surely goes in
+  OR A
+  SBC HL,DE
+  SBC A,C
+  OR A
+  JR FDiv_bit
 
 ; In: BCDE (left), ACC single (right). Out: A = 1, 0 or FFh as left is
 ; greater, equal or less (the flags do not tell it). Keeps: BC DE.
@@ -485,6 +484,13 @@ IntToSingle_byte:           ; 0..255, the common constants: shift to the top
   OR L
   JP Z,FZero
   LD B,137
+  CP 16
+  JR NC,IntToSingle_top
+  LD B,133                  ; 1..15 (most of them): four places at once
+  ADD A,A
+  ADD A,A
+  ADD A,A
+  ADD A,A
 IntToSingle_top:
   DEC B
   ADD A,A
@@ -508,29 +514,34 @@ SingleToInt:
   CP 129
   CCF
   RET NC                    ; below 1: 0
+  CP 137
+  JR NC,SingleToInt_wide
+  SUB 128                   ; below 256, the common case (indexes, steps):
+  LD H,A                    ; the 1..8 whole bits come in from the top
+  LD A,(FAC+2)
+  OR 80h
+SingleToInt_small:
+  ADD A,A
+  RL L
+  DEC H
+  JR NZ,SingleToInt_small
+  LD A,(FAC+2)
+  OR A
+  RET P                     ; (no carry from the OR)
+  JP NegHL                  ; (H is 0: no carry from its last SUB)
+SingleToInt_wide:           ; 256 and above: 0..7 places right
   CP 145
   JR NC,SingleToInt_big
-  PUSH BC
   LD HL,(FAC+1)
   SET 7,H
-  LD B,A
-  LD A,144
-  SUB B
+  SUB 144
   JR Z,SingleToInt_shifted
-  CP 8
-  JR C,SingleToInt_bits
-  LD L,H                    ; eight places at once
-  LD H,0
-  SUB 8
-  JR Z,SingleToInt_shifted
-SingleToInt_bits:
-  LD B,A
 SingleToInt_shift:
   SRL H
   RR L
-  DJNZ SingleToInt_shift
-SingleToInt_shifted:       ; HL = the magnitude, 1..FFFFh
-  POP BC
+  INC A
+  JR NZ,SingleToInt_shift
+SingleToInt_shifted:       ; HL = the magnitude, 100h..FFFFh
   LD A,(FAC+2)
   OR A
   CALL M,NegHL
