@@ -277,27 +277,17 @@ FMul_zeroleft:              ; for FDiv too
   ADC A,A
   LD H,A
   CALL FSetExponent
+  LD HL,0                   ; H L B: the product, the guard byte below it
+  LD B,H
+  LD A,(FAC)
+  CALL FMul_fast
+  LD A,(FAC+1)
+  CALL FMul_fast
   PUSH IX
   LD IX,FACGUARD
-  LD HL,0
-  LD B,H
-  LD (IX+0),H
-  LD A,(IX+1)
-  CALL FMul_byte
-  LD A,(IX+2)
-  CALL FMul_byte
-  LD A,(IX+3)
-  CALL FMul_byte
-  POP IX
-  LD A,B
-  LD (FAC),A
-  LD (FAC+1),HL
-  JP FNorm
-FMul_byte:                  ; A = multiplier byte, low bit first
-  OR A
-  JR Z,FMul_zero
-  SCF
-  RRA
+  LD A,(FAC+2)              ; the top byte (its leading 1 is set): the
+  SCF                       ; bits that leave B now make the guard byte
+  RRA                       ; (low bit first)
 FMul_bit:
   JR NC,FMul_noadd
   EX AF,AF'
@@ -318,18 +308,18 @@ FMul_shift:
   EX AF,AF'
   SRL A
   JR NZ,FMul_bit
-  RET
+  LD C,H
+  LD D,L
+  LD E,B
+  LD L,(IX+0)
+  POP IX
+  LD A,(FAC+3)
+  LD B,A
+  JP FNormRegs
 FMul_noadd:                 ; no carry in: the product only moves
   EX AF,AF'                 ; (the tail takes the multiplier back)
   SRL H
   JR FMul_shift
-FMul_zero:                  ; eight zero bits: the product moves a byte
-  LD (IX+0),B
-  LD B,L
-  LD L,H
-  LD H,A
-  RET
-
 ; In: BCDE, ACC single. Out: ACC = BCDE / ACC; ?/0 when ACC is 0.
 ; Restoring division in registers: the remainder in A H L, the divisor in
 ; C D E; the quotient comes a byte at a time in B (FDiv_byte) and waits on
@@ -412,6 +402,47 @@ FDiv_past:                  ; then the divisor surely goes in
   SBC A,C
   OR A
   JR FDiv_bit
+
+; A lower multiplier byte: In: A, H L B the product, C D E the
+; multiplicand. Out: H L B = (H L B + A * C D E) / 256; the bits that leave
+; B are dropped, as the next byte's pass would shift them out of the guard
+; byte anyway. Keeps: C DE.
+FMul_fast:
+  OR A
+  JR Z,FMul_zero
+  SCF
+  RRA
+FMul_fastbit:
+  JR NC,FMul_fastnoadd
+  EX AF,AF'
+  LD A,B
+  ADD A,E
+  LD B,A
+  LD A,L
+  ADC A,D
+  LD L,A
+  LD A,H
+  ADC A,C
+  RRA
+  LD H,A
+  RR L
+  RR B
+  EX AF,AF'
+  SRL A
+  JR NZ,FMul_fastbit
+  RET
+FMul_fastnoadd:
+  SRL H
+  RR L
+  RR B
+  SRL A
+  JR NZ,FMul_fastbit
+  RET
+FMul_zero:                  ; eight zero bits: the product moves a byte
+  LD B,L
+  LD L,H
+  LD H,A
+  RET
 
 ; In: BCDE (left), ACC single (right). Out: A = 1, 0 or FFh as left is
 ; greater, equal or less (the flags do not tell it). Keeps: BC DE.
