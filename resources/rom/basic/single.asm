@@ -500,13 +500,20 @@ IntToSingle:
   JR Z,IntToSingle_byte
   LD (FSIGN),A
   CALL M,NegHL              ; (the sign from the OR A above)
-UIntToSingle_store:
+UIntToSingle_store:         ; HL = the magnitude, 1..FFFFh
+  LD B,145
+IntToSingle_shift:          ; 16-bit shifts, faster than FNorm's 32-bit ones
+  DEC B
+  ADD HL,HL
+  JR NC,IntToSingle_shift   ; the leading 1 goes out
+  RR H                      ; and comes back on top: 16 bits are exact,
+  RR L                      ; nothing to round
   LD C,H
   LD D,L
-  LD E,0
-  LD L,E
-  LD B,144
-  JP FNormRegs
+  LD A,0
+  RRA
+  LD E,A
+  JP FNorm_pack
 IntToSingle_exponent:       ; A = the exponent, then normalise (for RND)
   LD (FAC+3),A
   JP FNorm
@@ -535,6 +542,8 @@ IntToSingle_top:
 UIntToSingle:
   XOR A
   LD (FSIGN),A
+  OR H
+  JR Z,IntToSingle_byte     ; (0 too: the shifts would never end)
   JR UIntToSingle_store
 
 ; In: ACC single. Out: HL = the ACC truncated toward 0; carry set when it
