@@ -382,10 +382,6 @@ FDiv:
 ; In: A H L remainder, C D E divisor, B a marker bit; no carry at
 ; FDiv_step. Out: the quotient bits, inverted, shifted into B until the
 ; marker leaves it (carry set). Keeps: C DE.
-FDiv_shift:
-  ADD HL,HL
-  ADC A,A
-  JR C,FDiv_past            ; the remainder passed 24 bits
 FDiv_step:
   SBC HL,DE
   SBC A,C
@@ -395,10 +391,12 @@ FDiv_step:
 FDiv_bit:
   RL B
   RET C
-  JR FDiv_shift
-FDiv_past:                  ; then the divisor surely goes in
-  OR A
-  SBC HL,DE
+FDiv_shift:
+  ADD HL,HL
+  ADC A,A
+  JR NC,FDiv_step
+  OR A                      ; the remainder passed 24 bits: then the
+  SBC HL,DE                 ; divisor surely goes in
   SBC A,C
   OR A
   JR FDiv_bit
