@@ -308,6 +308,7 @@ FMul_shift:
   EX AF,AF'
   SRL A
   JR NZ,FMul_bit
+FMul_done:
   LD C,H
   LD D,L
   LD E,B
@@ -317,9 +318,13 @@ FMul_shift:
   LD B,A
   JP FNormRegs
 FMul_noadd:                 ; no carry in: the product only moves
-  EX AF,AF'                 ; (the tail takes the multiplier back)
   SRL H
-  JR FMul_shift
+  RR L
+  RR B
+  RR (IX+0)
+  SRL A
+  JR NZ,FMul_bit
+  JR FMul_done
 ; In: BCDE, ACC single. Out: ACC = BCDE / ACC; ?/0 when ACC is 0.
 ; Restoring division in registers: the remainder in A H L, the divisor in
 ; C D E; the quotient comes a byte at a time in B (FDiv_byte) and waits on
