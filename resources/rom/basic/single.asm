@@ -450,7 +450,8 @@ FMul_zero:                  ; eight zero bits: the product moves a byte
 ; In: BCDE (left), ACC single (right). Out: A = 1, 0 or FFh as left is
 ; greater, equal or less (the flags do not tell it). Keeps: BC DE.
 FCompare:
-  LD A,(FAC+3)
+  LD HL,FAC+3               ; (pointing here for the exponents below)
+  LD A,(HL)
   OR A
   JR Z,FCompare_leftsign
   LD A,B
@@ -459,7 +460,6 @@ FCompare:
   LD A,(FAC+2)
   XOR C
   JP M,FCompare_leftsign
-  LD HL,FAC+3
   LD A,B
   CP (HL)
   JR NZ,FCompare_magnitude
@@ -480,7 +480,10 @@ FCompare:
 FCompare_magnitude:         ; carry: |left| < |right|
   SBC A,A                   ; less when that differs from the sign
   XOR C
-  JR FCompare_sign
+  RLA                       ; (FCompare_sign again: the common way out)
+  SBC A,A
+  OR 1
+  RET
 FCompare_leftsign:          ; by the sign of BCDE alone
   LD A,B
   OR A
