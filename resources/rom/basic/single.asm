@@ -3,11 +3,12 @@
 ; A single is four bytes: mantissa low, middle, top (bit 7 the sign, standing
 ; in for the leading 1), then the exponent + 128; zero has exponent 0. In
 ; registers the same value is E, D, C, B (BCDE). While a routine works, the
-; ACC mantissa has its leading 1 set, FACGUARD holds eight more bits below
-; it and FSIGN the sign; FNorm rounds on those eight bits (half up) and packs.
+; mantissa has its leading 1 set, eight more bits below it (FACGUARD, or L
+; at FNormRegs) and its sign in FSIGN; FNorm rounds on those eight bits
+; (half up) and packs. FAdd, FMul and FDiv keep their result in registers
+; and go in at FNormRegs.
 ;
-; RAM: FAC (4121h-4124h), FACGUARD, FSIGN, FSUBF, SCRATCH (FDiv's count);
-; FMul uses IX and AF'.
+; RAM: FAC (4121h-4124h), FACGUARD, FSIGN, FSUBF; FMul uses IX and AF'.
 ;
 ; Label rule for all interpreter files: a routine's internal labels are its
 ; name, an underscore and a lower-case word (FAdd_sub).
