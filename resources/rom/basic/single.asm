@@ -3,23 +3,15 @@
 ; A single is four bytes: mantissa low, middle, top (bit 7 the sign, standing
 ; in for the leading 1), then the exponent + 128; zero has exponent 0. In
 ; registers the same value is E, D, C, B (BCDE). While a routine works, the
-; ACC mantissa has its leading 1 set, FACGUARD holds eight more bits below
-; it and FSIGN the sign; FNorm rounds on those eight bits (half up) and packs.
+; mantissa has its leading 1 set, eight more bits below it (FACGUARD, or L
+; at FNormRegs) and its sign in FSIGN; FNorm rounds on those eight bits
+; (half up) and packs. FAdd, FMul and FDiv keep their result in registers
+; and go in at FNormRegs.
 ;
-; RAM: FAC (4121h-4124h), FACGUARD, FSIGN, FSUBF, SCRATCH (FDiv's count);
-; FDiv uses the second register set, FMul IX and AF'.
+; RAM: FAC (4121h-4124h), FACGUARD, FSIGN, FSUBF; FMul uses IX and AF'.
 ;
 ; Label rule for all interpreter files: a routine's internal labels are its
 ; name, an underscore and a lower-case word (FAdd_sub).
-
-; In: BCDE. Out: ACC = BCDE, type single. Keeps: BC DE HL.
-FLoadBCDE:
-  LD (FAC),DE
-  LD (FAC+2),BC
-FSetSingle:
-  LD A,4
-  LD (TYPEFLAG),A
-  RET
 
 ; In: ACC single. Out: BCDE = ACC. Keeps: HL.
 FGetBCDE:
@@ -38,15 +30,6 @@ FSwap:
   LD C,L
   RET
 
-; In: -. Out: ACC = single 0. Keeps: BC DE HL.
-FZero:
-  PUSH HL
-  LD HL,0
-  LD (FAC),HL
-  LD (FAC+2),HL
-  POP HL
-  JR FSetSingle
-
 ; In: ACC single. Out: ACC = -ACC. Keeps: BC DE HL.
 FNeg:
   LD A,(FAC+3)
@@ -61,34 +44,37 @@ FNeg:
 ; exponent at FAC+3, sign in FSIGN. Out: ACC normalised, rounded, packed,
 ; type single; ?OV when too large, 0 when too small. Keeps: nothing.
 FNorm:
-  LD B,4
-  LD A,(FAC+2)
-FNorm_bytes:
+  LD DE,(FAC)
+  LD BC,(FAC+2)             ; C the top byte, B the exponent
+  LD A,(FACGUARD)
+  LD L,A
+; The same with the mantissa in registers, so that FAdd and IntToSingle
+; need not store it first: In: C D E L (L the guard byte, leading bit
+; anywhere), B the exponent, FSIGN the sign. Out: as FNorm. Keeps: nothing.
+FNormRegs:
+  BIT 7,C
+  JR NZ,FNorm_top
+  LD A,C
   OR A
-  JR NZ,FNorm_bits
-  LD A,(FAC+3)
+  JR NZ,FNorm_shift
+  OR D                      ; C is 0: a byte at a time, unless all is 0
+  OR E
+  OR L
+  JR Z,FZero
+FNorm_byte:
+  LD A,B
   SUB 8
   JR C,FZero
   JR Z,FZero
-  LD (FAC+3),A
-  LD HL,(FAC)
-  LD (FAC+1),HL
-  LD HL,(FACGUARD)          ; the guard byte up, 0 in its place
-  LD H,L
-  LD L,0
-  LD (FACGUARD),HL
-  LD A,(FAC+2)
-  DJNZ FNorm_bytes
-  JR FZero
-FNorm_bits:
-  LD C,A
-  LD DE,(FAC)
-  LD A,(FACGUARD)
-  LD L,A
-  LD A,(FAC+3)
   LD B,A
-  BIT 7,C
-  JR NZ,FNorm_top
+  LD C,D
+  LD D,E
+  LD E,L
+  LD L,0
+  LD A,C
+  OR A
+  JR Z,FNorm_byte
+  JP M,FNorm_round          ; (the exponent is above 0 here)
 FNorm_shift:
   DEC B
   JR Z,FZero
@@ -120,12 +106,30 @@ FNorm_pack:
   OR 7Fh
   AND C
   LD C,A
-  JP FLoadBCDE
+; In: BCDE. Out: ACC = BCDE, type single. Keeps: BC DE HL.
+FLoadBCDE:
+  LD (FAC),DE
+  LD (FAC+2),BC
+FSetSingle:
+  LD A,4
+  LD (TYPEFLAG),A
+  RET
+
+; In: -. Out: ACC = single 0. Keeps: BC DE HL.
+FZero:
+  PUSH HL
+  LD HL,0
+  LD (FAC),HL
+  LD (FAC+2),HL
+  POP HL
+  JR FSetSingle
 
 ; In: BCDE, ACC single. Out: ACC = BCDE - ACC. Keeps: nothing.
 FSub:
   CALL FNeg
 ; In: BCDE, ACC single. Out: ACC = BCDE + ACC. Keeps: nothing.
+; The sum is formed in registers (C D E, the guard byte in L) and handed
+; to FNorm's register entry.
 FAdd:
   LD A,B
   OR A
@@ -148,9 +152,8 @@ FAdd_ordered:               ; the ACC has the larger exponent; A = difference
   LD (FSUBF),A
   SET 7,(HL)
   SET 7,C
-  XOR A
-  LD (FACGUARD),A
-  LD L,A
+  LD H,A                    ; bit 7: subtract
+  LD L,0
   LD A,B
 FAdd_byte:
   CP 8
@@ -171,70 +174,59 @@ FAdd_shift:
   RR E
   RR L
   DJNZ FAdd_shift
-FAdd_aligned:
-  LD B,L
-  LD HL,FACGUARD
-  LD A,(FSUBF)
-  RLA
-  JR C,FAdd_sub
-  LD A,(HL)
-  ADD A,B
-  LD (HL),A
-  INC HL
-  LD A,(HL)
-  ADC A,E
-  LD (HL),A
-  INC HL
-  LD A,(HL)
+FAdd_aligned:               ; the ACC's guard byte is 0
+  LD A,(FAC+3)
+  LD B,A
+  BIT 7,H
+  JR NZ,FAdd_sub
+  LD A,(FAC)
+  ADD A,E
+  LD E,A
+  LD A,(FAC+1)
   ADC A,D
-  LD (HL),A
-  INC HL
-  LD A,(HL)
+  LD D,A
+  LD A,(FAC+2)
   ADC A,C
-  LD (HL),A
-  JP NC,FNorm
-  RR (HL)
-  DEC HL
-  RR (HL)
-  DEC HL
-  RR (HL)
-  DEC HL
-  RR (HL)
-  LD HL,FAC+3
-  INC (HL)
-  JP NZ,FNorm
+  LD C,A
+  JP NC,FNorm_round         ; the leading 1 is in place
+  RR C                      ; the carry comes in on top
+  RR D
+  RR E
+  RR L
+  INC B
+  JP NZ,FNorm_round
 FAdd_overflow:              ; for FSetExponent too
   JP OVError
 FAdd_sub:
-  LD A,(HL)
-  SUB B
-  LD (HL),A
-  INC HL
-  LD A,(HL)
+  XOR A
+  SUB L
+  LD L,A
+  LD A,(FAC)
   SBC A,E
-  LD (HL),A
-  INC HL
-  LD A,(HL)
+  LD E,A
+  LD A,(FAC+1)
   SBC A,D
-  LD (HL),A
-  INC HL
-  LD A,(HL)
+  LD D,A
+  LD A,(FAC+2)
   SBC A,C
-  LD (HL),A
-  JP NC,FNorm
-  LD HL,FACGUARD            ; the smaller was taken from the larger: negate
-  LD B,4
-  OR A
-FAdd_negate:
+  LD C,A
+  JP NC,FNormRegs
+  XOR A                     ; the smaller was taken from the larger: negate
+  SUB L
+  LD L,A
   LD A,0
-  SBC A,(HL)
-  LD (HL),A
-  INC HL
-  DJNZ FAdd_negate
+  SBC A,E
+  LD E,A
+  LD A,0
+  SBC A,D
+  LD D,A
+  LD A,0
+  SBC A,C
+  LD C,A
   LD A,(FSIGN)
   XOR 80h
   LD (FSIGN),A
-  JP FNorm
+  JP FNormRegs
 
 ; The exponent and sign of a product or quotient: In: HL = the exponent's
 ; 16-bit value + 128, BCDE and ACC the operands. Out: returns to the
@@ -286,27 +278,17 @@ FMul_zeroleft:              ; for FDiv too
   ADC A,A
   LD H,A
   CALL FSetExponent
+  LD HL,0                   ; H L B: the product, the guard byte below it
+  LD B,H
+  LD A,(FAC)
+  CALL FMul_fast
+  LD A,(FAC+1)
+  CALL FMul_fast
   PUSH IX
   LD IX,FACGUARD
-  LD HL,0
-  LD B,H
-  LD (IX+0),H
-  LD A,(IX+1)
-  CALL FMul_byte
-  LD A,(IX+2)
-  CALL FMul_byte
-  LD A,(IX+3)
-  CALL FMul_byte
-  POP IX
-  LD A,B
-  LD (FAC),A
-  LD (FAC+1),HL
-  JP FNorm
-FMul_byte:                  ; A = multiplier byte, low bit first
-  OR A
-  JR Z,FMul_zero
-  SCF
-  RRA
+  LD A,(FAC+2)              ; the top byte (its leading 1 is set): the
+  SCF                       ; bits that leave B now make the guard byte
+  RRA                       ; (low bit first)
 FMul_bit:
   JR NC,FMul_noadd
   EX AF,AF'
@@ -327,21 +309,27 @@ FMul_shift:
   EX AF,AF'
   SRL A
   JR NZ,FMul_bit
-  RET
+FMul_done:
+  LD C,H
+  LD D,L
+  LD E,B
+  LD L,(IX+0)
+  POP IX
+  LD A,(FAC+3)
+  LD B,A
+  JP FNormRegs
 FMul_noadd:                 ; no carry in: the product only moves
-  EX AF,AF'                 ; (the tail takes the multiplier back)
   SRL H
-  JR FMul_shift
-FMul_zero:                  ; eight zero bits: the product moves a byte
-  LD (IX+0),B
-  LD B,L
-  LD L,H
-  LD H,A
-  RET
-
+  RR L
+  RR B
+  RR (IX+0)
+  SRL A
+  JR NZ,FMul_bit
+  JR FMul_done
 ; In: BCDE, ACC single. Out: ACC = BCDE / ACC; ?/0 when ACC is 0.
-; Restoring division in registers, the quotient in the second register
-; set. Keeps: nothing (BC' DE' HL' used).
+; Restoring division in registers: the remainder in A H L, the divisor in
+; C D E; the quotient comes a byte at a time in B (FDiv_byte) and waits on
+; the stack. Keeps: nothing.
 FDiv:
   LD A,(FAC+3)
   OR A
@@ -359,74 +347,112 @@ FDiv:
   INC HL
   INC HL
   CALL FSetExponent
-  LD H,C                    ; H L B: the remainder, from the dividend
-  LD L,D
-  LD B,E
+  LD A,C                    ; A H L: the remainder, from the dividend
+  LD H,D
+  LD L,E
   LD DE,(FAC)
-  LD A,(FAC+2)
-  LD C,A                    ; C D E: the divisor
-  EXX
-  LD BC,0                   ; B' C' D' E': the quotient, above it a marker
-  LD D,B                    ; bit that leaves B' after 26 quotient bits:
-  LD E,40h                  ; the leading one, 24 more and one to round
-  EXX
+  LD BC,(FAC+2)             ; C D E: the divisor
+  LD B,1                    ; 26 quotient bits: the leading one, 24 more
+  OR A                      ; and one to round, as 8 + 8 + 8 + 2
+  CALL FDiv_step
+  PUSH BC
+  LD B,1
+  CALL FDiv_shift
+  PUSH BC
+  LD B,1
+  CALL FDiv_shift
+  PUSH BC
+  LD B,40h
+  CALL FDiv_shift
+  LD A,B                    ; the bits come inverted: put them right
+  CPL
+  RRCA
+  RRCA
+  AND 0C0h
+  LD L,A
+  POP BC
+  LD A,B
+  CPL
+  LD E,A
+  POP BC
+  LD A,B
+  CPL
+  LD D,A
+  POP BC
+  LD A,B
+  CPL
+  LD C,A
+  LD A,(FAC+3)
+  LD B,A
+  JP FNormRegs
+; In: A H L remainder, C D E divisor, B a marker bit; no carry at
+; FDiv_step. Out: the quotient bits, inverted, shifted into B until the
+; marker leaves it (carry set). Keeps: C DE.
 FDiv_step:
-  LD A,H
-  CP C
-  JR C,FDiv_keep
-  JR NZ,FDiv_take
-  LD A,L
-  CP D
-  JR C,FDiv_keep
-  JR NZ,FDiv_take
+  SBC HL,DE
+  SBC A,C
+  JR NC,FDiv_bit            ; the divisor went in: bit 1 (no carry)
+  ADD HL,DE                 ; it did not: put it back (carry: bit 0)
+  ADC A,C
+FDiv_bit:
+  RL B
+  RET C
+FDiv_shift:
+  ADD HL,HL
+  ADC A,A
+  JR NC,FDiv_step
+  OR A                      ; the remainder passed 24 bits: then the
+  SBC HL,DE                 ; divisor surely goes in
+  SBC A,C
+  OR A
+  JR FDiv_bit
+
+; A lower multiplier byte: In: A, H L B the product, C D E the
+; multiplicand. Out: H L B = (H L B + A * C D E) / 256; the bits that leave
+; B are dropped, as the next byte's pass would shift them out of the guard
+; byte anyway. Keeps: C DE.
+FMul_fast:
+  OR A
+  JR Z,FMul_zero
+  SCF
+  RRA
+FMul_fastbit:
+  JR NC,FMul_fastnoadd
+  EX AF,AF'
   LD A,B
-  CP E
-  JR C,FDiv_keep
-FDiv_take:                  ; the divisor goes in: subtract, quotient bit 1
-  LD A,B
-  SUB E
+  ADD A,E
   LD B,A
   LD A,L
-  SBC A,D
+  ADC A,D
   LD L,A
   LD A,H
-  SBC A,C
+  ADC A,C
+  RRA
   LD H,A
-  SCF
-  JR FDiv_bit
-FDiv_keep:
-  OR A
-FDiv_bit:
-  EXX
-  RL E
-  RL D
-  RL C
-  RL B
-  JR C,FDiv_done            ; the marker is out
-  EXX
-  SLA B
-  RL L
-  RL H                      ; carry: the remainder passed 24 bits
-  JR C,FDiv_take            ; then the divisor surely goes in
-  JR FDiv_step
-FDiv_done:
-  LD A,6                    ; the first quotient bit to the top
-FDiv_align:
-  SLA E
-  RL D
-  RL C
-  RL B
-  DEC A
-  JR NZ,FDiv_align
-  LD (FACGUARD),DE         ; (FACGUARD is FAC - 1)
-  LD (FAC+1),BC
-  EXX
-  JP FNorm
+  RR L
+  RR B
+  EX AF,AF'
+  SRL A
+  JR NZ,FMul_fastbit
+  RET
+FMul_fastnoadd:
+  SRL H
+  RR L
+  RR B
+  SRL A
+  JR NZ,FMul_fastbit
+  RET
+FMul_zero:                  ; eight zero bits: the product moves a byte
+  LD B,L
+  LD L,H
+  LD H,A
+  RET
 
 ; In: BCDE (left), ACC single (right). Out: A = 1, 0 or FFh as left is
 ; greater, equal or less (the flags do not tell it). Keeps: BC DE.
 FCompare:
-  LD A,(FAC+3)
+  LD HL,FAC+3               ; (pointing here for the exponents below)
+  LD A,(HL)
   OR A
   JR Z,FCompare_leftsign
   LD A,B
@@ -435,7 +461,6 @@ FCompare:
   LD A,(FAC+2)
   XOR C
   JP M,FCompare_leftsign
-  LD HL,FAC+3
   LD A,B
   CP (HL)
   JR NZ,FCompare_magnitude
@@ -456,7 +481,10 @@ FCompare:
 FCompare_magnitude:         ; carry: |left| < |right|
   SBC A,A                   ; less when that differs from the sign
   XOR C
-  JR FCompare_sign
+  RLA                       ; (FCompare_sign again: the common way out)
+  SBC A,A
+  OR 1
+  RET
 FCompare_leftsign:          ; by the sign of BCDE alone
   LD A,B
   OR A
@@ -479,13 +507,21 @@ IntToSingle:
   JR Z,IntToSingle_byte
   LD (FSIGN),A
   CALL M,NegHL              ; (the sign from the OR A above)
-UIntToSingle_store:
-  LD (FAC+1),HL
-  XOR A
-  LD (FAC),A
-  LD (FACGUARD),A
-  LD A,144
-IntToSingle_exponent:       ; A = the exponent, then normalise
+UIntToSingle_store:         ; HL = the magnitude, 1..FFFFh
+  LD B,145
+IntToSingle_shift:          ; 16-bit shifts, faster than FNorm's 32-bit ones
+  DEC B
+  ADD HL,HL
+  JR NC,IntToSingle_shift   ; the leading 1 goes out
+  RR H                      ; and comes back on top: 16 bits are exact,
+  RR L                      ; nothing to round
+  LD C,H
+  LD D,L
+  LD A,0
+  RRA
+  LD E,A
+  JP FNorm_pack
+IntToSingle_exponent:       ; A = the exponent, then normalise (for RND)
   LD (FAC+3),A
   JP FNorm
 
@@ -493,6 +529,13 @@ IntToSingle_byte:           ; 0..255, the common constants: shift to the top
   OR L
   JP Z,FZero
   LD B,137
+  CP 16
+  JR NC,IntToSingle_top
+  LD B,133                  ; 1..15 (most of them): four places at once
+  ADD A,A
+  ADD A,A
+  ADD A,A
+  ADD A,A
 IntToSingle_top:
   DEC B
   ADD A,A
@@ -506,6 +549,8 @@ IntToSingle_top:
 UIntToSingle:
   XOR A
   LD (FSIGN),A
+  OR H
+  JR Z,IntToSingle_byte     ; (0 too: the shifts would never end)
   JR UIntToSingle_store
 
 ; In: ACC single. Out: HL = the ACC truncated toward 0; carry set when it
@@ -516,29 +561,34 @@ SingleToInt:
   CP 129
   CCF
   RET NC                    ; below 1: 0
+  CP 137
+  JR NC,SingleToInt_wide
+  SUB 128                   ; below 256, the common case (indexes, steps):
+  LD H,A                    ; the 1..8 whole bits come in from the top
+  LD A,(FAC+2)
+  OR 80h
+SingleToInt_small:
+  ADD A,A
+  RL L
+  DEC H
+  JR NZ,SingleToInt_small
+  LD A,(FAC+2)
+  OR A
+  RET P                     ; (no carry from the OR)
+  JP NegHL                  ; (H is 0: no carry from its last SUB)
+SingleToInt_wide:           ; 256 and above: 0..7 places right
   CP 145
   JR NC,SingleToInt_big
-  PUSH BC
   LD HL,(FAC+1)
   SET 7,H
-  LD B,A
-  LD A,144
-  SUB B
+  SUB 144
   JR Z,SingleToInt_shifted
-  CP 8
-  JR C,SingleToInt_bits
-  LD L,H                    ; eight places at once
-  LD H,0
-  SUB 8
-  JR Z,SingleToInt_shifted
-SingleToInt_bits:
-  LD B,A
 SingleToInt_shift:
   SRL H
   RR L
-  DJNZ SingleToInt_shift
-SingleToInt_shifted:       ; HL = the magnitude, 1..FFFFh
-  POP BC
+  INC A
+  JR NZ,SingleToInt_shift
+SingleToInt_shifted:       ; HL = the magnitude, 100h..FFFFh
   LD A,(FAC+2)
   OR A
   CALL M,NegHL
