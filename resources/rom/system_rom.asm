@@ -130,6 +130,7 @@
   AT DBLADD
   JP DAdd
   INCLUDE "basic/control.asm"
+  INCLUDE "system/tape_blink.asm"
 
   AT DBLMUL
   JP DMul
@@ -249,5 +250,4 @@ PrintQuoted:
   INCLUDE "system/tape_system.asm"
   INCLUDE "basic/print_using.asm"
   INCLUDE "basic/double_core.asm"
-  INCLUDE "system/tape_blink.asm"
   AT 3000h

@@ -26,13 +26,14 @@ EvalPrec_loop:              ; HL at the character after an operand
   CP 10
   JR NC,EvalPrec_done
   LD C,A                    ; operator 0..9
+  LD DE,OperatorPrecedence  ; (DE, not HL: the text pointer stays put)
+  ADD A,E
   LD E,A
-  LD D,0
-  PUSH HL
-  LD HL,OperatorPrecedence
-  ADD HL,DE
-  LD B,(HL)
-  POP HL
+  JR NC,EvalPrec_prec
+  INC D
+EvalPrec_prec:
+  LD A,(DE)
+  LD B,A
   POP AF
   PUSH AF
   CP B
@@ -112,20 +113,26 @@ Operand:
   CALL NextChar
   JP Z,MOError
   JR C,Operand_number
-  CP '.'
-  JR Z,Operand_number
-  CP '"'
-  JP Z,StringLiteral
+  CP 'A'                    ; a variable's letter, the commonest operand,
+  JR C,Operand_other        ; is told apart with two tests
+  CP 80h
+  JR C,Operand_variable
   CP 0CEh
   JR Z,Operand_minus
   CP 0CDh
   JR Z,Operand_plus
   CP 0CBh
   JR Z,Operand_not
-  CP '('
-  JR Z,Operand_paren
   CP 0BCh
   JR NC,Operand_function
+Operand_other:              ; (other tokens match none of these: ?SN)
+  CP '.'
+  JR Z,Operand_number
+  CP '"'
+  JP Z,StringLiteral
+  CP '('
+  JR Z,Operand_paren
+Operand_variable:
   CALL GetVar               ; ?SN there for anything but a letter
   PUSH HL
   CALL LoadVariable
