@@ -139,7 +139,6 @@
   AT DBLDIV
   JP DDiv
   INCLUDE "system/numbers.asm"
-  INCLUDE "basic/math_atn.asm"
 
   AT ASCTONUM
   JP ReadNumber
@@ -168,6 +167,7 @@
   INCLUDE "system/tape_commands.asm"
   INCLUDE "basic/double_times_ten.asm"
   INCLUDE "basic/math_cells.asm"
+  INCLUDE "basic/math_atn.asm"
 
   AT READYLEVEL
   JP ReadyLevel
