@@ -87,8 +87,8 @@ CheckStack:
   SBC HL,SP                 ; no carry: SP is at most the end + 63
   POP DE
   POP HL
-  JP NC,OMError
-  RET
+  RET C
+  JP OMError
 
 ; HL at a line number (blanks first allowed). Out: DE = it, HL at the next
 ; non-blank character, A = it. Keeps: BC.
