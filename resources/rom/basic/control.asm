@@ -80,12 +80,14 @@ AtStackTop:
 ; Keeps: BC DE HL.
 CheckStack:
   PUSH HL
-  PUSH DE
   LD HL,(STREND)
-  LD DE,63
-  ADD HL,DE                 ; (no carry: the arrays end far below FFC1h)
-  SBC HL,SP                 ; no carry: SP is at most the end + 63
-  POP DE
+  LD A,L                    ; + 63, + 2 for the return address: the limit
+  ADD A,65                  ; counts from the caller's SP (through A: DE
+  LD L,A                    ; is kept without PUSH/POP)
+  LD A,H
+  ADC A,0                   ; (no carry: the arrays end far below FFBFh)
+  LD H,A
+  SBC HL,SP                 ; no carry: SP is at most the end + 65
   POP HL
   RET C
   JP OMError
