@@ -99,6 +99,11 @@ EvalPrec_apply:
   JR EvalPrec_loop
 EvalPrec_done:
   POP AF
+  LD A,(HL)                 ; a keyword, ':' or the end of the line after
+  CP ':'                    ; an operand is settled here without NextChar:
+  RET NC                    ; NC, Z for ':' only, as NextChar
+  OR A
+  RET Z                     ; 00: Z, NC
 EvalPrec_again:             ; HL after what was read: flags and A as NextChar
   DEC HL
   JP NextChar
