@@ -140,10 +140,33 @@ Operand_other:              ; (other tokens match none of these: ?SN)
 Operand_variable:
   CALL GetVar               ; ?SN there for anything but a letter
   PUSH HL
-  CALL LoadVariable
+; The value of the variable at DE (type in VARTYPE) into the ACC: here,
+; not called, as it is done for every variable in an expression.
+  LD A,(VARTYPE)
+  CP 8
+  JR Z,Operand_double
+  LD (TYPEFLAG),A
+  CP 3
+  JR Z,Operand_string
+  EX DE,HL                  ; a block copy to FAC: shorter and faster
+  LD DE,FAC                 ; than through DE
+  LDI
+  LDI
+  CP 2
+  JR Z,Operand_loaded
+  LDI
+  LDI
+Operand_loaded:
   POP HL
   LD A,(HL)
   RET
+Operand_string:
+  LD (FAC),DE
+  JR Operand_loaded
+Operand_double:
+  EX DE,HL
+  CALL DLoadAcc
+  JR Operand_loaded
 Operand_number:
   CALL ReadUnsigned
   JR EvalPrec_again
@@ -202,31 +225,6 @@ Operand_table:
   EX DE,HL
   EX (SP),HL
   RET                       ; to the function, HL after its token
-
-; The value of the variable at DE (type in VARTYPE) into the ACC.
-; Keeps: nothing.
-LoadVariable:
-  LD A,(VARTYPE)
-  CP 8
-  JR Z,LoadVariable_double
-  LD (TYPEFLAG),A
-  CP 3
-  JR Z,LoadVariable_string
-  EX DE,HL                  ; a block copy to FAC: shorter and faster
-  LD DE,FAC                 ; than through DE
-  LDI
-  LDI
-  CP 2
-  RET Z
-  LDI
-  LDI
-  RET
-LoadVariable_string:
-  LD (FAC),DE
-  RET
-LoadVariable_double:
-  EX DE,HL
-  JP DLoadAcc
 
 ; In: BCDE = left operand (type LTYPE; a double's lower half at ARG),
 ; ACC = right, A = operator (0 +, 1 -, 2 *, 3 /, 4 power, 5 AND, 6 OR,
