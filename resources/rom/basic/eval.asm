@@ -99,6 +99,7 @@ EvalPrec_apply:
   JR EvalPrec_loop
 EvalPrec_done:
   POP AF
+EvalPrec_flags:
   LD A,(HL)                 ; a keyword, ':' or the end of the line after
   CP ':'                    ; an operand is settled here without NextChar:
   RET NC                    ; NC, Z for ':' only, as NextChar
@@ -169,7 +170,7 @@ Operand_double:
   JR Operand_loaded
 Operand_number:
   CALL ReadUnsigned
-  JR EvalPrec_again
+  JR EvalPrec_flags
 Operand_plus:
   INC HL
   JR Operand
