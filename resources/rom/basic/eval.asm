@@ -169,7 +169,7 @@ Operand_double:
   CALL DLoadAcc
   JR Operand_loaded
 Operand_number:
-  CALL ReadUnsigned
+  CALL ReadDigits
   JR EvalPrec_flags
 Operand_plus:
   INC HL

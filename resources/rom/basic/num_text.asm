@@ -44,6 +44,9 @@ SignChar_minus:
 ; In: HL at digits or a point. Out: as ReadNumber. Keeps: nothing.
 ReadUnsigned:
   CALL SkipBlanks
+; In: HL at the first digit or the point (an operand: NextChar has passed
+; the blanks already). Out: as ReadNumber. Keeps: nothing.
+ReadDigits:
   LD (NUMSTART),HL
   EX DE,HL                  ; the integer part: DE walks the text, HL
   LD HL,0                   ; holds the value (no PUSH/POP per digit)
