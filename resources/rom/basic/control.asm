@@ -99,8 +99,7 @@ ReadLineNumber:
   CALL IsDigit
   JP NC,SNError
   CALL DecimalToBinary
-  DEC HL
-  JP NextChar
+  JP CharFlags
 
 ; In: ACC. Out: carry when it is 0 (false); Z also possible.
 ; Keeps: DE HL.

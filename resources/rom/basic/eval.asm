@@ -99,14 +99,16 @@ EvalPrec_apply:
   JR EvalPrec_loop
 EvalPrec_done:
   POP AF
-EvalPrec_flags:
+; In: HL at the character after an operand or a number (no digit). Out: HL
+; at the first non-blank character from there, A = it, flags as NextChar.
+; Keeps: BC DE.
+CharFlags:
   LD A,(HL)                 ; a keyword, ':' or the end of the line after
   CP ':'                    ; an operand is settled here without NextChar:
   RET NC                    ; NC, Z for ':' only, as NextChar
   OR A
   RET Z                     ; 00: Z, NC
-EvalPrec_again:             ; HL after what was read: flags and A as NextChar
-  DEC HL
+  DEC HL                    ; blanks, punctuation: NextChar from HL on
   JP NextChar
 
 OperatorPrecedence:
@@ -170,7 +172,7 @@ Operand_double:
   JR Operand_loaded
 Operand_number:
   CALL ReadDigits
-  JR EvalPrec_flags
+  JR CharFlags
 Operand_plus:
   INC HL
   JR Operand
