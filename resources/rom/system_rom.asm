@@ -36,7 +36,7 @@
   INCLUDE "basic/math_core.asm"
   AT MOTOROFF
   JP TapeMotorOff
-  INCLUDE "basic/single_whole.asm"
+  INCLUDE "system/tape_blink.asm"
   AT MOTORON
   JP TapeMotorOn
   INCLUDE "basic/number_entry.asm"
@@ -55,7 +55,7 @@
   INCLUDE "basic/double_shift_right.asm"
   AT SYSTEMCMD
   JP SystemCommand
-  INCLUDE "basic/double_mul.asm"
+  INCLUDE "system/tape_write.asm"
   INCLUDE "basic/table_word.asm"
   AT TAPEADDR
   JP TapeReadAddress
@@ -93,7 +93,7 @@
 
   AT SNGMUL
   JP FMul
-  INCLUDE "system/tape_write.asm"
+  INCLUDE "basic/double_mul.asm"
 
   AT SNGDIV
   JP FDiv
@@ -112,8 +112,8 @@
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "system/edit.asm"
-  INCLUDE "basic/double_swap.asm"
+  INCLUDE "system/cold_start.asm"
+  INCLUDE "basic/single_whole.asm"
 
   AT INTSUB
   JP IntSub
@@ -130,6 +130,7 @@
   AT DBLADD
   JP DAdd
   INCLUDE "basic/control.asm"
+  INCLUDE "basic/double_swap.asm"
 
   AT DBLMUL
   JP DMul
@@ -153,12 +154,12 @@
   INCLUDE "basic/num_text.asm"
   INCLUDE "system/program_text.asm"
   INCLUDE "basic/single.asm"
-  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/print_using.asm"
   INCLUDE "basic/double_write.asm"
   INCLUDE "system/numbers.asm"
   INCLUDE "basic/double_scale.asm"
   INCLUDE "system/text_output.asm"
-  INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/double_round.asm"
   INCLUDE "basic/double_read.asm"
   INCLUDE "basic/math_steps.asm"
   INCLUDE "basic/double_whole.asm"
@@ -216,7 +217,7 @@ NextChar:
 
   AT DECTOBIN
   JP DecimalToBinary
-  INCLUDE "basic/double_round.asm"
+  INCLUDE "basic/string_store.asm"
 
   AT RUNCMD
   JP RunStatement
@@ -228,7 +229,7 @@ NextChar:
   JP IntDiv
   INCLUDE "basic/run_loop.asm"
   INCLUDE "basic/input.asm"
-  INCLUDE "system/cold_start.asm"
+  INCLUDE "system/edit.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -247,7 +248,6 @@ PrintQuoted:
   INCLUDE "system/tape_load.asm"
   INCLUDE "basic/double_add.asm"
   INCLUDE "system/tape_system.asm"
-  INCLUDE "basic/print_using.asm"
+  INCLUDE "basic/machine.asm"
   INCLUDE "basic/double_core.asm"
-  INCLUDE "system/tape_blink.asm"
   AT 3000h

@@ -34,6 +34,17 @@ TEST_F(Basic, NumbersPrintInTheDocumentedForms) {
             " 5|-2.5| 125  0\n");
 }
 
+// Integer digits are gathered while the value still fits 32767; the
+// digit that would not fit carries the number on as a single. Lines from
+// 65280 on share the high byte FFh with direct mode's number FFFFh.
+TEST_F(Basic, ConstantsAndLineNumbersNearTheirLimits) {
+  EXPECT_EQ(Output("10 PRINT 3276;32766;32767;32769;32770;32779;65535;65536\n"
+                   "20 PRINT 007;12%;3E2;327.5;32767+0;-32768+0;:GOSUB 60001:GOTO 65300\n"
+                   "60001 PRINT 60001;:RETURN\n65300 PRINT 65300;\n65529 PRINT 65529\n"),
+            " 3276  32766  32767  32769  32770  32779  65535  65536\n"
+            " 7  12  300  327.5  32767 -32768  60001  65300  65529\n");
+}
+
 TEST_F(Basic, OperatorsFollowTheirPrecedence) {
   EXPECT_EQ(Output("10 PRINT 2+3*4;(2+3)*4;10-2-3;2^10;-2^2;2^-1;7/2\n"
                    "20 PRINT 1<2;1>2;1=1;1<>1;2>=2;2<=1;NOT 0;NOT 1<2\n"

@@ -80,15 +80,17 @@ AtStackTop:
 ; Keeps: BC DE HL.
 CheckStack:
   PUSH HL
-  PUSH DE
   LD HL,(STREND)
-  LD DE,63
-  ADD HL,DE                 ; (no carry: the arrays end far below FFC1h)
-  SBC HL,SP                 ; no carry: SP is at most the end + 63
-  POP DE
+  LD A,L                    ; + 63, + 2 for the return address: the limit
+  ADD A,65                  ; counts from the caller's SP (through A: DE
+  LD L,A                    ; is kept without PUSH/POP)
+  LD A,H
+  ADC A,0                   ; (no carry: the arrays end far below FFBFh)
+  LD H,A
+  SBC HL,SP                 ; no carry: SP is at most the end + 65
   POP HL
-  JP NC,OMError
-  RET
+  RET C
+  JP OMError
 
 ; HL at a line number (blanks first allowed). Out: DE = it, HL at the next
 ; non-blank character, A = it. Keeps: BC.
@@ -97,8 +99,7 @@ ReadLineNumber:
   CALL IsDigit
   JP NC,SNError
   CALL DecimalToBinary
-  DEC HL
-  JP NextChar
+  JP CharFlags
 
 ; In: ACC. Out: carry when it is 0 (false); Z also possible.
 ; Keeps: DE HL.

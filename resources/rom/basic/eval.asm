@@ -26,13 +26,14 @@ EvalPrec_loop:              ; HL at the character after an operand
   CP 10
   JR NC,EvalPrec_done
   LD C,A                    ; operator 0..9
+  LD DE,OperatorPrecedence  ; (DE, not HL: the text pointer stays put)
+  ADD A,E
   LD E,A
-  LD D,0
-  PUSH HL
-  LD HL,OperatorPrecedence
-  ADD HL,DE
-  LD B,(HL)
-  POP HL
+  JR NC,EvalPrec_prec
+  INC D
+EvalPrec_prec:
+  LD A,(DE)
+  LD B,A
   POP AF
   PUSH AF
   CP B
@@ -98,8 +99,16 @@ EvalPrec_apply:
   JR EvalPrec_loop
 EvalPrec_done:
   POP AF
-EvalPrec_again:             ; HL after what was read: flags and A as NextChar
-  DEC HL
+; In: HL at the character after an operand or a number (no digit). Out: HL
+; at the first non-blank character from there, A = it, flags as NextChar.
+; Keeps: BC DE.
+CharFlags:
+  LD A,(HL)                 ; a keyword, ':' or the end of the line after
+  CP ':'                    ; an operand is settled here without NextChar:
+  RET NC                    ; NC, Z for ':' only, as NextChar
+  OR A
+  RET Z                     ; 00: Z, NC
+  DEC HL                    ; blanks, punctuation: NextChar from HL on
   JP NextChar
 
 OperatorPrecedence:
@@ -112,29 +121,58 @@ Operand:
   CALL NextChar
   JP Z,MOError
   JR C,Operand_number
-  CP '.'
-  JR Z,Operand_number
-  CP '"'
-  JP Z,StringLiteral
+  CP 'A'                    ; a variable's letter, the commonest operand,
+  JR C,Operand_other        ; is told apart with two tests
+  CP 80h
+  JR C,Operand_variable
   CP 0CEh
   JR Z,Operand_minus
   CP 0CDh
   JR Z,Operand_plus
   CP 0CBh
   JR Z,Operand_not
-  CP '('
-  JR Z,Operand_paren
   CP 0BCh
   JR NC,Operand_function
+Operand_other:              ; (other tokens match none of these: ?SN)
+  CP '.'
+  JR Z,Operand_number
+  CP '"'
+  JP Z,StringLiteral
+  CP '('
+  JR Z,Operand_paren
+Operand_variable:
   CALL GetVar               ; ?SN there for anything but a letter
   PUSH HL
-  CALL LoadVariable
+; The value of the variable at DE (type in VARTYPE) into the ACC: here,
+; not called, as it is done for every variable in an expression.
+  LD A,(VARTYPE)
+  CP 8
+  JR Z,Operand_double
+  LD (TYPEFLAG),A
+  CP 3
+  JR Z,Operand_string
+  EX DE,HL                  ; a block copy to FAC: shorter and faster
+  LD DE,FAC                 ; than through DE
+  LDI
+  LDI
+  CP 2
+  JR Z,Operand_loaded
+  LDI
+  LDI
+Operand_loaded:
   POP HL
   LD A,(HL)
   RET
+Operand_string:
+  LD (FAC),DE
+  JR Operand_loaded
+Operand_double:
+  EX DE,HL
+  CALL DLoadAcc
+  JR Operand_loaded
 Operand_number:
-  CALL ReadUnsigned
-  JR EvalPrec_again
+  CALL ReadDigits
+  JR CharFlags
 Operand_plus:
   INC HL
   JR Operand
@@ -190,35 +228,6 @@ Operand_table:
   EX DE,HL
   EX (SP),HL
   RET                       ; to the function, HL after its token
-
-; The value of the variable at DE (type in VARTYPE) into the ACC.
-; Keeps: nothing.
-LoadVariable:
-  LD A,(VARTYPE)
-  CP 8
-  JR Z,LoadVariable_double
-  LD (TYPEFLAG),A
-  CP 3
-  JR Z,LoadVariable_string
-  EX DE,HL
-  LD E,(HL)
-  INC HL
-  LD D,(HL)
-  INC HL
-  LD (FAC),DE
-  CP 2
-  RET Z
-  LD E,(HL)
-  INC HL
-  LD D,(HL)
-  LD (FAC+2),DE
-  RET
-LoadVariable_string:
-  LD (FAC),DE
-  RET
-LoadVariable_double:
-  EX DE,HL
-  JP DLoadAcc
 
 ; In: BCDE = left operand (type LTYPE; a double's lower half at ARG),
 ; ACC = right, A = operator (0 +, 1 -, 2 *, 3 /, 4 power, 5 AND, 6 OR,

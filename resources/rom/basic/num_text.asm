@@ -44,43 +44,43 @@ SignChar_minus:
 ; In: HL at digits or a point. Out: as ReadNumber. Keeps: nothing.
 ReadUnsigned:
   CALL SkipBlanks
+; In: HL at the first digit or the point (an operand: NextChar has passed
+; the blanks already). Out: as ReadNumber. Keeps: nothing.
+ReadDigits:
   LD (NUMSTART),HL
-  LD DE,0
-  LD BC,0                   ; B: digits taken after the point; C bit 0:
-                            ; single, bit 1: after the point
-ReadUnsigned_int:           ; integer digits into DE while they fit
-  LD A,(HL)
+  EX DE,HL                  ; the integer part: DE walks the text, HL
+  LD HL,0                   ; holds the value (no PUSH/POP per digit)
+ReadUnsigned_int:           ; integer digits into HL while they fit
+  LD A,(DE)
   SUB '0'
   CP 10
   JR NC,ReadUnsigned_intend
   EX AF,AF'
-  LD A,D                    ; above 3276 one more digit would not fit
+  LD A,H                    ; above 3276 one more digit would not fit
   CP 0Ch
   JR C,ReadUnsigned_fits
   JR NZ,ReadUnsigned_tosingle   ; (the digit is read again there; AF' is
-  LD A,E                        ; free, as FMul's)
+  LD A,L                        ; free, as FMul's)
   CP 0CDh
   JR NC,ReadUnsigned_tosingle
 ReadUnsigned_fits:
   EX AF,AF'
-  PUSH HL
-  LD H,D
-  LD L,E
+  LD B,H
+  LD C,L
   ADD HL,HL
   ADD HL,HL
-  ADD HL,DE
+  ADD HL,BC
   ADD HL,HL
-  LD E,A
-  LD D,0
-  ADD HL,DE
-  EX DE,HL
-  POP HL
-  INC HL
-  BIT 7,D
-  JR Z,ReadUnsigned_int
+  ADD A,L
+  LD L,A
+  LD A,H
+  ADC A,0                   ; at most 32769: the sign says it no longer fits
+  LD H,A
+  INC DE
+  JP P,ReadUnsigned_int
   JR ReadUnsigned_tosingle
 ReadUnsigned_intend:        ; the end of a line or statement, or a keyword
-  LD A,(HL)                 ; (an operator, THEN): no point or suffix
+  LD A,(DE)                 ; (an operator, THEN): no point or suffix
   OR A
   JR Z,ReadUnsigned_int2
   JP M,ReadUnsigned_int2
@@ -99,21 +99,19 @@ ReadUnsigned_intend:        ; the end of a line or statement, or a keyword
   JR Z,ReadUnsigned_tosingle
   CP '%'
   JR NZ,ReadUnsigned_int2
-  INC HL
+  INC DE
 ReadUnsigned_int2:
-  EX DE,HL
   CALL StoreInt
   EX DE,HL
   RET
-ReadUnsigned_tosingle:      ; the digits so far as a single, then the rest
-  PUSH HL
-  PUSH BC
-  EX DE,HL
+ReadUnsigned_tosingle:      ; the digits so far (HL) as a single, then the
+  PUSH DE                   ; rest from DE on
   CALL UIntToSingle
   CALL IsDoubleText
   CALL C,SingleToDouble
-  POP BC
   POP HL
+  LD BC,0                   ; B: digits taken after the point; C bit 0:
+                            ; single, bit 1: after the point
 ReadUnsigned_more:
   LD A,(HL)
   CP '.'

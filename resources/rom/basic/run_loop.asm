@@ -150,12 +150,13 @@ ExecNext:
   JR Z,RemStatement
 ExecNext_syntax:
   JP SNError
-ExecNext_lineend:
-  LD DE,(CURLINE)
-  LD A,D
-  AND E
+ExecNext_lineend:           ; FFFFh: the end of a direct line; the high
+  LD A,(CURLINE+1)          ; byte alone settles it for lines below 65280
   INC A
-  JP Z,ReadyLevel           ; the end of a direct line
+  JR NZ,ExecNext_nextline
+  LD A,(CURLINE)
+  INC A
+  JP Z,ReadyLevel
 ExecNext_nextline:          ; HL at the 00 before a line's link
   INC HL
   LD A,(HL)

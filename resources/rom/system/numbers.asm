@@ -43,28 +43,31 @@ Divide10Next:
   RET
 
 ; 1E5Ah: DE = the decimal number at HL (modulo 65536); HL is left at the
-; first byte that is not a digit, which is also returned in A.
+; first byte that is not a digit, which is also returned in A. Keeps: BC.
 DecimalToBinary:
-  LD DE,0
+  PUSH BC
+  EX DE,HL                  ; DE walks the text, HL holds the value: no
+  LD HL,0                   ; PUSH/POP per digit
 DecimalDigit:
-  LD A,(HL)
+  LD A,(DE)
   SUB '0'
   CP 10
   JR NC,DecimalEnd
-  PUSH HL
-  LD H,D
-  LD L,E
+  LD B,H
+  LD C,L
   ADD HL,HL
   ADD HL,HL
-  ADD HL,DE
+  ADD HL,BC
   ADD HL,HL
-  LD E,A
-  LD D,0
-  ADD HL,DE
-  EX DE,HL
-  POP HL
-  INC HL
+  ADD A,L
+  LD L,A
+  JR NC,DecimalNext
+  INC H
+DecimalNext:
+  INC DE
   JR DecimalDigit
 DecimalEnd:
+  EX DE,HL
   LD A,(HL)
+  POP BC
   RET
