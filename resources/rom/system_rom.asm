@@ -32,31 +32,32 @@
 ; room between them with the rest.
   AT CLS
   JP ClearScreen
-  INCLUDE "basic/negate_acc.asm"
-  INCLUDE "basic/math_core.asm"
+  INCLUDE "system/tape_system_pass.asm"
   AT MOTOROFF
   JP TapeMotorOff
-  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/double_swap.asm"
   AT MOTORON
   JP TapeMotorOn
-  INCLUDE "basic/number_entry.asm"
-  INCLUDE "basic/double_add_bytes.asm"
+  INCLUDE "system/tape_blink.asm"
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
   JP TapeReadByte
+  INCLUDE "system/tape_motor.asm"
+  INCLUDE "basic/math_core.asm"
   AT TAPEWRITE
   JP TapeWriteByte
   INCLUDE "basic/double_convert.asm"
   AT WRITELEADER
   JP TapeWriteLeader
+  INCLUDE "basic/double_add_bytes.asm"
   AT FINDLEADER
   JP TapeFindLeader
   INCLUDE "basic/double_shift_right.asm"
   AT SYSTEMCMD
   JP SystemCommand
-  INCLUDE "system/tape_write.asm"
-  INCLUDE "basic/table_word.asm"
+  INCLUDE "basic/error_trap.asm"
+  INCLUDE "basic/math_pi.asm"
   AT TAPEADDR
   JP TapeReadAddress
   INCLUDE "system/tape_find_leader.asm"
@@ -65,12 +66,11 @@
   CALL DISPLAY
   POP DE
   RET
-  INCLUDE "basic/double_copy.asm"
+  INCLUDE "system/tape_write_leader.asm"
   AT INPUTTOBUF             ; a line into the buffer at (40A7h), carry on BREAK
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
   JP LINEINPUTB
-  INCLUDE "basic/math_functions.asm"
   AT WAITKEYKEEP            ; wait for a key keeping DE
   PUSH DE
   CALL WAITKEY
@@ -82,7 +82,7 @@
   AT LINEINPUTB
   JP LineInput
   INCLUDE "system/list.asm"
-  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/double_scale.asm"
 
   AT SNGSUB
   JP FSub
@@ -93,11 +93,11 @@
 
   AT SNGMUL
   JP FMul
-  INCLUDE "basic/double_mul.asm"
+  INCLUDE "system/tape_write.asm"
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "basic/print.asm"
+  INCLUDE "basic/strings.asm"
   INCLUDE "basic/num_write.asm"
   INCLUDE "basic/math_power.asm"
 
@@ -112,66 +112,67 @@
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "system/cold_start.asm"
-  INCLUDE "basic/single_whole.asm"
+  INCLUDE "system/command_level.asm"
 
   AT INTSUB
   JP IntSub
   INCLUDE "basic/double_shift_left.asm"
   AT INTADD
   JP IntAdd
-  INCLUDE "system/tape_motor.asm"
+  INCLUDE "basic/negate_acc.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/math_log.asm"
+  INCLUDE "basic/double_copy.asm"
+  INCLUDE "basic/number_entry.asm"
 
   AT DBLSUB
   JP DSub
   AT DBLADD
   JP DAdd
   INCLUDE "basic/control.asm"
-  INCLUDE "basic/double_swap.asm"
+  INCLUDE "basic/single_whole.asm"
 
   AT DBLMUL
   JP DMul
-  INCLUDE "basic/using_digits.asm"
+  INCLUDE "basic/double_read.asm"
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "basic/math_log.asm"
+  INCLUDE "basic/math_sin.asm"
+  INCLUDE "system/tape_commands.asm"
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "system/command_level.asm"
-  INCLUDE "basic/error_trap.asm"
-  INCLUDE "system/tape_write_leader.asm"
+  INCLUDE "system/edit.asm"
+  INCLUDE "basic/math_series.asm"
+  INCLUDE "basic/math_functions.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
-  INCLUDE "basic/math_pi.asm"
+  INCLUDE "basic/table_word.asm"
   AT NUMTOASC
   JP NumberToAscii
   INCLUDE "basic/num_text.asm"
   INCLUDE "system/program_text.asm"
   INCLUDE "basic/single.asm"
   INCLUDE "basic/print_using.asm"
+  INCLUDE "basic/machine.asm"
   INCLUDE "basic/double_write.asm"
   INCLUDE "system/numbers.asm"
-  INCLUDE "basic/double_scale.asm"
   INCLUDE "system/text_output.asm"
   INCLUDE "basic/double_round.asm"
-  INCLUDE "basic/double_read.asm"
+  INCLUDE "basic/using_digits.asm"
   INCLUDE "basic/math_steps.asm"
   INCLUDE "basic/double_whole.asm"
   INCLUDE "basic/double_compare.asm"
-  INCLUDE "system/tape_commands.asm"
   INCLUDE "basic/double_times_ten.asm"
   INCLUDE "basic/math_cells.asm"
   INCLUDE "basic/math_atn.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "basic/using_field.asm"
+  INCLUDE "basic/print.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -183,9 +184,8 @@
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "basic/strings.asm"
-  INCLUDE "basic/math_series.asm"
-  INCLUDE "system/tape_system_pass.asm"
+  INCLUDE "basic/using_field.asm"
+  INCLUDE "basic/integer.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -229,7 +229,7 @@ NextChar:
   JP IntDiv
   INCLUDE "basic/run_loop.asm"
   INCLUDE "basic/input.asm"
-  INCLUDE "system/edit.asm"
+  INCLUDE "system/cold_start.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -248,6 +248,6 @@ PrintQuoted:
   INCLUDE "system/tape_load.asm"
   INCLUDE "basic/double_add.asm"
   INCLUDE "system/tape_system.asm"
-  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/double_mul.asm"
   INCLUDE "basic/double_core.asm"
   AT 3000h
