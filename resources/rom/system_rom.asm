@@ -71,6 +71,7 @@
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
   JP LINEINPUTB
+  INCLUDE "basic/double_shift_left.asm"
   AT WAITKEYKEEP            ; wait for a key keeping DE
   PUSH DE
   CALL WAITKEY
@@ -116,7 +117,6 @@
 
   AT INTSUB
   JP IntSub
-  INCLUDE "basic/double_shift_left.asm"
   AT INTADD
   JP IntAdd
   INCLUDE "basic/negate_acc.asm"

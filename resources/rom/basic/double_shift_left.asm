@@ -2,12 +2,24 @@
 ; fills a small gap).
 
 ; In: HL = the low byte of eight, carry = the bit shifted in.
-; Out: the eight bytes shifted left one place, carry = the bit out; S and Z
-; from the top byte. Keeps: A C DE.
+; Out: the eight bytes shifted left one place, HL eight above, carry = the
+; bit out; S and Z from the top byte. Unrolled: a division takes two
+; shifts per quotient bit, normalising one per place. Keeps: A BC DE.
 DShiftLeft:
-  LD B,8
-DShiftLeft_byte:
   RL (HL)
   INC HL
-  DJNZ DShiftLeft_byte
+  RL (HL)
+  INC HL
+  RL (HL)
+  INC HL
+  RL (HL)
+  INC HL
+  RL (HL)
+  INC HL
+  RL (HL)
+  INC HL
+  RL (HL)
+  INC HL
+  RL (HL)
+  INC HL
   RET
