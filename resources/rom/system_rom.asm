@@ -35,15 +35,13 @@
   INCLUDE "system/tape_system_pass.asm"
   AT MOTOROFF
   JP TapeMotorOff
-  INCLUDE "basic/double_swap.asm"
   AT MOTORON
   JP TapeMotorOn
-  INCLUDE "system/tape_blink.asm"
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
   JP TapeReadByte
-  INCLUDE "system/tape_motor.asm"
+  INCLUDE "basic/double_copy.asm"
   INCLUDE "basic/math_core.asm"
   AT TAPEWRITE
   JP TapeWriteByte
@@ -53,11 +51,11 @@
   INCLUDE "basic/double_add_bytes.asm"
   AT FINDLEADER
   JP TapeFindLeader
-  INCLUDE "basic/double_shift_right.asm"
+  INCLUDE "basic/math_functions.asm"
   AT SYSTEMCMD
   JP SystemCommand
-  INCLUDE "basic/error_trap.asm"
-  INCLUDE "basic/math_pi.asm"
+  INCLUDE "system/tape_write.asm"
+  INCLUDE "basic/table_word.asm"
   AT TAPEADDR
   JP TapeReadAddress
   INCLUDE "system/tape_find_leader.asm"
@@ -71,7 +69,7 @@
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
   JP LINEINPUTB
-  INCLUDE "basic/double_shift_left.asm"
+  INCLUDE "basic/double_shift_right.asm"
   AT WAITKEYKEEP            ; wait for a key keeping DE
   PUSH DE
   CALL WAITKEY
@@ -83,18 +81,19 @@
   AT LINEINPUTB
   JP LineInput
   INCLUDE "system/list.asm"
-  INCLUDE "basic/double_scale.asm"
+  INCLUDE "basic/math_sin.asm"
 
   AT SNGSUB
   JP FSub
   AT SNGADD
   JP FAdd
   INCLUDE "basic/garbage.asm"
-  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "system/tape_motor.asm"
+  INCLUDE "system/tape_read_byte.asm"
 
   AT SNGMUL
   JP FMul
-  INCLUDE "system/tape_write.asm"
+  INCLUDE "basic/error_trap.asm"
 
   AT SNGDIV
   JP FDiv
@@ -107,13 +106,14 @@
 
   AT USRRET
   JP StoreInt
-  INCLUDE "system/tape_read_byte.asm"
+  INCLUDE "basic/single_whole.asm"
   AT TOSNG
   JP AccToSingle
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "system/command_level.asm"
+  INCLUDE "system/edit.asm"
+  INCLUDE "system/tape_blink.asm"
 
   AT INTSUB
   JP IntSub
@@ -122,57 +122,56 @@
   INCLUDE "basic/negate_acc.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/math_log.asm"
-  INCLUDE "basic/double_copy.asm"
-  INCLUDE "basic/number_entry.asm"
+  INCLUDE "basic/integer.asm"
 
   AT DBLSUB
   JP DSub
   AT DBLADD
   JP DAdd
   INCLUDE "basic/control.asm"
-  INCLUDE "basic/single_whole.asm"
+  INCLUDE "basic/number_entry.asm"
 
   AT DBLMUL
   JP DMul
-  INCLUDE "basic/double_read.asm"
+  INCLUDE "basic/using_digits.asm"
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/double_scale.asm"
   INCLUDE "system/tape_commands.asm"
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "system/edit.asm"
-  INCLUDE "basic/math_series.asm"
-  INCLUDE "basic/math_functions.asm"
+  INCLUDE "system/command_level.asm"
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/double_swap.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
-  INCLUDE "basic/table_word.asm"
+  INCLUDE "basic/math_pi.asm"
   AT NUMTOASC
   JP NumberToAscii
   INCLUDE "basic/num_text.asm"
   INCLUDE "system/program_text.asm"
   INCLUDE "basic/single.asm"
   INCLUDE "basic/print_using.asm"
-  INCLUDE "basic/machine.asm"
   INCLUDE "basic/double_write.asm"
+  INCLUDE "basic/machine.asm"
   INCLUDE "system/numbers.asm"
   INCLUDE "system/text_output.asm"
-  INCLUDE "basic/double_round.asm"
-  INCLUDE "basic/using_digits.asm"
+  INCLUDE "basic/string_store.asm"
   INCLUDE "basic/math_steps.asm"
   INCLUDE "basic/double_whole.asm"
   INCLUDE "basic/double_compare.asm"
+  INCLUDE "basic/double_read.asm"
   INCLUDE "basic/double_times_ten.asm"
   INCLUDE "basic/math_cells.asm"
   INCLUDE "basic/math_atn.asm"
+  INCLUDE "basic/double_shift_left.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "basic/print.asm"
+  INCLUDE "basic/using_field.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -184,8 +183,9 @@
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "basic/using_field.asm"
-  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/print.asm"
+  INCLUDE "basic/math_log.asm"
+  INCLUDE "basic/double_exponent.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -217,7 +217,7 @@ NextChar:
 
   AT DECTOBIN
   JP DecimalToBinary
-  INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/double_round.asm"
 
   AT RUNCMD
   JP RunStatement
@@ -246,8 +246,8 @@ PrintQuoted:
   INCLUDE "basic/eval.asm"
   INCLUDE "basic/for_next.asm"
   INCLUDE "system/tape_load.asm"
-  INCLUDE "basic/double_add.asm"
   INCLUDE "system/tape_system.asm"
+  INCLUDE "basic/double_add.asm"
   INCLUDE "basic/double_mul.asm"
-  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/math_series.asm"
   AT 3000h

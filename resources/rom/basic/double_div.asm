@@ -53,9 +53,9 @@ DDiv_zero:
 DDiv_bit:                   ; carry = the quotient bit
   LD HL,DGUARD
   CALL DShiftLeft
-  LD HL,DWORK
+  LD HL,DWORK+1             ; (DWORK stays 0)
   OR A
-  CALL DShiftLeft           ; carry: the remainder passed 64 bits
+  CALL DShiftLeft7          ; carry: the remainder passed 64 bits
   DEC C
   JP Z,DNorm
   JR C,DDiv_take            ; then the divisor surely goes in

@@ -8,6 +8,9 @@
 DShiftLeft:
   RL (HL)
   INC HL
+; In: HL = the low byte of seven, carry = the bit shifted in. Out, Keeps:
+; as DShiftLeft, for a number whose byte below stays 0.
+DShiftLeft7:
   RL (HL)
   INC HL
   RL (HL)
