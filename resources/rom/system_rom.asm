@@ -26,6 +26,8 @@
 
   INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
+  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "basic/table_word.asm"
 
 ; The screen, tape and input entries from 01C9h to 0384h: jumps, and three
 ; short routines that keep DE; the driver's routines (tape.inc) fill the
@@ -35,27 +37,27 @@
   INCLUDE "system/tape_system_pass.asm"
   AT MOTOROFF
   JP TapeMotorOff
+  INCLUDE "basic/double_swap.asm"
   AT MOTORON
   JP TapeMotorOn
+  INCLUDE "system/tape_blink.asm"
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
   JP TapeReadByte
-  INCLUDE "basic/double_copy.asm"
-  INCLUDE "basic/math_core.asm"
+  INCLUDE "system/tape_motor.asm"
+  INCLUDE "basic/number_entry.asm"
   AT TAPEWRITE
   JP TapeWriteByte
   INCLUDE "basic/double_convert.asm"
   AT WRITELEADER
   JP TapeWriteLeader
-  INCLUDE "basic/double_add_bytes.asm"
   AT FINDLEADER
   JP TapeFindLeader
   INCLUDE "basic/math_functions.asm"
   AT SYSTEMCMD
   JP SystemCommand
-  INCLUDE "system/tape_write.asm"
-  INCLUDE "basic/table_word.asm"
+  INCLUDE "basic/double_div.asm"
   AT TAPEADDR
   JP TapeReadAddress
   INCLUDE "system/tape_find_leader.asm"
@@ -69,7 +71,7 @@
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
   JP LINEINPUTB
-  INCLUDE "basic/double_shift_right.asm"
+  INCLUDE "basic/double_shift_left.asm"
   AT WAITKEYKEEP            ; wait for a key keeping DE
   PUSH DE
   CALL WAITKEY
@@ -80,40 +82,40 @@
 
   AT LINEINPUTB
   JP LineInput
-  INCLUDE "system/list.asm"
-  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/garbage.asm"
+  INCLUDE "basic/double_copy.asm"
+  INCLUDE "basic/double_shift_right.asm"
 
   AT SNGSUB
   JP FSub
   AT SNGADD
   JP FAdd
-  INCLUDE "basic/garbage.asm"
-  INCLUDE "system/tape_motor.asm"
-  INCLUDE "system/tape_read_byte.asm"
+  INCLUDE "system/list.asm"
+  INCLUDE "basic/double_compare.asm"
 
   AT SNGMUL
   JP FMul
-  INCLUDE "basic/error_trap.asm"
+  INCLUDE "basic/math_series.asm"
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "basic/strings.asm"
-  INCLUDE "basic/num_write.asm"
-  INCLUDE "basic/math_power.asm"
+  INCLUDE "system/command_level.asm"
+  INCLUDE "basic/using_field.asm"
+  INCLUDE "basic/math_steps.asm"
 
   AT USRARG
   JP AccToInt
 
   AT USRRET
   JP StoreInt
-  INCLUDE "basic/single_whole.asm"
+  INCLUDE "system/tape_read_byte.asm"
   AT TOSNG
   JP AccToSingle
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "system/edit.asm"
-  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/errors.asm"
+  INCLUDE "basic/math_core.asm"
 
   AT INTSUB
   JP IntSub
@@ -129,7 +131,7 @@
   AT DBLADD
   JP DAdd
   INCLUDE "basic/control.asm"
-  INCLUDE "basic/number_entry.asm"
+  INCLUDE "basic/single_whole.asm"
 
   AT DBLMUL
   JP DMul
@@ -137,14 +139,13 @@
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "basic/double_scale.asm"
+  INCLUDE "basic/math_sin.asm"
   INCLUDE "system/tape_commands.asm"
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "system/command_level.asm"
-  INCLUDE "basic/double_core.asm"
-  INCLUDE "basic/double_swap.asm"
+  INCLUDE "system/cold_start.asm"
+  INCLUDE "system/tape_write.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
@@ -154,24 +155,23 @@
   INCLUDE "basic/num_text.asm"
   INCLUDE "system/program_text.asm"
   INCLUDE "basic/single.asm"
-  INCLUDE "basic/print_using.asm"
+  INCLUDE "system/tape_system.asm"
   INCLUDE "basic/double_write.asm"
   INCLUDE "basic/machine.asm"
+  INCLUDE "basic/math_log.asm"
   INCLUDE "system/numbers.asm"
   INCLUDE "system/text_output.asm"
-  INCLUDE "basic/string_store.asm"
-  INCLUDE "basic/math_steps.asm"
-  INCLUDE "basic/double_whole.asm"
-  INCLUDE "basic/double_compare.asm"
-  INCLUDE "basic/double_read.asm"
-  INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "basic/double_scale.asm"
   INCLUDE "basic/math_cells.asm"
+  INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "basic/string_store.asm"
   INCLUDE "basic/math_atn.asm"
-  INCLUDE "basic/double_shift_left.asm"
+  INCLUDE "basic/double_read.asm"
+  INCLUDE "basic/double_whole.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "basic/using_field.asm"
+  INCLUDE "basic/print.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -179,13 +179,12 @@
   AT RELINK
   CALL RelinkLines
   JP ReadyLevel
-  INCLUDE "basic/double_div.asm"
+  INCLUDE "basic/error_trap.asm"
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "basic/print.asm"
-  INCLUDE "basic/math_log.asm"
-  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "basic/num_write.asm"
+  INCLUDE "basic/double_mul.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -213,7 +212,8 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "basic/errors.asm"
+  INCLUDE "basic/strings.asm"
+  INCLUDE "basic/double_add_bytes.asm"
 
   AT DECTOBIN
   JP DecimalToBinary
@@ -229,7 +229,7 @@ NextChar:
   JP IntDiv
   INCLUDE "basic/run_loop.asm"
   INCLUDE "basic/input.asm"
-  INCLUDE "system/cold_start.asm"
+  INCLUDE "system/edit.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -245,9 +245,9 @@ PrintQuoted:
 
   INCLUDE "basic/eval.asm"
   INCLUDE "basic/for_next.asm"
-  INCLUDE "system/tape_load.asm"
-  INCLUDE "system/tape_system.asm"
+  INCLUDE "basic/math_power.asm"
   INCLUDE "basic/double_add.asm"
-  INCLUDE "basic/double_mul.asm"
-  INCLUDE "basic/math_series.asm"
+  INCLUDE "system/tape_load.asm"
+  INCLUDE "basic/print_using.asm"
+  INCLUDE "basic/double_core.asm"
   AT 3000h

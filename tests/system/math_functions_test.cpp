@@ -172,5 +172,28 @@ TEST(MathFunctions, PowerIsWithinTwoUnitsInTheLastPlace) {
             2);
 }
 
+// Whole powers from 1 to 255 take products instead of LOG and EXP: exact
+// wherever a single holds the result, near half a unit elsewhere, and the
+// sign of a negative base kept for odd powers.
+TEST(MathFunctions, WholePowersAreExactWhereASingleHoldsThem) {
+  std::vector<Case> exact;
+  for (int x = -40; x <= 40; ++x)
+    for (int y = 1; y <= 24 && std::fabs(std::pow(double(x), y)) < 16777216.0; ++y)
+      exact.push_back({NearestSingle(x), NearestSingle(y)});
+  for (int y = 1; y <= 127; y += 7) exact.push_back({NearestSingle(0.5L), NearestSingle(y)});
+  const auto pow = [](long double x, long double y) { return std::pow(x, y); };
+  EXPECT_EQ(Check("whole powers, exact", rom12k::PowerOperator, exact, pow), 0);
+
+  std::mt19937 rng(36);
+  std::uniform_real_distribution<double> unit(-1, 1);
+  std::vector<Case> rounded;
+  for (int i = 0; i < 400; ++i) {  // bases whose power stays within a single's range
+    const int y = 1 + int(rng() % 255);
+    const long double x = (i % 2 ? -1 : 1) * std::exp2l(unit(rng) * 120.0 / y);
+    rounded.push_back({NearestSingle(x), NearestSingle(y)});
+  }
+  EXPECT_LE(Check("whole powers", rom12k::PowerOperator, rounded, pow), 1);
+}
+
 }  // namespace
 }  // namespace quillor::test

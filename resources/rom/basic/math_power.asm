@@ -1,8 +1,9 @@
 ; The power operator (the up arrow, typed as ^): e^(y log |x|) in double
-; precision, rounded once to a single, so that whole powers come out
-; exact where the single can hold them.
+; precision, or for a whole y from 1 to 255 a chain of double products,
+; rounded once to a single, so that whole powers come out exact where the
+; single can hold them.
 ;
-; RAM: SCRATCH (y), FAC.
+; RAM: SCRATCH (y), MATHX and MATHZ (the products), FAC.
 
 ; In: BCDE = x, ACC = y (singles). Out: ACC = x to the power y, a single.
 ; 0 to the power 0 is 1, to a negative power ?/0; a negative x needs a
@@ -42,8 +43,42 @@ PowerOperator_x:
   RRA
   JP C,FCError              ; a negative number to a broken power
   PUSH BC
+  BIT 0,B                   ; a whole y from 1 to 255 by multiplying, which
+  JR NZ,PowerOperator_log   ; is many times faster than LOG and EXP, and
+  LD HL,(SCRATCH+6)         ; exact while the double holds the product
+  BIT 7,L
+  JR NZ,PowerOperator_log
+  LD A,H
+  SUB 81h
+  CP 8
+  JR NC,PowerOperator_log
+  LD B,A                    ; B: y's bits below its top one, C: those bits
+  INC B                     ; from bit 7 down
+  LD A,L
+  ADD A,A
+  LD C,A
+  PUSH BC
+  CALL MathSteps
+  DEFB S_STORE+C_X, 0
+PowerOperator_bit:          ; left to right: square, then times x for a 1
+  POP BC
+  DJNZ PowerOperator_square
+  JR PowerOperator_sign
+PowerOperator_square:
+  PUSH BC
+  CALL MathSteps
+  DEFB S_STORE+C_Z, S_MUL+C_Z, 0
+  POP BC
+  SLA C
+  PUSH BC
+  JR NC,PowerOperator_bit
+  CALL MathSteps
+  DEFB S_MUL+C_X, 0
+  JR PowerOperator_bit
+PowerOperator_log:
   CALL MathSteps
   DEFB S_CALL+C_LOG, S_MUL+C_S, S_CALL+C_EXP, 0
+PowerOperator_sign:
   POP BC
   LD HL,FAC+2
   LD A,(HL)
