@@ -23,68 +23,19 @@ GetVar:
   SUB 'A'
   CP 26
   JP NC,SNError
-  ADD A,LOW DEFTABLE        ; E: the letter's default type (DEFTABLE does
+  ADD A,LOW DEFTABLE        ; DE: the letter's default type (DEFTABLE does
   LD E,A                    ; not cross a page)
+  LD D,HIGH DEFTABLE
   LD C,0
   INC HL
   LD A,(HL)
   CP 'Z' + 1                ; most names end at a token (80h up), which
-  JR NC,GetVar_deftype      ; cannot be a suffix either
-  CP '0'                    ; or at ')', ',' or 00
-  JR C,GetVar_suffix
-  CALL GetVar_alnum
-  JR NC,GetVar_suffix
-  LD C,A
-GetVar_skip:                ; further characters do not count
-  INC HL
-  LD A,(HL)
-  CALL GetVar_alnum
-  JR C,GetVar_skip
-  JR GetVar_suffix
-GetVar_alnum:               ; carry for a letter or digit
-  CP '0'
-  CCF
-  RET NC
-  CP '9' + 1
-  RET C
-; A letter? In: A. Out: carry if 'A'-'Z'. Keeps: all but F.
-IsLetter:
-  CP 'A'
-  CCF
-  RET NC
-  CP 'Z' + 1
-  RET
-GetVar_suffix:
-  CP '%' + 1                ; the suffixes are '!' to '%'
-  JR NC,GetVar_deftype
-  SUB '!'
-  JR C,GetVar_deftype       ; the end of the line, a blank
-  INC HL                    ; past it, if it is one
-  LD D,4
-  JR Z,GetVar_typed
-  SUB '#' - '!'
-  LD D,8
-  JR Z,GetVar_typed
-  DEC A                     ; '$'
-  LD D,3
-  JR Z,GetVar_typed
-  DEC A                     ; '%'
-  LD D,2
-  JR Z,GetVar_typed
-  DEC HL
-GetVar_deftype:
-  LD D,HIGH DEFTABLE
+  JR C,GetVar_short         ; is no suffix, blank or '(' either
+GetVar_default:             ; no suffix, blank or '(' follows
   LD A,(DE)
-  DEFB 0FEh                 ; CP n: skips the LD A,D
-GetVar_typed:               ; D = the suffix's type; HL after the name
-  LD A,D
+GetVar_store:               ; A = the type, HL after the name
   LD (VARTYPE),A
   LD E,A
-  LD A,(HL)                 ; blanks are rare here: no call for none
-  CP ' '
-  CALL Z,SkipBlanks
-  CP '('
-  JR Z,GetArrayElement
   PUSH HL
   LD A,(ARYTAB)
   ADD A,2
@@ -164,13 +115,71 @@ GetVar_zero:
   LD A,(HL)
   RET
 
-; An array element: HL at '(', name in B (first) and C (second),
-; VARTYPE its type, DIMFLAG set by DIM. Out: as GetVar.
+GetVar_short:               ; A below 'Z' + 1
+  CP ')'
+  JR C,GetVar_low
+  CP '0'                    ; ')' ',' '-' '/' and such end the name
+  JR C,GetVar_default
+  CALL GetVar_alnum
+  JR NC,GetVar_default      ; so do ':' to '@'
+  LD C,A
+GetVar_skip:                ; further characters do not count
+  INC HL
+  LD A,(HL)
+  CALL GetVar_alnum
+  JR C,GetVar_skip
+  JR GetVar_suffix
+GetVar_alnum:               ; carry for a letter or digit
+  CP '0'
+  CCF
+  RET NC
+  CP '9' + 1
+  RET C
+; A letter? In: A. Out: carry if 'A'-'Z'. Keeps: all but F.
+IsLetter:
+  CP 'A'
+  CCF
+  RET NC
+  CP 'Z' + 1
+  RET
+GetVar_low:                 ; below ')': the end of the line is common
+  OR A
+  JP Z,GetVar_default
+GetVar_suffix:
+  CP '%' + 1                ; the suffixes are '!' to '%'
+  JR NC,GetVar_deftype
+  SUB '!'
+  JR C,GetVar_deftype       ; a blank
+  INC HL                    ; past it, if it is one
+  LD D,4
+  JR Z,GetVar_typed
+  SUB '#' - '!'
+  LD D,8
+  JR Z,GetVar_typed
+  DEC A                     ; '$'
+  LD D,3
+  JR Z,GetVar_typed
+  DEC A                     ; '%'
+  LD D,2
+  JR Z,GetVar_typed
+  DEC HL
+GetVar_deftype:
+  LD D,HIGH DEFTABLE
+  LD A,(DE)
+  LD D,A
+GetVar_typed:               ; D = the type; HL after the name
+  LD A,(HL)                 ; blanks are rare here: no call for none
+  CP ' '
+  CALL Z,SkipBlanks
+  CP '('
+  LD A,D
+  JP NZ,GetVar_store
+
+; An array element: HL at '(', name in B (first) and C (second), D its
+; type, DIMFLAG set by DIM. Out: as GetVar.
 GetArrayElement:
   LD A,(DIMFLAG)
   LD E,A
-  LD A,(VARTYPE)
-  LD D,A
   PUSH BC
   PUSH DE
   XOR A
