@@ -32,7 +32,8 @@
 ; room between them with the rest.
   AT CLS
   JP ClearScreen
-  INCLUDE "system/tape_system_pass.asm"
+  INCLUDE "basic/double_copy.asm"
+  INCLUDE "basic/math_core.asm"
   AT MOTOROFF
   JP TapeMotorOff
   AT MOTORON
@@ -41,20 +42,21 @@
   JP TapeBlink
   AT TAPEREAD
   JP TapeReadByte
-  INCLUDE "basic/negate_acc.asm"
-  INCLUDE "basic/number_entry.asm"
+  INCLUDE "basic/math_functions.asm"
+  INCLUDE "basic/double_swap.asm"
   AT TAPEWRITE
   JP TapeWriteByte
   INCLUDE "basic/double_convert.asm"
   AT WRITELEADER
   JP TapeWriteLeader
-  INCLUDE "basic/table_word.asm"
+  INCLUDE "basic/double_add_bytes.asm"
   AT FINDLEADER
   JP TapeFindLeader
-  INCLUDE "basic/math_functions.asm"
+  INCLUDE "basic/double_shift_left.asm"
   AT SYSTEMCMD
   JP SystemCommand
-  INCLUDE "basic/math_series.asm"
+  INCLUDE "basic/math_log.asm"
+  INCLUDE "basic/number_entry.asm"
   AT TAPEADDR
   JP TapeReadAddress
   INCLUDE "system/tape_find_leader.asm"
@@ -80,7 +82,7 @@
   AT LINEINPUTB
   JP LineInput
   INCLUDE "system/list.asm"
-  INCLUDE "basic/double_scale.asm"
+  INCLUDE "basic/math_sin.asm"
 
   AT SNGSUB
   JP FSub
@@ -95,10 +97,9 @@
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "basic/strings.asm"
+  INCLUDE "system/command_level.asm"
   INCLUDE "system/edit_keys.asm"
-  INCLUDE "basic/error_trap.asm"
-  INCLUDE "basic/double_add_bytes.asm"
+  INCLUDE "basic/math_series.asm"
 
   AT USRARG
   JP AccToInt
@@ -111,8 +112,8 @@
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "system/cold_start.asm"
-  INCLUDE "basic/single_whole.asm"
+  INCLUDE "system/edit.asm"
+  INCLUDE "system/tape_blink.asm"
 
   AT INTSUB
   JP IntSub
@@ -121,15 +122,14 @@
   INCLUDE "system/tape_motor.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/double_core.asm"
-  INCLUDE "basic/double_shift_left.asm"
+  INCLUDE "basic/integer.asm"
 
   AT DBLSUB
   JP DSub
   AT DBLADD
   JP DAdd
   INCLUDE "basic/control.asm"
-  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/single_whole.asm"
 
   AT DBLMUL
   JP DMul
@@ -137,37 +137,37 @@
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/double_scale.asm"
   INCLUDE "basic/math_cells.asm"
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "basic/print.asm"
+  INCLUDE "basic/errors.asm"
   INCLUDE "basic/math_power.asm"
+  INCLUDE "basic/math_pi.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
-  INCLUDE "basic/math_pi.asm"
+  INCLUDE "basic/table_word.asm"
   AT NUMTOASC
   JP NumberToAscii
   INCLUDE "basic/num_text.asm"
   INCLUDE "system/program_text.asm"
   INCLUDE "basic/single.asm"
-  INCLUDE "basic/machine.asm"
-  INCLUDE "basic/print_using.asm"
+  INCLUDE "basic/double_mul.asm"
   INCLUDE "basic/double_write.asm"
+  INCLUDE "basic/print_using.asm"
   INCLUDE "system/numbers.asm"
   INCLUDE "system/text_output.asm"
-  INCLUDE "basic/string_store.asm"
-  INCLUDE "basic/using_digits.asm"
+  INCLUDE "basic/double_round.asm"
   INCLUDE "basic/math_steps.asm"
-  INCLUDE "basic/double_compare.asm"
+  INCLUDE "basic/using_digits.asm"
   INCLUDE "basic/double_whole.asm"
-  INCLUDE "basic/math_atn.asm"
-  INCLUDE "system/tape_commands.asm"
+  INCLUDE "basic/double_compare.asm"
   INCLUDE "basic/double_times_ten.asm"
-  INCLUDE "basic/double_copy.asm"
-  INCLUDE "basic/double_swap.asm"
+  INCLUDE "system/tape_commands.asm"
+  INCLUDE "basic/math_atn.asm"
+  INCLUDE "system/tape_system_pass.asm"
 
   AT READYLEVEL
   JP ReadyLevel
@@ -183,8 +183,9 @@
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "system/command_level.asm"
-  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/strings.asm"
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/negate_acc.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -212,23 +213,23 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "basic/errors.asm"
+  INCLUDE "basic/print.asm"
 
   AT DECTOBIN
   JP DecimalToBinary
-  INCLUDE "basic/double_round.asm"
+  INCLUDE "basic/string_store.asm"
 
   AT RUNCMD
   JP RunStatement
   INCLUDE "basic/variables.asm"
   INCLUDE "basic/functions.asm"
-  INCLUDE "basic/num_write.asm"
+  INCLUDE "basic/double_add.asm"
 
   AT INTDIV
   JP IntDiv
   INCLUDE "basic/run_loop.asm"
   INCLUDE "basic/input.asm"
-  INCLUDE "system/edit.asm"
+  INCLUDE "system/cold_start.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -244,10 +245,9 @@ PrintQuoted:
 
   INCLUDE "basic/eval.asm"
   INCLUDE "basic/for_next.asm"
-  INCLUDE "basic/double_add.asm"
+  INCLUDE "basic/num_write.asm"
   INCLUDE "system/tape_load.asm"
   INCLUDE "system/tape_system.asm"
-  INCLUDE "basic/double_mul.asm"
-  INCLUDE "basic/math_log.asm"
-  INCLUDE "basic/math_core.asm"
+  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/error_trap.asm"
   AT 3000h

@@ -543,11 +543,12 @@ ArrayDimCount:
 ; Keeps: nothing.
 LetValue:
   CALL GetVar
+  CP 0D5h                   ; '=': GetVar leaves A at it, so the test is
+  JP NZ,SNError             ; made here, not by RST 08h (whose step to the
+  INC HL                    ; next character Eval makes again)
   PUSH DE
   LD A,(VARTYPE)
   PUSH AF
-  RST 08h
-  DEFB 0D5h                 ; '='
   CALL Eval
   POP AF
   POP DE
@@ -578,9 +579,10 @@ AssignAcc:
   PUSH HL
   CP 4                      ; a single, the most common, first
   JR NZ,AssignAcc_other
-  PUSH DE
-  CALL AccToSingle
-  POP DE
+  LD A,(TYPEFLAG)           ; mostly a single value too: no conversion
+  CP 4                      ; called
+  JR NZ,AssignAcc_convert
+AssignAcc_single:
   LD HL,FAC
   LDI                       ; (faster than LDIR)
   LDI
@@ -588,6 +590,11 @@ AssignAcc:
   LDI
   POP HL
   RET
+AssignAcc_convert:
+  PUSH DE
+  CALL AccToSingle
+  POP DE
+  JR AssignAcc_single
 AssignAcc_other:
   CP 3
   JR Z,AssignAcc_string
