@@ -26,33 +26,32 @@
 
   INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
+  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "basic/table_word.asm"
 
 ; The screen, tape and input entries from 01C9h to 0384h: jumps, and three
 ; short routines that keep DE; the driver's routines (tape.inc) fill the
 ; room between them with the rest.
   AT CLS
   JP ClearScreen
-  INCLUDE "basic/double_copy.asm"
-  INCLUDE "basic/math_core.asm"
   AT MOTOROFF
   JP TapeMotorOff
+  INCLUDE "basic/double_swap.asm"
   AT MOTORON
   JP TapeMotorOn
+  INCLUDE "system/tape_blink.asm"
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
   JP TapeReadByte
-  INCLUDE "basic/math_functions.asm"
-  INCLUDE "basic/double_swap.asm"
   AT TAPEWRITE
   JP TapeWriteByte
   INCLUDE "basic/double_convert.asm"
   AT WRITELEADER
   JP TapeWriteLeader
-  INCLUDE "basic/double_add_bytes.asm"
   AT FINDLEADER
   JP TapeFindLeader
-  INCLUDE "basic/double_shift_left.asm"
+  INCLUDE "basic/double_shift_right.asm"
   AT SYSTEMCMD
   JP SystemCommand
   INCLUDE "basic/math_log.asm"
@@ -70,7 +69,7 @@
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
   JP LINEINPUTB
-  INCLUDE "basic/double_shift_right.asm"
+  INCLUDE "basic/math_functions.asm"
   AT WAITKEYKEEP            ; wait for a key keeping DE
   PUSH DE
   CALL WAITKEY
@@ -82,24 +81,25 @@
   AT LINEINPUTB
   JP LineInput
   INCLUDE "system/list.asm"
-  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/double_scale.asm"
 
   AT SNGSUB
   JP FSub
   AT SNGADD
   JP FAdd
-  INCLUDE "basic/garbage.asm"
-  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "basic/control.asm"
+  INCLUDE "basic/double_copy.asm"
 
   AT SNGMUL
   JP FMul
-  INCLUDE "system/tape_write.asm"
+  INCLUDE "basic/error_trap.asm"
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "system/command_level.asm"
+  INCLUDE "basic/print.asm"
   INCLUDE "system/edit_keys.asm"
-  INCLUDE "basic/math_series.asm"
+  INCLUDE "system/tape_write.asm"
+  INCLUDE "basic/double_add_bytes.asm"
 
   AT USRARG
   JP AccToInt
@@ -113,65 +113,66 @@
   AT TODBL
   JP AccToDouble
   INCLUDE "system/edit.asm"
-  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/single_whole.asm"
 
   AT INTSUB
   JP IntSub
   AT INTADD
   JP IntAdd
-  INCLUDE "system/tape_motor.asm"
+  INCLUDE "basic/negate_acc.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/double_shift_left.asm"
 
   AT DBLSUB
   JP DSub
   AT DBLADD
   JP DAdd
-  INCLUDE "basic/control.asm"
-  INCLUDE "basic/single_whole.asm"
+  INCLUDE "basic/garbage.asm"
+  INCLUDE "system/tape_motor.asm"
 
   AT DBLMUL
   JP DMul
-  INCLUDE "basic/double_read.asm"
+  INCLUDE "basic/math_steps.asm"
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "basic/double_scale.asm"
-  INCLUDE "basic/math_cells.asm"
+  INCLUDE "system/text_output.asm"
+  INCLUDE "basic/double_compare.asm"
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "basic/errors.asm"
+  INCLUDE "system/command_level.asm"
   INCLUDE "basic/math_power.asm"
-  INCLUDE "basic/math_pi.asm"
+  INCLUDE "basic/math_core.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
-  INCLUDE "basic/table_word.asm"
+  INCLUDE "basic/math_pi.asm"
   AT NUMTOASC
   JP NumberToAscii
   INCLUDE "basic/num_text.asm"
   INCLUDE "system/program_text.asm"
   INCLUDE "basic/single.asm"
   INCLUDE "basic/double_mul.asm"
-  INCLUDE "basic/double_write.asm"
   INCLUDE "basic/print_using.asm"
+  INCLUDE "basic/double_write.asm"
   INCLUDE "system/numbers.asm"
-  INCLUDE "system/text_output.asm"
+  INCLUDE "basic/math_sin.asm"
   INCLUDE "basic/double_round.asm"
-  INCLUDE "basic/math_steps.asm"
+  INCLUDE "basic/double_read.asm"
   INCLUDE "basic/using_digits.asm"
   INCLUDE "basic/double_whole.asm"
-  INCLUDE "basic/double_compare.asm"
+  INCLUDE "basic/math_cells.asm"
+  INCLUDE "basic/math_atn.asm"
   INCLUDE "basic/double_times_ten.asm"
   INCLUDE "system/tape_commands.asm"
-  INCLUDE "basic/math_atn.asm"
   INCLUDE "system/tape_system_pass.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "basic/using_field.asm"
+  INCLUDE "basic/strings.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -183,9 +184,8 @@
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "basic/strings.asm"
-  INCLUDE "basic/double_core.asm"
-  INCLUDE "basic/negate_acc.asm"
+  INCLUDE "basic/using_field.asm"
+  INCLUDE "basic/integer.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -213,7 +213,7 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "basic/print.asm"
+  INCLUDE "basic/errors.asm"
 
   AT DECTOBIN
   JP DecimalToBinary
@@ -223,7 +223,7 @@ NextChar:
   JP RunStatement
   INCLUDE "basic/variables.asm"
   INCLUDE "basic/functions.asm"
-  INCLUDE "basic/double_add.asm"
+  INCLUDE "system/tape_system.asm"
 
   AT INTDIV
   JP IntDiv
@@ -246,8 +246,8 @@ PrintQuoted:
   INCLUDE "basic/eval.asm"
   INCLUDE "basic/for_next.asm"
   INCLUDE "basic/num_write.asm"
+  INCLUDE "basic/double_add.asm"
   INCLUDE "system/tape_load.asm"
-  INCLUDE "system/tape_system.asm"
   INCLUDE "basic/machine.asm"
-  INCLUDE "basic/error_trap.asm"
+  INCLUDE "basic/math_series.asm"
   AT 3000h

@@ -202,8 +202,9 @@ GetArrayElement_bad:
   LD A,(HL)
   CP ','
   JR Z,GetArrayElement_subscript
-  RST 08h
-  DEFB ')'
+  CP ')'                    ; here, not by RST 08h: Eval left A at it
+  JP NZ,SNError
+  RST 10h
   LD (ARRTEXT),HL
   LD B,0
   LD HL,0
@@ -332,22 +333,24 @@ GetArrayElement_scale:      ; HL = the element's number, DE = the first
   LD A,B
   LD (VARTYPE),A
   CP 3                      ; times the type, the element's size
-  JR NZ,GetArrayElement_size
-  LD C,L
-  LD B,H
+  JR Z,GetArrayElement_three
+  RRCA                      ; 2, 4, 8: a doubling for each bit up to the
+GetArrayElement_size:       ; one set
   ADD HL,HL
-  ADD HL,BC                 ; 3 (its low bit then ends the shifts)
-GetArrayElement_size:       ; 2, 4, 8: a doubling for each bit below
   RRCA
-  JR C,GetArrayElement_address
-  ADD HL,HL
-  JR GetArrayElement_size
+  JR NC,GetArrayElement_size
 GetArrayElement_address:
   ADD HL,DE
   EX DE,HL
   LD HL,(ARRTEXT)
   LD A,(HL)
   RET
+GetArrayElement_three:
+  LD C,L
+  LD B,H
+  ADD HL,HL
+  ADD HL,BC
+  JR GetArrayElement_address
 
 ; Open BC bytes at HL (which lies at or below (40FDh)): what lies from HL to
 ; (40FDh) moves up, (40FDh) grows. ?OM when the stack comes too near.
