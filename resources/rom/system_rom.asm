@@ -26,24 +26,24 @@
 
   INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
-  INCLUDE "basic/double_exponent.asm"
-  INCLUDE "basic/table_word.asm"
 
 ; The screen, tape and input entries from 01C9h to 0384h: jumps, and three
 ; short routines that keep DE; the driver's routines (tape.inc) fill the
 ; room between them with the rest.
   AT CLS
   JP ClearScreen
+  INCLUDE "system/tape_system_pass.asm"
   AT MOTOROFF
   JP TapeMotorOff
-  INCLUDE "basic/double_swap.asm"
+  INCLUDE "system/tape_blink.asm"
   AT MOTORON
   JP TapeMotorOn
-  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/single_whole.asm"
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
   JP TapeReadByte
+  INCLUDE "basic/number_entry.asm"
   AT TAPEWRITE
   JP TapeWriteByte
   INCLUDE "basic/double_convert.asm"
@@ -51,11 +51,11 @@
   JP TapeWriteLeader
   AT FINDLEADER
   JP TapeFindLeader
-  INCLUDE "basic/double_shift_right.asm"
+  INCLUDE "basic/math_functions.asm"
   AT SYSTEMCMD
   JP SystemCommand
-  INCLUDE "basic/math_log.asm"
-  INCLUDE "basic/number_entry.asm"
+  INCLUDE "system/tape_write.asm"
+  INCLUDE "basic/table_word.asm"
   AT TAPEADDR
   JP TapeReadAddress
   INCLUDE "system/tape_find_leader.asm"
@@ -64,12 +64,12 @@
   CALL DISPLAY
   POP DE
   RET
-  INCLUDE "system/tape_write_leader.asm"
+  INCLUDE "basic/negate_acc.asm"
   AT INPUTTOBUF             ; a line into the buffer at (40A7h), carry on BREAK
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
   JP LINEINPUTB
-  INCLUDE "basic/math_functions.asm"
+  INCLUDE "basic/double_shift_left.asm"
   AT WAITKEYKEEP            ; wait for a key keeping DE
   PUSH DE
   CALL WAITKEY
@@ -87,8 +87,8 @@
   JP FSub
   AT SNGADD
   JP FAdd
-  INCLUDE "basic/control.asm"
-  INCLUDE "basic/double_copy.asm"
+  INCLUDE "basic/garbage.asm"
+  INCLUDE "basic/double_exponent.asm"
 
   AT SNGMUL
   JP FMul
@@ -96,13 +96,14 @@
 
   AT SNGDIV
   JP FDiv
+  INCLUDE "basic/strings.asm"
   INCLUDE "basic/print.asm"
-  INCLUDE "system/edit_keys.asm"
-  INCLUDE "system/tape_write.asm"
-  INCLUDE "basic/double_add_bytes.asm"
+  INCLUDE "system/numbers.asm"
 
   AT USRARG
   JP AccToInt
+  INCLUDE "basic/math_core.asm"
+  INCLUDE "basic/double_add_bytes.asm"
 
   AT USRRET
   JP StoreInt
@@ -112,40 +113,38 @@
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "system/edit.asm"
-  INCLUDE "basic/single_whole.asm"
+  INCLUDE "system/command_level.asm"
+  INCLUDE "basic/double_shift_right.asm"
 
   AT INTSUB
   JP IntSub
   AT INTADD
   JP IntAdd
-  INCLUDE "basic/negate_acc.asm"
+  INCLUDE "basic/double_copy.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/double_core.asm"
-  INCLUDE "basic/double_shift_left.asm"
+  INCLUDE "basic/integer.asm"
 
   AT DBLSUB
   JP DSub
   AT DBLADD
   JP DAdd
-  INCLUDE "basic/garbage.asm"
-  INCLUDE "system/tape_motor.asm"
+  INCLUDE "basic/control.asm"
+  INCLUDE "basic/double_swap.asm"
 
   AT DBLMUL
   JP DMul
-  INCLUDE "basic/math_steps.asm"
+  INCLUDE "basic/double_read.asm"
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "system/text_output.asm"
-  INCLUDE "basic/double_compare.asm"
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "system/tape_motor.asm"
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "system/command_level.asm"
+  INCLUDE "system/cold_start.asm"
   INCLUDE "basic/math_power.asm"
-  INCLUDE "basic/math_core.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
@@ -155,24 +154,25 @@
   INCLUDE "basic/num_text.asm"
   INCLUDE "system/program_text.asm"
   INCLUDE "basic/single.asm"
-  INCLUDE "basic/double_mul.asm"
   INCLUDE "basic/print_using.asm"
   INCLUDE "basic/double_write.asm"
-  INCLUDE "system/numbers.asm"
-  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/math_series.asm"
+  INCLUDE "basic/math_log.asm"
+  INCLUDE "system/text_output.asm"
   INCLUDE "basic/double_round.asm"
-  INCLUDE "basic/double_read.asm"
+  INCLUDE "basic/math_sin.asm"
   INCLUDE "basic/using_digits.asm"
+  INCLUDE "basic/double_compare.asm"
   INCLUDE "basic/double_whole.asm"
-  INCLUDE "basic/math_cells.asm"
-  INCLUDE "basic/math_atn.asm"
   INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "basic/math_atn.asm"
+  INCLUDE "basic/math_cells.asm"
   INCLUDE "system/tape_commands.asm"
-  INCLUDE "system/tape_system_pass.asm"
+  INCLUDE "system/tape_write_leader.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "basic/strings.asm"
+  INCLUDE "basic/using_field.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -184,8 +184,8 @@
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "basic/using_field.asm"
-  INCLUDE "basic/integer.asm"
+  INCLUDE "system/edit_keys.asm"
+  INCLUDE "basic/machine.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -223,13 +223,13 @@ NextChar:
   JP RunStatement
   INCLUDE "basic/variables.asm"
   INCLUDE "basic/functions.asm"
-  INCLUDE "system/tape_system.asm"
+  INCLUDE "basic/double_mul.asm"
 
   AT INTDIV
   JP IntDiv
   INCLUDE "basic/run_loop.asm"
   INCLUDE "basic/input.asm"
-  INCLUDE "system/cold_start.asm"
+  INCLUDE "system/edit.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -246,8 +246,8 @@ PrintQuoted:
   INCLUDE "basic/eval.asm"
   INCLUDE "basic/for_next.asm"
   INCLUDE "basic/num_write.asm"
-  INCLUDE "basic/double_add.asm"
   INCLUDE "system/tape_load.asm"
-  INCLUDE "basic/machine.asm"
-  INCLUDE "basic/math_series.asm"
+  INCLUDE "basic/double_add.asm"
+  INCLUDE "system/tape_system.asm"
+  INCLUDE "basic/math_steps.asm"
   AT 3000h

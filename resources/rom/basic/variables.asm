@@ -23,8 +23,12 @@ GetVar:
   SUB 'A'
   CP 26
   JP NC,SNError
-  ADD A,LOW DEFTABLE        ; DE: the letter's default type (DEFTABLE does
-  LD E,A                    ; not cross a page)
+  IF (LOW DEFTABLE) = 1
+  INC A                     ; DE: the letter's default type (DEFTABLE does
+  ELSE                      ; not cross a page)
+  ADD A,LOW DEFTABLE
+  ENDIF
+  LD E,A
   LD D,HIGH DEFTABLE
   LD C,0
   INC HL
@@ -45,6 +49,7 @@ GetVar_store:               ; A = the type, HL after the name
   INC HL
 GetVar_search:              ; HL at an entry's first letter, which differs
   LD A,L                    ; most often; the end is 2 below
+GetVar_low:                 ; A = L
   CP D
   JR Z,GetVar_end
 GetVar_entry:
@@ -60,9 +65,9 @@ GetVar_next:                ; HL at an entry's type, which is also its size
   ADD A,5                   ; to the next entry's first letter
   ADD A,L
   LD L,A
-  JR NC,GetVar_search
+  JR NC,GetVar_low
   INC H
-  JR GetVar_search
+  JR GetVar_low
 GetVar_first:
   DEC HL
   LD A,(HL)
@@ -117,7 +122,7 @@ GetVar_zero:
 
 GetVar_short:               ; A below 'Z' + 1
   CP ')'
-  JR C,GetVar_low
+  JR C,GetVar_below
   CP '0'                    ; ')' ',' '-' '/' and such end the name
   JR C,GetVar_default
   CALL GetVar_alnum
@@ -142,9 +147,14 @@ IsLetter:
   RET NC
   CP 'Z' + 1
   RET
-GetVar_low:                 ; below ')': the end of the line is common
+GetVar_below:               ; below ')': the end of the line is common
   OR A
   JP Z,GetVar_default
+  CP '('                    ; an array: no suffix, no blank
+  JR NZ,GetVar_suffix
+  LD A,(DE)
+  LD D,A
+  JR GetArrayElement
 GetVar_suffix:
   CP '%' + 1                ; the suffixes are '!' to '%'
   JR NC,GetVar_deftype
@@ -204,7 +214,7 @@ GetArrayElement_bad:
   JR Z,GetArrayElement_subscript
   CP ')'                    ; here, not by RST 08h: Eval left A at it
   JP NZ,SNError
-  RST 10h
+  CALL NextChar
   LD (ARRTEXT),HL
   LD B,0
   LD HL,0
