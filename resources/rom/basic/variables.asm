@@ -199,13 +199,12 @@ GetArrayElement_subscript:
   INC HL
   PUSH BC
   CALL Eval
-  PUSH HL
+  EX DE,HL                  ; the text in DE: AccToInt keeps it
   CALL AccToInt
   BIT 7,H
 GetArrayElement_bad:
   JP NZ,BSError
   EX DE,HL
-  POP HL
   POP BC
   INC C
   PUSH DE
@@ -216,11 +215,10 @@ GetArrayElement_bad:
   JP NZ,SNError
   CALL NextChar
   LD (ARRTEXT),HL
-  LD B,0
-  LD HL,0
-  ADD HL,SP
-  ADD HL,BC
-  ADD HL,BC                 ; HL: dim flag, type, second, first name char
+  LD L,C
+  LD H,0
+  ADD HL,HL
+  ADD HL,SP                 ; HL: dim flag, type, second, first name char
   LD A,(HL)
   RRCA                      ; DIM: bit 7 of C (a line holds fewer than 128
   OR C                      ; subscripts)
