@@ -14,6 +14,9 @@
 ; RAM: VARTAB, ARYTAB, STREND, DEFTABLE, VARTYPE, DIMFLAG, ARRTEXT,
 ; ARRPTR, ARROFS, ARRELEM, SUBCOUNT.
 
+GetVar_sn:                  ; within JR reach: a jump not taken costs less
+  JP SNError
+
 ; In: HL at a name. Out: DE = the address of its value (created as 0 if
 ; new), VARTYPE = its type, HL at the next non-blank character after the
 ; name and subscripts, A = it. Keeps: nothing.
@@ -22,7 +25,7 @@ GetVar:
   LD B,A
   SUB 'A'
   CP 26
-  JP NC,SNError
+  JR NC,GetVar_sn
   IF (LOW DEFTABLE) = 1
   INC A                     ; DE: the letter's default type (DEFTABLE does
   ELSE                      ; not cross a page)
