@@ -128,6 +128,12 @@ TEST_F(Basic, NamesEndAtEveryKindOfCharacter) {
                    "20 A=1:B=2:PRINT A;B;A<B:IF A<B THEN PRINT \"LT\"\n"
                    "30 C%=7:D#=1.5:E!=2:F$=\"S\":PRINT C%;D#;E!;F$;C% ;D# :LET G = 3 :PRINT G\n"),
             " 6  5 Q\n 1  2 -1\nLT\n 7  1.5  2 S 7  1.5\n 3\n");
+  // The second array is found past the first; a wrong count of subscripts
+  // is ?BS, a DIM of an array that exists ?DD whatever its subscripts.
+  EXPECT_EQ(Output("10 DIM A(2),B(2,3):B(1,2)=7:B(2,3)=8:A(1)=B(1,2)+B(2,3):PRINT A(1);B(1,2)\n"),
+            " 15  7\n");
+  EXPECT_EQ(Output("10 DIM A(3):X=A(1,1)\n"), "?BS ERROR IN 10\n");
+  EXPECT_EQ(Output("10 DIM A(3):DIM A(2,2)\n"), "?DD ERROR IN 10\n");
   for (const char* program : {"10 A 5\n", "10 DIM M(3):X=M(1\n", "10 FOR I=1 5\n"}) {
     EXPECT_NE(Output(program).find("?SN ERROR IN 10\n"), std::string::npos) << program;
   }

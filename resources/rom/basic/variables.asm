@@ -205,7 +205,6 @@ GetArrayElement_subscript:
   EX DE,HL                  ; the text in DE: AccToInt keeps it
   CALL AccToInt
   BIT 7,H
-GetArrayElement_bad:
   JP NZ,BSError
   EX DE,HL
   POP BC
@@ -250,10 +249,64 @@ GetArrayElement_entry:
   CP B
   JR NZ,GetArrayElement_next2
   INC HL
-  BIT 7,C
-  JP NZ,DDError
-  JR GetArrayElement_found
-GetArrayElement_next:
+GetArrayElement_found:      ; HL at the size field
+  INC HL
+  INC HL
+  LD A,(HL)
+  CP C                      ; (under DIM, bit 7 of C, never the same)
+  JR NZ,GetArrayElement_count
+  DEC A
+  JR NZ,GetArrayElement_many
+GetArrayElement_one:        ; one subscript, the common case: no products
+  INC HL
+  LD C,(HL)
+  INC HL
+  LD B,(HL)                 ; its element count
+  INC HL
+  EX DE,HL                  ; DE: the elements
+  POP HL                    ; the subscript
+  LD A,L                    ; below the count
+  SUB C
+  LD A,H
+  SBC A,B
+  JP NC,BSError
+GetArrayElement_scale:      ; HL = the element's number, DE = the first
+  POP BC                    ; B = the type (C: the dim flag)
+  POP AF                    ; (the name)
+  LD A,B
+  LD (VARTYPE),A
+  CP 3                      ; times the type, the element's size
+  JR Z,GetArrayElement_three
+  RRCA                      ; 2, 4, 8: a doubling for each bit up to the
+GetArrayElement_size:       ; one set
+  ADD HL,HL
+  RRCA
+  JR NC,GetArrayElement_size
+GetArrayElement_address:
+  ADD HL,DE
+  EX DE,HL
+  LD HL,(ARRTEXT)
+  LD A,(HL)
+  RET
+GetArrayElement_three:
+  LD C,L
+  LD B,H
+  ADD HL,HL
+  ADD HL,BC
+  JR GetArrayElement_address
+GetArrayElement_end:        ; the low byte matches: the end itself?
+  LD A,(STREND+1)
+  CP H
+  JR NZ,GetArrayElement_entry
+  RES 7,C
+  LD L,C
+  LD H,0
+  ADD HL,HL
+  ADD HL,SP
+  PUSH HL
+  POP IX                    ; IX: dim flag, type, second, first name char
+  JP ArrayCreate
+GetArrayElement_next:       ; out of the way of the array found
   INC HL
 GetArrayElement_next1:
   INC HL
@@ -267,25 +320,11 @@ GetArrayElement_next2:
   ADD HL,DE
   POP DE
   JR GetArrayElement_search
-GetArrayElement_end:        ; the low byte matches: the end itself?
-  LD A,(STREND+1)
-  CP H
-  JR NZ,GetArrayElement_entry
-  RES 7,C
-  LD IX,0
-  ADD IX,SP
-  LD B,0
-  ADD IX,BC
-  ADD IX,BC                 ; IX: dim flag, type, second, first name char
-  JP ArrayCreate
-GetArrayElement_found:      ; HL at the size field
-  INC HL
-  INC HL
-  LD A,(HL)
-  CP C
-  JR NZ,GetArrayElement_bad
-  DEC A
-  JR Z,GetArrayElement_one
+GetArrayElement_count:      ; the subscripts do not fit the array, or DIM
+  BIT 7,C                   ; names one that exists
+  JP Z,BSError
+  JP DDError
+GetArrayElement_many:       ; more than one subscript: the products
   LD B,0
   ADD HL,BC
   ADD HL,BC
@@ -324,44 +363,7 @@ GetArrayElement_index:
   JR NZ,GetArrayElement_index
   LD HL,(ARROFS)
   LD DE,(ARRELEM)
-  JR GetArrayElement_scale
-GetArrayElement_one:        ; one subscript, the common case: no products
-  INC HL
-  LD C,(HL)
-  INC HL
-  LD B,(HL)                 ; its element count
-  INC HL
-  EX DE,HL                  ; DE: the elements
-  POP HL                    ; the subscript
-  LD A,L                    ; below the count
-  SUB C
-  LD A,H
-  SBC A,B
-  JP NC,BSError
-GetArrayElement_scale:      ; HL = the element's number, DE = the first
-  POP BC                    ; B = the type (C: the dim flag)
-  POP AF                    ; (the name)
-  LD A,B
-  LD (VARTYPE),A
-  CP 3                      ; times the type, the element's size
-  JR Z,GetArrayElement_three
-  RRCA                      ; 2, 4, 8: a doubling for each bit up to the
-GetArrayElement_size:       ; one set
-  ADD HL,HL
-  RRCA
-  JR NC,GetArrayElement_size
-GetArrayElement_address:
-  ADD HL,DE
-  EX DE,HL
-  LD HL,(ARRTEXT)
-  LD A,(HL)
-  RET
-GetArrayElement_three:
-  LD C,L
-  LD B,H
-  ADD HL,HL
-  ADD HL,BC
-  JR GetArrayElement_address
+  JP GetArrayElement_scale
 
 ; Open BC bytes at HL (which lies at or below (40FDh)): what lies from HL to
 ; (40FDh) moves up, (40FDh) grows. ?OM when the stack comes too near.
