@@ -26,9 +26,9 @@ GetVar:
   SUB 'A'
   CP 26
   JR NC,GetVar_sn
-  IF (LOW DEFTABLE) = 1
-  INC A                     ; DE: the letter's default type (DEFTABLE does
-  ELSE                      ; not cross a page)
+  IF (LOW DEFTABLE) = 1     ; DE: the letter's default type (DEFTABLE does
+  INC A                     ; not cross a page; it starts at xx01h, where
+  ELSE                      ; INC is shorter and faster than ADD)
   ADD A,LOW DEFTABLE
   ENDIF
   LD E,A
