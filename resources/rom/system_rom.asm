@@ -26,8 +26,8 @@
 
   INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
-  INCLUDE "basic/double_exponent.asm"
-  INCLUDE "basic/table_word.asm"
+  INCLUDE "basic/double_copy.asm"
+  INCLUDE "basic/double_shift_left.asm"
 
 ; The screen, tape and input entries from 01C9h to 0384h: jumps, and three
 ; short routines that keep DE; the driver's routines (tape.inc) fill the
@@ -40,24 +40,25 @@
   INCLUDE "basic/double_swap.asm"
   AT MOTORON
   JP TapeMotorOn
-  INCLUDE "system/tape_blink.asm"
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
   JP TapeReadByte
-  INCLUDE "system/tape_motor.asm"
-  INCLUDE "basic/number_entry.asm"
+  INCLUDE "basic/negate_acc.asm"
+  INCLUDE "basic/math_core.asm"
   AT TAPEWRITE
   JP TapeWriteByte
-  INCLUDE "basic/double_convert.asm"
+  INCLUDE "system/tape_write_leader.asm"
   AT WRITELEADER
   JP TapeWriteLeader
+  INCLUDE "basic/table_word.asm"
   AT FINDLEADER
   JP TapeFindLeader
-  INCLUDE "basic/math_functions.asm"
+  INCLUDE "basic/double_shift_right.asm"
   AT SYSTEMCMD
   JP SystemCommand
-  INCLUDE "basic/double_div.asm"
+  INCLUDE "system/tape_write.asm"
+  INCLUDE "basic/double_add_bytes.asm"
   AT TAPEADDR
   JP TapeReadAddress
   INCLUDE "system/tape_find_leader.asm"
@@ -66,62 +67,62 @@
   CALL DISPLAY
   POP DE
   RET
-  INCLUDE "system/tape_write_leader.asm"
+  INCLUDE "basic/double_convert.asm"
   AT INPUTTOBUF             ; a line into the buffer at (40A7h), carry on BREAK
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
   JP LINEINPUTB
-  INCLUDE "basic/double_shift_left.asm"
+  INCLUDE "basic/math_functions.asm"
   AT WAITKEYKEEP            ; wait for a key keeping DE
   PUSH DE
   CALL WAITKEY
   POP DE
   RET
   INCLUDE "system/screen.asm"
-  INCLUDE "basic/str_functions.asm"
+  INCLUDE "basic/control.asm"
+  INCLUDE "system/tape_blink.asm"
 
   AT LINEINPUTB
   JP LineInput
-  INCLUDE "basic/garbage.asm"
-  INCLUDE "basic/double_copy.asm"
-  INCLUDE "basic/double_shift_right.asm"
+  INCLUDE "system/list.asm"
+  INCLUDE "basic/double_scale.asm"
 
   AT SNGSUB
   JP FSub
   AT SNGADD
   JP FAdd
-  INCLUDE "system/list.asm"
-  INCLUDE "basic/double_compare.asm"
+  INCLUDE "basic/garbage.asm"
+  INCLUDE "basic/double_exponent.asm"
 
   AT SNGMUL
   JP FMul
-  INCLUDE "basic/math_series.asm"
+  INCLUDE "basic/error_trap.asm"
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "system/command_level.asm"
-  INCLUDE "basic/using_field.asm"
-  INCLUDE "basic/math_steps.asm"
+  INCLUDE "basic/print.asm"
+  INCLUDE "basic/strings.asm"
+  INCLUDE "system/text_output.asm"
 
   AT USRARG
   JP AccToInt
 
   AT USRRET
   JP StoreInt
-  INCLUDE "system/tape_read_byte.asm"
+  INCLUDE "basic/single_whole.asm"
   AT TOSNG
   JP AccToSingle
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "basic/errors.asm"
-  INCLUDE "basic/math_core.asm"
+  INCLUDE "system/cold_start.asm"
+  INCLUDE "system/tape_read_byte.asm"
 
   AT INTSUB
   JP IntSub
   AT INTADD
   JP IntAdd
-  INCLUDE "basic/negate_acc.asm"
+  INCLUDE "system/tape_motor.asm"
   AT INTMUL
   JP IntMul
   INCLUDE "basic/integer.asm"
@@ -130,22 +131,21 @@
   JP DSub
   AT DBLADD
   JP DAdd
-  INCLUDE "basic/control.asm"
-  INCLUDE "basic/single_whole.asm"
+  INCLUDE "basic/str_functions.asm"
 
   AT DBLMUL
   JP DMul
-  INCLUDE "basic/using_digits.asm"
+  INCLUDE "basic/math_steps.asm"
 
   AT DBLDIV
   JP DDiv
   INCLUDE "basic/math_sin.asm"
-  INCLUDE "system/tape_commands.asm"
+  INCLUDE "basic/math_atn.asm"
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "system/cold_start.asm"
-  INCLUDE "system/tape_write.asm"
+  INCLUDE "system/edit_keys.asm"
+  INCLUDE "basic/print_using.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
@@ -155,23 +155,23 @@
   INCLUDE "basic/num_text.asm"
   INCLUDE "system/program_text.asm"
   INCLUDE "basic/single.asm"
-  INCLUDE "system/tape_system.asm"
-  INCLUDE "basic/double_write.asm"
+  INCLUDE "basic/double_add.asm"
   INCLUDE "basic/machine.asm"
-  INCLUDE "basic/math_log.asm"
+  INCLUDE "basic/double_write.asm"
+  INCLUDE "basic/math_series.asm"
   INCLUDE "system/numbers.asm"
-  INCLUDE "system/text_output.asm"
-  INCLUDE "basic/double_scale.asm"
+  INCLUDE "basic/math_log.asm"
   INCLUDE "basic/math_cells.asm"
-  INCLUDE "basic/double_times_ten.asm"
-  INCLUDE "basic/string_store.asm"
-  INCLUDE "basic/math_atn.asm"
   INCLUDE "basic/double_read.asm"
+  INCLUDE "system/tape_commands.asm"
   INCLUDE "basic/double_whole.asm"
+  INCLUDE "basic/using_digits.asm"
+  INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "basic/double_compare.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "basic/print.asm"
+  INCLUDE "basic/using_field.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -179,12 +179,13 @@
   AT RELINK
   CALL RelinkLines
   JP ReadyLevel
-  INCLUDE "basic/error_trap.asm"
+  INCLUDE "basic/double_div.asm"
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "basic/num_write.asm"
-  INCLUDE "basic/double_mul.asm"
+  INCLUDE "system/edit.asm"
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/number_entry.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -212,8 +213,7 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "basic/strings.asm"
-  INCLUDE "basic/double_add_bytes.asm"
+  INCLUDE "basic/errors.asm"
 
   AT DECTOBIN
   JP DecimalToBinary
@@ -223,13 +223,13 @@ NextChar:
   JP RunStatement
   INCLUDE "basic/variables.asm"
   INCLUDE "basic/functions.asm"
-  INCLUDE "system/edit_keys.asm"
+  INCLUDE "basic/double_mul.asm"
 
   AT INTDIV
   JP IntDiv
   INCLUDE "basic/run_loop.asm"
   INCLUDE "basic/input.asm"
-  INCLUDE "system/edit.asm"
+  INCLUDE "system/command_level.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -245,9 +245,9 @@ PrintQuoted:
 
   INCLUDE "basic/eval.asm"
   INCLUDE "basic/for_next.asm"
+  INCLUDE "basic/num_write.asm"
   INCLUDE "basic/math_power.asm"
-  INCLUDE "basic/double_add.asm"
+  INCLUDE "system/tape_system.asm"
   INCLUDE "system/tape_load.asm"
-  INCLUDE "basic/print_using.asm"
-  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/string_store.asm"
   AT 3000h

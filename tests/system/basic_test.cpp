@@ -121,6 +121,33 @@ TEST_F(Basic, VariablesKeepTwoCharactersAndTheirTypes) {
             " 2  3  4.5 S 1.25  4.5\n 2 -3 T\n");
 }
 
+// A name ends at a token, a suffix, a blank, '(' or punctuation; each path
+// through the name reader must find the same variable.
+TEST_F(Basic, NamesEndAtEveryKindOfCharacter) {
+  EXPECT_EQ(Output("10 DIM AB(3):AB (2)=5:A1$(1)=\"Q\":X=AB(2)+1:PRINT X;AB( 2 );A1$(1)\n"
+                   "20 A=1:B=2:PRINT A;B;A<B:IF A<B THEN PRINT \"LT\"\n"
+                   "30 C%=7:D#=1.5:E!=2:F$=\"S\":PRINT C%;D#;E!;F$;C% ;D# :LET G = 3 :PRINT G\n"),
+            " 6  5 Q\n 1  2 -1\nLT\n 7  1.5  2 S 7  1.5\n 3\n");
+  // The second array is found past the first; a wrong count of subscripts
+  // is ?BS, a DIM of an array that exists ?DD whatever its subscripts.
+  EXPECT_EQ(Output("10 DIM A(2),B(2,3):B(1,2)=7:B(2,3)=8:A(1)=B(1,2)+B(2,3):PRINT A(1);B(1,2)\n"),
+            " 15  7\n");
+  EXPECT_EQ(Output("10 DIM A(3):X=A(1,1)\n"), "?BS ERROR IN 10\n");
+  EXPECT_EQ(Output("10 DIM A(3):DIM A(2,2)\n"), "?DD ERROR IN 10\n");
+  for (const char* program : {"10 A 5\n", "10 DIM M(3):X=M(1\n", "10 FOR I=1 5\n"}) {
+    EXPECT_NE(Output(program).find("?SN ERROR IN 10\n"), std::string::npos) << program;
+  }
+}
+
+// Without STEP a loop counts by 1 in its own type; a FOR on a variable that
+// already has a loop drops that loop and the loops inside it.
+TEST_F(Basic, LoopsWithoutStepAndLoopsStartedAgain) {
+  EXPECT_EQ(Output("10 FOR I%=1 TO 3:PRINT I%;:NEXT:FOR D#=1 TO 2:PRINT D#;:NEXT\n"
+                   "20 FOR S=-1 TO 1:PRINT S;:NEXT:PRINT I%;D#;S\n"
+                   "30 FOR I=1 TO 3:FOR J=1 TO 2:FOR I=5 TO 6:PRINT I;:NEXT I:NEXT J\n"),
+            " 1  2  3  1  2 -1  0  1  4  3  2\n 5  6\n?NF ERROR IN 30\n");
+}
+
 TEST_F(Basic, ControlFlowStatements) {
   EXPECT_EQ(Output("10 GOSUB 100:PRINT \"B\";:ON 2 GOTO 20,30,40\n"
                    "20 PRINT \"X\":END\n"

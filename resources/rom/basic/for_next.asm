@@ -22,8 +22,10 @@ ForStatement_low:
 ForStatement_typed:
   PUSH DE
   PUSH AF
-  RST 08h
-  DEFB 0BDh                 ; TO
+  LD A,(HL)                 ; TO, tested here: RST 08h would step to the
+  CP 0BDh                   ; next character, which Eval does again
+  JP NZ,SNError
+  INC HL
   CALL Eval
   POP AF
   PUSH AF
@@ -33,19 +35,22 @@ ForStatement_typed:
   PUSH DE
   LD A,(HL)
   CP 0CCh                   ; STEP
-  JR NZ,ForStatement_one
+  JR Z,ForStatement_stepvalue
+  LD BC,8100h               ; none: 1 in the loop's type, made here, not
+  LD D,C                    ; converted (a single 1 is 00 00 00 81h)
+  LD A,(FORTYPE)
+  CP 4
+  LD E,C
+  JR Z,ForStatement_step
+  INC E
+  JR ForStatement_step
+ForStatement_stepvalue:
   INC HL
   CALL Eval
-  JR ForStatement_step
-ForStatement_one:
-  PUSH HL
-  LD HL,1
-  CALL StoreInt
-  POP HL
-ForStatement_step:
   LD A,(FORTYPE)
   CALL ForStatement_convert
-  CALL FGetBCDE             ; the step
+  CALL FGetBCDE
+ForStatement_step:          ; BCDE = the step
   LD (ARG+4),DE
   LD (ARG+6),BC
   POP DE
@@ -55,29 +60,31 @@ ForStatement_step:
   POP AF
   POP DE
   PUSH HL                   ; drop a loop of the same variable
-  LD IX,2
-  ADD IX,SP
-ForStatement_find:
-  PUSH IX
-  POP HL
+  LD HL,2
+  ADD HL,SP
+ForStatement_find:          ; HL at a frame; walked by HL, not IX
   PUSH DE
   CALL AtStackTop
   POP DE
   JR Z,ForStatement_new
-  LD A,(IX+1)
+  INC HL
+  LD A,(HL)
   CP 81h
   JR NZ,ForStatement_new
-  LD BC,16
-  ADD IX,BC
-  LD A,(IX-14)
-  CP E
+  INC HL
+  LD A,(HL)
+  XOR E
+  LD C,A
+  INC HL
+  LD A,(HL)
+  XOR D
+  OR C                      ; Z: the same variable
+  LD BC,13
+  ADD HL,BC                 ; the next frame (the flags stay)
   JR NZ,ForStatement_find
-  LD A,(IX-13)
-  CP D
-  JR NZ,ForStatement_find
-  POP HL
-  LD SP,IX
-  PUSH HL
+  POP BC
+  LD SP,HL
+  PUSH BC
 ForStatement_new:
   POP HL
   CALL CheckStack

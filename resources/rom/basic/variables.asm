@@ -14,6 +14,9 @@
 ; RAM: VARTAB, ARYTAB, STREND, DEFTABLE, VARTYPE, DIMFLAG, ARRTEXT,
 ; ARRPTR, ARROFS, ARRELEM, SUBCOUNT.
 
+GetVar_sn:                  ; within JR reach: a jump not taken costs less
+  JP SNError
+
 ; In: HL at a name. Out: DE = the address of its value (created as 0 if
 ; new), VARTYPE = its type, HL at the next non-blank character after the
 ; name and subscripts, A = it. Keeps: nothing.
@@ -22,69 +25,24 @@ GetVar:
   LD B,A
   SUB 'A'
   CP 26
-  JP NC,SNError
-  ADD A,LOW DEFTABLE        ; E: the letter's default type (DEFTABLE does
-  LD E,A                    ; not cross a page)
+  JR NC,GetVar_sn
+  IF (LOW DEFTABLE) = 1     ; DE: the letter's default type (DEFTABLE does
+  INC A                     ; not cross a page; it starts at xx01h, where
+  ELSE                      ; INC is shorter and faster than ADD)
+  ADD A,LOW DEFTABLE
+  ENDIF
+  LD E,A
+  LD D,HIGH DEFTABLE
   LD C,0
   INC HL
   LD A,(HL)
   CP 'Z' + 1                ; most names end at a token (80h up), which
-  JR NC,GetVar_deftype      ; cannot be a suffix either
-  CP '0'                    ; or at ')', ',' or 00
-  JR C,GetVar_suffix
-  CALL GetVar_alnum
-  JR NC,GetVar_suffix
-  LD C,A
-GetVar_skip:                ; further characters do not count
-  INC HL
-  LD A,(HL)
-  CALL GetVar_alnum
-  JR C,GetVar_skip
-  JR GetVar_suffix
-GetVar_alnum:               ; carry for a letter or digit
-  CP '0'
-  CCF
-  RET NC
-  CP '9' + 1
-  RET C
-; A letter? In: A. Out: carry if 'A'-'Z'. Keeps: all but F.
-IsLetter:
-  CP 'A'
-  CCF
-  RET NC
-  CP 'Z' + 1
-  RET
-GetVar_suffix:
-  CP '%' + 1                ; the suffixes are '!' to '%'
-  JR NC,GetVar_deftype
-  SUB '!'
-  JR C,GetVar_deftype       ; the end of the line, a blank
-  INC HL                    ; past it, if it is one
-  LD D,4
-  JR Z,GetVar_typed
-  SUB '#' - '!'
-  LD D,8
-  JR Z,GetVar_typed
-  DEC A                     ; '$'
-  LD D,3
-  JR Z,GetVar_typed
-  DEC A                     ; '%'
-  LD D,2
-  JR Z,GetVar_typed
-  DEC HL
-GetVar_deftype:
-  LD D,HIGH DEFTABLE
+  JR C,GetVar_short         ; is no suffix, blank or '(' either
+GetVar_default:             ; no suffix, blank or '(' follows
   LD A,(DE)
-  DEFB 0FEh                 ; CP n: skips the LD A,D
-GetVar_typed:               ; D = the suffix's type; HL after the name
-  LD A,D
+GetVar_store:               ; A = the type, HL after the name
   LD (VARTYPE),A
   LD E,A
-  LD A,(HL)                 ; blanks are rare here: no call for none
-  CP ' '
-  CALL Z,SkipBlanks
-  CP '('
-  JR Z,GetArrayElement
   PUSH HL
   LD A,(ARYTAB)
   ADD A,2
@@ -94,6 +52,7 @@ GetVar_typed:               ; D = the suffix's type; HL after the name
   INC HL
 GetVar_search:              ; HL at an entry's first letter, which differs
   LD A,L                    ; most often; the end is 2 below
+GetVar_low:                 ; A = L
   CP D
   JR Z,GetVar_end
 GetVar_entry:
@@ -109,9 +68,9 @@ GetVar_next:                ; HL at an entry's type, which is also its size
   ADD A,5                   ; to the next entry's first letter
   ADD A,L
   LD L,A
-  JR NC,GetVar_search
+  JR NC,GetVar_low
   INC H
-  JR GetVar_search
+  JR GetVar_low
 GetVar_first:
   DEC HL
   LD A,(HL)
@@ -164,13 +123,76 @@ GetVar_zero:
   LD A,(HL)
   RET
 
-; An array element: HL at '(', name in B (first) and C (second),
-; VARTYPE its type, DIMFLAG set by DIM. Out: as GetVar.
+GetVar_short:               ; A below 'Z' + 1
+  CP ')'
+  JR C,GetVar_below
+  CP '0'                    ; ')' ',' '-' '/' and such end the name
+  JR C,GetVar_default
+  CALL GetVar_alnum
+  JR NC,GetVar_default      ; so do ':' to '@'
+  LD C,A
+GetVar_skip:                ; further characters do not count
+  INC HL
+  LD A,(HL)
+  CALL GetVar_alnum
+  JR C,GetVar_skip
+  JR GetVar_suffix
+GetVar_alnum:               ; carry for a letter or digit
+  CP '0'
+  CCF
+  RET NC
+  CP '9' + 1
+  RET C
+; A letter? In: A. Out: carry if 'A'-'Z'. Keeps: all but F.
+IsLetter:
+  CP 'A'
+  CCF
+  RET NC
+  CP 'Z' + 1
+  RET
+GetVar_below:               ; below ')': the end of the line is common
+  OR A
+  JP Z,GetVar_default
+  CP '('                    ; an array: no suffix, no blank
+  JR NZ,GetVar_suffix
+  LD A,(DE)
+  LD D,A
+  JR GetArrayElement
+GetVar_suffix:
+  CP '%' + 1                ; the suffixes are '!' to '%'
+  JR NC,GetVar_deftype
+  SUB '!'
+  JR C,GetVar_deftype       ; a blank
+  INC HL                    ; past it, if it is one
+  LD D,4
+  JR Z,GetVar_typed
+  SUB '#' - '!'
+  LD D,8
+  JR Z,GetVar_typed
+  DEC A                     ; '$'
+  LD D,3
+  JR Z,GetVar_typed
+  DEC A                     ; '%'
+  LD D,2
+  JR Z,GetVar_typed
+  DEC HL
+GetVar_deftype:
+  LD D,HIGH DEFTABLE
+  LD A,(DE)
+  LD D,A
+GetVar_typed:               ; D = the type; HL after the name
+  LD A,(HL)                 ; blanks are rare here: no call for none
+  CP ' '
+  CALL Z,SkipBlanks
+  CP '('
+  LD A,D
+  JP NZ,GetVar_store
+
+; An array element: HL at '(', name in B (first) and C (second), D its
+; type, DIMFLAG set by DIM. Out: as GetVar.
 GetArrayElement:
   LD A,(DIMFLAG)
   LD E,A
-  LD A,(VARTYPE)
-  LD D,A
   PUSH BC
   PUSH DE
   XOR A
@@ -180,27 +202,25 @@ GetArrayElement_subscript:
   INC HL
   PUSH BC
   CALL Eval
-  PUSH HL
+  EX DE,HL                  ; the text in DE: AccToInt keeps it
   CALL AccToInt
   BIT 7,H
-GetArrayElement_bad:
   JP NZ,BSError
   EX DE,HL
-  POP HL
   POP BC
   INC C
   PUSH DE
   LD A,(HL)
   CP ','
   JR Z,GetArrayElement_subscript
-  RST 08h
-  DEFB ')'
+  CP ')'                    ; here, not by RST 08h: Eval left A at it
+  JP NZ,SNError
+  CALL NextChar
   LD (ARRTEXT),HL
-  LD B,0
-  LD HL,0
-  ADD HL,SP
-  ADD HL,BC
-  ADD HL,BC                 ; HL: dim flag, type, second, first name char
+  LD L,C
+  LD H,0
+  ADD HL,HL
+  ADD HL,SP                 ; HL: dim flag, type, second, first name char
   LD A,(HL)
   RRCA                      ; DIM: bit 7 of C (a line holds fewer than 128
   OR C                      ; subscripts)
@@ -229,10 +249,64 @@ GetArrayElement_entry:
   CP B
   JR NZ,GetArrayElement_next2
   INC HL
-  BIT 7,C
-  JP NZ,DDError
-  JR GetArrayElement_found
-GetArrayElement_next:
+GetArrayElement_found:      ; HL at the size field
+  INC HL
+  INC HL
+  LD A,(HL)
+  CP C                      ; (under DIM, bit 7 of C, never the same)
+  JR NZ,GetArrayElement_count
+  DEC A
+  JR NZ,GetArrayElement_many
+GetArrayElement_one:        ; one subscript, the common case: no products
+  INC HL
+  LD C,(HL)
+  INC HL
+  LD B,(HL)                 ; its element count
+  INC HL
+  EX DE,HL                  ; DE: the elements
+  POP HL                    ; the subscript
+  LD A,L                    ; below the count
+  SUB C
+  LD A,H
+  SBC A,B
+  JP NC,BSError
+GetArrayElement_scale:      ; HL = the element's number, DE = the first
+  POP BC                    ; B = the type (C: the dim flag)
+  POP AF                    ; (the name)
+  LD A,B
+  LD (VARTYPE),A
+  CP 3                      ; times the type, the element's size
+  JR Z,GetArrayElement_three
+  RRCA                      ; 2, 4, 8: a doubling for each bit up to the
+GetArrayElement_size:       ; one set
+  ADD HL,HL
+  RRCA
+  JR NC,GetArrayElement_size
+GetArrayElement_address:
+  ADD HL,DE
+  EX DE,HL
+  LD HL,(ARRTEXT)
+  LD A,(HL)
+  RET
+GetArrayElement_three:
+  LD C,L
+  LD B,H
+  ADD HL,HL
+  ADD HL,BC
+  JR GetArrayElement_address
+GetArrayElement_end:        ; the low byte matches: the end itself?
+  LD A,(STREND+1)
+  CP H
+  JR NZ,GetArrayElement_entry
+  RES 7,C
+  LD L,C
+  LD H,0
+  ADD HL,HL
+  ADD HL,SP
+  PUSH HL
+  POP IX                    ; IX: dim flag, type, second, first name char
+  JP ArrayCreate
+GetArrayElement_next:       ; out of the way of the array found
   INC HL
 GetArrayElement_next1:
   INC HL
@@ -246,25 +320,11 @@ GetArrayElement_next2:
   ADD HL,DE
   POP DE
   JR GetArrayElement_search
-GetArrayElement_end:        ; the low byte matches: the end itself?
-  LD A,(STREND+1)
-  CP H
-  JR NZ,GetArrayElement_entry
-  RES 7,C
-  LD IX,0
-  ADD IX,SP
-  LD B,0
-  ADD IX,BC
-  ADD IX,BC                 ; IX: dim flag, type, second, first name char
-  JP ArrayCreate
-GetArrayElement_found:      ; HL at the size field
-  INC HL
-  INC HL
-  LD A,(HL)
-  CP C
-  JR NZ,GetArrayElement_bad
-  DEC A
-  JR Z,GetArrayElement_one
+GetArrayElement_count:      ; the subscripts do not fit the array, or DIM
+  BIT 7,C                   ; names one that exists
+  JP Z,BSError
+  JP DDError
+GetArrayElement_many:       ; more than one subscript: the products
   LD B,0
   ADD HL,BC
   ADD HL,BC
@@ -303,42 +363,7 @@ GetArrayElement_index:
   JR NZ,GetArrayElement_index
   LD HL,(ARROFS)
   LD DE,(ARRELEM)
-  JR GetArrayElement_scale
-GetArrayElement_one:        ; one subscript, the common case: no products
-  INC HL
-  LD C,(HL)
-  INC HL
-  LD B,(HL)                 ; its element count
-  INC HL
-  EX DE,HL                  ; DE: the elements
-  POP HL                    ; the subscript
-  LD A,L                    ; below the count
-  SUB C
-  LD A,H
-  SBC A,B
-  JP NC,BSError
-GetArrayElement_scale:      ; HL = the element's number, DE = the first
-  POP BC                    ; B = the type (C: the dim flag)
-  POP AF                    ; (the name)
-  LD A,B
-  LD (VARTYPE),A
-  CP 3                      ; times the type, the element's size
-  JR NZ,GetArrayElement_size
-  LD C,L
-  LD B,H
-  ADD HL,HL
-  ADD HL,BC                 ; 3 (its low bit then ends the shifts)
-GetArrayElement_size:       ; 2, 4, 8: a doubling for each bit below
-  RRCA
-  JR C,GetArrayElement_address
-  ADD HL,HL
-  JR GetArrayElement_size
-GetArrayElement_address:
-  ADD HL,DE
-  EX DE,HL
-  LD HL,(ARRTEXT)
-  LD A,(HL)
-  RET
+  JP GetArrayElement_scale
 
 ; Open BC bytes at HL (which lies at or below (40FDh)): what lies from HL to
 ; (40FDh) moves up, (40FDh) grows. ?OM when the stack comes too near.
@@ -534,11 +559,12 @@ ArrayDimCount:
 ; Keeps: nothing.
 LetValue:
   CALL GetVar
+  CP 0D5h                   ; '=': GetVar leaves A at it, so the test is
+  JP NZ,SNError             ; made here, not by RST 08h (whose step to the
+  INC HL                    ; next character Eval makes again)
   PUSH DE
   LD A,(VARTYPE)
   PUSH AF
-  RST 08h
-  DEFB 0D5h                 ; '='
   CALL Eval
   POP AF
   POP DE
@@ -569,9 +595,10 @@ AssignAcc:
   PUSH HL
   CP 4                      ; a single, the most common, first
   JR NZ,AssignAcc_other
-  PUSH DE
-  CALL AccToSingle
-  POP DE
+  LD A,(TYPEFLAG)           ; mostly a single value too: no conversion
+  CP 4                      ; called
+  JR NZ,AssignAcc_convert
+AssignAcc_single:
   LD HL,FAC
   LDI                       ; (faster than LDIR)
   LDI
@@ -579,6 +606,11 @@ AssignAcc:
   LDI
   POP HL
   RET
+AssignAcc_convert:
+  PUSH DE
+  CALL AccToSingle
+  POP DE
+  JR AssignAcc_single
 AssignAcc_other:
   CP 3
   JR Z,AssignAcc_string
