@@ -111,20 +111,23 @@ CharFlags:
   DEC HL                    ; blanks, punctuation: NextChar from HL on
   JP NextChar
 
-OperatorPrecedence:
-  DEFB 5,5,6,6,8,2,1,4,4,4  ; + - * / power AND OR > = <
-
-; One operand: HL at it or at blanks before it. Out: ACC; HL at the next
-; non-blank character, A = it.
-Operand:
+; Blanks, a digit, '.', '"', '(' or the end at the operand: NextChar
+; passes the blanks; a letter or keyword after them goes round once more.
+Operand_scan:
   DEC HL
   CALL NextChar
   JP Z,MOError
   JR C,Operand_number
-  CP 'A'                    ; a variable's letter, the commonest operand,
-  JR C,Operand_other        ; is told apart with two tests
-  CP 80h
-  JR C,Operand_variable
+  CP 'A'
+  JR C,Operand_other
+; One operand: HL at it or at blanks before it. Out: ACC; HL at the next
+; non-blank character, A = it. Keeps: nothing.
+Operand:
+  LD A,(HL)                 ; a letter or a keyword right here, the
+  CP 'A'                    ; commonest case, needs no NextChar (it is
+  JR C,Operand_digit        ; neither a blank nor a digit)
+  CP 80h                    ; a variable's letter, the commonest operand,
+  JR C,Operand_variable     ; is told apart with two tests
   CP 0CEh
   JR Z,Operand_minus
   CP 0CDh
@@ -170,6 +173,10 @@ Operand_double:
   EX DE,HL
   CALL DLoadAcc
   JR Operand_loaded
+Operand_digit:              ; a digit right here needs no NextChar either
+  SUB '0'
+  CP 10
+  JR NC,Operand_scan
 Operand_number:
   CALL ReadDigits
   JR CharFlags
@@ -345,6 +352,9 @@ CompareResult_bit:          ; the comparison's bit to the carry
   LD H,A
 CompareResult_store:
   JP StoreInt
+
+OperatorPrecedence:
+  DEFB 5,5,6,6,8,2,1,4,4,4  ; + - * / power AND OR > = <
 
 ; Either operand a double: the left one to the ACC, the right one to ARG,
 ; both doubles. A power is taken in single precision.
