@@ -50,6 +50,10 @@ ReadDigits:
   LD (NUMSTART),HL
   EX DE,HL                  ; the integer part: DE walks the text, HL
   LD HL,0                   ; holds the value (no PUSH/POP per digit)
+  LD A,(DE)                 ; the first digit needs no test and no
+  SUB '0'                   ; product: it is the value
+  CP 10
+  JR C,ReadUnsigned_add
 ReadUnsigned_int:           ; integer digits into HL while they fit
   LD A,(DE)
   SUB '0'
@@ -71,6 +75,7 @@ ReadUnsigned_fits:
   ADD HL,HL
   ADD HL,BC
   ADD HL,HL
+ReadUnsigned_add:
   ADD A,L
   LD L,A
   LD A,H
