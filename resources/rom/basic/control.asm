@@ -134,7 +134,7 @@ IfStatement_then:
   JR Z,IfStatement_false
 IfStatement_take:           ; HL at THEN, GOTO or ELSE
   CALL NextChar
-  JR C,GotoStatement        ; a line number
+  JR C,IfStatement_line     ; a line number
   DEC HL
   JP ExecStatement
 IfStatement_false:          ; to the ELSE of this IF, or the end of the line
@@ -178,6 +178,9 @@ GotoStatement:
   CALL ReadLineNumber
 GotoStatement_line:
   JP GotoLineDE
+IfStatement_line:           ; NextChar has found the digit already, and
+  CALL DecimalToBinary      ; a jump needs no flags after the number
+  JR GotoStatement_line
 
 ; ON n GOTO/GOSUB l1,l2,...; ON ERROR GOTO n.
 OnStatement:

@@ -91,8 +91,7 @@ EvalPrec_upper:
   LD (ARG+2),HL
   POP HL
 EvalPrec_apply:
-  EX (SP),HL
-  LD A,L                    ; the operator
+  EX (SP),HL                ; L = the operator, A = the left type still
   CALL ApplyOperator
   POP HL
   LD A,(HL)
@@ -236,12 +235,10 @@ Operand_table:
   EX (SP),HL
   RET                       ; to the function, HL after its token
 
-; In: BCDE = left operand (type LTYPE; a double's lower half at ARG),
-; ACC = right, A = operator (0 +, 1 -, 2 *, 3 /, 4 power, 5 AND, 6 OR,
-; 8-15 relation mask). Out: ACC = the result. Keeps: nothing.
+; In: BCDE = left operand (type in A and LTYPE; a double's lower half at
+; ARG), ACC = right, L = operator (0 +, 1 -, 2 *, 3 /, 4 power, 5 AND,
+; 6 OR, 8-15 relation mask). Out: ACC = the result. Keeps: nothing.
 ApplyOperator:
-  LD L,A
-  LD A,(LTYPE)
   CP 3
   JP Z,StringOperator
   LD H,A

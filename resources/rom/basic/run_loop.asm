@@ -113,17 +113,19 @@ ExecStatement:
   JP C,LetStatement_letter
   CP 0BCh - 80h
   JR NC,ExecNext_syntax
-  ADD A,A
-  LD E,A
-  LD D,0
-  PUSH HL
-  LD HL,StatementTable
-  ADD HL,DE
+  ADD A,A                   ; DE = the entry, added in A: faster than
+  ADD A,LOW StatementTable  ; through HL, which would have to wait on
+  LD E,A                    ; the stack
+  ADC A,HIGH StatementTable
+  SUB E
+  LD D,A
+  EX DE,HL
   LD A,(HL)
   INC HL
   LD H,(HL)
   LD L,A
-  EX (SP),HL
+  PUSH HL
+  EX DE,HL
   JP NextChar               ; to the statement with the next character
 
 ; Forget the temporary string descriptors. Keeps: BC DE HL.
