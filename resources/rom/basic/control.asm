@@ -80,14 +80,12 @@ AtStackTop:
 ; Keeps: BC DE HL.
 CheckStack:
   PUSH HL
-  LD HL,(STREND)
-  LD A,L                    ; + 63, + 2 for the return address: the limit
-  ADD A,65                  ; counts from the caller's SP (through A: DE
-  LD L,A                    ; is kept without PUSH/POP)
-  LD A,H
-  ADC A,0                   ; (no carry: the arrays end far below FFBFh)
-  LD H,A
-  SBC HL,SP                 ; no carry: SP is at most the end + 65
+  LD HL,-65                 ; - 63, - 2 for the return address: the limit
+  ADD HL,SP                 ; counts from the caller's SP
+  LD A,(STREND)             ; carry: the end of the arrays lies below
+  SUB L                     ; (compared through A: DE is kept without
+  LD A,(STREND+1)           ; PUSH/POP)
+  SBC A,H
   POP HL
   RET C
   JP OMError
@@ -104,18 +102,21 @@ ReadLineNumber:
 ; In: ACC. Out: carry when it is 0 (false); Z also possible.
 ; Keeps: DE HL.
 AccIsTrue:
-  CALL NumericAcc
+  LD A,(TYPEFLAG)           ; an integer, as a relation leaves it, first
   CP 2
-  LD A,(FAC+3)              ; a single's or double's exponent
-  JR NZ,AccIsTrue_test
+  JR NZ,AccIsTrue_number
   LD BC,(FAC)
   LD A,B
   OR C
-AccIsTrue_test:
-  OR A
+AccIsTrue_test:             ; NC from the OR
   RET NZ
   SCF
   RET
+AccIsTrue_number:
+  CALL NumericAcc
+  LD A,(FAC+3)              ; a single's or double's exponent
+  OR A
+  JR AccIsTrue_test
 
 ; IF e THEN s|n [ELSE s|n], IF e GOTO n.
 IfStatement:

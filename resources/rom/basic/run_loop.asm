@@ -107,8 +107,11 @@ ExecStatement:
   LD A,(TEMPUSED)           ; the last statement's temporary strings are
   OR A                      ; garbage now
   CALL NZ,FreeTemps
-  CALL NextChar
-  JR Z,ExecNext
+  INC HL                    ; a keyword or a letter right here, the
+  LD A,(HL)                 ; common case, needs no NextChar (it is
+  CP 'A'                    ; neither a blank nor the end)
+  JR C,ExecStatement_scan
+ExecStatement_word:
   SUB 80h
   JP C,LetStatement_letter
   CP 0BCh - 80h
@@ -127,6 +130,11 @@ ExecStatement:
   PUSH HL
   EX DE,HL
   JP NextChar               ; to the statement with the next character
+ExecStatement_scan:         ; blanks, an empty statement, the end
+  DEC HL
+  CALL NextChar
+  JR Z,ExecNext
+  JR ExecStatement_word
 
 ; Forget the temporary string descriptors. Keeps: BC DE HL.
 FreeTemps:
