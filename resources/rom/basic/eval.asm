@@ -148,29 +148,29 @@ Operand_variable:
 ; The value of the variable at DE (type in VARTYPE) into the ACC: here,
 ; not called, as it is done for every variable in an expression.
   LD A,(VARTYPE)
-  CP 8
-  JR Z,Operand_double
-  LD (TYPEFLAG),A
-  CP 3
-  JR Z,Operand_string
+  LD (TYPEFLAG),A           ; (DLoadAcc sets a double's again)
   EX DE,HL                  ; a block copy to FAC: shorter and faster
   LD DE,FAC                 ; than through DE
+  CP 4                      ; a single, the commonest, is tested first
+  JR NZ,Operand_notsingle
   LDI
   LDI
-  CP 2
-  JR Z,Operand_loaded
+Operand_int:
   LDI
   LDI
 Operand_loaded:
   POP HL
   LD A,(HL)
   RET
-Operand_string:
-  LD (FAC),DE
+Operand_notsingle:
+  CP 2
+  JR Z,Operand_int
+  CP 3
+  JR Z,Operand_string
+  CALL DLoadAcc             ; HL = the double's address
   JR Operand_loaded
-Operand_double:
-  EX DE,HL
-  CALL DLoadAcc
+Operand_string:
+  LD (FAC),HL               ; the descriptor's address
   JR Operand_loaded
 Operand_digit:              ; a digit right here needs no NextChar either
   SUB '0'
