@@ -56,6 +56,7 @@
   AT SYSTEMCMD
   JP SystemCommand
   INCLUDE "basic/math_log.asm"
+  INCLUDE "basic/number_entry.asm"
   AT TAPEADDR
   JP TapeReadAddress
   INCLUDE "system/tape_find_leader.asm"
@@ -167,7 +168,6 @@
   INCLUDE "system/tape_commands.asm"
   INCLUDE "basic/double_times_ten.asm"
   INCLUDE "basic/negate_acc.asm"
-  INCLUDE "basic/number_entry.asm"
 
   AT READYLEVEL
   JP ReadyLevel

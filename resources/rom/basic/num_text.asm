@@ -106,7 +106,9 @@ ReadUnsigned_intend:        ; the end of a line or statement, or a keyword
   JR NZ,ReadUnsigned_int2
   INC DE
 ReadUnsigned_int2:
-  CALL StoreInt
+  LD (FAC),HL               ; as StoreInt, without the call: every
+  LD A,2                    ; constant in a program passes here
+  LD (TYPEFLAG),A
   EX DE,HL
   RET
 ReadUnsigned_tosingle:      ; the digits so far (HL) as a single, then the
