@@ -95,6 +95,9 @@ CheckStack:
 ReadLineNumber:
   CALL SkipBlanks
   CALL IsDigit
+; The same with HL at the non-blank character and carry for a digit, as a
+; statement keyword's NextChar leaves them.
+ReadLineNumber_digit:
   JP NC,SNError
   CALL DecimalToBinary
   JP CharFlags
@@ -165,7 +168,7 @@ IfStatement_string:         ; HL after its closing quote, or at the 00
   JR IfStatement_scan
 
 GosubStatement:
-  CALL ReadLineNumber
+  CALL ReadLineNumber_digit ; (the keyword's flags still)
 GosubLineDE:
   CALL CheckStack
   PUSH HL

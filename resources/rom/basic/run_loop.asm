@@ -88,6 +88,78 @@ GotoLineDE_from:
   INC HL
   INC HL
   INC HL                    ; HL at the high byte of the number
+  JR ExecLine               ; (the next line of the text falls into it)
+
+; Forget the temporary string descriptors. Keeps: BC DE HL.
+FreeTemps:
+  XOR A
+  LD (TEMPUSED),A
+  LD (TEMPDESC),A
+  LD (TEMPDESC+3),A
+  LD (TEMPDESC+6),A
+  LD (TEMPDESC+9),A
+  RET
+
+StopStatement:              ; as BREAK between statements
+BreakKey:
+  XOR A                     ; CONT goes on after the statement
+  LD (CONTREDO),A
+BreakKey_wait:
+  LD A,(KBROW6)             ; wait until BREAK is let go
+  AND 04h
+  JR NZ,BreakKey_wait
+  CALL SaveCont
+  CALL FreshLine
+  LD HL,BreakInText
+  JP ReportEnd
+
+EndStatement:
+  CALL SaveCont
+EndProgram:
+  JP ReadyLevel
+
+; REM, ' and ELSE: the rest of the line. DATA: the rest of the statement.
+RemStatement:
+  LD A,(HL)
+  OR A
+  JR Z,ExecNext
+  INC HL
+  JR RemStatement
+DataStatement:
+  CALL SkipStatement
+  JR ExecNext
+
+; After a statement: HL at its ':' or 00.
+ExecNext:
+  LD A,(KBROW6)
+  AND 04h
+  JR NZ,BreakKey
+  LD A,(HL)
+  OR A
+  JR Z,ExecNext_lineend
+  CP ':'
+  JR Z,ExecStatement
+  CP 95h                    ; ELSE after the THEN part: the rest is skipped
+  JR Z,RemStatement
+ExecNext_syntax:
+  JP SNError
+ExecNext_lineend:           ; FFFFh: the end of a direct line; the high
+  LD A,(CURLINE+1)          ; byte alone settles it for lines below 65280
+  INC A
+  JR NZ,ExecNext_nextline
+  LD A,(CURLINE)
+  INC A
+  JP Z,ReadyLevel
+ExecNext_nextline:          ; HL at the 00 before a line's link
+  INC HL
+  LD A,(HL)
+  INC HL
+  OR (HL)
+  JR Z,EndProgram           ; the end of the program
+  INC HL
+  LD E,(HL)
+  INC HL
+  LD D,(HL)                 ; on into ExecLine
 ExecLine:                   ; HL before the text of line DE
   LD (CURLINE),DE
   LD (LINEADDR),HL
@@ -136,60 +208,6 @@ ExecStatement_scan:         ; blanks, an empty statement, the end
   JR Z,ExecNext
   JR ExecStatement_word
 
-; Forget the temporary string descriptors. Keeps: BC DE HL.
-FreeTemps:
-  XOR A
-  LD (TEMPUSED),A
-  LD (TEMPDESC),A
-  LD (TEMPDESC+3),A
-  LD (TEMPDESC+6),A
-  LD (TEMPDESC+9),A
-  RET
-
-; After a statement: HL at its ':' or 00.
-ExecNext:
-  LD A,(KBROW6)
-  AND 04h
-  JR NZ,BreakKey
-  LD A,(HL)
-  OR A
-  JR Z,ExecNext_lineend
-  CP ':'
-  JR Z,ExecStatement
-  CP 95h                    ; ELSE after the THEN part: the rest is skipped
-  JR Z,RemStatement
-ExecNext_syntax:
-  JP SNError
-ExecNext_lineend:           ; FFFFh: the end of a direct line; the high
-  LD A,(CURLINE+1)          ; byte alone settles it for lines below 65280
-  INC A
-  JR NZ,ExecNext_nextline
-  LD A,(CURLINE)
-  INC A
-  JP Z,ReadyLevel
-ExecNext_nextline:          ; HL at the 00 before a line's link
-  INC HL
-  LD A,(HL)
-  INC HL
-  OR (HL)
-  JR Z,EndProgram           ; the end of the program
-  INC HL
-  LD E,(HL)
-  INC HL
-  LD D,(HL)
-  JP ExecLine
-
-; REM, ' and ELSE: the rest of the line. DATA: the rest of the statement.
-RemStatement:
-  LD A,(HL)
-  OR A
-  JR Z,ExecNext
-  INC HL
-  JR RemStatement
-DataStatement:
-  CALL SkipStatement
-  JR ExecNext
-
 ; HL at a character of a statement: HL to its ':' or 00 (strings skipped).
 ; Keeps: BC DE.
 SkipStatement:
@@ -209,24 +227,6 @@ SkipStatement_string:
   CP '"'
   JR NZ,SkipStatement_string
   JR SkipStatement
-
-StopStatement:              ; as BREAK between statements
-BreakKey:
-  XOR A                     ; CONT goes on after the statement
-  LD (CONTREDO),A
-BreakKey_wait:
-  LD A,(KBROW6)             ; wait until BREAK is let go
-  AND 04h
-  JR NZ,BreakKey_wait
-  CALL SaveCont
-  CALL FreshLine
-  LD HL,BreakInText
-  JP ReportEnd
-
-EndStatement:
-  CALL SaveCont
-EndProgram:
-  JP ReadyLevel
 
 ; Remember where CONT goes on; the command level keeps the FOR and GOSUB
 ; entries. In: HL. Keeps: HL.
