@@ -26,24 +26,25 @@
 
   INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
+  INCLUDE "basic/negate_acc.asm"
 
 ; The screen, tape and input entries from 01C9h to 0384h: jumps, and three
 ; short routines that keep DE; the driver's routines (tape.inc) fill the
 ; room between them with the rest.
   AT CLS
   JP ClearScreen
-  INCLUDE "basic/double_copy.asm"
-  INCLUDE "basic/math_core.asm"
+  INCLUDE "system/tape_system_pass.asm"
   AT MOTOROFF
   JP TapeMotorOff
+  INCLUDE "basic/double_swap.asm"
   AT MOTORON
   JP TapeMotorOn
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
   JP TapeReadByte
-  INCLUDE "basic/double_shift_left.asm"
-  INCLUDE "basic/single_whole.asm"
+  INCLUDE "basic/double_copy.asm"
+  INCLUDE "basic/math_core.asm"
   AT TAPEWRITE
   JP TapeWriteByte
   INCLUDE "basic/double_convert.asm"
@@ -70,7 +71,7 @@
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
   JP LINEINPUTB
-  INCLUDE "basic/double_shift_right.asm"
+  INCLUDE "basic/double_shift_left.asm"
   AT WAITKEYKEEP            ; wait for a key keeping DE
   PUSH DE
   CALL WAITKEY
@@ -82,7 +83,7 @@
   AT LINEINPUTB
   JP LineInput
   INCLUDE "system/list.asm"
-  INCLUDE "basic/double_scale.asm"
+  INCLUDE "basic/math_sin.asm"
 
   AT SNGSUB
   JP FSub
@@ -93,13 +94,13 @@
 
   AT SNGMUL
   JP FMul
-  INCLUDE "system/tape_write.asm"
+  INCLUDE "basic/error_trap.asm"
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "basic/strings.asm"
-  INCLUDE "basic/num_write.asm"
-  INCLUDE "basic/math_power.asm"
+  INCLUDE "basic/using_field.asm"
+  INCLUDE "system/edit_keys.asm"
+  INCLUDE "basic/math_series.asm"
 
   AT USRARG
   JP AccToInt
@@ -113,7 +114,7 @@
   AT TODBL
   JP AccToDouble
   INCLUDE "system/edit.asm"
-  INCLUDE "basic/double_swap.asm"
+  INCLUDE "basic/single_whole.asm"
 
   AT INTSUB
   JP IntSub
@@ -122,8 +123,7 @@
   INCLUDE "system/tape_motor.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/math_series.asm"
-  INCLUDE "system/tape_system_pass.asm"
+  INCLUDE "basic/integer.asm"
 
   AT DBLSUB
   JP DSub
@@ -138,13 +138,14 @@
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "basic/math_sin.asm"
-  INCLUDE "basic/math_cells.asm"
+  INCLUDE "basic/double_scale.asm"
+  INCLUDE "basic/math_atn.asm"
 
   AT ASCTONUM
   JP ReadNumber
   INCLUDE "system/cold_start.asm"
   INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/double_add_bytes.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
@@ -154,8 +155,8 @@
   INCLUDE "basic/num_text.asm"
   INCLUDE "system/program_text.asm"
   INCLUDE "basic/single.asm"
+  INCLUDE "basic/double_mul.asm"
   INCLUDE "basic/machine.asm"
-  INCLUDE "basic/print_using.asm"
   INCLUDE "basic/double_write.asm"
   INCLUDE "system/numbers.asm"
   INCLUDE "system/text_output.asm"
@@ -164,14 +165,13 @@
   INCLUDE "basic/math_steps.asm"
   INCLUDE "basic/double_compare.asm"
   INCLUDE "basic/double_whole.asm"
-  INCLUDE "basic/math_atn.asm"
-  INCLUDE "system/tape_commands.asm"
   INCLUDE "basic/double_times_ten.asm"
-  INCLUDE "basic/negate_acc.asm"
+  INCLUDE "basic/math_cells.asm"
+  INCLUDE "system/tape_commands.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "basic/using_field.asm"
+  INCLUDE "basic/strings.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -183,8 +183,9 @@
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "system/command_level.asm"
-  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/print.asm"
+  INCLUDE "basic/math_power.asm"
+  INCLUDE "basic/double_shift_right.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -222,14 +223,13 @@ NextChar:
   JP RunStatement
   INCLUDE "basic/variables.asm"
   INCLUDE "basic/functions.asm"
-  INCLUDE "system/edit_keys.asm"
+  INCLUDE "basic/num_write.asm"
 
   AT INTDIV
   JP IntDiv
   INCLUDE "basic/run_loop.asm"
   INCLUDE "basic/input.asm"
-  INCLUDE "basic/print.asm"
-  INCLUDE "basic/double_add_bytes.asm"
+  INCLUDE "system/command_level.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -248,6 +248,6 @@ PrintQuoted:
   INCLUDE "basic/double_add.asm"
   INCLUDE "system/tape_load.asm"
   INCLUDE "system/tape_system.asm"
-  INCLUDE "basic/double_mul.asm"
-  INCLUDE "basic/error_trap.asm"
+  INCLUDE "basic/print_using.asm"
+  INCLUDE "system/tape_write.asm"
   AT 3000h

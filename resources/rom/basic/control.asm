@@ -184,7 +184,7 @@ GotoStatement_line:
   JP GotoLineDE
 IfStatement_line:           ; NextChar has found the digit already, and
   CALL DecimalToBinary      ; a jump needs no flags after the number
-  JR GotoStatement_line
+  JP GotoLineDE
 
 ; ON n GOTO/GOSUB l1,l2,...; ON ERROR GOTO n.
 OnStatement:

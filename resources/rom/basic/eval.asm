@@ -10,6 +10,27 @@
 ;
 ; RAM: FAC, DFAC, ARG (a double left operand's low half), TYPEFLAG, LTYPE.
 
+; A relation after an operand: its characters ('<', '=', '>', blanks
+; between) as a mask in C. Out of EvalPrec's loop, whose JRs must reach.
+EvalPrec_relations:
+  LD C,8                    ; relations: 8 + (1 >, 2 =, 4 <)
+EvalPrec_relation:
+  LD A,(HL)
+  SUB 0D4h
+  JR C,EvalPrec_push
+  CP 3
+  JR NC,EvalPrec_push
+  INC A
+  CP 3
+  JR NZ,EvalPrec_bit
+  INC A
+EvalPrec_bit:
+  OR C
+  LD C,A
+  INC HL
+  CALL SkipBlanks
+  JR EvalPrec_relation
+
 ; In: HL at the expression (blanks allowed). Out: ACC, TYPEFLAG; HL at the
 ; first non-blank character after it, A = it, flags as NextChar.
 ; Keeps: nothing.
@@ -40,25 +61,7 @@ EvalPrec_prec:
   JR NC,EvalPrec_done       ; binds less than the caller's operator
   LD A,C
   CP 7
-  JR C,EvalPrec_single
-  LD C,8                    ; relations: 8 + (1 >, 2 =, 4 <)
-EvalPrec_relation:
-  LD A,(HL)
-  SUB 0D4h
-  JR C,EvalPrec_push
-  CP 3
-  JR NC,EvalPrec_push
-  INC A
-  CP 3
-  JR NZ,EvalPrec_bit
-  INC A
-EvalPrec_bit:
-  OR C
-  LD C,A
-  INC HL
-  CALL SkipBlanks
-  JR EvalPrec_relation
-EvalPrec_single:
+  JR NC,EvalPrec_relations
   INC HL
 EvalPrec_push:
   PUSH BC                   ; precedence and operator
@@ -75,7 +78,15 @@ EvalPrec_upper:
   LD DE,(FAC)
   PUSH DE
   PUSH AF                   ; A = the type still
-  CALL CheckStack
+  EX DE,HL                  ; CheckStack's test, here without the call
+  LD HL,-69                 ; and without saving HL: ?OM unless the
+  ADD HL,SP                 ; arrays end below SP - 69 (its 65 from
+  LD A,(STREND)             ; inside the call, and the 4 bytes of its
+  SUB L                     ; return address and HL)
+  LD A,(STREND+1)
+  SBC A,H
+  EX DE,HL
+  JP NC,OMError
   LD D,B
   CALL EvalPrec
   POP AF
