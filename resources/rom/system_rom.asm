@@ -26,7 +26,6 @@
 
   INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
-  INCLUDE "basic/negate_acc.asm"
 
 ; The screen, tape and input entries from 01C9h to 0384h: jumps, and three
 ; short routines that keep DE; the driver's routines (tape.inc) fill the
@@ -36,28 +35,29 @@
   INCLUDE "system/tape_system_pass.asm"
   AT MOTOROFF
   JP TapeMotorOff
-  INCLUDE "basic/double_swap.asm"
+  INCLUDE "system/tape_blink.asm"
   AT MOTORON
   JP TapeMotorOn
+  INCLUDE "basic/number_entry.asm"
+  INCLUDE "basic/double_add_bytes.asm"
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
   JP TapeReadByte
-  INCLUDE "basic/double_copy.asm"
-  INCLUDE "basic/math_core.asm"
+  INCLUDE "basic/double_shift_left.asm"
+  INCLUDE "basic/double_swap.asm"
   AT TAPEWRITE
   JP TapeWriteByte
   INCLUDE "basic/double_convert.asm"
   AT WRITELEADER
   JP TapeWriteLeader
-  INCLUDE "basic/table_word.asm"
   AT FINDLEADER
   JP TapeFindLeader
   INCLUDE "basic/math_functions.asm"
   AT SYSTEMCMD
   JP SystemCommand
-  INCLUDE "basic/math_log.asm"
-  INCLUDE "basic/number_entry.asm"
+  INCLUDE "basic/error_trap.asm"
+  INCLUDE "basic/math_pi.asm"
   AT TAPEADDR
   JP TapeReadAddress
   INCLUDE "system/tape_find_leader.asm"
@@ -71,14 +71,14 @@
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
   JP LINEINPUTB
-  INCLUDE "basic/double_shift_left.asm"
+  INCLUDE "basic/double_shift_right.asm"
   AT WAITKEYKEEP            ; wait for a key keeping DE
   PUSH DE
   CALL WAITKEY
   POP DE
   RET
   INCLUDE "system/screen.asm"
-  INCLUDE "basic/control.asm"
+  INCLUDE "basic/str_functions.asm"
 
   AT LINEINPUTB
   JP LineInput
@@ -94,13 +94,14 @@
 
   AT SNGMUL
   JP FMul
-  INCLUDE "basic/error_trap.asm"
+  INCLUDE "system/tape_write.asm"
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "basic/using_field.asm"
-  INCLUDE "system/edit_keys.asm"
-  INCLUDE "basic/math_series.asm"
+  INCLUDE "system/command_level.asm"
+  INCLUDE "basic/num_write.asm"
+  INCLUDE "basic/math_log.asm"
+  INCLUDE "basic/math_core.asm"
 
   AT USRARG
   JP AccToInt
@@ -113,14 +114,14 @@
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "system/edit.asm"
+  INCLUDE "system/cold_start.asm"
   INCLUDE "basic/single_whole.asm"
 
   AT INTSUB
   JP IntSub
   AT INTADD
   JP IntAdd
-  INCLUDE "system/tape_motor.asm"
+  INCLUDE "basic/negate_acc.asm"
   AT INTMUL
   JP IntMul
   INCLUDE "basic/integer.asm"
@@ -129,12 +130,11 @@
   JP DSub
   AT DBLADD
   JP DAdd
-  INCLUDE "basic/str_functions.asm"
-  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/control.asm"
 
   AT DBLMUL
   JP DMul
-  INCLUDE "basic/double_read.asm"
+  INCLUDE "basic/using_digits.asm"
 
   AT DBLDIV
   JP DDiv
@@ -143,35 +143,35 @@
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "system/cold_start.asm"
-  INCLUDE "basic/double_core.asm"
-  INCLUDE "basic/double_add_bytes.asm"
+  INCLUDE "system/edit.asm"
+  INCLUDE "basic/math_power.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
-  INCLUDE "basic/math_pi.asm"
+  INCLUDE "basic/table_word.asm"
   AT NUMTOASC
   JP NumberToAscii
   INCLUDE "basic/num_text.asm"
   INCLUDE "system/program_text.asm"
   INCLUDE "basic/single.asm"
   INCLUDE "basic/double_mul.asm"
-  INCLUDE "basic/machine.asm"
   INCLUDE "basic/double_write.asm"
+  INCLUDE "basic/print_using.asm"
   INCLUDE "system/numbers.asm"
-  INCLUDE "system/text_output.asm"
   INCLUDE "basic/string_store.asm"
-  INCLUDE "basic/using_digits.asm"
+  INCLUDE "system/text_output.asm"
   INCLUDE "basic/math_steps.asm"
-  INCLUDE "basic/double_compare.asm"
   INCLUDE "basic/double_whole.asm"
+  INCLUDE "basic/double_read.asm"
   INCLUDE "basic/double_times_ten.asm"
-  INCLUDE "basic/math_cells.asm"
   INCLUDE "system/tape_commands.asm"
+  INCLUDE "basic/double_compare.asm"
+  INCLUDE "basic/math_cells.asm"
+  INCLUDE "basic/double_copy.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "basic/strings.asm"
+  INCLUDE "basic/using_field.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -184,8 +184,8 @@
   AT NEWCMD
   JP NewCommand
   INCLUDE "basic/print.asm"
-  INCLUDE "basic/math_power.asm"
-  INCLUDE "basic/double_shift_right.asm"
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "system/tape_motor.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -213,7 +213,7 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "basic/errors.asm"
+  INCLUDE "basic/strings.asm"
 
   AT DECTOBIN
   JP DecimalToBinary
@@ -223,13 +223,13 @@ NextChar:
   JP RunStatement
   INCLUDE "basic/variables.asm"
   INCLUDE "basic/functions.asm"
-  INCLUDE "basic/num_write.asm"
+  INCLUDE "system/edit_keys.asm"
 
   AT INTDIV
   JP IntDiv
   INCLUDE "basic/run_loop.asm"
   INCLUDE "basic/input.asm"
-  INCLUDE "system/command_level.asm"
+  INCLUDE "basic/errors.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -245,9 +245,9 @@ PrintQuoted:
 
   INCLUDE "basic/eval.asm"
   INCLUDE "basic/for_next.asm"
-  INCLUDE "basic/double_add.asm"
   INCLUDE "system/tape_load.asm"
   INCLUDE "system/tape_system.asm"
-  INCLUDE "basic/print_using.asm"
-  INCLUDE "system/tape_write.asm"
+  INCLUDE "basic/double_add.asm"
+  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/math_series.asm"
   AT 3000h

@@ -137,22 +137,7 @@ Operand:
   CP 'A'                    ; commonest case, needs no NextChar (it is
   JR C,Operand_digit        ; neither a blank nor a digit)
   CP 80h                    ; a variable's letter, the commonest operand,
-  JR C,Operand_variable     ; is told apart with two tests
-  CP 0CEh
-  JR Z,Operand_minus
-  CP 0CDh
-  JR Z,Operand_plus
-  CP 0CBh
-  JR Z,Operand_not
-  CP 0BCh
-  JR NC,Operand_function
-Operand_other:              ; (other tokens match none of these: ?SN)
-  CP '.'
-  JR Z,Operand_number
-  CP '"'
-  JP Z,StringLiteral
-  CP '('
-  JR Z,Operand_paren
+  JR NC,Operand_token       ; is told apart with two tests
 Operand_variable:
   CALL GetVar               ; ?SN there for anything but a letter
   PUSH HL
@@ -183,6 +168,23 @@ Operand_notsingle:
 Operand_string:
   LD (FAC),HL               ; the descriptor's address
   JR Operand_loaded
+Operand_token:              ; a keyword: out of the way of the variables
+  CP 0CEh
+  JR Z,Operand_minus
+  CP 0CDh
+  JR Z,Operand_plus
+  CP 0CBh
+  JR Z,Operand_not
+  CP 0BCh
+  JR NC,Operand_function
+Operand_other:              ; (other tokens match none of these: ?SN)
+  CP '.'
+  JR Z,Operand_number
+  CP '"'
+  JP Z,StringLiteral
+  CP '('
+  JR Z,Operand_paren
+  JR Operand_variable
 Operand_digit:              ; a digit right here needs no NextChar either
   SUB '0'
   CP 10

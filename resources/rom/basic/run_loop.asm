@@ -65,7 +65,7 @@ RunStatement:
   JR NZ,GotoLineDE
   LD HL,(TXTTAB)            ; the first line, as if one ended before it
   DEC HL
-  JP ExecNext_nextline
+  JR ExecNext_nextline
 
 ; Go to the line DE. In: DE. Out: -. A line after the current one is
 ; searched for from the current one on.
@@ -129,6 +129,16 @@ DataStatement:
   CALL SkipStatement
   JR ExecNext
 
+; ':', ELSE or an error after a statement. It lies before ExecNext, so
+; that the end of a line, the common case, goes on there without a jump.
+ExecNext_other:
+  CP ':'
+  JR Z,ExecStatement
+  CP 95h                    ; ELSE after the THEN part: the rest is skipped
+  JR Z,RemStatement
+ExecNext_syntax:
+  JP SNError
+
 ; After a statement: HL at its ':' or 00.
 ExecNext:
   LD A,(KBROW6)
@@ -136,13 +146,7 @@ ExecNext:
   JR NZ,BreakKey
   LD A,(HL)
   OR A
-  JR Z,ExecNext_lineend
-  CP ':'
-  JR Z,ExecStatement
-  CP 95h                    ; ELSE after the THEN part: the rest is skipped
-  JR Z,RemStatement
-ExecNext_syntax:
-  JP SNError
+  JR NZ,ExecNext_other
 ExecNext_lineend:           ; FFFFh: the end of a direct line; the high
   LD A,(CURLINE+1)          ; byte alone settles it for lines below 65280
   INC A
