@@ -35,17 +35,15 @@
   INCLUDE "system/tape_system_pass.asm"
   AT MOTOROFF
   JP TapeMotorOff
-  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/single_whole.asm"
   AT MOTORON
   JP TapeMotorOn
-  INCLUDE "basic/number_entry.asm"
-  INCLUDE "basic/double_add_bytes.asm"
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
   JP TapeReadByte
-  INCLUDE "basic/double_shift_left.asm"
-  INCLUDE "basic/double_swap.asm"
+  INCLUDE "basic/negate_acc.asm"
+  INCLUDE "basic/math_core.asm"
   AT TAPEWRITE
   JP TapeWriteByte
   INCLUDE "basic/double_convert.asm"
@@ -53,11 +51,11 @@
   JP TapeWriteLeader
   AT FINDLEADER
   JP TapeFindLeader
-  INCLUDE "basic/math_functions.asm"
+  INCLUDE "basic/double_shift_right.asm"
   AT SYSTEMCMD
   JP SystemCommand
-  INCLUDE "basic/error_trap.asm"
-  INCLUDE "basic/math_pi.asm"
+  INCLUDE "system/tape_write.asm"
+  INCLUDE "basic/table_word.asm"
   AT TAPEADDR
   JP TapeReadAddress
   INCLUDE "system/tape_find_leader.asm"
@@ -71,19 +69,19 @@
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
   JP LINEINPUTB
-  INCLUDE "basic/double_shift_right.asm"
+  INCLUDE "basic/double_shift_left.asm"
   AT WAITKEYKEEP            ; wait for a key keeping DE
   PUSH DE
   CALL WAITKEY
   POP DE
   RET
   INCLUDE "system/screen.asm"
-  INCLUDE "basic/str_functions.asm"
+  INCLUDE "basic/control.asm"
 
   AT LINEINPUTB
   JP LineInput
   INCLUDE "system/list.asm"
-  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/double_scale.asm"
 
   AT SNGSUB
   JP FSub
@@ -94,14 +92,13 @@
 
   AT SNGMUL
   JP FMul
-  INCLUDE "system/tape_write.asm"
+  INCLUDE "basic/math_series.asm"
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "system/command_level.asm"
+  INCLUDE "basic/print.asm"
   INCLUDE "basic/num_write.asm"
-  INCLUDE "basic/math_log.asm"
-  INCLUDE "basic/math_core.asm"
+  INCLUDE "basic/math_power.asm"
 
   AT USRARG
   JP AccToInt
@@ -114,23 +111,26 @@
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "system/cold_start.asm"
-  INCLUDE "basic/single_whole.asm"
+  INCLUDE "basic/using_number.asm"
+  INCLUDE "basic/double_add_bytes.asm"
 
   AT INTSUB
   JP IntSub
   AT INTADD
   JP IntAdd
-  INCLUDE "basic/negate_acc.asm"
+  INCLUDE "system/tape_motor.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/math_log.asm"
+  INCLUDE "basic/math_functions.asm"
+  INCLUDE "basic/double_swap.asm"
 
   AT DBLSUB
   JP DSub
   AT DBLADD
   JP DAdd
-  INCLUDE "basic/control.asm"
+  INCLUDE "basic/str_functions.asm"
+  INCLUDE "system/tape_blink.asm"
 
   AT DBLMUL
   JP DMul
@@ -138,40 +138,40 @@
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "basic/double_scale.asm"
-  INCLUDE "basic/math_atn.asm"
+  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/double_times_ten.asm"
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "system/edit.asm"
-  INCLUDE "basic/math_power.asm"
+  INCLUDE "system/cold_start.asm"
+  INCLUDE "basic/double_core.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
-  INCLUDE "basic/table_word.asm"
+  INCLUDE "basic/math_pi.asm"
   AT NUMTOASC
   JP NumberToAscii
   INCLUDE "basic/num_text.asm"
   INCLUDE "system/program_text.asm"
   INCLUDE "basic/single.asm"
   INCLUDE "basic/double_mul.asm"
-  INCLUDE "basic/double_write.asm"
   INCLUDE "basic/print_using.asm"
+  INCLUDE "basic/double_write.asm"
   INCLUDE "system/numbers.asm"
-  INCLUDE "basic/string_store.asm"
   INCLUDE "system/text_output.asm"
+  INCLUDE "basic/double_round.asm"
   INCLUDE "basic/math_steps.asm"
-  INCLUDE "basic/double_whole.asm"
   INCLUDE "basic/double_read.asm"
-  INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "basic/double_whole.asm"
+  INCLUDE "basic/math_cells.asm"
   INCLUDE "system/tape_commands.asm"
   INCLUDE "basic/double_compare.asm"
-  INCLUDE "basic/math_cells.asm"
+  INCLUDE "basic/math_atn.asm"
   INCLUDE "basic/double_copy.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "basic/using_field.asm"
+  INCLUDE "basic/strings.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -183,9 +183,8 @@
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "basic/print.asm"
-  INCLUDE "basic/double_core.asm"
-  INCLUDE "system/tape_motor.asm"
+  INCLUDE "basic/using_field.asm"
+  INCLUDE "basic/integer.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -196,7 +195,8 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "basic/using_number.asm"
+  INCLUDE "system/edit.asm"
+  INCLUDE "basic/number_entry.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -213,11 +213,11 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "basic/strings.asm"
+  INCLUDE "basic/errors.asm"
 
   AT DECTOBIN
   JP DecimalToBinary
-  INCLUDE "basic/double_round.asm"
+  INCLUDE "basic/string_store.asm"
 
   AT RUNCMD
   JP RunStatement
@@ -229,7 +229,7 @@ NextChar:
   JP IntDiv
   INCLUDE "basic/run_loop.asm"
   INCLUDE "basic/input.asm"
-  INCLUDE "basic/errors.asm"
+  INCLUDE "system/command_level.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -246,8 +246,8 @@ PrintQuoted:
   INCLUDE "basic/eval.asm"
   INCLUDE "basic/for_next.asm"
   INCLUDE "system/tape_load.asm"
-  INCLUDE "system/tape_system.asm"
   INCLUDE "basic/double_add.asm"
+  INCLUDE "system/tape_system.asm"
   INCLUDE "basic/machine.asm"
-  INCLUDE "basic/math_series.asm"
+  INCLUDE "basic/error_trap.asm"
   AT 3000h

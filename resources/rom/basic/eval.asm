@@ -47,12 +47,11 @@ EvalPrec_loop:              ; HL at the character after an operand
   CP 10
   JR NC,EvalPrec_done
   LD C,A                    ; operator 0..9
-  LD DE,OperatorPrecedence  ; (DE, not HL: the text pointer stays put)
-  ADD A,E
-  LD E,A
-  JR NC,EvalPrec_prec
-  INC D
-EvalPrec_prec:
+  ADD A,LOW OperatorPrecedence  ; DE = its entry, added in A (DE, not
+  LD E,A                    ; HL: the text pointer stays put)
+  ADC A,HIGH OperatorPrecedence
+  SUB E
+  LD D,A
   LD A,(DE)
   LD B,A
   POP AF

@@ -153,7 +153,7 @@ ExecNext_lineend:           ; FFFFh: the end of a direct line; the high
   JR NZ,ExecNext_nextline
   LD A,(CURLINE)
   INC A
-  JP Z,ReadyLevel
+  JR Z,EndProgram
 ExecNext_nextline:          ; HL at the 00 before a line's link
   INC HL
   LD A,(HL)
@@ -169,14 +169,7 @@ ExecLine:                   ; HL before the text of line DE
   LD (LINEADDR),HL
   LD A,(TRACEON)
   OR A
-  JR Z,ExecStatement
-  LD A,'<'
-  CALL OutChar
-  EX DE,HL
-  CALL PrintHLDecimal
-  EX DE,HL
-  LD A,'>'
-  CALL OutChar
+  JR NZ,ExecLine_trace      ; (out of the way: TRON is rare)
 ; HL just before a statement.
 ExecStatement:
   LD (STMTPTR),HL
@@ -211,6 +204,15 @@ ExecStatement_scan:         ; blanks, an empty statement, the end
   CALL NextChar
   JR Z,ExecNext
   JR ExecStatement_word
+ExecLine_trace:             ; TRON: the line's number in <>
+  LD A,'<'
+  CALL OutChar
+  EX DE,HL
+  CALL PrintHLDecimal
+  EX DE,HL
+  LD A,'>'
+  CALL OutChar
+  JR ExecStatement
 
 ; HL at a character of a statement: HL to its ':' or 00 (strings skipped).
 ; Keeps: BC DE.
