@@ -26,8 +26,8 @@
 
   INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
+  INCLUDE "basic/negate_acc.asm"
   INCLUDE "basic/double_copy.asm"
-  INCLUDE "basic/double_shift_left.asm"
 
 ; The screen, tape and input entries from 01C9h to 0384h: jumps, and three
 ; short routines that keep DE; the driver's routines (tape.inc) fill the
@@ -37,28 +37,29 @@
   INCLUDE "system/tape_system_pass.asm"
   AT MOTOROFF
   JP TapeMotorOff
-  INCLUDE "basic/double_swap.asm"
+  INCLUDE "basic/double_add_bytes.asm"
+  INCLUDE "basic/number_entry.asm"
   AT MOTORON
   JP TapeMotorOn
+  INCLUDE "basic/single_whole.asm"
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
   JP TapeReadByte
-  INCLUDE "basic/negate_acc.asm"
-  INCLUDE "basic/math_core.asm"
+  INCLUDE "system/tape_write_leader.asm"
   AT TAPEWRITE
   JP TapeWriteByte
-  INCLUDE "system/tape_write_leader.asm"
+  INCLUDE "basic/math_core.asm"
+  INCLUDE "system/tape_blink.asm"
   AT WRITELEADER
   JP TapeWriteLeader
   INCLUDE "basic/table_word.asm"
   AT FINDLEADER
   JP TapeFindLeader
-  INCLUDE "basic/double_shift_right.asm"
+  INCLUDE "basic/double_shift_left.asm"
   AT SYSTEMCMD
   JP SystemCommand
   INCLUDE "system/tape_write.asm"
-  INCLUDE "basic/double_add_bytes.asm"
   AT TAPEADDR
   JP TapeReadAddress
   INCLUDE "system/tape_find_leader.asm"
@@ -78,45 +79,47 @@
   CALL WAITKEY
   POP DE
   RET
-  INCLUDE "system/screen.asm"
-  INCLUDE "basic/control.asm"
-  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/garbage.asm"
+  INCLUDE "basic/strings.asm"
 
   AT LINEINPUTB
   JP LineInput
-  INCLUDE "system/list.asm"
-  INCLUDE "basic/double_scale.asm"
+  INCLUDE "system/edit_keys.asm"
+  INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/math_cells.asm"
 
   AT SNGSUB
   JP FSub
   AT SNGADD
   JP FAdd
-  INCLUDE "basic/garbage.asm"
-  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "system/screen.asm"
 
   AT SNGMUL
   JP FMul
-  INCLUDE "basic/error_trap.asm"
+  INCLUDE "basic/double_whole.asm"
+  INCLUDE "basic/double_shift_right.asm"
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "basic/print.asm"
-  INCLUDE "basic/strings.asm"
-  INCLUDE "system/text_output.asm"
+  INCLUDE "system/tape_system.asm"
+  INCLUDE "system/list.asm"
+  INCLUDE "basic/math_series.asm"
 
   AT USRARG
   JP AccToInt
+  INCLUDE "basic/double_swap.asm"
 
   AT USRRET
   JP StoreInt
-  INCLUDE "basic/single_whole.asm"
+  INCLUDE "system/tape_read_byte.asm"
   AT TOSNG
   JP AccToSingle
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "system/cold_start.asm"
-  INCLUDE "system/tape_read_byte.asm"
+  INCLUDE "basic/num_write.asm"
+  INCLUDE "basic/double_times_ten.asm"
 
   AT INTSUB
   JP IntSub
@@ -125,53 +128,47 @@
   INCLUDE "system/tape_motor.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/math_atn.asm"
+  INCLUDE "basic/double_read.asm"
 
   AT DBLSUB
   JP DSub
   AT DBLADD
   JP DAdd
-  INCLUDE "basic/str_functions.asm"
+  INCLUDE "basic/double_write.asm"
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/math_steps.asm"
 
   AT DBLMUL
   JP DMul
-  INCLUDE "basic/math_steps.asm"
+  INCLUDE "basic/using_digits.asm"
 
   AT DBLDIV
   JP DDiv
   INCLUDE "basic/math_sin.asm"
-  INCLUDE "basic/math_atn.asm"
+  INCLUDE "system/tape_commands.asm"
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "system/edit_keys.asm"
-  INCLUDE "basic/print_using.asm"
+  INCLUDE "basic/double_add.asm"
+  INCLUDE "system/tape_load.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
   INCLUDE "basic/math_pi.asm"
   AT NUMTOASC
   JP NumberToAscii
-  INCLUDE "basic/num_text.asm"
-  INCLUDE "system/program_text.asm"
-  INCLUDE "basic/single.asm"
-  INCLUDE "basic/double_add.asm"
-  INCLUDE "basic/machine.asm"
-  INCLUDE "basic/double_write.asm"
-  INCLUDE "basic/math_series.asm"
-  INCLUDE "system/numbers.asm"
-  INCLUDE "basic/math_log.asm"
-  INCLUDE "basic/math_cells.asm"
-  INCLUDE "basic/double_read.asm"
-  INCLUDE "system/tape_commands.asm"
-  INCLUDE "basic/double_whole.asm"
-  INCLUDE "basic/using_digits.asm"
-  INCLUDE "basic/double_times_ten.asm"
-  INCLUDE "basic/double_compare.asm"
+  INCLUDE "system/edit.asm"
+  INCLUDE "system/cold_start.asm"
+  INCLUDE "basic/eval.asm"
+  INCLUDE "basic/variables.asm"
+  INCLUDE "basic/run_loop.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "basic/using_field.asm"
+  INCLUDE "basic/error_trap.asm"
+  INCLUDE "system/numbers.asm"
+  INCLUDE "basic/double_exponent.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -183,9 +180,8 @@
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "system/edit.asm"
-  INCLUDE "basic/double_core.asm"
-  INCLUDE "basic/number_entry.asm"
+  INCLUDE "system/command_level.asm"
+  INCLUDE "basic/integer.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -196,7 +192,8 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "basic/using_number.asm"
+  INCLUDE "basic/double_scale.asm"
+  INCLUDE "basic/math_power.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -213,7 +210,9 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "basic/errors.asm"
+  INCLUDE "basic/math_log.asm"
+  INCLUDE "system/text_output.asm"
+  INCLUDE "basic/double_compare.asm"
 
   AT DECTOBIN
   JP DecimalToBinary
@@ -221,15 +220,19 @@ NextChar:
 
   AT RUNCMD
   JP RunStatement
-  INCLUDE "basic/variables.asm"
-  INCLUDE "basic/functions.asm"
+  INCLUDE "basic/str_functions.asm"
+  INCLUDE "basic/input.asm"
   INCLUDE "basic/double_mul.asm"
+  INCLUDE "basic/errors.asm"
+  INCLUDE "basic/print.asm"
+  INCLUDE "system/program_text.asm"
 
   AT INTDIV
   JP IntDiv
-  INCLUDE "basic/run_loop.asm"
-  INCLUDE "basic/input.asm"
-  INCLUDE "system/command_level.asm"
+  INCLUDE "basic/for_next.asm"
+  INCLUDE "basic/print_using.asm"
+  INCLUDE "basic/control.asm"
+  INCLUDE "basic/using_field.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -243,11 +246,8 @@ PrintQuoted:
   INC HL
   JR PrintQuoted
 
-  INCLUDE "basic/eval.asm"
-  INCLUDE "basic/for_next.asm"
-  INCLUDE "basic/num_write.asm"
-  INCLUDE "basic/math_power.asm"
-  INCLUDE "system/tape_system.asm"
-  INCLUDE "system/tape_load.asm"
-  INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/functions.asm"
+  INCLUDE "basic/num_text.asm"
+  INCLUDE "basic/using_number.asm"
+  INCLUDE "basic/single.asm"
   AT 3000h

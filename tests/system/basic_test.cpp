@@ -410,6 +410,23 @@ TEST_F(Basic, GosubDepthEndsAtTheArraysWithRoomToSpare) {
   EXPECT_NEAR((levels - fewer) * 6, 2 * 600, 5);  // a GOSUB entry is 6 bytes
 }
 
+// Blanks may stand before an operand, a statement and a line number; an
+// operand, keyword or digit right at the text takes a shorter path.
+TEST_F(Basic, BlanksBeforeOperandsStatementsAndLineNumbers) {
+  EXPECT_EQ(Output("10 A =  5:B= -A: PRINT  A; - B;  .5; ( A );A< =5;A> =6\n"
+                   "20 :  : IF A THEN  40\n30 PRINT \"X\"\n40 GOSUB  60: PRINT  \"Y\"\n"
+                   "50 END\n60 PRINT \"Z\";:RETURN\n"),
+            " 5  5  .5  5 -1  0\nZY\n");
+}
+
+// An expression nested deeper than the room between the arrays and the
+// stack stops with ?OM, as deep GOSUBs do.
+TEST_F(Basic, DeepExpressionEndsWithOutOfMemory) {
+  const std::string deep = "1+(1+(1+(1+(1+(1+(1+(1+(1+(1+(1+(1+(1+(1+(1+(1+(1+(1+(1+(1)))))))))))))))))))";
+  EXPECT_EQ(Output("10 PRINT " + deep + "\n"), " 20\n");
+  EXPECT_EQ(Output("10 DIM A%((MEM-300)/2)\n20 PRINT " + deep + "\n"), "?OM ERROR IN 20\n");
+}
+
 TEST_F(Basic, ArraysOfAnySizeUpToTheMemoryLimit) {
   EXPECT_EQ(Output("10 DIM A(2,3),B$(2):A(2,3)=5:A(1,2)=7:B$(2)=\"Z\":C(10)=1\n"
                    "20 PRINT A(2,3);A(1,2);A(0,0);B$(2);C(10)\n30 DIM D(20000)\n"),

@@ -80,14 +80,12 @@ AtStackTop:
 ; Keeps: BC DE HL.
 CheckStack:
   PUSH HL
-  LD HL,(STREND)
-  LD A,L                    ; + 63, + 2 for the return address: the limit
-  ADD A,65                  ; counts from the caller's SP (through A: DE
-  LD L,A                    ; is kept without PUSH/POP)
-  LD A,H
-  ADC A,0                   ; (no carry: the arrays end far below FFBFh)
-  LD H,A
-  SBC HL,SP                 ; no carry: SP is at most the end + 65
+  LD HL,-65                 ; - 63, - 2 for the return address: the limit
+  ADD HL,SP                 ; counts from the caller's SP
+  LD A,(STREND)             ; carry: the end of the arrays lies below
+  SUB L                     ; (compared through A: DE is kept without
+  LD A,(STREND+1)           ; PUSH/POP)
+  SBC A,H
   POP HL
   RET C
   JP OMError
@@ -97,6 +95,9 @@ CheckStack:
 ReadLineNumber:
   CALL SkipBlanks
   CALL IsDigit
+; The same with HL at the non-blank character and carry for a digit, as a
+; statement keyword's NextChar leaves them.
+ReadLineNumber_digit:
   JP NC,SNError
   CALL DecimalToBinary
   JP CharFlags
@@ -104,18 +105,21 @@ ReadLineNumber:
 ; In: ACC. Out: carry when it is 0 (false); Z also possible.
 ; Keeps: DE HL.
 AccIsTrue:
-  CALL NumericAcc
+  LD A,(TYPEFLAG)           ; an integer, as a relation leaves it, first
   CP 2
-  LD A,(FAC+3)              ; a single's or double's exponent
-  JR NZ,AccIsTrue_test
+  JR NZ,AccIsTrue_number
   LD BC,(FAC)
   LD A,B
   OR C
-AccIsTrue_test:
-  OR A
+AccIsTrue_test:             ; NC from the OR
   RET NZ
   SCF
   RET
+AccIsTrue_number:
+  CALL NumericAcc
+  LD A,(FAC+3)              ; a single's or double's exponent
+  OR A
+  JR AccIsTrue_test
 
 ; IF e THEN s|n [ELSE s|n], IF e GOTO n.
 IfStatement:
@@ -134,7 +138,7 @@ IfStatement_then:
   JR Z,IfStatement_false
 IfStatement_take:           ; HL at THEN, GOTO or ELSE
   CALL NextChar
-  JR C,GotoStatement        ; a line number
+  JR C,IfStatement_line     ; a line number
   DEC HL
   JP ExecStatement
 IfStatement_false:          ; to the ELSE of this IF, or the end of the line
@@ -164,7 +168,7 @@ IfStatement_string:         ; HL after its closing quote, or at the 00
   JR IfStatement_scan
 
 GosubStatement:
-  CALL ReadLineNumber
+  CALL ReadLineNumber_digit ; (the keyword's flags still)
 GosubLineDE:
   CALL CheckStack
   PUSH HL
@@ -177,6 +181,9 @@ GosubLineDE:
 GotoStatement:
   CALL ReadLineNumber
 GotoStatement_line:
+  JP GotoLineDE
+IfStatement_line:           ; NextChar has found the digit already, and
+  CALL DecimalToBinary      ; a jump needs no flags after the number
   JP GotoLineDE
 
 ; ON n GOTO/GOSUB l1,l2,...; ON ERROR GOTO n.

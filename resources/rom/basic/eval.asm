@@ -10,37 +10,9 @@
 ;
 ; RAM: FAC, DFAC, ARG (a double left operand's low half), TYPEFLAG, LTYPE.
 
-; In: HL at the expression (blanks allowed). Out: ACC, TYPEFLAG; HL at the
-; first non-blank character after it, A = it, flags as NextChar.
-; Keeps: nothing.
-Eval:
-  LD D,0
-; The same, taking only operators above precedence D.
-EvalPrec:
-  LD A,D
-  PUSH AF
-  CALL Operand
-EvalPrec_loop:              ; HL at the character after an operand
-  SUB 0CDh
-  JR C,EvalPrec_done
-  CP 10
-  JR NC,EvalPrec_done
-  LD C,A                    ; operator 0..9
-  LD DE,OperatorPrecedence  ; (DE, not HL: the text pointer stays put)
-  ADD A,E
-  LD E,A
-  JR NC,EvalPrec_prec
-  INC D
-EvalPrec_prec:
-  LD A,(DE)
-  LD B,A
-  POP AF
-  PUSH AF
-  CP B
-  JR NC,EvalPrec_done       ; binds less than the caller's operator
-  LD A,C
-  CP 7
-  JR C,EvalPrec_single
+; A relation after an operand: its characters ('<', '=', '>', blanks
+; between) as a mask in C. Out of EvalPrec's loop, whose JRs must reach.
+EvalPrec_relations:
   LD C,8                    ; relations: 8 + (1 >, 2 =, 4 <)
 EvalPrec_relation:
   LD A,(HL)
@@ -58,7 +30,37 @@ EvalPrec_bit:
   INC HL
   CALL SkipBlanks
   JR EvalPrec_relation
-EvalPrec_single:
+
+; In: HL at the expression (blanks allowed). Out: ACC, TYPEFLAG; HL at the
+; first non-blank character after it, A = it, flags as NextChar.
+; Keeps: nothing.
+Eval:
+  LD D,0
+; The same, taking only operators above precedence D.
+EvalPrec:
+  LD A,D
+  PUSH AF
+  CALL Operand
+EvalPrec_loop:              ; HL at the character after an operand
+  SUB 0CDh
+  JR C,EvalPrec_done
+  CP 10
+  JR NC,EvalPrec_done
+  LD C,A                    ; operator 0..9
+  ADD A,LOW OperatorPrecedence  ; DE = its entry, added in A (DE, not
+  LD E,A                    ; HL: the text pointer stays put)
+  ADC A,HIGH OperatorPrecedence
+  SUB E
+  LD D,A
+  LD A,(DE)
+  LD B,A
+  POP AF
+  PUSH AF
+  CP B
+  JR NC,EvalPrec_done       ; binds less than the caller's operator
+  LD A,C
+  CP 7
+  JR NC,EvalPrec_relations
   INC HL
 EvalPrec_push:
   PUSH BC                   ; precedence and operator
@@ -75,7 +77,15 @@ EvalPrec_upper:
   LD DE,(FAC)
   PUSH DE
   PUSH AF                   ; A = the type still
-  CALL CheckStack
+  EX DE,HL                  ; CheckStack's test, here without the call
+  LD HL,-69                 ; and without saving HL: ?OM unless the
+  ADD HL,SP                 ; arrays end below SP - 69 (its 65 from
+  LD A,(STREND)             ; inside the call, and the 4 bytes of its
+  SUB L                     ; return address and HL)
+  LD A,(STREND+1)
+  SBC A,H
+  EX DE,HL
+  JP NC,OMError
   LD D,B
   CALL EvalPrec
   POP AF
@@ -91,8 +101,7 @@ EvalPrec_upper:
   LD (ARG+2),HL
   POP HL
 EvalPrec_apply:
-  EX (SP),HL
-  LD A,L                    ; the operator
+  EX (SP),HL                ; L = the operator, A = the left type still
   CALL ApplyOperator
   POP HL
   LD A,(HL)
@@ -111,20 +120,54 @@ CharFlags:
   DEC HL                    ; blanks, punctuation: NextChar from HL on
   JP NextChar
 
-OperatorPrecedence:
-  DEFB 5,5,6,6,8,2,1,4,4,4  ; + - * / power AND OR > = <
-
-; One operand: HL at it or at blanks before it. Out: ACC; HL at the next
-; non-blank character, A = it.
-Operand:
+; Blanks, a digit, '.', '"', '(' or the end at the operand: NextChar
+; passes the blanks; a letter or keyword after them goes round once more.
+Operand_scan:
   DEC HL
   CALL NextChar
   JP Z,MOError
   JR C,Operand_number
-  CP 'A'                    ; a variable's letter, the commonest operand,
-  JR C,Operand_other        ; is told apart with two tests
-  CP 80h
-  JR C,Operand_variable
+  CP 'A'
+  JR C,Operand_other
+; One operand: HL at it or at blanks before it. Out: ACC; HL at the next
+; non-blank character, A = it. Keeps: nothing.
+Operand:
+  LD A,(HL)                 ; a letter or a keyword right here, the
+  CP 'A'                    ; commonest case, needs no NextChar (it is
+  JR C,Operand_digit        ; neither a blank nor a digit)
+  CP 80h                    ; a variable's letter, the commonest operand,
+  JR NC,Operand_token       ; is told apart with two tests
+Operand_variable:
+  CALL GetVar               ; ?SN there for anything but a letter
+  PUSH HL
+; The value of the variable at DE (type in VARTYPE) into the ACC: here,
+; not called, as it is done for every variable in an expression.
+  LD A,(VARTYPE)
+  LD (TYPEFLAG),A           ; (DLoadAcc sets a double's again)
+  EX DE,HL                  ; a block copy to FAC: shorter and faster
+  LD DE,FAC                 ; than through DE
+  CP 4                      ; a single, the commonest, is tested first
+  JR NZ,Operand_notsingle
+  LDI
+  LDI
+Operand_int:
+  LDI
+  LDI
+Operand_loaded:
+  POP HL
+  LD A,(HL)
+  RET
+Operand_notsingle:
+  CP 2
+  JR Z,Operand_int
+  CP 3
+  JR Z,Operand_string
+  CALL DLoadAcc             ; HL = the double's address
+  JR Operand_loaded
+Operand_string:
+  LD (FAC),HL               ; the descriptor's address
+  JR Operand_loaded
+Operand_token:              ; a keyword: out of the way of the variables
   CP 0CEh
   JR Z,Operand_minus
   CP 0CDh
@@ -140,36 +183,11 @@ Operand_other:              ; (other tokens match none of these: ?SN)
   JP Z,StringLiteral
   CP '('
   JR Z,Operand_paren
-Operand_variable:
-  CALL GetVar               ; ?SN there for anything but a letter
-  PUSH HL
-; The value of the variable at DE (type in VARTYPE) into the ACC: here,
-; not called, as it is done for every variable in an expression.
-  LD A,(VARTYPE)
-  CP 8
-  JR Z,Operand_double
-  LD (TYPEFLAG),A
-  CP 3
-  JR Z,Operand_string
-  EX DE,HL                  ; a block copy to FAC: shorter and faster
-  LD DE,FAC                 ; than through DE
-  LDI
-  LDI
-  CP 2
-  JR Z,Operand_loaded
-  LDI
-  LDI
-Operand_loaded:
-  POP HL
-  LD A,(HL)
-  RET
-Operand_string:
-  LD (FAC),DE
-  JR Operand_loaded
-Operand_double:
-  EX DE,HL
-  CALL DLoadAcc
-  JR Operand_loaded
+  JR Operand_variable
+Operand_digit:              ; a digit right here needs no NextChar either
+  SUB '0'
+  CP 10
+  JR NC,Operand_scan
 Operand_number:
   CALL ReadDigits
   JR CharFlags
@@ -229,12 +247,10 @@ Operand_table:
   EX (SP),HL
   RET                       ; to the function, HL after its token
 
-; In: BCDE = left operand (type LTYPE; a double's lower half at ARG),
-; ACC = right, A = operator (0 +, 1 -, 2 *, 3 /, 4 power, 5 AND, 6 OR,
-; 8-15 relation mask). Out: ACC = the result. Keeps: nothing.
+; In: BCDE = left operand (type in A and LTYPE; a double's lower half at
+; ARG), ACC = right, L = operator (0 +, 1 -, 2 *, 3 /, 4 power, 5 AND,
+; 6 OR, 8-15 relation mask). Out: ACC = the result. Keeps: nothing.
 ApplyOperator:
-  LD L,A
-  LD A,(LTYPE)
   CP 3
   JP Z,StringOperator
   LD H,A
@@ -345,6 +361,9 @@ CompareResult_bit:          ; the comparison's bit to the carry
   LD H,A
 CompareResult_store:
   JP StoreInt
+
+OperatorPrecedence:
+  DEFB 5,5,6,6,8,2,1,4,4,4  ; + - * / power AND OR > = <
 
 ; Either operand a double: the left one to the ACC, the right one to ARG,
 ; both doubles. A power is taken in single precision.

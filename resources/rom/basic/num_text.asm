@@ -50,6 +50,10 @@ ReadDigits:
   LD (NUMSTART),HL
   EX DE,HL                  ; the integer part: DE walks the text, HL
   LD HL,0                   ; holds the value (no PUSH/POP per digit)
+  LD A,(DE)                 ; the first digit needs no test and no
+  SUB '0'                   ; product: it is the value
+  CP 10
+  JR C,ReadUnsigned_add
 ReadUnsigned_int:           ; integer digits into HL while they fit
   LD A,(DE)
   SUB '0'
@@ -71,6 +75,7 @@ ReadUnsigned_fits:
   ADD HL,HL
   ADD HL,BC
   ADD HL,HL
+ReadUnsigned_add:
   ADD A,L
   LD L,A
   LD A,H
@@ -101,7 +106,9 @@ ReadUnsigned_intend:        ; the end of a line or statement, or a keyword
   JR NZ,ReadUnsigned_int2
   INC DE
 ReadUnsigned_int2:
-  CALL StoreInt
+  LD (FAC),HL               ; as StoreInt, without the call: every
+  LD A,2                    ; constant in a program passes here
+  LD (TYPEFLAG),A
   EX DE,HL
   RET
 ReadUnsigned_tosingle:      ; the digits so far (HL) as a single, then the

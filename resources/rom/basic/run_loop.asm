@@ -65,7 +65,7 @@ RunStatement:
   JR NZ,GotoLineDE
   LD HL,(TXTTAB)            ; the first line, as if one ended before it
   DEC HL
-  JP ExecNext_nextline
+  JR ExecNext_nextline
 
 ; Go to the line DE. In: DE. Out: -. A line after the current one is
 ; searched for from the current one on.
@@ -88,43 +88,7 @@ GotoLineDE_from:
   INC HL
   INC HL
   INC HL                    ; HL at the high byte of the number
-ExecLine:                   ; HL before the text of line DE
-  LD (CURLINE),DE
-  LD (LINEADDR),HL
-  LD A,(TRACEON)
-  OR A
-  JR Z,ExecStatement
-  LD A,'<'
-  CALL OutChar
-  EX DE,HL
-  CALL PrintHLDecimal
-  EX DE,HL
-  LD A,'>'
-  CALL OutChar
-; HL just before a statement.
-ExecStatement:
-  LD (STMTPTR),HL
-  LD A,(TEMPUSED)           ; the last statement's temporary strings are
-  OR A                      ; garbage now
-  CALL NZ,FreeTemps
-  CALL NextChar
-  JR Z,ExecNext
-  SUB 80h
-  JP C,LetStatement_letter
-  CP 0BCh - 80h
-  JR NC,ExecNext_syntax
-  ADD A,A
-  LD E,A
-  LD D,0
-  PUSH HL
-  LD HL,StatementTable
-  ADD HL,DE
-  LD A,(HL)
-  INC HL
-  LD H,(HL)
-  LD L,A
-  EX (SP),HL
-  JP NextChar               ; to the statement with the next character
+  JR ExecLine               ; (the next line of the text falls into it)
 
 ; Forget the temporary string descriptors. Keeps: BC DE HL.
 FreeTemps:
@@ -136,38 +100,23 @@ FreeTemps:
   LD (TEMPDESC+9),A
   RET
 
-; After a statement: HL at its ':' or 00.
-ExecNext:
-  LD A,(KBROW6)
+StopStatement:              ; as BREAK between statements
+BreakKey:
+  XOR A                     ; CONT goes on after the statement
+  LD (CONTREDO),A
+BreakKey_wait:
+  LD A,(KBROW6)             ; wait until BREAK is let go
   AND 04h
-  JR NZ,BreakKey
-  LD A,(HL)
-  OR A
-  JR Z,ExecNext_lineend
-  CP ':'
-  JR Z,ExecStatement
-  CP 95h                    ; ELSE after the THEN part: the rest is skipped
-  JR Z,RemStatement
-ExecNext_syntax:
-  JP SNError
-ExecNext_lineend:           ; FFFFh: the end of a direct line; the high
-  LD A,(CURLINE+1)          ; byte alone settles it for lines below 65280
-  INC A
-  JR NZ,ExecNext_nextline
-  LD A,(CURLINE)
-  INC A
-  JP Z,ReadyLevel
-ExecNext_nextline:          ; HL at the 00 before a line's link
-  INC HL
-  LD A,(HL)
-  INC HL
-  OR (HL)
-  JR Z,EndProgram           ; the end of the program
-  INC HL
-  LD E,(HL)
-  INC HL
-  LD D,(HL)
-  JP ExecLine
+  JR NZ,BreakKey_wait
+  CALL SaveCont
+  CALL FreshLine
+  LD HL,BreakInText
+  JP ReportEnd
+
+EndStatement:
+  CALL SaveCont
+EndProgram:
+  JP ReadyLevel
 
 ; REM, ' and ELSE: the rest of the line. DATA: the rest of the statement.
 RemStatement:
@@ -179,6 +128,91 @@ RemStatement:
 DataStatement:
   CALL SkipStatement
   JR ExecNext
+
+; ':', ELSE or an error after a statement. It lies before ExecNext, so
+; that the end of a line, the common case, goes on there without a jump.
+ExecNext_other:
+  CP ':'
+  JR Z,ExecStatement
+  CP 95h                    ; ELSE after the THEN part: the rest is skipped
+  JR Z,RemStatement
+ExecNext_syntax:
+  JP SNError
+
+; After a statement: HL at its ':' or 00.
+ExecNext:
+  LD A,(KBROW6)
+  AND 04h
+  JR NZ,BreakKey
+  LD A,(HL)
+  OR A
+  JR NZ,ExecNext_other
+ExecNext_lineend:           ; FFFFh: the end of a direct line; the high
+  LD A,(CURLINE+1)          ; byte alone settles it for lines below 65280
+  INC A
+  JR NZ,ExecNext_nextline
+  LD A,(CURLINE)
+  INC A
+  JR Z,EndProgram
+ExecNext_nextline:          ; HL at the 00 before a line's link
+  INC HL
+  LD A,(HL)
+  INC HL
+  OR (HL)
+  JR Z,EndProgram           ; the end of the program
+  INC HL
+  LD E,(HL)
+  INC HL
+  LD D,(HL)                 ; on into ExecLine
+ExecLine:                   ; HL before the text of line DE
+  LD (CURLINE),DE
+  LD (LINEADDR),HL
+  LD A,(TRACEON)
+  OR A
+  JR NZ,ExecLine_trace      ; (out of the way: TRON is rare)
+; HL just before a statement.
+ExecStatement:
+  LD (STMTPTR),HL
+  LD A,(TEMPUSED)           ; the last statement's temporary strings are
+  OR A                      ; garbage now
+  CALL NZ,FreeTemps
+  INC HL                    ; a keyword or a letter right here, the
+  LD A,(HL)                 ; common case, needs no NextChar (it is
+  CP 'A'                    ; neither a blank nor the end)
+  JR C,ExecStatement_scan
+ExecStatement_word:
+  SUB 80h
+  JP C,LetStatement_letter
+  CP 0BCh - 80h
+  JR NC,ExecNext_syntax
+  ADD A,A                   ; DE = the entry, added in A: faster than
+  ADD A,LOW StatementTable  ; through HL, which would have to wait on
+  LD E,A                    ; the stack
+  ADC A,HIGH StatementTable
+  SUB E
+  LD D,A
+  EX DE,HL
+  LD A,(HL)
+  INC HL
+  LD H,(HL)
+  LD L,A
+  PUSH HL
+  EX DE,HL
+  JP NextChar               ; to the statement with the next character
+ExecStatement_scan:         ; blanks, an empty statement, the end
+  DEC HL
+  CALL NextChar
+  JR Z,ExecNext
+  JR ExecStatement_word
+ExecLine_trace:             ; TRON: the line's number in <>
+  LD A,'<'
+  CALL OutChar
+  EX DE,HL
+  CALL PrintHLDecimal
+  EX DE,HL
+  LD A,'>'
+  CALL OutChar
+  JR ExecStatement
 
 ; HL at a character of a statement: HL to its ':' or 00 (strings skipped).
 ; Keeps: BC DE.
@@ -199,24 +233,6 @@ SkipStatement_string:
   CP '"'
   JR NZ,SkipStatement_string
   JR SkipStatement
-
-StopStatement:              ; as BREAK between statements
-BreakKey:
-  XOR A                     ; CONT goes on after the statement
-  LD (CONTREDO),A
-BreakKey_wait:
-  LD A,(KBROW6)             ; wait until BREAK is let go
-  AND 04h
-  JR NZ,BreakKey_wait
-  CALL SaveCont
-  CALL FreshLine
-  LD HL,BreakInText
-  JP ReportEnd
-
-EndStatement:
-  CALL SaveCont
-EndProgram:
-  JP ReadyLevel
 
 ; Remember where CONT goes on; the command level keeps the FOR and GOSUB
 ; entries. In: HL. Keeps: HL.
