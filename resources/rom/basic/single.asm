@@ -8,7 +8,7 @@
 ; (half up) and packs. FAdd, FMul and FDiv keep their result in registers
 ; and go in at FNormRegs.
 ;
-; RAM: FAC (4121h-4124h), FACGUARD, FSIGN, FSUBF; FMul uses IX and AF'.
+; RAM: FAC (4121h-4124h), FACGUARD, FSIGN, FSUBF; FMul uses AF' and B'.
 ;
 ; Label rule for all interpreter files: a routine's internal labels are its
 ; name, an underscore and a lower-case word (FAdd_sub).
@@ -263,7 +263,11 @@ FSetExponent_zero:
   POP HL
   JP FZero
 
-; In: BCDE, ACC single. Out: ACC = BCDE * ACC. Keeps: nothing.
+; In: BCDE, ACC single. Out: ACC = BCDE * ACC. Keeps: IX (uses AF' and
+; B'). Shift and add, the multiplier (the ACC) low byte first: the product
+; lives in A H L, so that one ADD HL,DE and an ADC add the multiplicand
+; C D E; the top byte's pass shifts the guard byte into B as its own
+; multiplier bits leave it.
 FMul:
   LD A,B
   OR A
@@ -278,54 +282,44 @@ FMul_zeroleft:              ; for FDiv too
   ADC A,A
   LD H,A
   CALL FSetExponent
-  LD HL,0                   ; H L B: the product, the guard byte below it
-  LD B,H
   LD A,(FAC)
-  CALL FMul_fast
-  LD A,(FAC+1)
-  CALL FMul_fast
-  PUSH IX
-  LD IX,FACGUARD
-  LD A,(FAC+2)              ; the top byte (its leading 1 is set): the
-  SCF                       ; bits that leave B now make the guard byte
-  RRA                       ; (low bit first)
-FMul_bit:
-  JR NC,FMul_noadd
-  EX AF,AF'
-  LD A,B
-  ADD A,E
   LD B,A
-  LD A,L
-  ADC A,D
-  LD L,A
-  LD A,H
-  ADC A,C
-  RRA                       ; the sum's carry comes in on top
+  XOR A                     ; A H L: the product
   LD H,A
-FMul_shift:
-  RR L
-  RR B
-  RR (IX+0)
+  LD L,A
+  CALL FMul_fast
+  EX AF,AF'                 ; (the product's top byte waits in A')
+  LD A,(FAC+1)
+  LD B,A
   EX AF,AF'
-  SRL A
-  JR NZ,FMul_bit
-FMul_done:
-  LD C,H
-  LD D,L
-  LD E,B
-  LD L,(IX+0)
-  POP IX
+  CALL FMul_fast
+  EX AF,AF'
+  LD A,(FAC+2)              ; the top byte (its leading 1 is set)
+  LD B,A
+  EX AF,AF'
+  RR B                      ; carry: its low bit
+  EXX
+  LD B,8                    ; B' counts: all eight bits of B become the
+FMul_bit:                   ; guard byte
+  EXX
+  JR NC,FMul_noadd
+  ADD HL,DE
+  ADC A,C
+FMul_noadd:
+  RRA                       ; the sum's carry comes in on top
+  RR H
+  RR L
+  RR B                      ; the bit that leaves L in, the next bit out
+  EXX
+  DJNZ FMul_bit
+  EXX
+  LD C,A
+  LD D,H
+  LD E,L
+  LD L,B
   LD A,(FAC+3)
   LD B,A
   JP FNormRegs
-FMul_noadd:                 ; no carry in: the product only moves
-  SRL H
-  RR L
-  RR B
-  RR (IX+0)
-  SRL A
-  JR NZ,FMul_bit
-  JR FMul_done
 ; In: BCDE, ACC single. Out: ACC = BCDE / ACC; ?/0 when ACC is 0.
 ; Restoring division in registers: the remainder in A H L, the divisor in
 ; C D E; the quotient comes a byte at a time in B (FDiv_byte) and waits on
@@ -407,45 +401,31 @@ FDiv_shift:
   OR A
   JR FDiv_bit
 
-; A lower multiplier byte: In: A, H L B the product, C D E the
-; multiplicand. Out: H L B = (H L B + A * C D E) / 256; the bits that leave
-; B are dropped, as the next byte's pass would shift them out of the guard
+; A lower multiplier byte: In: B, A H L the product, C D E the
+; multiplicand. Out: A H L = (A H L + B * C D E) / 256; the bits that leave
+; L are dropped, as the next byte's pass would shift them out of the guard
 ; byte anyway. Keeps: C DE.
 FMul_fast:
-  OR A
+  INC B
+  DEC B
   JR Z,FMul_zero
-  SCF
-  RRA
+  SCF                       ; a marker bit on top ends the eight passes
+  RR B
 FMul_fastbit:
   JR NC,FMul_fastnoadd
-  EX AF,AF'
-  LD A,B
-  ADD A,E
-  LD B,A
-  LD A,L
-  ADC A,D
-  LD L,A
-  LD A,H
+  ADD HL,DE
   ADC A,C
-  RRA
-  LD H,A
-  RR L
-  RR B
-  EX AF,AF'
-  SRL A
-  JR NZ,FMul_fastbit
-  RET
 FMul_fastnoadd:
-  SRL H
+  RRA
+  RR H
   RR L
-  RR B
-  SRL A
+  SRL B
   JR NZ,FMul_fastbit
   RET
 FMul_zero:                  ; eight zero bits: the product moves a byte
-  LD B,L
   LD L,H
   LD H,A
+  XOR A
   RET
 
 ; In: BCDE (left), ACC single (right). Out: A = 1, 0 or FFh as left is
