@@ -341,11 +341,16 @@ FDiv:
   INC HL
   INC HL
   CALL FSetExponent
+  LD HL,(FAC)
+  LD A,(FAC+2)
+  LD B,A
+  XOR 80h                   ; a divisor 2^n (X/2, X/4 ...) leaves the
+  OR H                      ; dividend's mantissa exactly, the guard
+  OR L                      ; byte L 0: halving costs no division
+  JR Z,FDiv_done
+  EX DE,HL
   LD A,C                    ; A H L: the remainder, from the dividend
-  LD H,D
-  LD L,E
-  LD DE,(FAC)
-  LD BC,(FAC+2)             ; C D E: the divisor
+  LD C,B                    ; C D E: the divisor
   LD B,1                    ; 26 quotient bits: the leading one, 24 more
   OR A                      ; and one to round, as 8 + 8 + 8 + 2
   CALL FDiv_step
@@ -376,6 +381,7 @@ FDiv:
   LD A,B
   CPL
   LD C,A
+FDiv_done:
   LD A,(FAC+3)
   LD B,A
   JP FNormRegs
