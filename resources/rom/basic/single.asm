@@ -486,7 +486,8 @@ FCompare_rightsign:         ; BCDE is 0: by the sign of the ACC, reversed
   CPL
   JR FCompare_sign
 
-; In: HL integer. Out: ACC = HL as a single. Keeps: nothing.
+; In: HL integer. Out: ACC = HL as a single. Keeps: nothing (BC DE when
+; H is 0).
 IntToSingle:
   LD A,H
   OR A
@@ -512,24 +513,26 @@ IntToSingle_exponent:       ; A = the exponent, then normalise (for RND)
   JP FNorm
 
 IntToSingle_byte:           ; 0..255, the common constants: shift to the top
-  OR L
+  OR L                      ; (A = H = 0)
   JP Z,FZero
-  LD B,137
+  LD H,137
   CP 16
   JR NC,IntToSingle_top
-  LD B,133                  ; 1..15 (most of them): four places at once
+  LD H,133                  ; 1..15 (most of them): four places at once
   ADD A,A
   ADD A,A
   ADD A,A
   ADD A,A
 IntToSingle_top:
-  DEC B
+  DEC H
   ADD A,A
   JR NC,IntToSingle_top     ; the leading 1 goes out; below it the rest
   SRL A                     ; a positive sign
-  LD C,A
-  LD DE,0
-  JP FLoadBCDE
+  LD L,A                    ; H L: the exponent and the top byte, stored
+  LD (FAC+2),HL             ; from HL so that BC DE stay (IntToSingleKeep
+  LD HL,0                   ; comes here without saving them)
+  LD (FAC),HL
+  JP FSetSingle
 
 ; In: HL unsigned. Out: ACC = HL as a single. Keeps: nothing.
 UIntToSingle:
