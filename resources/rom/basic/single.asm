@@ -155,15 +155,25 @@ FAdd_ordered:               ; the ACC has the larger exponent; A = difference
   LD H,A                    ; bit 7: subtract
   LD L,0
   LD A,B
-FAdd_byte:
-  CP 8
+FAdd_byte:                  ; 5..7 places are a byte right and 3..1 left:
+  CP 5                      ; cheaper than as many shifts right
   JR C,FAdd_bit
-  LD L,E
+  LD B,L                    ; a byte right; the byte that leaves waits in
+  LD L,E                    ; B for a shift left
   LD E,D
   LD D,C
   LD C,0
   SUB 8
-  JR FAdd_byte
+  JR NC,FAdd_byte
+FAdd_left:                  ; A = -3..-1: back left, B's top bits into L
+  SLA B                     ; (C is 0 here: nothing leaves on top, and
+  RL L                      ; the result is the same as shifting right)
+  RL E
+  RL D
+  RL C
+  INC A
+  JR NZ,FAdd_left
+  JR FAdd_aligned
 FAdd_bit:
   OR A
   JR Z,FAdd_aligned
