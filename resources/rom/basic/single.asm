@@ -145,12 +145,10 @@ FAdd_ordered:               ; the ACC has the larger exponent; A = difference
   CP 25
   RET NC
   LD B,A                    ; (BCDE's exponent is done with)
-  LD HL,FAC+2
-  LD A,(HL)
+  LD A,(FAC+2)
   LD (FSIGN),A
   XOR C
   LD (FSUBF),A
-  SET 7,(HL)
   SET 7,C
   LD H,A                    ; bit 7: subtract
   LD L,0
@@ -189,13 +187,13 @@ FAdd_aligned:               ; the ACC's guard byte is 0
   LD B,A
   BIT 7,H
   JR NZ,FAdd_sub
-  LD A,(FAC)
-  ADD A,E
-  LD E,A
-  LD A,(FAC+1)
-  ADC A,D
-  LD D,A
+  LD A,L                    ; (the guard byte waits in A)
+  LD HL,(FAC)
+  ADD HL,DE
+  EX DE,HL
+  LD L,A
   LD A,(FAC+2)
+  SET 7,A                   ; the ACC's leading 1 (the flags stay)
   ADC A,C
   LD C,A
   JP NC,FNorm_round         ; the leading 1 is in place
@@ -210,14 +208,12 @@ FAdd_overflow:              ; for FSetExponent too
 FAdd_sub:
   XOR A
   SUB L
+  LD HL,(FAC)
+  SBC HL,DE
+  EX DE,HL
   LD L,A
-  LD A,(FAC)
-  SBC A,E
-  LD E,A
-  LD A,(FAC+1)
-  SBC A,D
-  LD D,A
   LD A,(FAC+2)
+  SET 7,A
   SBC A,C
   LD C,A
   JP NC,FNormRegs
