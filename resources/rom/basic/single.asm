@@ -305,8 +305,8 @@ FMul_zeroleft:              ; for FDiv too
   EX AF,AF'
   RR B                      ; carry: its low bit
   EXX
-  LD B,8                    ; B' counts: all eight bits of B become the
-FMul_bit:                   ; guard byte
+  LD B,4                    ; B' counts pairs: all eight bits of B become
+FMul_bit:                   ; the guard byte
   EXX
   JR NC,FMul_noadd
   ADD HL,DE
@@ -316,6 +316,14 @@ FMul_noadd:
   RR H
   RR L
   RR B                      ; the bit that leaves L in, the next bit out
+  JR NC,FMul_noadd2
+  ADD HL,DE
+  ADC A,C
+FMul_noadd2:
+  RRA
+  RR H
+  RR L
+  RR B
   EXX
   DJNZ FMul_bit
   EXX
@@ -423,11 +431,19 @@ FMul_fast:
   JR Z,FMul_zero
   SCF                       ; a marker bit on top ends the eight passes
   RR B
-FMul_fastbit:
-  JR NC,FMul_fastnoadd
+FMul_fastbit:               ; two bits a round: the marker leaves after
+  JR NC,FMul_fastnoadd      ; an even number
   ADD HL,DE
   ADC A,C
 FMul_fastnoadd:
+  RRA
+  RR H
+  RR L
+  SRL B
+  JR NC,FMul_fastnoadd2
+  ADD HL,DE
+  ADC A,C
+FMul_fastnoadd2:
   RRA
   RR H
   RR L
