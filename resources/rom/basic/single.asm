@@ -574,15 +574,18 @@ SingleToInt:
   RET NC                    ; below 1: 0
   CP 137
   JR NC,SingleToInt_wide
-  SUB 128                   ; below 256, the common case (indexes, steps):
-  LD H,A                    ; the 1..8 whole bits come in from the top
+  SUB 129                   ; below 256, the common case (indexes, steps):
+  LD L,1                    ; the leading 1, then the 0..7 whole bits
+  JR Z,SingleToInt_sign     ; below it from the top (H is 0)
+  LD H,A
   LD A,(FAC+2)
-  OR 80h
+  ADD A,A                   ; (the sign goes)
 SingleToInt_small:
   ADD A,A
   RL L
   DEC H
   JR NZ,SingleToInt_small
+SingleToInt_sign:
   LD A,(FAC+2)
   OR A
   RET P                     ; (no carry from the OR)
