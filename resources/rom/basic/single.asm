@@ -19,7 +19,7 @@ FGetBCDE:
   LD BC,(FAC+2)
   RET
 
-; In: ACC, BCDE. Out: they are exchanged. Keeps: A (HL is used; FAdd counts on A).
+; In: ACC, BCDE. Out: they are exchanged. Keeps: A (HL is used).
 FSwap:
   LD HL,(FAC)
   EX DE,HL
@@ -139,7 +139,12 @@ FAdd:
   JP Z,FLoadBCDE
   SUB B
   JR NC,FAdd_ordered
-  CALL FSwap                ; (it keeps A)
+  LD HL,(FAC)               ; the larger to the ACC, the smaller to C D E:
+  EX DE,HL                  ; FSwap without its call, and without B (the
+  LD (FAC),HL               ; smaller's exponent is done with); a constant
+  LD HL,(FAC+2)             ; added on the right (K+1) comes this way
+  LD (FAC+2),BC
+  LD C,L
   NEG
 FAdd_ordered:               ; the ACC has the larger exponent; A = difference
   CP 25
