@@ -371,8 +371,7 @@ FDiv:
   LD A,C                    ; A H L: the remainder, from the dividend
   LD C,B                    ; C D E: the divisor
   LD B,1                    ; 26 quotient bits: the leading one, 24 more
-  OR A                      ; and one to round, as 8 + 8 + 8 + 2
-  CALL FDiv_step
+  CALL FDiv_step            ; and one to round, as 8 + 8 + 8 + 2
   PUSH BC
   LD B,1
   CALL FDiv_shift
@@ -404,11 +403,13 @@ FDiv_done:
   LD A,(FAC+3)
   LD B,A
   JP FNormRegs
-; In: A H L remainder, C D E divisor, B a marker bit; no carry at
-; FDiv_step. Out: the quotient bits, inverted, shifted into B until the
-; marker leaves it (carry set). Keeps: C DE.
+; In: A H L remainder, C D E divisor, B a marker bit. Out: the quotient
+; bits, inverted, shifted into B until the marker leaves it (carry set).
+; Keeps: C DE.
 FDiv_step:
-  SBC HL,DE
+  CP C                      ; the top byte alone below the divisor's: bit
+  JR C,FDiv_bit             ; 0 (carry) without taking and putting back
+  SBC HL,DE                 ; (no carry from the CP)
   SBC A,C
   JR NC,FDiv_bit            ; the divisor went in: bit 1 (no carry)
   ADD HL,DE                 ; it did not: put it back (carry: bit 0)
