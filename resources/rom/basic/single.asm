@@ -293,17 +293,22 @@ FMul_zeroleft:              ; for FDiv too
   ADC A,A
   LD H,A
   CALL FSetExponent
-  LD A,(FAC)
-  LD B,A
+  LD HL,(FAC)               ; the two lower bytes both 0 (a whole number
+  LD A,H                    ; such as 3, a power of two) leave the
+  OR L                      ; product A H L at 0: on to the top byte
+  JR Z,FMul_top
+  LD A,H                    ; (the middle byte waits in A')
+  EX AF,AF'
+  LD B,L
   XOR A                     ; A H L: the product
   LD H,A
   LD L,A
   CALL FMul_fast
-  EX AF,AF'                 ; (the product's top byte waits in A')
-  LD A,(FAC+1)
+  EX AF,AF'                 ; (now the product's top byte waits there)
   LD B,A
   EX AF,AF'
   CALL FMul_fast
+FMul_top:
   EX AF,AF'
   LD A,(FAC+2)              ; the top byte (its leading 1 is set)
   LD B,A
