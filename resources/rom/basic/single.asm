@@ -8,7 +8,7 @@
 ; (half up) and packs. FAdd, FMul and FDiv keep their result in registers
 ; and go in at FNormRegs.
 ;
-; RAM: FAC (4121h-4124h), FACGUARD, FSIGN, FSUBF; FMul uses IX and AF'.
+; RAM: FAC (4121h-4124h), FACGUARD, FSIGN, FSUBF; FMul uses AF' and B'.
 ;
 ; Label rule for all interpreter files: a routine's internal labels are its
 ; name, an underscore and a lower-case word (FAdd_sub).
@@ -19,7 +19,7 @@ FGetBCDE:
   LD BC,(FAC+2)
   RET
 
-; In: ACC, BCDE. Out: they are exchanged. Keeps: A (HL is used; FAdd counts on A).
+; In: ACC, BCDE. Out: they are exchanged. Keeps: A (HL is used).
 FSwap:
   LD HL,(FAC)
   EX DE,HL
@@ -139,31 +139,44 @@ FAdd:
   JP Z,FLoadBCDE
   SUB B
   JR NC,FAdd_ordered
-  CALL FSwap                ; (it keeps A)
+  LD HL,(FAC)               ; the larger to the ACC, the smaller to C D E:
+  EX DE,HL                  ; FSwap without its call, and without B (the
+  LD (FAC),HL               ; smaller's exponent is done with); a constant
+  LD HL,(FAC+2)             ; added on the right (K+1) comes this way
+  LD (FAC+2),BC
+  LD C,L
   NEG
 FAdd_ordered:               ; the ACC has the larger exponent; A = difference
   CP 25
   RET NC
   LD B,A                    ; (BCDE's exponent is done with)
-  LD HL,FAC+2
-  LD A,(HL)
+  LD A,(FAC+2)
   LD (FSIGN),A
   XOR C
   LD (FSUBF),A
-  SET 7,(HL)
   SET 7,C
   LD H,A                    ; bit 7: subtract
   LD L,0
   LD A,B
-FAdd_byte:
-  CP 8
+FAdd_byte:                  ; 5..7 places are a byte right and 3..1 left:
+  CP 5                      ; cheaper than as many shifts right
   JR C,FAdd_bit
-  LD L,E
+  LD B,L                    ; a byte right; the byte that leaves waits in
+  LD L,E                    ; B for a shift left
   LD E,D
   LD D,C
   LD C,0
   SUB 8
-  JR FAdd_byte
+  JR NC,FAdd_byte
+FAdd_left:                  ; A = -3..-1: back left, B's top bits into L
+  SLA B                     ; (C is 0 here: nothing leaves on top, and
+  RL L                      ; the result is the same as shifting right)
+  RL E
+  RL D
+  RL C
+  INC A
+  JR NZ,FAdd_left
+  JR FAdd_aligned
 FAdd_bit:
   OR A
   JR Z,FAdd_aligned
@@ -179,13 +192,13 @@ FAdd_aligned:               ; the ACC's guard byte is 0
   LD B,A
   BIT 7,H
   JR NZ,FAdd_sub
-  LD A,(FAC)
-  ADD A,E
-  LD E,A
-  LD A,(FAC+1)
-  ADC A,D
-  LD D,A
+  LD A,L                    ; (the guard byte waits in A)
+  LD HL,(FAC)
+  ADD HL,DE
+  EX DE,HL
+  LD L,A
   LD A,(FAC+2)
+  SET 7,A                   ; the ACC's leading 1 (the flags stay)
   ADC A,C
   LD C,A
   JP NC,FNorm_round         ; the leading 1 is in place
@@ -200,14 +213,12 @@ FAdd_overflow:              ; for FSetExponent too
 FAdd_sub:
   XOR A
   SUB L
+  LD HL,(FAC)
+  SBC HL,DE
+  EX DE,HL
   LD L,A
-  LD A,(FAC)
-  SBC A,E
-  LD E,A
-  LD A,(FAC+1)
-  SBC A,D
-  LD D,A
   LD A,(FAC+2)
+  SET 7,A
   SBC A,C
   LD C,A
   JP NC,FNormRegs
@@ -263,7 +274,11 @@ FSetExponent_zero:
   POP HL
   JP FZero
 
-; In: BCDE, ACC single. Out: ACC = BCDE * ACC. Keeps: nothing.
+; In: BCDE, ACC single. Out: ACC = BCDE * ACC. Keeps: IX (uses AF' and
+; B'). Shift and add, the multiplier (the ACC) low byte first: the product
+; lives in A H L, so that one ADD HL,DE and an ADC add the multiplicand
+; C D E; the top byte's pass shifts the guard byte into B as its own
+; multiplier bits leave it.
 FMul:
   LD A,B
   OR A
@@ -278,54 +293,57 @@ FMul_zeroleft:              ; for FDiv too
   ADC A,A
   LD H,A
   CALL FSetExponent
-  LD HL,0                   ; H L B: the product, the guard byte below it
-  LD B,H
-  LD A,(FAC)
-  CALL FMul_fast
-  LD A,(FAC+1)
-  CALL FMul_fast
-  PUSH IX
-  LD IX,FACGUARD
-  LD A,(FAC+2)              ; the top byte (its leading 1 is set): the
-  SCF                       ; bits that leave B now make the guard byte
-  RRA                       ; (low bit first)
-FMul_bit:
-  JR NC,FMul_noadd
+  LD HL,(FAC)               ; the two lower bytes both 0 (a whole number
+  LD A,H                    ; such as 3, a power of two) leave the
+  OR L                      ; product A H L at 0: on to the top byte
+  JR Z,FMul_top
+  LD A,H                    ; (the middle byte waits in A')
   EX AF,AF'
-  LD A,B
-  ADD A,E
-  LD B,A
-  LD A,L
-  ADC A,D
-  LD L,A
-  LD A,H
-  ADC A,C
-  RRA                       ; the sum's carry comes in on top
+  LD B,L
+  XOR A                     ; A H L: the product
   LD H,A
-FMul_shift:
+  LD L,A
+  CALL FMul_fast
+  EX AF,AF'                 ; (now the product's top byte waits there)
+  LD B,A
+  EX AF,AF'
+  CALL FMul_fast
+FMul_top:
+  EX AF,AF'
+  LD A,(FAC+2)              ; the top byte (its leading 1 is set)
+  LD B,A
+  EX AF,AF'
+  RR B                      ; carry: its low bit
+  EXX
+  LD B,4                    ; B' counts pairs: all eight bits of B become
+FMul_bit:                   ; the guard byte
+  EXX
+  JR NC,FMul_noadd
+  ADD HL,DE
+  ADC A,C
+FMul_noadd:
+  RRA                       ; the sum's carry comes in on top
+  RR H
+  RR L
+  RR B                      ; the bit that leaves L in, the next bit out
+  JR NC,FMul_noadd2
+  ADD HL,DE
+  ADC A,C
+FMul_noadd2:
+  RRA
+  RR H
   RR L
   RR B
-  RR (IX+0)
-  EX AF,AF'
-  SRL A
-  JR NZ,FMul_bit
-FMul_done:
-  LD C,H
-  LD D,L
-  LD E,B
-  LD L,(IX+0)
-  POP IX
+  EXX
+  DJNZ FMul_bit
+  EXX
+  LD C,A
+  LD D,H
+  LD E,L
+  LD L,B
   LD A,(FAC+3)
   LD B,A
   JP FNormRegs
-FMul_noadd:                 ; no carry in: the product only moves
-  SRL H
-  RR L
-  RR B
-  RR (IX+0)
-  SRL A
-  JR NZ,FMul_bit
-  JR FMul_done
 ; In: BCDE, ACC single. Out: ACC = BCDE / ACC; ?/0 when ACC is 0.
 ; Restoring division in registers: the remainder in A H L, the divisor in
 ; C D E; the quotient comes a byte at a time in B (FDiv_byte) and waits on
@@ -347,14 +365,18 @@ FDiv:
   INC HL
   INC HL
   CALL FSetExponent
+  LD HL,(FAC)
+  LD A,(FAC+2)
+  LD B,A
+  XOR 80h                   ; a divisor 2^n (X/2, X/4 ...) leaves the
+  OR H                      ; dividend's mantissa exactly, the guard
+  OR L                      ; byte L 0: halving costs no division
+  JR Z,FDiv_done
+  EX DE,HL
   LD A,C                    ; A H L: the remainder, from the dividend
-  LD H,D
-  LD L,E
-  LD DE,(FAC)
-  LD BC,(FAC+2)             ; C D E: the divisor
+  LD C,B                    ; C D E: the divisor
   LD B,1                    ; 26 quotient bits: the leading one, 24 more
-  OR A                      ; and one to round, as 8 + 8 + 8 + 2
-  CALL FDiv_step
+  CALL FDiv_step            ; and one to round, as 8 + 8 + 8 + 2
   PUSH BC
   LD B,1
   CALL FDiv_shift
@@ -382,14 +404,17 @@ FDiv:
   LD A,B
   CPL
   LD C,A
+FDiv_done:
   LD A,(FAC+3)
   LD B,A
   JP FNormRegs
-; In: A H L remainder, C D E divisor, B a marker bit; no carry at
-; FDiv_step. Out: the quotient bits, inverted, shifted into B until the
-; marker leaves it (carry set). Keeps: C DE.
+; In: A H L remainder, C D E divisor, B a marker bit. Out: the quotient
+; bits, inverted, shifted into B until the marker leaves it (carry set).
+; Keeps: C DE.
 FDiv_step:
-  SBC HL,DE
+  CP C                      ; the top byte alone below the divisor's: bit
+  JR C,FDiv_bit             ; 0 (carry) without taking and putting back
+  SBC HL,DE                 ; (no carry from the CP)
   SBC A,C
   JR NC,FDiv_bit            ; the divisor went in: bit 1 (no carry)
   ADD HL,DE                 ; it did not: put it back (carry: bit 0)
@@ -407,45 +432,39 @@ FDiv_shift:
   OR A
   JR FDiv_bit
 
-; A lower multiplier byte: In: A, H L B the product, C D E the
-; multiplicand. Out: H L B = (H L B + A * C D E) / 256; the bits that leave
-; B are dropped, as the next byte's pass would shift them out of the guard
+; A lower multiplier byte: In: B, A H L the product, C D E the
+; multiplicand. Out: A H L = (A H L + B * C D E) / 256; the bits that leave
+; L are dropped, as the next byte's pass would shift them out of the guard
 ; byte anyway. Keeps: C DE.
 FMul_fast:
-  OR A
+  INC B
+  DEC B
   JR Z,FMul_zero
-  SCF
-  RRA
-FMul_fastbit:
-  JR NC,FMul_fastnoadd
-  EX AF,AF'
-  LD A,B
-  ADD A,E
-  LD B,A
-  LD A,L
-  ADC A,D
-  LD L,A
-  LD A,H
+  SCF                       ; a marker bit on top ends the eight passes
+  RR B
+FMul_fastbit:               ; two bits a round: the marker leaves after
+  JR NC,FMul_fastnoadd      ; an even number
+  ADD HL,DE
   ADC A,C
-  RRA
-  LD H,A
-  RR L
-  RR B
-  EX AF,AF'
-  SRL A
-  JR NZ,FMul_fastbit
-  RET
 FMul_fastnoadd:
-  SRL H
+  RRA
+  RR H
   RR L
-  RR B
-  SRL A
+  SRL B
+  JR NC,FMul_fastnoadd2
+  ADD HL,DE
+  ADC A,C
+FMul_fastnoadd2:
+  RRA
+  RR H
+  RR L
+  SRL B
   JR NZ,FMul_fastbit
   RET
 FMul_zero:                  ; eight zero bits: the product moves a byte
-  LD B,L
   LD L,H
   LD H,A
+  XOR A
   RET
 
 ; In: BCDE (left), ACC single (right). Out: A = 1, 0 or FFh as left is
@@ -500,7 +519,8 @@ FCompare_rightsign:         ; BCDE is 0: by the sign of the ACC, reversed
   CPL
   JR FCompare_sign
 
-; In: HL integer. Out: ACC = HL as a single. Keeps: nothing.
+; In: HL integer. Out: ACC = HL as a single. Keeps: nothing (BC DE when
+; H is 0).
 IntToSingle:
   LD A,H
   OR A
@@ -526,24 +546,26 @@ IntToSingle_exponent:       ; A = the exponent, then normalise (for RND)
   JP FNorm
 
 IntToSingle_byte:           ; 0..255, the common constants: shift to the top
-  OR L
+  OR L                      ; (A = H = 0)
   JP Z,FZero
-  LD B,137
+  LD H,137
   CP 16
   JR NC,IntToSingle_top
-  LD B,133                  ; 1..15 (most of them): four places at once
+  LD H,133                  ; 1..15 (most of them): four places at once
   ADD A,A
   ADD A,A
   ADD A,A
   ADD A,A
 IntToSingle_top:
-  DEC B
+  DEC H
   ADD A,A
   JR NC,IntToSingle_top     ; the leading 1 goes out; below it the rest
   SRL A                     ; a positive sign
-  LD C,A
-  LD DE,0
-  JP FLoadBCDE
+  LD L,A                    ; H L: the exponent and the top byte, stored
+  LD (FAC+2),HL             ; from HL so that BC DE stay (IntToSingleKeep
+  LD HL,0                   ; comes here without saving them)
+  LD (FAC),HL
+  JP FSetSingle
 
 ; In: HL unsigned. Out: ACC = HL as a single. Keeps: nothing.
 UIntToSingle:
@@ -563,15 +585,18 @@ SingleToInt:
   RET NC                    ; below 1: 0
   CP 137
   JR NC,SingleToInt_wide
-  SUB 128                   ; below 256, the common case (indexes, steps):
-  LD H,A                    ; the 1..8 whole bits come in from the top
+  SUB 129                   ; below 256, the common case (indexes, steps):
+  LD L,1                    ; the leading 1, then the 0..7 whole bits
+  JR Z,SingleToInt_sign     ; below it from the top (H is 0)
+  LD H,A
   LD A,(FAC+2)
-  OR 80h
+  ADD A,A                   ; (the sign goes)
 SingleToInt_small:
   ADD A,A
   RL L
   DEC H
   JR NZ,SingleToInt_small
+SingleToInt_sign:
   LD A,(FAC+2)
   OR A
   RET P                     ; (no carry from the OR)
