@@ -26,8 +26,8 @@
 
   INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
+  INCLUDE "system/tape_motor.asm"
   INCLUDE "basic/negate_acc.asm"
-  INCLUDE "basic/double_copy.asm"
 
 ; The screen, tape and input entries from 01C9h to 0384h: jumps, and three
 ; short routines that keep DE; the driver's routines (tape.inc) fill the
@@ -41,7 +41,7 @@
   INCLUDE "basic/number_entry.asm"
   AT MOTORON
   JP TapeMotorOn
-  INCLUDE "basic/single_whole.asm"
+  INCLUDE "basic/double_swap.asm"
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
@@ -49,14 +49,13 @@
   INCLUDE "system/tape_write_leader.asm"
   AT TAPEWRITE
   JP TapeWriteByte
-  INCLUDE "basic/math_core.asm"
-  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/double_convert.asm"
   AT WRITELEADER
   JP TapeWriteLeader
   INCLUDE "basic/table_word.asm"
   AT FINDLEADER
   JP TapeFindLeader
-  INCLUDE "basic/double_shift_left.asm"
+  INCLUDE "basic/math_functions.asm"
   AT SYSTEMCMD
   JP SystemCommand
   INCLUDE "system/tape_write.asm"
@@ -68,47 +67,49 @@
   CALL DISPLAY
   POP DE
   RET
-  INCLUDE "basic/double_convert.asm"
+  INCLUDE "basic/math_core.asm"
+  INCLUDE "system/tape_blink.asm"
   AT INPUTTOBUF             ; a line into the buffer at (40A7h), carry on BREAK
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
   JP LINEINPUTB
-  INCLUDE "basic/math_functions.asm"
+  INCLUDE "basic/double_shift_left.asm"
   AT WAITKEYKEEP            ; wait for a key keeping DE
   PUSH DE
   CALL WAITKEY
   POP DE
   RET
-  INCLUDE "basic/machine.asm"
-  INCLUDE "basic/garbage.asm"
-  INCLUDE "basic/strings.asm"
+  INCLUDE "basic/math_power.asm"
+  INCLUDE "system/screen.asm"
+  INCLUDE "basic/print_using.asm"
 
   AT LINEINPUTB
   JP LineInput
-  INCLUDE "system/edit_keys.asm"
-  INCLUDE "basic/string_store.asm"
-  INCLUDE "basic/math_cells.asm"
+  INCLUDE "system/list.asm"
+  INCLUDE "basic/math_sin.asm"
 
   AT SNGSUB
   JP FSub
   AT SNGADD
   JP FAdd
-  INCLUDE "system/screen.asm"
+  INCLUDE "basic/double_add.asm"
+  INCLUDE "basic/math_series.asm"
+  INCLUDE "basic/double_read.asm"
 
   AT SNGMUL
   JP FMul
-  INCLUDE "basic/double_whole.asm"
   INCLUDE "basic/double_shift_right.asm"
+  INCLUDE "basic/double_whole.asm"
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "system/tape_system.asm"
-  INCLUDE "system/list.asm"
-  INCLUDE "basic/math_series.asm"
+  INCLUDE "basic/errors.asm"
+  INCLUDE "basic/using_field.asm"
+  INCLUDE "basic/math_atn.asm"
 
   AT USRARG
   JP AccToInt
-  INCLUDE "basic/double_swap.asm"
+  INCLUDE "basic/single_whole.asm"
 
   AT USRRET
   JP StoreInt
@@ -118,26 +119,25 @@
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   JP AccToDouble
+  INCLUDE "basic/math_cells.asm"
   INCLUDE "basic/num_write.asm"
-  INCLUDE "basic/double_times_ten.asm"
 
   AT INTSUB
   JP IntSub
   AT INTADD
   JP IntAdd
-  INCLUDE "system/tape_motor.asm"
+  INCLUDE "basic/double_copy.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/math_atn.asm"
-  INCLUDE "basic/double_read.asm"
+  INCLUDE "basic/integer.asm"
 
   AT DBLSUB
   JP DSub
   AT DBLADD
   JP DAdd
-  INCLUDE "basic/double_write.asm"
-  INCLUDE "basic/double_core.asm"
   INCLUDE "basic/math_steps.asm"
+  INCLUDE "system/tape_system.asm"
+  INCLUDE "basic/math_log.asm"
 
   AT DBLMUL
   JP DMul
@@ -145,30 +145,32 @@
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/double_scale.asm"
   INCLUDE "system/tape_commands.asm"
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "basic/double_add.asm"
   INCLUDE "system/tape_load.asm"
+  INCLUDE "system/text_output.asm"
+  INCLUDE "basic/error_trap.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
   INCLUDE "basic/math_pi.asm"
   AT NUMTOASC
   JP NumberToAscii
-  INCLUDE "system/edit.asm"
-  INCLUDE "system/cold_start.asm"
-  INCLUDE "basic/eval.asm"
-  INCLUDE "basic/variables.asm"
+  INCLUDE "basic/control.asm"
+  INCLUDE "basic/using_number.asm"
+  INCLUDE "basic/single.asm"
+  INCLUDE "basic/double_write.asm"
+  INCLUDE "basic/for_next.asm"
   INCLUDE "basic/run_loop.asm"
+  INCLUDE "system/command_level.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "basic/error_trap.asm"
-  INCLUDE "system/numbers.asm"
-  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "basic/double_mul.asm"
+  INCLUDE "basic/double_times_ten.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -180,8 +182,8 @@
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "system/command_level.asm"
-  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/str_functions.asm"
+  INCLUDE "basic/double_exponent.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -192,8 +194,9 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "basic/double_scale.asm"
-  INCLUDE "basic/math_power.asm"
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/double_compare.asm"
+  INCLUDE "basic/string_store.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -210,9 +213,8 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "basic/math_log.asm"
-  INCLUDE "system/text_output.asm"
-  INCLUDE "basic/double_compare.asm"
+  INCLUDE "basic/machine.asm"
+  INCLUDE "system/numbers.asm"
 
   AT DECTOBIN
   JP DecimalToBinary
@@ -220,19 +222,17 @@ NextChar:
 
   AT RUNCMD
   JP RunStatement
-  INCLUDE "basic/str_functions.asm"
-  INCLUDE "basic/input.asm"
-  INCLUDE "basic/double_mul.asm"
-  INCLUDE "basic/errors.asm"
-  INCLUDE "basic/print.asm"
   INCLUDE "system/program_text.asm"
+  INCLUDE "basic/eval.asm"
+  INCLUDE "system/edit_keys.asm"
+  INCLUDE "basic/strings.asm"
 
   AT INTDIV
   JP IntDiv
-  INCLUDE "basic/for_next.asm"
-  INCLUDE "basic/print_using.asm"
-  INCLUDE "basic/control.asm"
-  INCLUDE "basic/using_field.asm"
+  INCLUDE "basic/num_text.asm"
+  INCLUDE "system/edit.asm"
+  INCLUDE "basic/garbage.asm"
+  INCLUDE "system/cold_start.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -246,8 +246,8 @@ PrintQuoted:
   INC HL
   JR PrintQuoted
 
+  INCLUDE "basic/variables.asm"
   INCLUDE "basic/functions.asm"
-  INCLUDE "basic/num_text.asm"
-  INCLUDE "basic/using_number.asm"
-  INCLUDE "basic/single.asm"
+  INCLUDE "basic/input.asm"
+  INCLUDE "basic/print.asm"
   AT 3000h
