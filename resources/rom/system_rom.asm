@@ -41,21 +41,20 @@
   JP TapeBlink
   AT TAPEREAD
   JP TapeReadByte
-  INCLUDE "basic/double_copy.asm"
-  INCLUDE "basic/math_core.asm"
+  INCLUDE "basic/negate_acc.asm"
+  INCLUDE "basic/number_entry.asm"
   AT TAPEWRITE
   JP TapeWriteByte
   INCLUDE "basic/double_convert.asm"
   AT WRITELEADER
   JP TapeWriteLeader
-  INCLUDE "basic/double_add_bytes.asm"
+  INCLUDE "basic/table_word.asm"
   AT FINDLEADER
   JP TapeFindLeader
   INCLUDE "basic/math_functions.asm"
   AT SYSTEMCMD
   JP SystemCommand
-  INCLUDE "system/tape_write.asm"
-  INCLUDE "basic/table_word.asm"
+  INCLUDE "basic/math_series.asm"
   AT TAPEADDR
   JP TapeReadAddress
   INCLUDE "system/tape_find_leader.asm"
@@ -77,74 +76,74 @@
   RET
   INCLUDE "system/screen.asm"
   INCLUDE "basic/str_functions.asm"
+  INCLUDE "basic/double_add_bytes.asm"
 
   AT LINEINPUTB
   JP LineInput
   INCLUDE "system/list.asm"
-  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/double_scale.asm"
 
   AT SNGSUB
   JP FSub
   AT SNGADD
   JP FAdd
   INCLUDE "basic/garbage.asm"
-  INCLUDE "system/tape_motor.asm"
-  INCLUDE "system/tape_read_byte.asm"
+  INCLUDE "basic/double_exponent.asm"
 
   AT SNGMUL
   JP FMul
-  INCLUDE "basic/error_trap.asm"
+  INCLUDE "system/tape_write.asm"
 
   AT SNGDIV
   JP FDiv
   INCLUDE "basic/strings.asm"
   INCLUDE "basic/num_write.asm"
-  INCLUDE "basic/math_power.asm"
+  INCLUDE "basic/double_div.asm"
 
   AT USRARG
   JP AccToInt
 
   AT USRRET
   JP StoreInt
-  INCLUDE "basic/single_whole.asm"
+  INCLUDE "system/tape_read_byte.asm"
   AT TOSNG
   JP AccToSingle
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "system/edit.asm"
-  INCLUDE "system/tape_blink.asm"
+  INCLUDE "system/cold_start.asm"
+  INCLUDE "basic/single_whole.asm"
 
   AT INTSUB
   JP IntSub
   AT INTADD
   JP IntAdd
-  INCLUDE "basic/negate_acc.asm"
+  INCLUDE "system/tape_motor.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/double_shift_left.asm"
 
   AT DBLSUB
   JP DSub
   AT DBLADD
   JP DAdd
   INCLUDE "basic/control.asm"
-  INCLUDE "basic/number_entry.asm"
+  INCLUDE "system/tape_blink.asm"
 
   AT DBLMUL
   JP DMul
-  INCLUDE "basic/using_digits.asm"
+  INCLUDE "basic/double_read.asm"
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "basic/double_scale.asm"
-  INCLUDE "system/tape_commands.asm"
+  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/math_cells.asm"
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "system/command_level.asm"
-  INCLUDE "basic/double_core.asm"
-  INCLUDE "basic/double_swap.asm"
+  INCLUDE "basic/print.asm"
+  INCLUDE "basic/math_power.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
@@ -154,20 +153,21 @@
   INCLUDE "basic/num_text.asm"
   INCLUDE "system/program_text.asm"
   INCLUDE "basic/single.asm"
+  INCLUDE "basic/machine.asm"
   INCLUDE "basic/print_using.asm"
   INCLUDE "basic/double_write.asm"
-  INCLUDE "basic/machine.asm"
   INCLUDE "system/numbers.asm"
   INCLUDE "system/text_output.asm"
   INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/using_digits.asm"
   INCLUDE "basic/math_steps.asm"
-  INCLUDE "basic/double_whole.asm"
   INCLUDE "basic/double_compare.asm"
-  INCLUDE "basic/double_read.asm"
-  INCLUDE "basic/double_times_ten.asm"
-  INCLUDE "basic/math_cells.asm"
+  INCLUDE "basic/double_whole.asm"
   INCLUDE "basic/math_atn.asm"
-  INCLUDE "basic/double_shift_left.asm"
+  INCLUDE "system/tape_commands.asm"
+  INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "basic/double_copy.asm"
+  INCLUDE "basic/double_swap.asm"
 
   AT READYLEVEL
   JP ReadyLevel
@@ -179,13 +179,12 @@
   AT RELINK
   CALL RelinkLines
   JP ReadyLevel
-  INCLUDE "basic/double_div.asm"
+  INCLUDE "basic/error_trap.asm"
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "basic/print.asm"
-  INCLUDE "basic/math_log.asm"
-  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "system/command_level.asm"
+  INCLUDE "basic/integer.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -229,7 +228,7 @@ NextChar:
   JP IntDiv
   INCLUDE "basic/run_loop.asm"
   INCLUDE "basic/input.asm"
-  INCLUDE "system/cold_start.asm"
+  INCLUDE "system/edit.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -245,9 +244,10 @@ PrintQuoted:
 
   INCLUDE "basic/eval.asm"
   INCLUDE "basic/for_next.asm"
+  INCLUDE "basic/double_add.asm"
   INCLUDE "system/tape_load.asm"
   INCLUDE "system/tape_system.asm"
-  INCLUDE "basic/double_add.asm"
   INCLUDE "basic/double_mul.asm"
-  INCLUDE "basic/math_series.asm"
+  INCLUDE "basic/math_log.asm"
+  INCLUDE "basic/math_core.asm"
   AT 3000h
