@@ -35,26 +35,27 @@
   INCLUDE "system/tape_system_pass.asm"
   AT MOTOROFF
   JP TapeMotorOff
+  INCLUDE "basic/single_whole.asm"
   AT MOTORON
   JP TapeMotorOn
+  INCLUDE "system/tape_blink.asm"
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
   JP TapeReadByte
-  INCLUDE "basic/negate_acc.asm"
   INCLUDE "basic/number_entry.asm"
   AT TAPEWRITE
   JP TapeWriteByte
   INCLUDE "basic/double_convert.asm"
   AT WRITELEADER
   JP TapeWriteLeader
-  INCLUDE "basic/table_word.asm"
   AT FINDLEADER
   JP TapeFindLeader
-  INCLUDE "basic/math_functions.asm"
+  INCLUDE "basic/double_shift_right.asm"
   AT SYSTEMCMD
   JP SystemCommand
-  INCLUDE "basic/math_series.asm"
+  INCLUDE "basic/error_trap.asm"
+  INCLUDE "basic/math_pi.asm"
   AT TAPEADDR
   JP TapeReadAddress
   INCLUDE "system/tape_find_leader.asm"
@@ -68,7 +69,7 @@
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
   JP LINEINPUTB
-  INCLUDE "basic/double_shift_right.asm"
+  INCLUDE "basic/double_shift_left.asm"
   AT WAITKEYKEEP            ; wait for a key keeping DE
   PUSH DE
   CALL WAITKEY
@@ -76,12 +77,11 @@
   RET
   INCLUDE "system/screen.asm"
   INCLUDE "basic/str_functions.asm"
-  INCLUDE "basic/double_add_bytes.asm"
 
   AT LINEINPUTB
   JP LineInput
   INCLUDE "system/list.asm"
-  INCLUDE "basic/double_scale.asm"
+  INCLUDE "basic/math_sin.asm"
 
   AT SNGSUB
   JP FSub
@@ -97,11 +97,13 @@
   AT SNGDIV
   JP FDiv
   INCLUDE "basic/strings.asm"
-  INCLUDE "basic/num_write.asm"
-  INCLUDE "basic/double_div.asm"
+  INCLUDE "basic/double_mul.asm"
+  INCLUDE "basic/math_power.asm"
 
   AT USRARG
   JP AccToInt
+  INCLUDE "basic/math_core.asm"
+  INCLUDE "basic/double_add_bytes.asm"
 
   AT USRRET
   JP StoreInt
@@ -111,25 +113,25 @@
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "system/cold_start.asm"
-  INCLUDE "basic/single_whole.asm"
+  INCLUDE "basic/print.asm"
+  INCLUDE "system/tape_motor.asm"
 
   AT INTSUB
   JP IntSub
   AT INTADD
   JP IntAdd
-  INCLUDE "system/tape_motor.asm"
+  INCLUDE "basic/double_copy.asm"
   AT INTMUL
   JP IntMul
   INCLUDE "basic/double_core.asm"
-  INCLUDE "basic/double_shift_left.asm"
+  INCLUDE "basic/math_functions.asm"
 
   AT DBLSUB
   JP DSub
   AT DBLADD
   JP DAdd
   INCLUDE "basic/control.asm"
-  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/double_swap.asm"
 
   AT DBLMUL
   JP DMul
@@ -137,37 +139,36 @@
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "basic/math_sin.asm"
+  INCLUDE "system/text_output.asm"
   INCLUDE "basic/math_cells.asm"
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "basic/print.asm"
-  INCLUDE "basic/math_power.asm"
+  INCLUDE "system/cold_start.asm"
+  INCLUDE "basic/double_div.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
-  INCLUDE "basic/math_pi.asm"
+  INCLUDE "basic/table_word.asm"
   AT NUMTOASC
   JP NumberToAscii
   INCLUDE "basic/num_text.asm"
   INCLUDE "system/program_text.asm"
   INCLUDE "basic/single.asm"
-  INCLUDE "basic/machine.asm"
   INCLUDE "basic/print_using.asm"
   INCLUDE "basic/double_write.asm"
+  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/double_scale.asm"
+  INCLUDE "basic/math_log.asm"
   INCLUDE "system/numbers.asm"
-  INCLUDE "system/text_output.asm"
   INCLUDE "basic/string_store.asm"
-  INCLUDE "basic/using_digits.asm"
-  INCLUDE "basic/math_steps.asm"
-  INCLUDE "basic/double_compare.asm"
-  INCLUDE "basic/double_whole.asm"
-  INCLUDE "basic/math_atn.asm"
-  INCLUDE "system/tape_commands.asm"
   INCLUDE "basic/double_times_ten.asm"
-  INCLUDE "basic/double_copy.asm"
-  INCLUDE "basic/double_swap.asm"
+  INCLUDE "basic/using_digits.asm"
+  INCLUDE "basic/double_whole.asm"
+  INCLUDE "basic/double_compare.asm"
+  INCLUDE "system/tape_commands.asm"
+  INCLUDE "basic/math_atn.asm"
+  INCLUDE "basic/negate_acc.asm"
 
   AT READYLEVEL
   JP ReadyLevel
@@ -179,7 +180,7 @@
   AT RELINK
   CALL RelinkLines
   JP ReadyLevel
-  INCLUDE "basic/error_trap.asm"
+  INCLUDE "basic/math_series.asm"
 
   AT NEWCMD
   JP NewCommand
@@ -244,10 +245,9 @@ PrintQuoted:
 
   INCLUDE "basic/eval.asm"
   INCLUDE "basic/for_next.asm"
+  INCLUDE "basic/num_write.asm"
   INCLUDE "basic/double_add.asm"
   INCLUDE "system/tape_load.asm"
   INCLUDE "system/tape_system.asm"
-  INCLUDE "basic/double_mul.asm"
-  INCLUDE "basic/math_log.asm"
-  INCLUDE "basic/math_core.asm"
+  INCLUDE "basic/math_steps.asm"
   AT 3000h

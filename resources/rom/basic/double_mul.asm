@@ -10,13 +10,30 @@
 ; a shift costs 8 T a byte instead of 21 in memory, and products are the
 ; bulk of LOG, EXP, SIN and ^. Product bytes, guard byte first: C' B' C
 ; B E D L H (so each pair stores in place); D' holds the multiplier's
-; bits, HL' points to them. Keeps: nothing.
+; bits, HL' points to them. ARG a power of two takes a short way out:
+; the loop's product would be the ACC's mantissa, exactly. Keeps: nothing.
 DMul:                       ; (each way out sets the type)
   LD A,(ARG+7)
   OR A
   JP Z,DZero
   LD DE,-129
   CALL DSetExponent
+  LD HL,ARG+6               ; ARG a power of two (x*2, x/2, y=2 in ^):
+  LD A,(HL)                 ; the product is the ACC as it stands
+  XOR 80h
+  JR NZ,DMul_long
+  LD B,6
+DMul_power:
+  DEC L                     ; (ARG lies within one page)
+  OR (HL)
+  JR NZ,DMul_long
+  DJNZ DMul_power
+  LD (DGUARD),A             ; A = 0: the bits below are exact
+  LD HL,FAC+3               ; DSetExponent's one above, as the loop's
+  DEC (HL)                  ; product would be normalised
+  JP Z,DZero
+  JP DNorm
+DMul_long:
   PUSH IX
   LD IX,ARG
   LD BC,0                   ; the product starts at 0
