@@ -49,6 +49,7 @@
   INCLUDE "basic/double_convert.asm"
   AT WRITELEADER
   JP TapeWriteLeader
+  INCLUDE "basic/double_add_bytes.asm"
   AT FINDLEADER
   JP TapeFindLeader
   INCLUDE "basic/double_shift_right.asm"
@@ -103,7 +104,6 @@
   AT USRARG
   JP AccToInt
   INCLUDE "basic/math_core.asm"
-  INCLUDE "basic/double_add_bytes.asm"
 
   AT USRRET
   JP StoreInt
