@@ -66,10 +66,9 @@ DDiv_bit:                   ; carry = the quotient bit inverted
   DEC L
   CP LOW DGUARD
   JP Z,DNorm
-DDiv_next:
-  EXX
+DDiv_next:                  ; no carry: from the RL, or the CP of an L
+  EXX                       ; above DGUARD's
   LD HL,DWORK+1             ; (DWORK stays 0)
-  OR A
   CALL DShiftLeft7          ; carry: the remainder passed 56 bits
   JR C,DDiv_take            ; then the divisor surely goes in
   JR DDiv_step
