@@ -26,6 +26,7 @@
 
   INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
+  INCLUDE "basic/double_copy.asm"
 
 ; The screen, tape and input entries from 01C9h to 0384h: jumps, and three
 ; short routines that keep DE; the driver's routines (tape.inc) fill the
@@ -120,7 +121,6 @@
   JP IntSub
   AT INTADD
   JP IntAdd
-  INCLUDE "basic/double_copy.asm"
   AT INTMUL
   JP IntMul
   INCLUDE "basic/double_core.asm"
