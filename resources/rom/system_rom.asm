@@ -26,15 +26,16 @@
 
   INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
-  INCLUDE "system/tape_motor.asm"
-  INCLUDE "basic/negate_acc.asm"
+  INCLUDE "basic/math_core.asm"
+  INCLUDE "basic/double_copy.asm"
 
 ; The screen, tape and input entries from 01C9h to 0384h: jumps, and three
 ; short routines that keep DE; the driver's routines (tape.inc) fill the
 ; room between them with the rest.
   AT CLS
   JP ClearScreen
-  INCLUDE "system/tape_system_pass.asm"
+  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/math_functions.asm"
   AT MOTOROFF
   JP TapeMotorOff
   INCLUDE "basic/double_add_bytes.asm"
@@ -46,7 +47,7 @@
   JP TapeBlink
   AT TAPEREAD
   JP TapeReadByte
-  INCLUDE "system/tape_write_leader.asm"
+  INCLUDE "system/tape_system_pass.asm"
   AT TAPEWRITE
   JP TapeWriteByte
   INCLUDE "basic/double_convert.asm"
@@ -55,10 +56,10 @@
   INCLUDE "basic/table_word.asm"
   AT FINDLEADER
   JP TapeFindLeader
-  INCLUDE "basic/math_functions.asm"
+  INCLUDE "basic/double_shift_right.asm"
   AT SYSTEMCMD
   JP SystemCommand
-  INCLUDE "system/tape_write.asm"
+  INCLUDE "basic/error_trap.asm"
   AT TAPEADDR
   JP TapeReadAddress
   INCLUDE "system/tape_find_leader.asm"
@@ -67,8 +68,7 @@
   CALL DISPLAY
   POP DE
   RET
-  INCLUDE "basic/math_core.asm"
-  INCLUDE "system/tape_blink.asm"
+  INCLUDE "system/tape_write_leader.asm"
   AT INPUTTOBUF             ; a line into the buffer at (40A7h), carry on BREAK
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
@@ -79,14 +79,14 @@
   CALL WAITKEY
   POP DE
   RET
-  INCLUDE "basic/math_power.asm"
-  INCLUDE "system/screen.asm"
-  INCLUDE "basic/print_using.asm"
+  INCLUDE "system/list.asm"
+  INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/control.asm"
 
   AT LINEINPUTB
   JP LineInput
-  INCLUDE "system/list.asm"
-  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/double_div.asm"
+  INCLUDE "system/cold_start.asm"
 
   AT SNGSUB
   JP FSub
@@ -94,18 +94,17 @@
   JP FAdd
   INCLUDE "basic/double_add.asm"
   INCLUDE "basic/math_series.asm"
-  INCLUDE "basic/double_read.asm"
+  INCLUDE "basic/math_steps.asm"
 
   AT SNGMUL
   JP FMul
-  INCLUDE "basic/double_shift_right.asm"
-  INCLUDE "basic/double_whole.asm"
+  INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "system/tape_motor.asm"
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "basic/errors.asm"
-  INCLUDE "basic/using_field.asm"
-  INCLUDE "basic/math_atn.asm"
+  INCLUDE "system/screen.asm"
+  INCLUDE "basic/num_write.asm"
 
   AT USRARG
   JP AccToInt
@@ -119,14 +118,14 @@
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "basic/math_cells.asm"
-  INCLUDE "basic/num_write.asm"
+  INCLUDE "basic/print_using.asm"
+  INCLUDE "basic/double_core.asm"
 
   AT INTSUB
   JP IntSub
   AT INTADD
   JP IntAdd
-  INCLUDE "basic/double_copy.asm"
+  INCLUDE "basic/negate_acc.asm"
   AT INTMUL
   JP IntMul
   INCLUDE "basic/integer.asm"
@@ -135,9 +134,8 @@
   JP DSub
   AT DBLADD
   JP DAdd
-  INCLUDE "basic/math_steps.asm"
+  INCLUDE "basic/double_mul.asm"
   INCLUDE "system/tape_system.asm"
-  INCLUDE "basic/math_log.asm"
 
   AT DBLMUL
   JP DMul
@@ -150,27 +148,28 @@
 
   AT ASCTONUM
   JP ReadNumber
+  INCLUDE "basic/math_power.asm"
   INCLUDE "system/tape_load.asm"
-  INCLUDE "system/text_output.asm"
-  INCLUDE "basic/error_trap.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
   INCLUDE "basic/math_pi.asm"
   AT NUMTOASC
   JP NumberToAscii
-  INCLUDE "basic/control.asm"
-  INCLUDE "basic/using_number.asm"
-  INCLUDE "basic/single.asm"
-  INCLUDE "basic/double_write.asm"
+  INCLUDE "basic/strings.asm"
+  INCLUDE "basic/num_text.asm"
+  INCLUDE "basic/eval.asm"
+  INCLUDE "basic/str_functions.asm"
+  INCLUDE "basic/using_field.asm"
+  INCLUDE "system/edit.asm"
+  INCLUDE "basic/errors.asm"
   INCLUDE "basic/for_next.asm"
-  INCLUDE "basic/run_loop.asm"
-  INCLUDE "system/command_level.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "basic/double_mul.asm"
-  INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "basic/double_read.asm"
+  INCLUDE "basic/math_log.asm"
+  INCLUDE "basic/double_whole.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -178,12 +177,13 @@
   AT RELINK
   CALL RelinkLines
   JP ReadyLevel
-  INCLUDE "basic/double_div.asm"
+  INCLUDE "system/tape_write.asm"
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "basic/str_functions.asm"
-  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "system/edit_keys.asm"
+  INCLUDE "system/text_output.asm"
+  INCLUDE "basic/math_sin.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -194,9 +194,10 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/double_exponent.asm"
   INCLUDE "basic/double_compare.asm"
-  INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/math_atn.asm"
+  INCLUDE "basic/math_cells.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -222,17 +223,16 @@ NextChar:
 
   AT RUNCMD
   JP RunStatement
-  INCLUDE "system/program_text.asm"
-  INCLUDE "basic/eval.asm"
-  INCLUDE "system/edit_keys.asm"
-  INCLUDE "basic/strings.asm"
+  INCLUDE "basic/variables.asm"
+  INCLUDE "basic/using_number.asm"
+  INCLUDE "basic/garbage.asm"
+  INCLUDE "basic/double_write.asm"
 
   AT INTDIV
   JP IntDiv
-  INCLUDE "basic/num_text.asm"
-  INCLUDE "system/edit.asm"
-  INCLUDE "basic/garbage.asm"
-  INCLUDE "system/cold_start.asm"
+  INCLUDE "system/program_text.asm"
+  INCLUDE "basic/functions.asm"
+  INCLUDE "system/command_level.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -246,8 +246,8 @@ PrintQuoted:
   INC HL
   JR PrintQuoted
 
-  INCLUDE "basic/variables.asm"
-  INCLUDE "basic/functions.asm"
-  INCLUDE "basic/input.asm"
   INCLUDE "basic/print.asm"
+  INCLUDE "basic/run_loop.asm"
+  INCLUDE "basic/input.asm"
+  INCLUDE "basic/single.asm"
   AT 3000h

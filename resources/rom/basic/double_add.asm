@@ -71,8 +71,8 @@ DAdd_sub:
   SBC A,(HL)
   EX DE,HL
   LD (HL),A
-  INC HL
-  INC DE
+  INC L                     ; (both within a page)
+  INC E
   DJNZ DAdd_sub
   JR NC,DAdd_norm
   LD HL,DGUARD              ; the larger was taken from the smaller: negate
@@ -82,7 +82,7 @@ DAdd_negate:                ; the complement plus the borrow, which is 1
   CPL
   ADC A,0
   LD (HL),A
-  INC HL
+  INC L
   DJNZ DAdd_negate
   LD HL,FSIGN               ; bit 7 turned
   LD A,(HL)

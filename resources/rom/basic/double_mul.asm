@@ -8,9 +8,11 @@
 ; the guard byte fall away. The eight product bytes live in registers
 ; while the ACC's mantissa, untouched until the end, is the multiplier:
 ; a shift costs 8 T a byte instead of 21 in memory, and products are the
-; bulk of LOG, EXP, SIN and ^. Product bytes, guard byte first: C' B' C
-; B E D L H (so each pair stores in place); D' holds the multiplier's
-; bits, HL' points to them. Keeps: nothing.
+; bulk of LOG, EXP, SIN and ^. Product bytes, guard byte first: C B E D
+; L H C' B' (so each pair stores in place; the top two in the set that
+; holds the multiplier's bits, so a 0 bit goes straight to the shift and
+; a sum needs no jump); D' holds the multiplier's bits, HL' points to
+; them. Keeps: nothing.
 DMul:                       ; (each way out sets the type)
   LD A,(ARG+7)
   OR A
@@ -36,33 +38,34 @@ DMul_byte:                  ; (the second register set from here)
   RRA
   LD D,A                    ; the bits left, above them a marker bit
 DMul_bit:                   ; carry = this bit of the multiplier
-  JR NC,DMul_keep           ; (no carry in then)
+  JR NC,DMul_shift          ; (no carry in then)
+  EXX
   LD A,B
   ADD A,(IX+0)
   LD B,A
-  EXX
-  LD A,C
-  ADC A,(IX+1)
-  LD C,A
-  LD A,B
-  ADC A,(IX+2)
-  LD B,A
   LD A,E
-  ADC A,(IX+3)
+  ADC A,(IX+1)
   LD E,A
   LD A,D
-  ADC A,(IX+4)
+  ADC A,(IX+2)
   LD D,A
   LD A,L
-  ADC A,(IX+5)
+  ADC A,(IX+3)
   LD L,A
   LD A,H
-  ADC A,(IX+6)
+  ADC A,(IX+4)
   LD H,A
-  JP DMul_shift             ; (JP: 2 T less when taken)
-DMul_keep:
   EXX
+  LD A,C
+  ADC A,(IX+5)
+  LD C,A
+  LD A,B
+  ADC A,(IX+6)
+  LD B,A
 DMul_shift:                 ; the carry of the sum comes in at the top
+  RR B
+  RR C
+  EXX
   RR H
   RR L
   RR D
@@ -70,31 +73,29 @@ DMul_shift:                 ; the carry of the sum comes in at the top
   RR B
   RR C
   EXX
-  RR B
-  RR C
   SRL D
   JP NZ,DMul_bit            ; (56 times a product)
 DMul_bytedone:
   LD A,L
   CP LOW (DFAC+7)           ; seven bytes (DFAC lies within one page)
   JR NZ,DMul_byte
-  LD (DGUARD),BC
+  LD (DFAC+5),BC
   EXX
-  LD (DFAC+1),BC
-  LD (DFAC+3),DE
-  LD (DFAC+5),HL
+  LD (DGUARD),BC
+  LD (DFAC+1),DE
+  LD (DFAC+3),HL
   POP IX
   JP DNorm
 DMul_zero:                  ; eight zero bits: the product moves a byte
-  LD C,B
-  EXX
   LD A,C
+  LD C,B
+  LD B,0
+  EXX
   LD C,B
   LD B,E
   LD E,D
   LD D,L
   LD L,H
-  LD H,0
+  LD H,A
   EXX
-  LD B,A
   JR DMul_bytedone

@@ -5,13 +5,13 @@ DSwap:
   LD HL,DFAC
   LD DE,ARG
   LD B,8
-DSwap_byte:
+DSwap_byte:                 ; (each within a page)
   LD C,(HL)
   LD A,(DE)
   LD (HL),A
   LD A,C
   LD (DE),A
-  INC HL
-  INC DE
+  INC L
+  INC E
   DJNZ DSwap_byte
   RET

@@ -3,15 +3,13 @@
 ; RAM: MATHX, MATHZ (owned here; the functions keep their doubles there),
 ; ARG.
 
-; In: HL = a single. Out: ARG = it as a double, HL after it. Keeps: -.
+; In: HL = a single. Out: ARG = it as a double, HL after it, BC = 0.
+; The four low bytes are cleared by two word stores of the BC the LDIR
+; leaves, not by a byte loop (67 T less). Keeps: A.
 ArgFromSingle:
-  LD DE,ARG
-  LD B,4
-  XOR A
-ArgFromSingle_zero:
-  LD (DE),A
-  INC DE
-  DJNZ ArgFromSingle_zero
-  LD C,4
+  LD DE,ARG+4
+  LD BC,4
   LDIR
+  LD (ARG),BC
+  LD (ARG+2),BC
   RET
