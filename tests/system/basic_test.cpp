@@ -221,6 +221,23 @@ TEST_F(Basic, LoopsNestWithSubroutinesAndSeveralNextVariables) {
   EXPECT_EQ(Output("10 PRINT CHR$(65);INP(255)>=0:PRINT CHR$(256)\n"), "A-1\n?FC ERROR IN 10\n");
 }
 
+// NEXT with a name of one letter matches the innermost loop by the whole
+// name: its second character and its type count, the type the letter has
+// when NEXT runs, and a GOSUB entry hides the loops outside it. Loops of
+// each type run through NEXT v and NEXT v,w.
+TEST_F(Basic, NextMatchesTheInnermostLoopByTheWholeName) {
+  EXPECT_EQ(Output("10 DEFDBL D:DEFINT I:FOR D=1 TO 2:FOR I=1 TO 2:FOR S=.5 TO 0 STEP -.5:PRINT S;:NEXT S,I:"
+                   "PRINT D;I;:NEXT D:PRINT D;I;S\n"
+                   "20 FOR KA=1 TO 2:FOR K=3 TO 4:NEXT K:PRINT KA;K;:NEXT KA:PRINT\n"),
+            " .5  0  .5  0  1  3  .5  0  .5  0  2  3  3  3 -.5\n 1  5  2  5\n");
+  EXPECT_EQ(Output("10 FOR K%=1 TO 2:NEXT K\n"), "?NF ERROR IN 10\n");
+  EXPECT_EQ(Output("10 FOR D#=1 TO 2:NEXT D\n"), "?NF ERROR IN 10\n");
+  EXPECT_EQ(Output("10 FOR KA=1 TO 2:NEXT K\n"), "?NF ERROR IN 10\n");
+  EXPECT_EQ(Output("10 FOR K=1 TO 2:DEFINT K:NEXT K\n"), "?NF ERROR IN 10\n");
+  EXPECT_EQ(Output("10 FOR K=1 TO 2:GOSUB 20\n20 NEXT K\n"), "?NF ERROR IN 20\n");
+  EXPECT_EQ(Output("10 NEXT K\n"), "?NF ERROR IN 10\n");
+}
+
 TEST_F(Basic, PrintZonesTabAndPosition) {
   EXPECT_EQ(Output("10 PRINT 1,\"A\",-2\n20 PRINT TAB(5);\"T\";TAB(3);\"U\";POS(0)\n"
                    "30 PRINT \"AB\";:PRINT \"CD\",:PRINT \"E\"\n"),

@@ -7,41 +7,60 @@
 ; RAM: ARG (limit and step while FOR reads them), TEXTSAVE.
 
 ForStatement:
-  CALL LetAssign            ; DE = the variable, A = its type
+  CALL LetValue             ; DE = the variable, A = its type; the start
+  PUSH DE                   ; is stored as LET stores it
+  PUSH AF
+  CALL AssignAcc
+  POP AF
+  POP DE
   CP 3
   JP Z,TMError
-  CP 8
-  JR NZ,ForStatement_typed
-  LD B,4                    ; a double: the loop works on its upper half
-ForStatement_low:
+  LD (FORTYPE),A
+  PUSH HL                   ; a loop of the same variable ends first (and
+  LD HL,2                   ; those inside it), so that the new entry is
+  ADD HL,SP                 ; built in place
+  CALL LoopFind
+  JR NZ,ForStatement_new
+  LD BC,16
+  ADD HL,BC
+  POP BC
+  LD SP,HL
+  PUSH BC
+ForStatement_new:
+  POP HL
+  CALL CheckStack
+  LD BC,(CURLINE)
+  PUSH BC                   ; the entry from its top: the line, then the
+  PUSH DE                   ; variable, in the text pointer's place until
+  LD A,(FORTYPE)            ; the statement's end is known
+  CP 8                      ; a double counts on its upper half: the
+  JR NZ,ForStatement_typed  ; lower one is cleared (the entry keeps its
+  LD B,4                    ; address and type 8)
   XOR A
+ForStatement_low:
   LD (DE),A
   INC DE
   DJNZ ForStatement_low
-  LD A,4
 ForStatement_typed:
-  PUSH DE
-  PUSH AF
   LD A,(HL)                 ; TO, tested here: RST 08h would step to the
   CP 0BDh                   ; next character, which Eval does again
   JP NZ,SNError
   INC HL
   CALL Eval
-  POP AF
-  PUSH AF
+  LD A,(FORTYPE)
   CALL ForStatement_convert
-  CALL FGetBCDE             ; the limit waits: double arithmetic uses ARG
+  CALL FGetBCDE
   PUSH BC
-  PUSH DE
+  PUSH DE                   ; the limit
   LD A,(HL)
   CP 0CCh                   ; STEP
   JR Z,ForStatement_stepvalue
   LD BC,8100h               ; none: 1 in the loop's type, made here, not
   LD D,C                    ; converted (a single 1 is 00 00 00 81h)
   LD A,(FORTYPE)
-  CP 4
+  CP 2
   LD E,C
-  JR Z,ForStatement_step
+  JR NZ,ForStatement_step
   INC E
   JR ForStatement_step
 ForStatement_stepvalue:
@@ -51,61 +70,24 @@ ForStatement_stepvalue:
   CALL ForStatement_convert
   CALL FGetBCDE
 ForStatement_step:          ; BCDE = the step
-  LD (ARG+4),DE
-  LD (ARG+6),BC
-  POP DE
-  LD (ARG),DE
-  POP DE
-  LD (ARG+2),DE
-  POP AF
-  POP DE
-  PUSH HL                   ; drop a loop of the same variable
-  LD HL,2
+  PUSH BC
+  PUSH DE
+  EX DE,HL
+  LD HL,8
   ADD HL,SP
-ForStatement_find:          ; HL at a frame; walked by HL, not IX
-  PUSH DE
-  CALL AtStackTop
-  POP DE
-  JR Z,ForStatement_new
+  LD C,(HL)
+  LD (HL),E
   INC HL
-  LD A,(HL)
-  CP 81h
-  JR NZ,ForStatement_new
-  INC HL
-  LD A,(HL)
-  XOR E
-  LD C,A
-  INC HL
-  LD A,(HL)
-  XOR D
-  OR C                      ; Z: the same variable
-  LD BC,13
-  ADD HL,BC                 ; the next frame (the flags stay)
-  JR NZ,ForStatement_find
-  POP BC
-  LD SP,HL
+  LD B,(HL)
+  LD (HL),D                 ; the text pointer in, the variable out
   PUSH BC
-ForStatement_new:
-  POP HL
-  CALL CheckStack
-  LD BC,(CURLINE)
-  PUSH BC
-  PUSH HL
-  LD BC,(ARG+2)
-  PUSH BC
-  LD BC,(ARG)
-  PUSH BC
-  LD BC,(ARG+6)
-  PUSH BC
-  LD BC,(ARG+4)
-  PUSH BC
-  PUSH DE
+  EX DE,HL
   LD A,(FORTYPE)
   LD C,A
   LD B,81h
   PUSH BC
   JP ExecNext
-ForStatement_convert:       ; the ACC to type A (2 or 4)
+ForStatement_convert:       ; the ACC to type A (2, or 4 and 8: single)
   LD (FORTYPE),A
   PUSH HL
   LD HL,ReturnSaved         ; HL back, A = the character there
@@ -114,93 +96,203 @@ ForStatement_convert:       ; the ACC to type A (2 or 4)
   JP Z,AccToInt
   JP AccToSingle
 
-; NEXT [v[,v...]]
-NextStatement:
-  LD DE,0
-  JR Z,NextStatement_find
-NextStatement_var:          ; HL at a loop's variable
-  CALL GetVar
-  LD A,(VARTYPE)
-  CP 8
-  JR NZ,NextStatement_find
-  INC DE
-  INC DE
-  INC DE
-  INC DE
-NextStatement_find:         ; DE = the variable, 0: the innermost loop
-  LD (TEXTSAVE),HL
-  LD HL,0
-  ADD HL,SP
+; The FOR entry of a variable on the BASIC stack (for FOR and NEXT).
+; In: HL at an entry, DE = the variable (0: any). Out: Z and HL at the
+; entry; NZ when a GOSUB entry or the stack's top comes first. Keeps: DE.
+LoopFind:
   LD BC,(STACKTOP)
-NextStatement_entry:        ; HL at an entry of the BASIC stack
+LoopFind_entry:
   LD A,L
   CP C
-  JR NZ,NextStatement_check
+  JR NZ,LoopFind_check
   LD A,H
-  CP B
-  JP Z,NFError
-NextStatement_check:
+  XOR B
+  JR NZ,LoopFind_check
+  DEC A                     ; the top: NZ
+  RET
+LoopFind_check:
   INC HL
   LD A,(HL)
   CP 81h
-  JP NZ,NFError
+  RET NZ
   INC HL                    ; at the loop's variable
   LD A,D
   OR E
-  JR Z,NextStatement_found
+  JR Z,LoopFind_found
   LD A,(HL)
   CP E
-  JR NZ,NextStatement_other
+  JR NZ,LoopFind_other
   INC HL
   LD A,(HL)
   DEC HL
   CP D
-  JR Z,NextStatement_found
-NextStatement_other:
+  JR Z,LoopFind_found
+LoopFind_other:
   LD A,L
   ADD A,14
   LD L,A
-  JR NC,NextStatement_entry
+  JR NC,LoopFind_entry
   INC H
-  JR NextStatement_entry
-NextStatement_found:        ; HL at the entry's variable; walked by HL,
-  DEC HL                    ; which is faster than IX
+  JR LoopFind_entry
+LoopFind_found:
   DEC HL
+  DEC HL
+  RET
+
+; NEXT's slow way: a name GetVar reads, the loop looked for along the
+; stack.
+NextStatement_any:
+  LD DE,0                   ; (ahead of it, within JR reach)
+NextStatement_find:         ; DE = the variable, 0: the innermost loop
+  LD (TEXTSAVE),HL
+  LD HL,0
+  ADD HL,SP
+  CALL LoopFind
+  JP NZ,NFError
   LD SP,HL                  ; loops inside this one end
-  LD A,(HL)                 ; the type
+  POP DE
+  POP HL
+  LD A,E
+  JR NextStatement_typed
+NextStatement_back:         ; the innermost entry goes back on the stack
+  LD HL,-4
+  ADD HL,SP
+  LD SP,HL
+NextStatement_slow:
+  LD HL,(TEXTSAVE)
+NextStatement_named:        ; HL after the name's first character
+  DEC HL
+  CALL GetVar
+  JR NextStatement_find
+
+; NEXT [v[,v...]]. Most NEXTs name the innermost loop's variable by one
+; letter: that name is matched against the entry's variable itself (its
+; letter, no second character, the letter's default type, which is also
+; the loop's type), without GetVar's search. Any other name, or a loop
+; further out, takes GetVar and the walk along the stack.
+NextStatement:
+  JR Z,NextStatement_any
+NextStatement_var:          ; HL at a name, A = its first character
+  LD C,A
+  INC HL
+  LD A,(HL)
+  CP 'Z' + 1                ; as in GetVar: a token, the end, ':' or ','
+  JR NC,NextStatement_short ; ends a name of one letter without a suffix
+  OR A
+  JR Z,NextStatement_short
+  CP ':'
+  JR Z,NextStatement_short
+  CP ','
+  JR NZ,NextStatement_named
+NextStatement_short:        ; the name C (perhaps no letter), HL after it
+  LD (TEXTSAVE),HL
+  LD A,C
+  IF (LOW DEFTABLE) = 1
+  SUB 'A' - 1
+  ELSE
+  ADD A,LOW DEFTABLE - 'A'
+  ENDIF
+  LD L,A
+  LD H,HIGH DEFTABLE
+  LD B,(HL)                 ; the type the name stands for
+  LD HL,(STACKTOP)
+  OR A
+  SBC HL,SP
+  JR Z,NextStatement_slow   ; no loop: GetVar first (?SN before ?NF)
+  POP DE                    ; E the type, D 81h for a loop
+  POP HL                    ; the variable (an entry's value: its letter
+  LD A,D                    ; is a letter, so C is one when it matches)
+  CP 81h
+  JR NZ,NextStatement_back
+  LD A,E
+  CP B
+  JR NZ,NextStatement_back
+  DEC HL
+  LD A,(HL)
+  CP C
+  JR NZ,NextStatement_back
+  DEC HL
+  LD A,(HL)
+  OR A
+  JR NZ,NextStatement_back
   INC HL
   INC HL
-  LD E,(HL)
-  INC HL
-  LD D,(HL)                 ; the variable
-  INC HL                    ; at the step
+  LD A,E
+NextStatement_typed:        ; SP at the entry's step, HL = the variable,
+  CP 4                      ; A = the loop's type
+  JR Z,NextStatement_single
   CP 2
-  JR NZ,NextStatement_single
-  LD C,(HL)
+  JR Z,NextStatement_int
+  INC HL                    ; a double counts on its upper half
   INC HL
-  LD B,(HL)
+  INC HL
+  INC HL
+NextStatement_single:
+  LD DE,FAC
+  LDI                       ; the ACC = the variable, HL after it
+  LDI
+  LDI
+  LDI
+  EXX
+  POP DE
+  POP BC                    ; the step, in the other set for FAdd
+  LD A,C
+  EX AF,AF'                 ; its sign decides the test
+  EXX
+  POP DE
+  POP BC                    ; the limit; SP at the entry's text pointer
+  EXX                       ; (the calls' return addresses overwrite the
+  CALL FAdd                 ; limit's high word on the stack: BC keeps
+  EXX                       ; it for the loop)
+  LD A,(FAC+3)
+  DEC HL
+  LD (HL),A
+  LD A,(FAC+2)
+  DEC HL
+  LD (HL),A
+  LD A,(FAC+1)
+  DEC HL
+  LD (HL),A
+  LD A,(FAC)
+  DEC HL
+  LD (HL),A
+  CALL FCompare             ; limit ? value: 1, 0, FFh
+  LD L,A
+  EX AF,AF'
+  RLA
+  LD A,L
+  JR NC,NextStatement_up
+  NEG
+NextStatement_up:
+  OR A
+  JP M,NextStatement_done
+  PUSH BC                   ; the limit's high word back in the entry
+  POP BC
+NextStatement_loop:         ; SP at the entry's text pointer
+  POP DE
+  POP HL
+  LD (CURLINE),HL
+  LD HL,-16
+  ADD HL,SP
+  LD SP,HL                  ; the entry stays
   EX DE,HL
+  JP ExecNext
+NextStatement_int:          ; HL = the variable, SP at the step
+  POP BC
   LD E,(HL)
   INC HL
   LD D,(HL)
-  PUSH HL
-  LD L,C
-  LD H,B                    ; the step
+  EX DE,HL
   LD A,B                    ; the step's sign decides the test
   OR A
-  ADC HL,DE
+  ADC HL,BC
   JP PE,OVError
   EX DE,HL
-  POP HL
   LD (HL),D
   DEC HL
   LD (HL),E
-  LD HL,8
-  ADD HL,SP
-  LD C,(HL)
-  INC HL
-  LD H,(HL)
-  LD L,C                    ; the limit
+  POP HL                    ; (the step's unused half)
+  POP HL                    ; the limit
   BIT 7,A                   ; up: done when limit < value
   JR Z,NextStatement_intcompare
   EX DE,HL                  ; down: done when value < limit
@@ -212,71 +304,11 @@ NextStatement_intcompare:   ; done when HL < DE (signed)
   CPL                       ; overflow: the true sign is the other one
 NextStatement_intsign:
   RLA
-  JR C,NextStatement_done
-  JR NextStatement_loop
-NextStatement_single:
-  PUSH DE                   ; the variable
-  PUSH HL
-  EX DE,HL
-  LD E,(HL)
-  INC HL
-  LD D,(HL)
-  INC HL
-  LD C,(HL)
-  INC HL
-  LD B,(HL)
-  CALL FLoadBCDE
+  POP HL                    ; (the limit's unused half; the carry stays)
+  JR NC,NextStatement_loop
+NextStatement_done:         ; SP at the entry's text pointer
   POP HL
-  LD E,(HL)
-  INC HL
-  LD D,(HL)
-  INC HL
-  LD C,(HL)
-  INC HL
-  LD B,(HL)                 ; the step
-  CALL FAdd
-  POP DE
-  LD HL,FAC
-  LDI                       ; (faster than LDIR)
-  LDI
-  LDI
-  LDI
-  LD HL,8
-  ADD HL,SP
-  LD E,(HL)
-  INC HL
-  LD D,(HL)
-  INC HL
-  LD C,(HL)
-  INC HL
-  LD B,(HL)                 ; the limit
-  CALL FCompare             ; limit ? value: 1, 0, FFh
-  LD HL,6
-  ADD HL,SP
-  BIT 7,(HL)                ; the step's sign
-  JR Z,NextStatement_up
-  NEG
-NextStatement_up:
-  OR A
-  JP M,NextStatement_done
-NextStatement_loop:
-  LD HL,12
-  ADD HL,SP
-  LD E,(HL)
-  INC HL
-  LD D,(HL)                 ; the text pointer
-  INC HL
-  LD A,(HL)
-  INC HL
-  LD H,(HL)
-  LD L,A
-  LD (CURLINE),HL
-  EX DE,HL
-  JP ExecNext
-NextStatement_done:
-  LD HL,16
-  ADD HL,SP
-  LD SP,HL
+  POP HL                    ; the entry ends
   LD HL,(TEXTSAVE)
   LD A,(HL)
   CP ','

@@ -570,17 +570,6 @@ LetValue:
   POP DE
   RET
 
-; v = expression: Out: DE = the variable's address, A = its type, HL after
-; the expression.
-LetAssign:
-  CALL LetValue
-  PUSH AF
-  PUSH DE
-  CALL AssignAcc
-  POP DE
-  POP AF
-  RET
-
 ; LET v = expression (the word LET is optional). The store returns
 ; straight to the next statement: a LET is the most common statement.
 LetStatement:
