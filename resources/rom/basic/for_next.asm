@@ -47,7 +47,6 @@ ForStatement_typed:
   JP NZ,SNError
   INC HL
   CALL Eval
-  LD A,(FORTYPE)
   CALL ForStatement_convert
   CALL FGetBCDE
   PUSH BC
@@ -66,7 +65,6 @@ ForStatement_typed:
 ForStatement_stepvalue:
   INC HL
   CALL Eval
-  LD A,(FORTYPE)
   CALL ForStatement_convert
   CALL FGetBCDE
 ForStatement_step:          ; BCDE = the step
@@ -87,8 +85,8 @@ ForStatement_step:          ; BCDE = the step
   LD B,81h
   PUSH BC
   JP ExecNext
-ForStatement_convert:       ; the ACC to type A (2, or 4 and 8: single)
-  LD (FORTYPE),A
+ForStatement_convert:       ; the ACC to the loop's type (2, else single)
+  LD A,(FORTYPE)
   PUSH HL
   LD HL,ReturnSaved         ; HL back, A = the character there
   PUSH HL

@@ -275,19 +275,25 @@ GetArrayElement_scale:      ; HL = the element's number, DE = the first
   POP AF                    ; (the name)
   LD A,B
   LD (VARTYPE),A
-  CP 3                      ; times the type, the element's size
-  JR Z,GetArrayElement_three
-  RRCA                      ; 2, 4, 8: a doubling for each bit up to the
-GetArrayElement_size:       ; one set
+  CP 4                      ; times the type, the element's size; a
+  JR NZ,GetArrayElement_other ; single, the most common, without a loop
   ADD HL,HL
-  RRCA
-  JR NC,GetArrayElement_size
+  ADD HL,HL
 GetArrayElement_address:
   ADD HL,DE
   EX DE,HL
   LD HL,(ARRTEXT)
   LD A,(HL)
   RET
+GetArrayElement_other:
+  CP 3
+  JR Z,GetArrayElement_three
+  RRCA                      ; 2, 8: a doubling for each bit up to the
+GetArrayElement_size:       ; one set
+  ADD HL,HL
+  RRCA
+  JR NC,GetArrayElement_size
+  JR GetArrayElement_address
 GetArrayElement_three:
   LD C,L
   LD B,H
