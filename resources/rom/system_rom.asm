@@ -27,19 +27,19 @@
   INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
   INCLUDE "basic/double_copy.asm"
-  INCLUDE "basic/math_core.asm"
+  INCLUDE "system/tape_blink.asm"
 
 ; The screen, tape and input entries from 01C9h to 0384h: jumps, and three
 ; short routines that keep DE; the driver's routines (tape.inc) fill the
 ; room between them with the rest.
   AT CLS
   JP ClearScreen
-  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/math_core.asm"
   INCLUDE "basic/double_shift_right.asm"
   AT MOTOROFF
   JP TapeMotorOff
-  INCLUDE "basic/double_add_bytes.asm"
   INCLUDE "basic/number_entry.asm"
+  INCLUDE "basic/double_add_bytes.asm"
   AT MOTORON
   JP TapeMotorOn
   INCLUDE "basic/double_swap.asm"
@@ -56,7 +56,7 @@
   INCLUDE "basic/table_word.asm"
   AT FINDLEADER
   JP TapeFindLeader
-  INCLUDE "basic/double_shift_left.asm"
+  INCLUDE "basic/math_functions.asm"
   AT SYSTEMCMD
   JP SystemCommand
   INCLUDE "basic/error_trap.asm"
@@ -73,14 +73,15 @@
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
   JP LINEINPUTB
-  INCLUDE "basic/math_functions.asm"
+  INCLUDE "basic/double_shift_left.asm"
   AT WAITKEYKEEP            ; wait for a key keeping DE
   PUSH DE
   CALL WAITKEY
   POP DE
   RET
-  INCLUDE "system/tape_load.asm"
-  INCLUDE "basic/for_next.asm"
+  INCLUDE "basic/print.asm"
+  INCLUDE "basic/math_power.asm"
+  INCLUDE "system/list.asm"
 
   AT LINEINPUTB
   JP LineInput
@@ -91,8 +92,8 @@
   JP FSub
   AT SNGADD
   JP FAdd
-  INCLUDE "basic/using_number.asm"
-  INCLUDE "basic/math_log.asm"
+  INCLUDE "system/command_level.asm"
+  INCLUDE "basic/double_core.asm"
 
   AT SNGMUL
   JP FMul
@@ -101,9 +102,9 @@
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "basic/garbage.asm"
-  INCLUDE "basic/double_read.asm"
-  INCLUDE "basic/double_add.asm"
+  INCLUDE "basic/double_write.asm"
+  INCLUDE "basic/str_functions.asm"
+  INCLUDE "basic/double_compare.asm"
 
   AT USRARG
   JP AccToInt
@@ -118,7 +119,7 @@
   AT TODBL
   JP AccToDouble
   INCLUDE "basic/num_write.asm"
-  INCLUDE "system/tape_commands.asm"
+  INCLUDE "basic/math_cells.asm"
 
   AT INTSUB
   JP IntSub
@@ -127,15 +128,14 @@
   INCLUDE "system/tape_motor.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/math_steps.asm"
-  INCLUDE "basic/math_atn.asm"
+  INCLUDE "basic/integer.asm"
 
   AT DBLSUB
   JP DSub
   AT DBLADD
   JP DAdd
-  INCLUDE "basic/double_mul.asm"
-  INCLUDE "system/tape_system.asm"
+  INCLUDE "basic/using_number.asm"
+  INCLUDE "basic/math_sin.asm"
 
   AT DBLMUL
   JP DMul
@@ -143,13 +143,13 @@
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "basic/math_sin.asm"
-  INCLUDE "basic/math_cells.asm"
+  INCLUDE "system/tape_commands.asm"
+  INCLUDE "basic/double_scale.asm"
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "basic/double_whole.asm"
-  INCLUDE "system/cold_start.asm"
+  INCLUDE "basic/math_steps.asm"
+  INCLUDE "basic/errors.asm"
   INCLUDE "basic/double_exponent.asm"
 
   AT PRINTHLDEC
@@ -157,19 +157,18 @@
   INCLUDE "basic/math_pi.asm"
   AT NUMTOASC
   JP NumberToAscii
-  INCLUDE "basic/math_power.asm"
-  INCLUDE "basic/print.asm"
+  INCLUDE "basic/double_add.asm"
+  INCLUDE "basic/single.asm"
   INCLUDE "basic/run_loop.asm"
-  INCLUDE "basic/strings.asm"
+  INCLUDE "system/text_output.asm"
   INCLUDE "basic/eval.asm"
-  INCLUDE "basic/using_field.asm"
-  INCLUDE "system/list.asm"
-  INCLUDE "basic/num_text.asm"
+  INCLUDE "system/screen.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "basic/math_series.asm"
-  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/math_log.asm"
+  INCLUDE "basic/double_read.asm"
+  INCLUDE "basic/double_whole.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -181,9 +180,8 @@
 
   AT NEWCMD
   JP NewCommand
+  INCLUDE "basic/double_mul.asm"
   INCLUDE "system/edit_keys.asm"
-  INCLUDE "basic/double_scale.asm"
-  INCLUDE "system/text_output.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -194,9 +192,9 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "basic/double_core.asm"
-  INCLUDE "basic/double_compare.asm"
-  INCLUDE "basic/double_round.asm"
+  INCLUDE "basic/string_store.asm"
+  INCLUDE "system/numbers.asm"
+  INCLUDE "basic/math_series.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -213,27 +211,27 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "system/numbers.asm"
-  INCLUDE "basic/machine.asm"
+  INCLUDE "system/tape_system.asm"
+  INCLUDE "basic/math_atn.asm"
 
   AT DECTOBIN
   JP DecimalToBinary
-  INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/double_round.asm"
 
   AT RUNCMD
   JP RunStatement
-  INCLUDE "basic/control.asm"
-  INCLUDE "basic/str_functions.asm"
-  INCLUDE "system/screen.asm"
-  INCLUDE "basic/errors.asm"
-  INCLUDE "basic/print_using.asm"
+  INCLUDE "basic/num_text.asm"
+  INCLUDE "basic/for_next.asm"
   INCLUDE "basic/input.asm"
+  INCLUDE "basic/strings.asm"
+  INCLUDE "system/cold_start.asm"
 
   AT INTDIV
   JP IntDiv
+  INCLUDE "system/tape_load.asm"
+  INCLUDE "basic/control.asm"
   INCLUDE "basic/functions.asm"
-  INCLUDE "system/program_text.asm"
-  INCLUDE "system/command_level.asm"
+  INCLUDE "basic/machine.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -247,7 +245,9 @@ PrintQuoted:
   INC HL
   JR PrintQuoted
 
+  INCLUDE "basic/garbage.asm"
   INCLUDE "basic/variables.asm"
-  INCLUDE "basic/single.asm"
-  INCLUDE "basic/double_write.asm"
+  INCLUDE "system/program_text.asm"
+  INCLUDE "basic/using_field.asm"
+  INCLUDE "basic/print_using.asm"
   AT 3000h

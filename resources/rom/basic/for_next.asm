@@ -218,13 +218,7 @@ NextStatement_short:        ; the name C (perhaps no letter), HL after it
   LD A,E
 NextStatement_typed:        ; SP at the entry's step, HL = the variable,
   CP 4                      ; A = the loop's type
-  JR Z,NextStatement_single
-  CP 2
-  JR Z,NextStatement_int
-  INC HL                    ; a double counts on its upper half
-  INC HL
-  INC HL
-  INC HL
+  JR NZ,NextStatement_other
 NextStatement_single:
   LD DE,FAC
   LDI                       ; the ACC = the variable, HL after it
@@ -275,6 +269,14 @@ NextStatement_loop:         ; SP at the entry's text pointer
   LD SP,HL                  ; the entry stays
   EX DE,HL
   JP ExecNext
+NextStatement_other:
+  CP 2
+  JR Z,NextStatement_int
+  INC HL                    ; a double counts on its upper half
+  INC HL
+  INC HL
+  INC HL
+  JR NextStatement_single
 NextStatement_int:          ; HL = the variable, SP at the step
   POP BC
   LD E,(HL)
