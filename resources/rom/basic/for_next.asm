@@ -174,14 +174,14 @@ NextStatement_var:          ; HL at a name, A = its first character
   LD C,A
   INC HL
   LD A,(HL)
-  CP 'Z' + 1                ; as in GetVar: a token, the end, ':' or ','
-  JR NC,NextStatement_short ; ends a name of one letter without a suffix
-  OR A
-  JR Z,NextStatement_short
+  OR A                      ; as in GetVar: the end, ':', ',' or a token
+  JR Z,NextStatement_short  ; ends a name of one letter without a suffix
   CP ':'
   JR Z,NextStatement_short
   CP ','
-  JR NZ,NextStatement_named
+  JR Z,NextStatement_short
+  CP 'Z' + 1
+  JR C,NextStatement_named
 NextStatement_short:        ; the name C (perhaps no letter), HL after it
   LD (TEXTSAVE),HL
   LD A,C
