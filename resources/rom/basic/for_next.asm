@@ -4,7 +4,11 @@
 ; inside it). Integer and single loop variables; a double variable counts
 ; in single precision on its upper half (the lower half is cleared).
 ;
-; RAM: ARG (limit and step while FOR reads them), TEXTSAVE.
+; NEXT keeps the step's sign in AF', and the limit and the variable's
+; address in the other register set while FAdd works (neither FAdd nor
+; FCompare touches the second set).
+;
+; RAM: FORTYPE (the loop's type while FOR reads it), TEXTSAVE.
 
 ForStatement:
   CALL LetValue             ; DE = the variable, A = its type; the start
