@@ -49,11 +49,13 @@ ReadUnsigned:
 ReadDigits:
   LD (NUMSTART),HL
   EX DE,HL                  ; the integer part: DE walks the text, HL
-  LD HL,0                   ; holds the value (no PUSH/POP per digit)
-  LD A,(DE)                 ; the first digit needs no test and no
-  SUB '0'                   ; product: it is the value
+  LD A,(DE)                 ; holds the value (no PUSH/POP per digit)
+  SUB '0'
   CP 10
-  JR C,ReadUnsigned_add
+  LD HL,0
+  JR NC,ReadUnsigned_int    ; (a point or no number: read again there)
+  LD L,A                    ; the first digit needs no test and no
+  INC DE                    ; product: it is the value
 ReadUnsigned_int:           ; integer digits into HL while they fit
   LD A,(DE)
   SUB '0'
@@ -75,7 +77,6 @@ ReadUnsigned_fits:
   ADD HL,HL
   ADD HL,BC
   ADD HL,HL
-ReadUnsigned_add:
   ADD A,L
   LD L,A
   LD A,H
@@ -84,25 +85,25 @@ ReadUnsigned_add:
   INC DE
   JP P,ReadUnsigned_int
   JR ReadUnsigned_tosingle
-ReadUnsigned_intend:        ; the end of a line or statement, or a keyword
-  LD A,(DE)                 ; (an operator, THEN): no point or suffix
-  OR A
-  JR Z,ReadUnsigned_int2
-  JP M,ReadUnsigned_int2
+ReadUnsigned_intend:        ; A = the character - '0': 50h..F0h for a
+  SUB 50h                   ; keyword (an operator, THEN), the end of the
+  CP 0A1h                   ; line or a blank, which end the number at
+  JR C,ReadUnsigned_int2    ; once, without a point or suffix
+  LD A,(DE)
   CP ':'
   JR Z,ReadUnsigned_int2
-  CP '.'
-  JR Z,ReadUnsigned_tosingle
-  CALL UpperCase
+  AND 0DFh                  ; upper case (and bit 5 off the signs: no
+  CP '.' AND 0DFh           ; other character from '!' on becomes one of
+  JR Z,ReadUnsigned_tosingle  ; these)
   CP 'E'
   JR Z,ReadUnsigned_tosingle
   CP 'D'
   JR Z,ReadUnsigned_tosingle
-  CP '!'
+  CP '!' AND 0DFh
   JR Z,ReadUnsigned_tosingle
-  CP '#'
+  CP '#' AND 0DFh
   JR Z,ReadUnsigned_tosingle
-  CP '%'
+  CP '%' AND 0DFh
   JR NZ,ReadUnsigned_int2
   INC DE
 ReadUnsigned_int2:
