@@ -34,8 +34,8 @@ TEST_F(Basic, NumbersPrintInTheDocumentedForms) {
             " 5|-2.5| 125  0\n");
 }
 
-// Integer digits are gathered while the value still fits 32767; the
-// digit that would not fit carries the number on as a single. Lines from
+// Integer digits are gathered while the value still fits 16 bits; one
+// past 32767 carries the number on as a single. Lines from
 // 65280 on share the high byte FFh with direct mode's number FFFFh.
 TEST_F(Basic, ConstantsAndLineNumbersNearTheirLimits) {
   EXPECT_EQ(Output("10 PRINT 3276;32766;32767;32769;32770;32779;65535;65536\n"
@@ -43,6 +43,19 @@ TEST_F(Basic, ConstantsAndLineNumbersNearTheirLimits) {
                    "60001 PRINT 60001;:RETURN\n65300 PRINT 65300;\n65529 PRINT 65529\n"),
             " 3276  32766  32767  32769  32770  32779  65535  65536\n"
             " 7  12  300  327.5  32767 -32768  60001  65300  65529\n");
+}
+
+// A constant ends at the first character that is no digit: a lone digit
+// before a keyword or the end of the line is taken at once, while a point,
+// E or D in either case and the suffixes carry it on. The digits that
+// overflow 16 bits (in the product by 4, 5, 10 or with the digit added)
+// are read again as a single.
+TEST_F(Basic, ConstantsEndWhereTheirDigitsEnd) {
+  EXPECT_EQ(Output("10 A=1:B=2 :PRINT A;B;3;-4;1<2;5 AND 7;1.2.3;2e1;3E1;2!/8;7%:PRINT 9\n"
+                   "20 PRINT 2d0/3;2#/3\n30 PRINT 200000;150000;99999;65539;1234567\n"),
+            " 1  2  3 -4 -1  5  1.2  .3  20  30  .25  7\n 9\n"
+            " .6666666666666667  .6666666666666667\n"
+            " 200000  150000  99999  65539  1.23457E+06\n");
 }
 
 TEST_F(Basic, OperatorsFollowTheirPrecedence) {

@@ -61,29 +61,23 @@ ReadUnsigned_int:           ; integer digits into HL while they fit
   SUB '0'
   CP 10
   JR NC,ReadUnsigned_intend
-  EX AF,AF'
-  LD A,H                    ; above 3276 one more digit would not fit
-  CP 0Ch
-  JR C,ReadUnsigned_fits
-  JR NZ,ReadUnsigned_tosingle   ; (the digit is read again there; AF' is
-  LD A,L                        ; free, as FMul's)
-  CP 0CDh
-  JR NC,ReadUnsigned_tosingle
-ReadUnsigned_fits:
-  EX AF,AF'
-  LD B,H
-  LD C,L
-  ADD HL,HL
-  ADD HL,HL
+  LD B,H                    ; HL * 10 + the digit while it stays below
+  LD C,L                    ; 65536 (a carry: BC is the value before
+  ADD HL,HL                 ; this digit, which is read again as part
+  ADD HL,HL                 ; of a single); HL was below 32768
+  JR C,ReadUnsigned_over
   ADD HL,BC
+  JR C,ReadUnsigned_over
   ADD HL,HL
+  JR C,ReadUnsigned_over
   ADD A,L
   LD L,A
   LD A,H
-  ADC A,0                   ; at most 32769: the sign says it no longer fits
+  ADC A,0
   LD H,A
+  JR C,ReadUnsigned_over
   INC DE
-  JP P,ReadUnsigned_int
+  JP P,ReadUnsigned_int     ; 32768..65535 with this digit: a single
   JR ReadUnsigned_tosingle
 ReadUnsigned_intend:        ; A = the character - '0': 50h..F0h for a
   SUB 50h                   ; keyword (an operator, THEN), the end of the
@@ -112,36 +106,37 @@ ReadUnsigned_int2:
   LD (TYPEFLAG),A
   EX DE,HL
   RET
+ReadUnsigned_over:
+  LD H,B
+  LD L,C
 ReadUnsigned_tosingle:      ; the digits so far (HL) as a single, then the
   PUSH DE                   ; rest from DE on
   CALL UIntToSingle
   CALL IsDoubleText
   CALL C,SingleToDouble
   POP HL
-  LD BC,0                   ; B: digits taken after the point; C bit 0:
-                            ; single, bit 1: after the point
-ReadUnsigned_more:
+  LD BC,0                   ; B: digits taken after the point; C: 1
+ReadUnsigned_more:          ; after the point
   LD A,(HL)
   CP '.'
   JR NZ,ReadUnsigned_digit
-  BIT 1,C
+  BIT 0,C
   JR NZ,ReadUnsigned_mantend
-  SET 1,C
+  INC C
   INC HL
   JR ReadUnsigned_more
 ReadUnsigned_digit:
   CALL DigitValue
   JR C,ReadUnsigned_mantend
   INC HL
-  BIT 1,C
-  JR Z,ReadUnsigned_notfrac
-  INC B
-ReadUnsigned_notfrac:
   PUSH HL
   PUSH BC
   CALL AccTimes10PlusA
   POP BC
   POP HL
+  LD A,B                    ; one more place after the point
+  ADD A,C
+  LD B,A
   JR ReadUnsigned_more
 ReadUnsigned_mantend:       ; B = digits after the point
   CALL UpperCase
