@@ -20,11 +20,9 @@ EvalPrec_relation:
   JR C,EvalPrec_push
   CP 3
   JR NC,EvalPrec_push
-  INC A
+  INC A                     ; 1, 2, 3
   CP 3
-  JR NZ,EvalPrec_bit
-  INC A
-EvalPrec_bit:
+  SBC A,0FFh                ; + 1 - carry: 1, 2, 4
   OR C
   LD C,A
   INC HL
@@ -167,6 +165,20 @@ Operand_notsingle:
 Operand_string:
   LD (FAC),HL               ; the descriptor's address
   JR Operand_loaded
+Operand_digit:              ; a digit right here needs no NextChar either
+  SUB '0'
+  CP 10
+  JR NC,Operand_scan
+  LD E,A
+  INC HL                    ; one digit before the end of the line or a
+  LD A,(HL)                 ; keyword (00, 80h..FFh: 0FFh, 7Fh..FEh
+  DEC A                     ; here), the commonest constant, is settled
+  CP 7Fh                    ; without reading it as a number
+  JR NC,Operand_one
+  DEC HL
+Operand_number:
+  CALL ReadDigits
+  JR CharFlags
 Operand_token:              ; a keyword: out of the way of the variables
   CP 0CEh
   JR Z,Operand_minus
@@ -184,16 +196,16 @@ Operand_other:              ; (other tokens match none of these: ?SN)
   CP '('
   JR Z,Operand_paren
   JR Operand_variable
-Operand_digit:              ; a digit right here needs no NextChar either
-  SUB '0'
-  CP 10
-  JR NC,Operand_scan
-Operand_number:
-  CALL ReadDigits
-  JR CharFlags
 Operand_plus:
   INC HL
   JR Operand
+Operand_one:                ; E = the digit, HL at the character after it
+  LD D,0
+  LD (FAC),DE
+  LD A,2
+  LD (TYPEFLAG),A
+  LD A,(HL)
+  RET
 Operand_minus:
   INC HL
   LD D,7
@@ -201,9 +213,7 @@ Operand_minus:
   PUSH HL
   CALL NumericAcc
   CALL NegateAcc
-  POP HL
-  LD A,(HL)
-  RET
+  JR Operand_loaded
 Operand_not:
   INC HL
   LD D,3
@@ -255,12 +265,12 @@ ApplyOperator:
   JP Z,StringOperator
   LD H,A
   LD A,(TYPEFLAG)
-  CP 3
-  JP Z,TMError
   OR H
-  LD H,A                    ; the types ORed: 2 for two integers
-  AND 8
+  LD H,A                    ; the types ORed: 2 for two integers; odd
+  AND 9                     ; with a string on the right (3)
   JR Z,ApplyOperator_notdouble
+  RRCA
+  JP C,TMError
   LD A,L
   SUB 5
   CP 2
@@ -472,12 +482,11 @@ AccToSingle:
 EvalByte:
   CALL Eval
   PUSH HL
+  PUSH AF                   ; Eval's flags
   CALL AccToByte
-  POP HL
-  PUSH AF
-  DEC HL                    ; the flags of the character after it again
-  RST 10h
   POP AF
+  LD A,L
+  POP HL
   RET
 
 ; The ACC as a byte. In: ACC. Out: A = L = it; ?FC outside 0..255.
@@ -503,9 +512,8 @@ EvalAddress:
   JR NZ,EvalAddress_int
   LD HL,(FAC+1)
   BIT 7,H                   ; (the sign)
-  JR NZ,EvalAddress_int
   SET 7,H
-  JR EvalAddress_done
+  JR Z,EvalAddress_done
 EvalAddress_int:
   CALL AccToInt
 EvalAddress_done:

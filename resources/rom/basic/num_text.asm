@@ -29,14 +29,13 @@ ReadNumber:
 ; In: A = a character. Out: Z for a sign ('+' or '-', as a character or
 ; a token), then carry for '-'. Keeps: all but F.
 SignChar:
-  CP 0CEh
-  JR Z,SignChar_minus
-  CP '-'
-  JR Z,SignChar_minus
   CP 0CDh
   RET Z
   CP '+'
-  RET
+  RET Z
+  CP 0CEh
+  JR Z,SignChar_minus
+  CP '-'                    ; (the carry of no sign means nothing)
 SignChar_minus:
   SCF
   RET
@@ -101,10 +100,8 @@ ReadUnsigned_intend:        ; A = the character - '0': 50h..F0h for a
   JR NZ,ReadUnsigned_int2
   INC DE
 ReadUnsigned_int2:
-  LD (FAC),HL               ; as StoreInt, without the call: every
-  LD A,2                    ; constant in a program passes here
-  LD (TYPEFLAG),A
-  EX DE,HL
+  CALL StoreInt             ; (a lone digit in an expression is stored by
+  EX DE,HL                  ; Operand without coming here)
   RET
 ReadUnsigned_over:
   LD H,B
@@ -248,10 +245,8 @@ ScaleByTen_power:           ; ACC = 10^A
   PUSH DE
   PUSH BC                   ; the value waits on the stack
   LD B,A
-  PUSH BC
   LD HL,1
-  CALL IntToSingle
-  POP BC
+  CALL IntToSingle          ; (keeps BC, as H is 0)
 ScaleByTen_build:
   PUSH BC
   CALL FTimesTen
@@ -261,9 +256,8 @@ ScaleByTen_build:
   POP DE                    ; BCDE = the value
   POP HL                    ; H = the power left, L = its sign
   PUSH HL
-  LD A,L
-  OR A
-  JP M,ScaleByTen_divide
+  BIT 7,L
+  JR NZ,ScaleByTen_divide
   CALL FMul
   JR ScaleByTen_next
 ScaleByTen_divide:
