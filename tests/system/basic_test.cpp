@@ -234,6 +234,14 @@ TEST_F(Basic, LoopsNestWithSubroutinesAndSeveralNextVariables) {
   EXPECT_EQ(Output("10 PRINT CHR$(65);INP(255)>=0:PRINT CHR$(256)\n"), "A-1\n?FC ERROR IN 10\n");
 }
 
+// An address from 32768 up is a single: its mantissa's bits are the
+// address (a fraction dropped); a negative single that large is none.
+TEST_F(Basic, AddressesAboveTheIntegerRange) {
+  EXPECT_EQ(Output("10 POKE 40000,7:POKE 65535,9:PRINT PEEK(40000);PEEK(-25536);PEEK(65535.5)\n"
+                   "20 PRINT PEEK(-40000)\n"),
+            " 7  7  9\n?OV ERROR IN 20\n");
+}
+
 TEST_F(Basic, PrintZonesTabAndPosition) {
   EXPECT_EQ(Output("10 PRINT 1,\"A\",-2\n20 PRINT TAB(5);\"T\";TAB(3);\"U\";POS(0)\n"
                    "30 PRINT \"AB\";:PRINT \"CD\",:PRINT \"E\"\n"),

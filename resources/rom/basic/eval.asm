@@ -507,8 +507,8 @@ EvalAddress:
   LD A,(TYPEFLAG)
   CP 4
   JR NZ,EvalAddress_int
-  LD A,(FAC+3)              ; 32768..65535 as singles
-  CP 145
+  LD A,(FAC+3)              ; 32768..65535 as singles: 2^15 up to
+  CP 144                    ; below 2^16
   JR NZ,EvalAddress_int
   LD HL,(FAC+1)
   BIT 7,H                   ; (the sign)
