@@ -69,6 +69,15 @@ TEST_F(Basic, OperatorsFollowTheirPrecedence) {
             " 40000  32768 -32769  7.5 -.5\n");
 }
 
+// An integer meets a single on either side of each operator as a single;
+// two integers divide and raise as singles.
+TEST_F(Basic, IntegersAndSinglesMeetAsSingles) {
+  EXPECT_EQ(Output("10 A%=3:B=1.5:PRINT A%/2;2/A%;B+A%;A%+B;B-A%;A%-B;B*A%;A%*B;A%^2;B^A%;A%^B\n"
+                   "20 PRINT B<A%;A%<B;A%>B;B>A%;B=1.5;A%=3.0;A%<>B;2^-1\n"),
+            " 1.5  .666667  4.5  4.5 -1.5  1.5  4.5  4.5  9  3.375  5.19615\n"
+            "-1  0 -1  0 -1 -1 -1  .5\n");
+}
+
 // A name without a suffix takes its letter's DEF type, so A is A! here.
 // Constants with eight and more digits, a D exponent or '#' are doubles,
 // printed with up to sixteen digits; a single given to a double keeps its

@@ -33,8 +33,10 @@ EvalPrec_relation:
 ; first non-blank character after it, A = it, flags as NextChar.
 ; Keeps: nothing.
 Eval:
-  LD D,0
-; The same, taking only operators above precedence D.
+  XOR A                     ; (no carry: the flags are wanted at the end)
+  LD D,A
+; The same, taking only operators above precedence D. With carry (an
+; operator's right side) only the ACC and HL are set at the end.
 EvalPrec:
   LD A,D
   PUSH AF
@@ -84,7 +86,7 @@ EvalPrec_upper:
   SBC A,H
   EX DE,HL
   JP NC,OMError
-  LD D,B
+  LD D,B                    ; (the carry set)
   CALL EvalPrec
   POP AF
   LD (LTYPE),A
@@ -106,6 +108,7 @@ EvalPrec_apply:
   JR EvalPrec_loop
 EvalPrec_done:
   POP AF
+  RET C
 ; In: HL at the character after an operand or a number (no digit). Out: HL
 ; at the first non-blank character from there, A = it, flags as NextChar.
 ; Keeps: BC DE.
@@ -245,7 +248,7 @@ Operand_function:          ; A = a token from BCh on
   JR C,Operand_table
   ADD A,0D7h - 0BEh         ; FN .. INKEY$: 0-11; TAB(, TO, THEN .. '<'
   CP 12                     ; and the tokens after MID$ are no functions
-  JP NC,SNError
+  JR NC,Operand_other       ; (?SN: A is none of the characters there)
   ADD A,36                  ; entries 36-47
 Operand_table:
   LD C,A                    ; the place, for MathFunction
@@ -283,8 +286,7 @@ ApplyOperator_notdouble:
   JR NC,ApplyOperator_logic
   CP 3
   JR NC,ApplyOperator_single
-  DEC H
-  DEC H
+  BIT 2,H                   ; (H is kept for BothSingle)
   JR NZ,ApplyOperator_single
   LD HL,(FAC)               ; both integers: + - *
   OR A
@@ -416,17 +418,19 @@ ApplyOperator_dcompare:
   CALL DCompare
   JR CompareResult
 
-; Left (BCDE, LTYPE) and right (ACC) both as singles. Keeps: nothing.
+; Left (BCDE) and right (ACC) both as singles. In: H = their types ORed:
+; 4 both singles, 6 one an integer, 2 both. Keeps: nothing.
 BothSingle:
+  BIT 1,H
+  RET Z
   LD A,(TYPEFLAG)
   CP 2
-  JR NZ,BothSingle_left
+  JR NZ,BothSingle_left     ; a single on the right: the left is the integer
+  BIT 2,H
   LD HL,(FAC)
+  JP NZ,IntToSingleKeep     ; and an integer on the right, a single left
   CALL IntToSingleKeep
 BothSingle_left:
-  LD A,(LTYPE)
-  CP 2
-  RET NZ
   EX DE,HL
   CALL IntOverAcc           ; BCDE = the right one, the ACC the left
   JP FSwap

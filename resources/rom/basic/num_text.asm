@@ -137,14 +137,13 @@ ReadUnsigned_digit:
   JR ReadUnsigned_more
 ReadUnsigned_mantend:       ; B = digits after the point
   CALL UpperCase
-  LD E,0                    ; the exponent
-  CP 'E'
+  LD DE,0                   ; E: the exponent; D: 0 positive, 0FFh
+  CP 'E'                    ; negative (0 0 without an exponent, too)
   JR Z,ReadUnsigned_exp
   CP 'D'
   JR NZ,ReadUnsigned_suffix
 ReadUnsigned_exp:
   INC HL
-  LD D,0                    ; 0: positive, 0FFh: negative
   LD A,(HL)
   CALL SignChar
   JR NZ,ReadUnsigned_expdigit
@@ -167,22 +166,18 @@ ReadUnsigned_expdigit:
   ADD A,C
   LD E,A
   JR ReadUnsigned_expdigit
-ReadUnsigned_expdone:       ; D = 0FFh negates: (E XOR 0FFh) + 1
-  LD A,E
-  XOR D
-  SUB D
-  JR ReadUnsigned_scale
 ReadUnsigned_suffix:
   CP '!'
   JR Z,ReadUnsigned_skipsuffix
   CP '#'
-  JR NZ,ReadUnsigned_nosuffix
+  JR NZ,ReadUnsigned_expdone
 ReadUnsigned_skipsuffix:
   INC HL
-ReadUnsigned_nosuffix:
-  XOR A
-ReadUnsigned_scale:         ; A = exponent; apply 10^(A - B)
-  SUB B
+ReadUnsigned_expdone:       ; D = 0FFh negates: (E XOR 0FFh) + 1
+  LD A,E
+  XOR D
+  SUB D
+  SUB B                     ; apply 10^(A - B)
   PUSH HL
   CALL ScaleByTen
   POP HL
