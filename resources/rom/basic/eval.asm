@@ -280,20 +280,12 @@ ApplyOperator:
   JP NC,ApplyOperator_double  ; all but AND and OR
 ApplyOperator_notdouble:
   LD A,L
+  CP 3                      ; + - *, the commonest, tested first
+  JR C,ApplyOperator_arith
   CP 8
   JR NC,ApplyOperator_compare
   CP 5
   JR NC,ApplyOperator_logic
-  CP 3
-  JR NC,ApplyOperator_single
-  BIT 2,H                   ; (H is kept for BothSingle)
-  JR NZ,ApplyOperator_single
-  LD HL,(FAC)               ; both integers: + - *
-  OR A
-  JP Z,IntAdd
-  DEC A
-  JP Z,IntSub
-  JP IntMul
 ApplyOperator_single:
   PUSH AF
   CALL BothSingle
@@ -307,6 +299,15 @@ ApplyOperator_single:
   DEC A
   JP Z,FDiv
   JP PowerOperator
+ApplyOperator_arith:
+  BIT 2,H                   ; (H is kept for BothSingle)
+  JR NZ,ApplyOperator_single
+  LD HL,(FAC)               ; both integers: + - *
+  OR A
+  JP Z,IntAdd
+  DEC A
+  JP Z,IntSub
+  JP IntMul
 ApplyOperator_logic:
   PUSH AF
   CALL AccToInt             ; (keeps BC DE)
@@ -361,13 +362,13 @@ ApplyOperator_fcompare:
 ApplyOperator_result:       ; A = 1, 0, FFh: left >, =, < right
 ; In: A = comparison, mask on the stack. Out: ACC = -1 or 0.
 CompareResult:
-  SUB 2                     ; FFh, FEh, FDh: one, two, three rotations
+  CPL                       ; 1, 2, 3 rotations
+  ADD A,3
   LD B,A
   POP AF                    ; the mask: 1 '>', 2 '=', 4 '<'
 CompareResult_bit:          ; the comparison's bit to the carry
   RRCA
-  INC B
-  JR NZ,CompareResult_bit
+  DJNZ CompareResult_bit
   SBC A,A
   LD L,A
   LD H,A
