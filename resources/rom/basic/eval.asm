@@ -118,7 +118,13 @@ CharFlags:
   RET NC                    ; NC, Z for ':' only, as NextChar
   OR A
   RET Z                     ; 00: Z, NC
-  DEC HL                    ; blanks, punctuation: NextChar from HL on
+  CP ' '                    ; ')' ',' ';' and the like: NC, NZ; a digit
+  JR Z,CharFlags_next       ; C (not '0', for which NextChar's NZ is
+  CP '0'                    ; wanted)
+  CCF
+  RET NZ
+CharFlags_next:             ; blanks, '0': NextChar from HL on
+  DEC HL
   JP NextChar
 
 ; Blanks, a digit, '.', '"', '(' or the end at the operand: NextChar
@@ -383,13 +389,9 @@ OperatorPrecedence:
 ApplyOperator_double:
   LD A,L
   PUSH AF                   ; the operator
-  PUSH BC
-  PUSH DE
-  CALL AccToDouble
-  POP DE
-  POP BC
   LD (ARG+4),DE
   LD (ARG+6),BC
+  CALL AccToDouble          ; (which leaves ARG alone)
   CALL DSwap
   LD A,(LTYPE)
   LD (TYPEFLAG),A

@@ -197,15 +197,14 @@ DigitValue:
 ; In: ACC single or double, A = a digit. Out: ACC = ACC * 10 + A.
 ; Keeps: nothing.
 AccTimes10PlusA:
-  LD B,A
-  RST 20h                   ; NC: double (the ACC is no integer here)
-  LD A,B
-  JP NC,DTimesTenPlusA
-  PUSH AF
-  CALL FTimesTen
-  POP AF
   LD L,A
   LD H,0
+  RST 20h                   ; NC: double (the ACC is no integer here)
+  LD A,L
+  JP NC,DTimesTenPlusA
+  PUSH HL
+  CALL FTimesTen
+  POP HL
   CALL IntOverAcc
   JP FAdd
 
