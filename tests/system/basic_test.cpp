@@ -54,11 +54,11 @@ TEST_F(Basic, ConstantsAndLineNumbersNearTheirLimits) {
 TEST_F(Basic, ConstantsEndWhereTheirDigitsEnd) {
   EXPECT_EQ(Output("10 A=1:B=2 :PRINT A;B;3;-4;1<2;5 AND 7;1.2.3;2e1;3E1;2!/8;7%:PRINT 9\n"
                    "20 PRINT 2d0/3;2#/3\n30 PRINT 200000;150000;99999;65539;1234567\n"
-                   "40 PRINT (2)3;(4)0;-(5) 6;ABS(-7)8\n"),
+                   "40 PRINT (2)3;(4)0;-(5) 6;ABS(-7)8\n50 A= 7:B= 8 :PRINT A;B; 9\n"),
             " 1  2  3 -4 -1  5  1.2  .3  20  30  .25  7\n 9\n"
             " .6666666666666667  .6666666666666667\n"
             " 200000  150000  99999  65539  1.23457E+06\n"
-            " 2  3  4  0 -5  6  7  8\n");
+            " 2  3  4  0 -5  6  7  8\n 7  8  9\n");
 }
 
 TEST_F(Basic, OperatorsFollowTheirPrecedence) {

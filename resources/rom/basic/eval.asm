@@ -133,7 +133,7 @@ Operand_scan:
   DEC HL
   CALL NextChar
   JP Z,MOError
-  JR C,Operand_number
+  JR C,Operand_digit        ; (a lone digit after blanks, as in TO 5)
   CP 'A'
   JR C,Operand_other
 ; One operand: HL at it or at blanks before it. Out: ACC; HL at the next
