@@ -109,7 +109,7 @@ EvalPrec_apply:
 EvalPrec_done:
   POP AF
   RET C
-; In: HL at the character after an operand or a number (no digit). Out: HL
+; In: HL at the character after an operand or a number. Out: HL
 ; at the first non-blank character from there, A = it, flags as NextChar.
 ; Keeps: BC DE.
 CharFlags:
@@ -452,12 +452,12 @@ AccToInt:
   LD A,(TYPEFLAG)
   CP 2
   JR Z,AccToInt_int
-  CP 3
-  JR Z,NumericAcc_tm
   PUSH BC
   PUSH DE
-  CP 8
-  JR NZ,AccToInt_single
+  CP 4                      ; a single, the commonest, tested first (?TM
+  JR Z,AccToInt_single      ; leaves the two words: an error resets SP)
+  CP 3
+  JR Z,NumericAcc_tm
   CALL DInt                 ; whole first, so that rounding cannot carry
   CALL DoubleToSingle
 AccToInt_single:
