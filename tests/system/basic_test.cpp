@@ -72,6 +72,11 @@ TEST_F(Basic, OperatorsFollowTheirPrecedence) {
             " 40000  32768 -32769  7.5 -.5\n");
 }
 
+// A relation's characters may come in either order and with blanks between.
+TEST_F(Basic, RelationsTakeBlanksBetweenTheirCharacters) {
+  EXPECT_EQ(Output("10 PRINT 1< >2;2> = 2;3 <  = 2;1 =< 1;2=>3;2 > 1\n"), "-1 -1  0 -1  0 -1\n");
+}
+
 // An integer meets a single on either side of each operator as a single;
 // two integers divide and raise as singles.
 TEST_F(Basic, IntegersAndSinglesMeetAsSingles) {

@@ -17,7 +17,7 @@ EvalPrec_relations:
 EvalPrec_relation:
   LD A,(HL)
   SUB 0D4h
-  JR C,EvalPrec_push
+  JR C,EvalPrec_relblank
   CP 3
   JR NC,EvalPrec_push
   INC A                     ; 1, 2, 3
@@ -25,9 +25,13 @@ EvalPrec_relation:
   SBC A,0FFh                ; + 1 - carry: 1, 2, 4
   OR C
   LD C,A
+EvalPrec_relnext:
   INC HL
-  CALL SkipBlanks
   JR EvalPrec_relation
+EvalPrec_relblank:          ; blanks between them are passed here, not by
+  CP ' ' + 100h - 0D4h      ; a call of SkipBlanks after each character
+  JR Z,EvalPrec_relnext
+  JR EvalPrec_push
 
 ; In: HL at the expression (blanks allowed). Out: ACC, TYPEFLAG; HL at the
 ; first non-blank character after it, A = it, flags as NextChar.
@@ -64,20 +68,21 @@ EvalPrec_loop:              ; HL at the character after an operand
   INC HL
 EvalPrec_push:
   PUSH BC                   ; precedence and operator
-  LD A,(TYPEFLAG)
+  EX DE,HL                  ; the text waits in DE: HL moves the ACC
+  LD A,(TYPEFLAG)           ; (shorter and faster than DE)
   CP 8
   JR NZ,EvalPrec_upper
-  LD DE,(DFAC+2)            ; a double's lower half waits first
-  PUSH DE
-  LD DE,(DFAC)
-  PUSH DE
+  LD HL,(DFAC+2)            ; a double's lower half waits first
+  PUSH HL
+  LD HL,(DFAC)
+  PUSH HL
 EvalPrec_upper:
-  LD DE,(FAC+2)
-  PUSH DE
-  LD DE,(FAC)
-  PUSH DE
+  LD HL,(FAC+2)
+  PUSH HL
+  LD HL,(FAC)
+  PUSH HL
   PUSH AF                   ; A = the type still
-  EX DE,HL                  ; CheckStack's test, here without the call
+                            ; CheckStack's test, here without the call
   LD HL,-69                 ; and without saving HL: ?OM unless the
   ADD HL,SP                 ; arrays end below SP - 69 (its 65 from
   LD A,(STREND)             ; inside the call, and the 4 bytes of its
