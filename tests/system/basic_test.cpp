@@ -34,8 +34,8 @@ TEST_F(Basic, NumbersPrintInTheDocumentedForms) {
             " 5|-2.5| 125  0\n");
 }
 
-// Integer digits are gathered while the value still fits 32767; the
-// digit that would not fit carries the number on as a single. Lines from
+// Integer digits are gathered while the value still fits 16 bits; one
+// past 32767 carries the number on as a single. Lines from
 // 65280 on share the high byte FFh with direct mode's number FFFFh.
 TEST_F(Basic, ConstantsAndLineNumbersNearTheirLimits) {
   EXPECT_EQ(Output("10 PRINT 3276;32766;32767;32769;32770;32779;65535;65536\n"
@@ -43,6 +43,22 @@ TEST_F(Basic, ConstantsAndLineNumbersNearTheirLimits) {
                    "60001 PRINT 60001;:RETURN\n65300 PRINT 65300;\n65529 PRINT 65529\n"),
             " 3276  32766  32767  32769  32770  32779  65535  65536\n"
             " 7  12  300  327.5  32767 -32768  60001  65300  65529\n");
+}
+
+// A constant ends at the first character that is no digit: a lone digit
+// before a keyword or the end of the line is taken at once, while a point,
+// E or D in either case and the suffixes carry it on. The digits that
+// overflow 16 bits (in the product by 4, 5, 10 or with the digit added)
+// are read again as a single.
+// An operand followed by a digit (after ')') ends there as well.
+TEST_F(Basic, ConstantsEndWhereTheirDigitsEnd) {
+  EXPECT_EQ(Output("10 A=1:B=2 :PRINT A;B;3;-4;1<2;5 AND 7;1.2.3;2e1;3E1;2!/8;7%:PRINT 9\n"
+                   "20 PRINT 2d0/3;2#/3\n30 PRINT 200000;150000;99999;65539;1234567\n"
+                   "40 PRINT (2)3;(4)0;-(5) 6;ABS(-7)8\n50 A= 7:B= 8 :PRINT A;B; 9\n"),
+            " 1  2  3 -4 -1  5  1.2  .3  20  30  .25  7\n 9\n"
+            " .6666666666666667  .6666666666666667\n"
+            " 200000  150000  99999  65539  1.23457E+06\n"
+            " 2  3  4  0 -5  6  7  8\n 7  8  9\n");
 }
 
 TEST_F(Basic, OperatorsFollowTheirPrecedence) {
@@ -54,6 +70,20 @@ TEST_F(Basic, OperatorsFollowTheirPrecedence) {
             "-1  0 -1  0 -1  0 -1  0\n"
             " 8  15  255  1\n"
             " 40000  32768 -32769  7.5 -.5\n");
+}
+
+// A relation's characters may come in either order and with blanks between.
+TEST_F(Basic, RelationsTakeBlanksBetweenTheirCharacters) {
+  EXPECT_EQ(Output("10 PRINT 1< >2;2> = 2;3 <  = 2;1 =< 1;2=>3;2 > 1\n"), "-1 -1  0 -1  0 -1\n");
+}
+
+// An integer meets a single on either side of each operator as a single;
+// two integers divide and raise as singles.
+TEST_F(Basic, IntegersAndSinglesMeetAsSingles) {
+  EXPECT_EQ(Output("10 A%=3:B=1.5:PRINT A%/2;2/A%;B+A%;A%+B;B-A%;A%-B;B*A%;A%*B;A%^2;B^A%;A%^B\n"
+                   "20 PRINT B<A%;A%<B;A%>B;B>A%;B=1.5;A%=3.0;A%<>B;2^-1\n"),
+            " 1.5  .666667  4.5  4.5 -1.5  1.5  4.5  4.5  9  3.375  5.19615\n"
+            "-1  0 -1  0 -1 -1 -1  .5\n");
 }
 
 // A name without a suffix takes its letter's DEF type, so A is A! here.
@@ -236,6 +266,14 @@ TEST_F(Basic, NextMatchesTheInnermostLoopByTheWholeName) {
   EXPECT_EQ(Output("10 FOR K=1 TO 2:DEFINT K:NEXT K\n"), "?NF ERROR IN 10\n");
   EXPECT_EQ(Output("10 FOR K=1 TO 2:GOSUB 20\n20 NEXT K\n"), "?NF ERROR IN 20\n");
   EXPECT_EQ(Output("10 NEXT K\n"), "?NF ERROR IN 10\n");
+}
+
+// An address from 32768 up is a single: its mantissa's bits are the
+// address (a fraction dropped); a negative single that large is none.
+TEST_F(Basic, AddressesAboveTheIntegerRange) {
+  EXPECT_EQ(Output("10 POKE 40000,7:POKE 65535,9:PRINT PEEK(40000);PEEK(-25536);PEEK(65535.5)\n"
+                   "20 PRINT PEEK(-40000)\n"),
+            " 7  7  9\n?OV ERROR IN 20\n");
 }
 
 TEST_F(Basic, PrintZonesTabAndPosition) {

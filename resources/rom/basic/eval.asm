@@ -17,26 +17,30 @@ EvalPrec_relations:
 EvalPrec_relation:
   LD A,(HL)
   SUB 0D4h
-  JR C,EvalPrec_push
+  JR C,EvalPrec_relblank
   CP 3
   JR NC,EvalPrec_push
-  INC A
+  INC A                     ; 1, 2, 3
   CP 3
-  JR NZ,EvalPrec_bit
-  INC A
-EvalPrec_bit:
+  SBC A,0FFh                ; + 1 - carry: 1, 2, 4
   OR C
   LD C,A
+EvalPrec_relnext:
   INC HL
-  CALL SkipBlanks
   JR EvalPrec_relation
+EvalPrec_relblank:          ; blanks between them are passed here, not by
+  CP ' ' + 100h - 0D4h      ; a call of SkipBlanks after each character
+  JR Z,EvalPrec_relnext
+  JR EvalPrec_push
 
 ; In: HL at the expression (blanks allowed). Out: ACC, TYPEFLAG; HL at the
 ; first non-blank character after it, A = it, flags as NextChar.
 ; Keeps: nothing.
 Eval:
-  LD D,0
-; The same, taking only operators above precedence D.
+  XOR A                     ; (no carry: the flags are wanted at the end)
+  LD D,A
+; The same, taking only operators above precedence D. With carry (an
+; operator's right side) only the ACC and HL are set at the end.
 EvalPrec:
   LD A,D
   PUSH AF
@@ -64,20 +68,21 @@ EvalPrec_loop:              ; HL at the character after an operand
   INC HL
 EvalPrec_push:
   PUSH BC                   ; precedence and operator
-  LD A,(TYPEFLAG)
+  EX DE,HL                  ; the text waits in DE: HL moves the ACC
+  LD A,(TYPEFLAG)           ; (shorter and faster than DE)
   CP 8
   JR NZ,EvalPrec_upper
-  LD DE,(DFAC+2)            ; a double's lower half waits first
-  PUSH DE
-  LD DE,(DFAC)
-  PUSH DE
+  LD HL,(DFAC+2)            ; a double's lower half waits first
+  PUSH HL
+  LD HL,(DFAC)
+  PUSH HL
 EvalPrec_upper:
-  LD DE,(FAC+2)
-  PUSH DE
-  LD DE,(FAC)
-  PUSH DE
+  LD HL,(FAC+2)
+  PUSH HL
+  LD HL,(FAC)
+  PUSH HL
   PUSH AF                   ; A = the type still
-  EX DE,HL                  ; CheckStack's test, here without the call
+                            ; CheckStack's test, here without the call
   LD HL,-69                 ; and without saving HL: ?OM unless the
   ADD HL,SP                 ; arrays end below SP - 69 (its 65 from
   LD A,(STREND)             ; inside the call, and the 4 bytes of its
@@ -86,7 +91,7 @@ EvalPrec_upper:
   SBC A,H
   EX DE,HL
   JP NC,OMError
-  LD D,B
+  LD D,B                    ; (the carry set)
   CALL EvalPrec
   POP AF
   LD (LTYPE),A
@@ -108,7 +113,8 @@ EvalPrec_apply:
   JR EvalPrec_loop
 EvalPrec_done:
   POP AF
-; In: HL at the character after an operand or a number (no digit). Out: HL
+  RET C
+; In: HL at the character after an operand or a number. Out: HL
 ; at the first non-blank character from there, A = it, flags as NextChar.
 ; Keeps: BC DE.
 CharFlags:
@@ -117,7 +123,13 @@ CharFlags:
   RET NC                    ; NC, Z for ':' only, as NextChar
   OR A
   RET Z                     ; 00: Z, NC
-  DEC HL                    ; blanks, punctuation: NextChar from HL on
+  CP ' '                    ; ')' ',' ';' and the like: NC, NZ; a digit
+  JR Z,CharFlags_next       ; C (not '0', for which NextChar's NZ is
+  CP '0'                    ; wanted)
+  CCF
+  RET NZ
+CharFlags_next:             ; blanks, '0': NextChar from HL on
+  DEC HL
   JP NextChar
 
 ; Blanks, a digit, '.', '"', '(' or the end at the operand: NextChar
@@ -126,7 +138,7 @@ Operand_scan:
   DEC HL
   CALL NextChar
   JP Z,MOError
-  JR C,Operand_number
+  JR C,Operand_digit        ; (a lone digit after blanks, as in TO 5)
   CP 'A'
   JR C,Operand_other
 ; One operand: HL at it or at blanks before it. Out: ACC; HL at the next
@@ -167,6 +179,20 @@ Operand_notsingle:
 Operand_string:
   LD (FAC),HL               ; the descriptor's address
   JR Operand_loaded
+Operand_digit:              ; a digit right here needs no NextChar either
+  SUB '0'
+  CP 10
+  JR NC,Operand_scan
+  LD E,A
+  INC HL                    ; one digit before the end of the line or a
+  LD A,(HL)                 ; keyword (00, 80h..FFh: 0FFh, 7Fh..FEh
+  DEC A                     ; here), the commonest constant, is settled
+  CP 7Fh                    ; without reading it as a number
+  JR NC,Operand_one
+  DEC HL
+Operand_number:
+  CALL ReadDigits
+  JR CharFlags
 Operand_token:              ; a keyword: out of the way of the variables
   CP 0CEh
   JR Z,Operand_minus
@@ -184,16 +210,16 @@ Operand_other:              ; (other tokens match none of these: ?SN)
   CP '('
   JR Z,Operand_paren
   JR Operand_variable
-Operand_digit:              ; a digit right here needs no NextChar either
-  SUB '0'
-  CP 10
-  JR NC,Operand_scan
-Operand_number:
-  CALL ReadDigits
-  JR CharFlags
 Operand_plus:
   INC HL
   JR Operand
+Operand_one:                ; E = the digit, HL at the character after it
+  LD D,0
+  LD (FAC),DE
+  LD A,2
+  LD (TYPEFLAG),A
+  LD A,(HL)
+  RET
 Operand_minus:
   INC HL
   LD D,7
@@ -201,9 +227,7 @@ Operand_minus:
   PUSH HL
   CALL NumericAcc
   CALL NegateAcc
-  POP HL
-  LD A,(HL)
-  RET
+  JR Operand_loaded
 Operand_not:
   INC HL
   LD D,3
@@ -235,7 +259,7 @@ Operand_function:          ; A = a token from BCh on
   JR C,Operand_table
   ADD A,0D7h - 0BEh         ; FN .. INKEY$: 0-11; TAB(, TO, THEN .. '<'
   CP 12                     ; and the tokens after MID$ are no functions
-  JP NC,SNError
+  JR NC,Operand_other       ; (?SN: A is none of the characters there)
   ADD A,36                  ; entries 36-47
 Operand_table:
   LD C,A                    ; the place, for MathFunction
@@ -255,33 +279,24 @@ ApplyOperator:
   JP Z,StringOperator
   LD H,A
   LD A,(TYPEFLAG)
-  CP 3
-  JP Z,TMError
   OR H
-  LD H,A                    ; the types ORed: 2 for two integers
-  AND 8
+  LD H,A                    ; the types ORed: 2 for two integers; odd
+  AND 9                     ; with a string on the right (3)
   JR Z,ApplyOperator_notdouble
+  RRCA
+  JP C,TMError
   LD A,L
   SUB 5
   CP 2
   JP NC,ApplyOperator_double  ; all but AND and OR
 ApplyOperator_notdouble:
   LD A,L
+  CP 3                      ; + - *, the commonest, tested first
+  JR C,ApplyOperator_arith
   CP 8
   JR NC,ApplyOperator_compare
   CP 5
   JR NC,ApplyOperator_logic
-  CP 3
-  JR NC,ApplyOperator_single
-  DEC H
-  DEC H
-  JR NZ,ApplyOperator_single
-  LD HL,(FAC)               ; both integers: + - *
-  OR A
-  JP Z,IntAdd
-  DEC A
-  JP Z,IntSub
-  JP IntMul
 ApplyOperator_single:
   PUSH AF
   CALL BothSingle
@@ -295,6 +310,15 @@ ApplyOperator_single:
   DEC A
   JP Z,FDiv
   JP PowerOperator
+ApplyOperator_arith:
+  BIT 2,H                   ; (H is kept for BothSingle)
+  JR NZ,ApplyOperator_single
+  LD HL,(FAC)               ; both integers: + - *
+  OR A
+  JP Z,IntAdd
+  DEC A
+  JP Z,IntSub
+  JP IntMul
 ApplyOperator_logic:
   PUSH AF
   CALL AccToInt             ; (keeps BC DE)
@@ -349,13 +373,13 @@ ApplyOperator_fcompare:
 ApplyOperator_result:       ; A = 1, 0, FFh: left >, =, < right
 ; In: A = comparison, mask on the stack. Out: ACC = -1 or 0.
 CompareResult:
-  SUB 2                     ; FFh, FEh, FDh: one, two, three rotations
+  CPL                       ; 1, 2, 3 rotations
+  ADD A,3
   LD B,A
   POP AF                    ; the mask: 1 '>', 2 '=', 4 '<'
 CompareResult_bit:          ; the comparison's bit to the carry
   RRCA
-  INC B
-  JR NZ,CompareResult_bit
+  DJNZ CompareResult_bit
   SBC A,A
   LD L,A
   LD H,A
@@ -370,13 +394,9 @@ OperatorPrecedence:
 ApplyOperator_double:
   LD A,L
   PUSH AF                   ; the operator
-  PUSH BC
-  PUSH DE
-  CALL AccToDouble
-  POP DE
-  POP BC
   LD (ARG+4),DE
   LD (ARG+6),BC
+  CALL AccToDouble          ; (which leaves ARG alone)
   CALL DSwap
   LD A,(LTYPE)
   LD (TYPEFLAG),A
@@ -406,17 +426,19 @@ ApplyOperator_dcompare:
   CALL DCompare
   JR CompareResult
 
-; Left (BCDE, LTYPE) and right (ACC) both as singles. Keeps: nothing.
+; Left (BCDE) and right (ACC) both as singles. In: H = their types ORed:
+; 4 both singles, 6 one an integer, 2 both. Keeps: nothing.
 BothSingle:
+  BIT 1,H
+  RET Z
   LD A,(TYPEFLAG)
   CP 2
-  JR NZ,BothSingle_left
+  JR NZ,BothSingle_left     ; a single on the right: the left is the integer
+  BIT 2,H
   LD HL,(FAC)
+  JP NZ,IntToSingleKeep     ; and an integer on the right, a single left
   CALL IntToSingleKeep
 BothSingle_left:
-  LD A,(LTYPE)
-  CP 2
-  RET NZ
   EX DE,HL
   CALL IntOverAcc           ; BCDE = the right one, the ACC the left
   JP FSwap
@@ -435,12 +457,12 @@ AccToInt:
   LD A,(TYPEFLAG)
   CP 2
   JR Z,AccToInt_int
-  CP 3
-  JR Z,NumericAcc_tm
   PUSH BC
   PUSH DE
-  CP 8
-  JR NZ,AccToInt_single
+  CP 4                      ; a single, the commonest, tested first (?TM
+  JR Z,AccToInt_single      ; leaves the two words: an error resets SP)
+  CP 3
+  JR Z,NumericAcc_tm
   CALL DInt                 ; whole first, so that rounding cannot carry
   CALL DoubleToSingle
 AccToInt_single:
@@ -472,12 +494,11 @@ AccToSingle:
 EvalByte:
   CALL Eval
   PUSH HL
+  PUSH AF                   ; Eval's flags
   CALL AccToByte
-  POP HL
-  PUSH AF
-  DEC HL                    ; the flags of the character after it again
-  RST 10h
   POP AF
+  LD A,L
+  POP HL
   RET
 
 ; The ACC as a byte. In: ACC. Out: A = L = it; ?FC outside 0..255.
@@ -498,14 +519,13 @@ EvalAddress:
   LD A,(TYPEFLAG)
   CP 4
   JR NZ,EvalAddress_int
-  LD A,(FAC+3)              ; 32768..65535 as singles
-  CP 145
+  LD A,(FAC+3)              ; 32768..65535 as singles: 2^15 up to
+  CP 144                    ; below 2^16
   JR NZ,EvalAddress_int
   LD HL,(FAC+1)
   BIT 7,H                   ; (the sign)
-  JR NZ,EvalAddress_int
   SET 7,H
-  JR EvalAddress_done
+  JR Z,EvalAddress_done
 EvalAddress_int:
   CALL AccToInt
 EvalAddress_done:

@@ -29,14 +29,13 @@ ReadNumber:
 ; In: A = a character. Out: Z for a sign ('+' or '-', as a character or
 ; a token), then carry for '-'. Keeps: all but F.
 SignChar:
-  CP 0CEh
-  JR Z,SignChar_minus
-  CP '-'
-  JR Z,SignChar_minus
   CP 0CDh
   RET Z
   CP '+'
-  RET
+  RET Z
+  CP 0CEh
+  JR Z,SignChar_minus
+  CP '-'                    ; (the carry of no sign means nothing)
 SignChar_minus:
   SCF
   RET
@@ -49,109 +48,102 @@ ReadUnsigned:
 ReadDigits:
   LD (NUMSTART),HL
   EX DE,HL                  ; the integer part: DE walks the text, HL
-  LD HL,0                   ; holds the value (no PUSH/POP per digit)
-  LD A,(DE)                 ; the first digit needs no test and no
-  SUB '0'                   ; product: it is the value
+  LD A,(DE)                 ; holds the value (no PUSH/POP per digit)
+  SUB '0'
   CP 10
-  JR C,ReadUnsigned_add
+  LD HL,0
+  JR NC,ReadUnsigned_int    ; (a point or no number: read again there)
+  LD L,A                    ; the first digit needs no test and no
+  INC DE                    ; product: it is the value
 ReadUnsigned_int:           ; integer digits into HL while they fit
   LD A,(DE)
   SUB '0'
   CP 10
   JR NC,ReadUnsigned_intend
-  EX AF,AF'
-  LD A,H                    ; above 3276 one more digit would not fit
-  CP 0Ch
-  JR C,ReadUnsigned_fits
-  JR NZ,ReadUnsigned_tosingle   ; (the digit is read again there; AF' is
-  LD A,L                        ; free, as FMul's)
-  CP 0CDh
-  JR NC,ReadUnsigned_tosingle
-ReadUnsigned_fits:
-  EX AF,AF'
-  LD B,H
-  LD C,L
-  ADD HL,HL
-  ADD HL,HL
+  LD B,H                    ; HL * 10 + the digit while it stays below
+  LD C,L                    ; 65536 (a carry: BC is the value before
+  ADD HL,HL                 ; this digit, which is read again as part
+  ADD HL,HL                 ; of a single); HL was below 32768
+  JR C,ReadUnsigned_over
   ADD HL,BC
+  JR C,ReadUnsigned_over
   ADD HL,HL
-ReadUnsigned_add:
+  JR C,ReadUnsigned_over
   ADD A,L
   LD L,A
   LD A,H
-  ADC A,0                   ; at most 32769: the sign says it no longer fits
+  ADC A,0
   LD H,A
+  JR C,ReadUnsigned_over
   INC DE
-  JP P,ReadUnsigned_int
+  JP P,ReadUnsigned_int     ; 32768..65535 with this digit: a single
   JR ReadUnsigned_tosingle
-ReadUnsigned_intend:        ; the end of a line or statement, or a keyword
-  LD A,(DE)                 ; (an operator, THEN): no point or suffix
-  OR A
-  JR Z,ReadUnsigned_int2
-  JP M,ReadUnsigned_int2
+ReadUnsigned_intend:        ; A = the character - '0': 50h..F0h for a
+  SUB 50h                   ; keyword (an operator, THEN), the end of the
+  CP 0A1h                   ; line or a blank, which end the number at
+  JR C,ReadUnsigned_int2    ; once, without a point or suffix
+  LD A,(DE)
   CP ':'
   JR Z,ReadUnsigned_int2
-  CP '.'
-  JR Z,ReadUnsigned_tosingle
-  CALL UpperCase
+  AND 0DFh                  ; upper case (and bit 5 off the signs: no
+  CP '.' AND 0DFh           ; other character from '!' on becomes one of
+  JR Z,ReadUnsigned_tosingle  ; these)
   CP 'E'
   JR Z,ReadUnsigned_tosingle
   CP 'D'
   JR Z,ReadUnsigned_tosingle
-  CP '!'
+  CP '!' AND 0DFh
   JR Z,ReadUnsigned_tosingle
-  CP '#'
+  CP '#' AND 0DFh
   JR Z,ReadUnsigned_tosingle
-  CP '%'
+  CP '%' AND 0DFh
   JR NZ,ReadUnsigned_int2
   INC DE
 ReadUnsigned_int2:
-  LD (FAC),HL               ; as StoreInt, without the call: every
-  LD A,2                    ; constant in a program passes here
-  LD (TYPEFLAG),A
-  EX DE,HL
+  CALL StoreInt             ; (a lone digit in an expression is stored by
+  EX DE,HL                  ; Operand without coming here)
   RET
+ReadUnsigned_over:
+  LD H,B
+  LD L,C
 ReadUnsigned_tosingle:      ; the digits so far (HL) as a single, then the
   PUSH DE                   ; rest from DE on
   CALL UIntToSingle
   CALL IsDoubleText
   CALL C,SingleToDouble
   POP HL
-  LD BC,0                   ; B: digits taken after the point; C bit 0:
-                            ; single, bit 1: after the point
-ReadUnsigned_more:
+  LD BC,0                   ; B: digits taken after the point; C: 1
+ReadUnsigned_more:          ; after the point
   LD A,(HL)
   CP '.'
   JR NZ,ReadUnsigned_digit
-  BIT 1,C
+  BIT 0,C
   JR NZ,ReadUnsigned_mantend
-  SET 1,C
+  INC C
   INC HL
   JR ReadUnsigned_more
 ReadUnsigned_digit:
   CALL DigitValue
   JR C,ReadUnsigned_mantend
   INC HL
-  BIT 1,C
-  JR Z,ReadUnsigned_notfrac
-  INC B
-ReadUnsigned_notfrac:
   PUSH HL
   PUSH BC
   CALL AccTimes10PlusA
   POP BC
   POP HL
+  LD A,B                    ; one more place after the point
+  ADD A,C
+  LD B,A
   JR ReadUnsigned_more
 ReadUnsigned_mantend:       ; B = digits after the point
   CALL UpperCase
-  LD E,0                    ; the exponent
-  CP 'E'
+  LD DE,0                   ; E: the exponent; D: 0 positive, 0FFh
+  CP 'E'                    ; negative (0 0 without an exponent, too)
   JR Z,ReadUnsigned_exp
   CP 'D'
   JR NZ,ReadUnsigned_suffix
 ReadUnsigned_exp:
   INC HL
-  LD D,0                    ; 0: positive, 0FFh: negative
   LD A,(HL)
   CALL SignChar
   JR NZ,ReadUnsigned_expdigit
@@ -174,22 +166,18 @@ ReadUnsigned_expdigit:
   ADD A,C
   LD E,A
   JR ReadUnsigned_expdigit
-ReadUnsigned_expdone:       ; D = 0FFh negates: (E XOR 0FFh) + 1
-  LD A,E
-  XOR D
-  SUB D
-  JR ReadUnsigned_scale
 ReadUnsigned_suffix:
   CP '!'
   JR Z,ReadUnsigned_skipsuffix
   CP '#'
-  JR NZ,ReadUnsigned_nosuffix
+  JR NZ,ReadUnsigned_expdone
 ReadUnsigned_skipsuffix:
   INC HL
-ReadUnsigned_nosuffix:
-  XOR A
-ReadUnsigned_scale:         ; A = exponent; apply 10^(A - B)
-  SUB B
+ReadUnsigned_expdone:       ; D = 0FFh negates: (E XOR 0FFh) + 1
+  LD A,E
+  XOR D
+  SUB D
+  SUB B                     ; apply 10^(A - B)
   PUSH HL
   CALL ScaleByTen
   POP HL
@@ -209,15 +197,14 @@ DigitValue:
 ; In: ACC single or double, A = a digit. Out: ACC = ACC * 10 + A.
 ; Keeps: nothing.
 AccTimes10PlusA:
-  LD B,A
-  RST 20h                   ; NC: double (the ACC is no integer here)
-  LD A,B
-  JP NC,DTimesTenPlusA
-  PUSH AF
-  CALL FTimesTen
-  POP AF
   LD L,A
   LD H,0
+  RST 20h                   ; NC: double (the ACC is no integer here)
+  LD A,L
+  JP NC,DTimesTenPlusA
+  PUSH HL
+  CALL FTimesTen
+  POP HL
   CALL IntOverAcc
   JP FAdd
 
@@ -252,10 +239,8 @@ ScaleByTen_power:           ; ACC = 10^A
   PUSH DE
   PUSH BC                   ; the value waits on the stack
   LD B,A
-  PUSH BC
   LD HL,1
-  CALL IntToSingle
-  POP BC
+  CALL IntToSingle          ; (keeps BC, as H is 0)
 ScaleByTen_build:
   PUSH BC
   CALL FTimesTen
@@ -265,9 +250,8 @@ ScaleByTen_build:
   POP DE                    ; BCDE = the value
   POP HL                    ; H = the power left, L = its sign
   PUSH HL
-  LD A,L
-  OR A
-  JP M,ScaleByTen_divide
+  BIT 7,L
+  JR NZ,ScaleByTen_divide
   CALL FMul
   JR ScaleByTen_next
 ScaleByTen_divide:
