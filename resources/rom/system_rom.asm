@@ -27,19 +27,19 @@
   INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
   INCLUDE "basic/double_copy.asm"
-  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/math_core.asm"
 
 ; The screen, tape and input entries from 01C9h to 0384h: jumps, and three
 ; short routines that keep DE; the driver's routines (tape.inc) fill the
 ; room between them with the rest.
   AT CLS
   JP ClearScreen
-  INCLUDE "basic/math_core.asm"
-  INCLUDE "basic/double_shift_right.asm"
+  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/double_shift_left.asm"
   AT MOTOROFF
   JP TapeMotorOff
-  INCLUDE "basic/number_entry.asm"
   INCLUDE "basic/double_add_bytes.asm"
+  INCLUDE "basic/number_entry.asm"
   AT MOTORON
   JP TapeMotorOn
   INCLUDE "basic/double_swap.asm"
@@ -56,7 +56,7 @@
   INCLUDE "basic/table_word.asm"
   AT FINDLEADER
   JP TapeFindLeader
-  INCLUDE "basic/math_functions.asm"
+  INCLUDE "basic/double_shift_right.asm"
   AT SYSTEMCMD
   JP SystemCommand
   INCLUDE "basic/error_trap.asm"
@@ -73,15 +73,16 @@
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
   JP LINEINPUTB
-  INCLUDE "basic/double_shift_left.asm"
+  INCLUDE "basic/math_functions.asm"
   AT WAITKEYKEEP            ; wait for a key keeping DE
   PUSH DE
   CALL WAITKEY
   POP DE
   RET
-  INCLUDE "basic/print.asm"
   INCLUDE "basic/math_power.asm"
+  INCLUDE "basic/double_write.asm"
   INCLUDE "system/list.asm"
+  INCLUDE "basic/double_read.asm"
 
   AT LINEINPUTB
   JP LineInput
@@ -97,14 +98,14 @@
 
   AT SNGMUL
   JP FMul
-  INCLUDE "basic/double_times_ten.asm"
-  INCLUDE "basic/negate_acc.asm"
+  INCLUDE "system/tape_commands.asm"
+  INCLUDE "system/tape_motor.asm"
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "basic/double_write.asm"
-  INCLUDE "basic/str_functions.asm"
-  INCLUDE "basic/double_compare.asm"
+  INCLUDE "basic/errors.asm"
+  INCLUDE "basic/using_field.asm"
+  INCLUDE "basic/double_times_ten.asm"
 
   AT USRARG
   JP AccToInt
@@ -125,7 +126,7 @@
   JP IntSub
   AT INTADD
   JP IntAdd
-  INCLUDE "system/tape_motor.asm"
+  INCLUDE "basic/negate_acc.asm"
   AT INTMUL
   JP IntMul
   INCLUDE "basic/integer.asm"
@@ -134,8 +135,9 @@
   JP DSub
   AT DBLADD
   JP DAdd
-  INCLUDE "basic/using_number.asm"
-  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/math_steps.asm"
+  INCLUDE "basic/math_log.asm"
+  INCLUDE "system/tape_system.asm"
 
   AT DBLMUL
   JP DMul
@@ -143,32 +145,30 @@
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "system/tape_commands.asm"
-  INCLUDE "basic/double_scale.asm"
+  INCLUDE "system/text_output.asm"
+  INCLUDE "basic/double_compare.asm"
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "basic/math_steps.asm"
-  INCLUDE "basic/errors.asm"
-  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "basic/print.asm"
+  INCLUDE "basic/math_atn.asm"
+  INCLUDE "basic/double_whole.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
   INCLUDE "basic/math_pi.asm"
   AT NUMTOASC
   JP NumberToAscii
-  INCLUDE "basic/double_add.asm"
-  INCLUDE "basic/single.asm"
+  INCLUDE "system/tape_load.asm"
   INCLUDE "basic/run_loop.asm"
-  INCLUDE "system/text_output.asm"
-  INCLUDE "basic/eval.asm"
-  INCLUDE "system/screen.asm"
+  INCLUDE "basic/variables.asm"
+  INCLUDE "basic/using_number.asm"
+  INCLUDE "basic/single.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "basic/math_log.asm"
-  INCLUDE "basic/double_read.asm"
-  INCLUDE "basic/double_whole.asm"
+  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/string_store.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -180,8 +180,8 @@
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "basic/double_mul.asm"
-  INCLUDE "system/edit_keys.asm"
+  INCLUDE "basic/str_functions.asm"
+  INCLUDE "basic/double_exponent.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -192,9 +192,9 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "basic/string_store.asm"
-  INCLUDE "system/numbers.asm"
   INCLUDE "basic/math_series.asm"
+  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/double_scale.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -211,8 +211,8 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "system/tape_system.asm"
-  INCLUDE "basic/math_atn.asm"
+  INCLUDE "system/numbers.asm"
+  INCLUDE "basic/print_using.asm"
 
   AT DECTOBIN
   JP DecimalToBinary
@@ -220,18 +220,16 @@ NextChar:
 
   AT RUNCMD
   JP RunStatement
-  INCLUDE "basic/num_text.asm"
-  INCLUDE "basic/for_next.asm"
   INCLUDE "basic/input.asm"
-  INCLUDE "basic/strings.asm"
-  INCLUDE "system/cold_start.asm"
+  INCLUDE "basic/for_next.asm"
+  INCLUDE "basic/eval.asm"
 
   AT INTDIV
   JP IntDiv
-  INCLUDE "system/tape_load.asm"
-  INCLUDE "basic/control.asm"
   INCLUDE "basic/functions.asm"
-  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/control.asm"
+  INCLUDE "basic/double_add.asm"
+  INCLUDE "basic/double_mul.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -245,9 +243,11 @@ PrintQuoted:
   INC HL
   JR PrintQuoted
 
-  INCLUDE "basic/garbage.asm"
-  INCLUDE "basic/variables.asm"
+  INCLUDE "system/screen.asm"
+  INCLUDE "basic/strings.asm"
+  INCLUDE "basic/num_text.asm"
+  INCLUDE "system/edit_keys.asm"
   INCLUDE "system/program_text.asm"
-  INCLUDE "basic/using_field.asm"
-  INCLUDE "basic/print_using.asm"
+  INCLUDE "system/cold_start.asm"
+  INCLUDE "basic/garbage.asm"
   AT 3000h
