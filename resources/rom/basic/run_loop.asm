@@ -178,32 +178,32 @@ ExecStatement:
   CALL NZ,FreeTemps
   INC HL                    ; a keyword or a letter right here, the
   LD A,(HL)                 ; common case, needs no NextChar (it is
-  CP 'A'                    ; neither a blank nor the end)
-  JR C,ExecStatement_scan
+  ADD A,A                   ; neither a blank nor the end); a keyword
+  JR NC,ExecStatement_other ; sets the carry, A = twice its offset
 ExecStatement_word:
-  SUB 80h
-  JP C,LetStatement_letter
-  CP 0BCh - 80h
+  CP 2 * (0BCh - 80h)
   JR NC,ExecNext_syntax
-  ADD A,A                   ; DE = the entry, added in A: faster than
-  ADD A,LOW StatementTable  ; through HL, which would have to wait on
-  LD E,A                    ; the stack
-  ADC A,HIGH StatementTable
+  ADD A,LOW StatementTable  ; DE = the entry, added in A: faster than
+  LD E,A                    ; through HL, which would have to wait on
+  ADC A,HIGH StatementTable ; the stack
   SUB E
   LD D,A
-  EX DE,HL
-  LD A,(HL)
-  INC HL
-  LD H,(HL)
-  LD L,A
-  PUSH HL
-  EX DE,HL
+  LD A,(DE)                 ; the address goes through BC: no statement
+  LD C,A                    ; expects BC or DE on entry
+  INC DE
+  LD A,(DE)
+  LD B,A
+  PUSH BC
   JP NextChar               ; to the statement with the next character
-ExecStatement_scan:         ; blanks, an empty statement, the end
-  DEC HL
+ExecStatement_other:        ; (twice) a letter: an assignment
+  CP 2 * 'A'
+  JP NC,LetStatement_letter
+  DEC HL                    ; blanks, an empty statement, the end
   CALL NextChar
   JR Z,ExecNext
-  JR ExecStatement_word
+  ADD A,A
+  JR C,ExecStatement_word
+  JP LetStatement_letter
 ExecLine_trace:             ; TRON: the line's number in <>
   LD A,'<'
   CALL OutChar
