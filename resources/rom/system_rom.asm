@@ -26,15 +26,15 @@
 
   INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
+  INCLUDE "system/tape_blink.asm"
   INCLUDE "basic/double_copy.asm"
-  INCLUDE "basic/math_core.asm"
 
 ; The screen, tape and input entries from 01C9h to 0384h: jumps, and three
 ; short routines that keep DE; the driver's routines (tape.inc) fill the
 ; room between them with the rest.
   AT CLS
   JP ClearScreen
-  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/math_core.asm"
   INCLUDE "basic/math_functions.asm"
   AT MOTOROFF
   JP TapeMotorOff
@@ -56,7 +56,7 @@
   INCLUDE "basic/table_word.asm"
   AT FINDLEADER
   JP TapeFindLeader
-  INCLUDE "basic/double_shift_left.asm"
+  INCLUDE "basic/double_shift_right.asm"
   AT SYSTEMCMD
   JP SystemCommand
   INCLUDE "basic/error_trap.asm"
@@ -73,21 +73,21 @@
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
   JP LINEINPUTB
-  INCLUDE "basic/double_shift_right.asm"
+  INCLUDE "basic/double_shift_left.asm"
   AT WAITKEYKEEP            ; wait for a key keeping DE
   PUSH DE
   CALL WAITKEY
   POP DE
   RET
-  INCLUDE "system/list.asm"
-  INCLUDE "basic/math_steps.asm"
-  INCLUDE "basic/double_write.asm"
-  INCLUDE "basic/math_power.asm"
+  INCLUDE "system/cold_start.asm"
+  INCLUDE "basic/num_write.asm"
+  INCLUDE "system/command_level.asm"
 
   AT LINEINPUTB
   JP LineInput
-  INCLUDE "system/edit.asm"
-  INCLUDE "basic/double_div.asm"
+  INCLUDE "system/edit_keys.asm"
+  INCLUDE "basic/double_compare.asm"
+  INCLUDE "basic/double_round.asm"
 
   AT SNGSUB
   JP FSub
@@ -97,14 +97,14 @@
 
   AT SNGMUL
   JP FMul
+  INCLUDE "system/tape_commands.asm"
   INCLUDE "system/tape_motor.asm"
-  INCLUDE "basic/double_times_ten.asm"
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "system/text_output.asm"
-  INCLUDE "basic/print.asm"
-  INCLUDE "basic/using_field.asm"
+  INCLUDE "basic/errors.asm"
+  INCLUDE "basic/double_read.asm"
+  INCLUDE "basic/strings.asm"
 
   AT USRARG
   JP AccToInt
@@ -118,8 +118,9 @@
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "basic/num_write.asm"
-  INCLUDE "system/tape_commands.asm"
+  INCLUDE "basic/math_log.asm"
+  INCLUDE "basic/double_scale.asm"
+  INCLUDE "basic/math_series.asm"
 
   AT INTSUB
   JP IntSub
@@ -128,15 +129,14 @@
   INCLUDE "basic/negate_acc.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/double_whole.asm"
-  INCLUDE "basic/double_compare.asm"
+  INCLUDE "basic/integer.asm"
 
   AT DBLSUB
   JP DSub
   AT DBLADD
   JP DAdd
-  INCLUDE "system/tape_system.asm"
-  INCLUDE "basic/double_mul.asm"
+  INCLUDE "basic/print.asm"
+  INCLUDE "basic/double_core.asm"
 
   AT DBLMUL
   JP DMul
@@ -144,8 +144,8 @@
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "basic/double_scale.asm"
-  INCLUDE "basic/math_cells.asm"
+  INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "basic/math_sin.asm"
 
   AT ASCTONUM
   JP ReadNumber
@@ -157,19 +157,20 @@
   INCLUDE "basic/math_pi.asm"
   AT NUMTOASC
   JP NumberToAscii
-  INCLUDE "basic/run_loop.asm"
-  INCLUDE "basic/input.asm"
-  INCLUDE "basic/single.asm"
-  INCLUDE "basic/print_using.asm"
-  INCLUDE "basic/control.asm"
+  INCLUDE "system/program_text.asm"
+  INCLUDE "basic/variables.asm"
+  INCLUDE "basic/functions.asm"
+  INCLUDE "basic/math_steps.asm"
   INCLUDE "basic/machine.asm"
+  INCLUDE "basic/math_power.asm"
+  INCLUDE "basic/double_write.asm"
   INCLUDE "basic/for_next.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "basic/double_read.asm"
-  INCLUDE "basic/math_series.asm"
-  INCLUDE "basic/math_atn.asm"
+  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "basic/double_div.asm"
+  INCLUDE "basic/math_cells.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -181,8 +182,8 @@
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "basic/strings.asm"
-  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/control.asm"
+  INCLUDE "basic/double_whole.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -193,8 +194,7 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "basic/math_sin.asm"
-  INCLUDE "basic/math_log.asm"
+  INCLUDE "basic/double_mul.asm"
   INCLUDE "system/numbers.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
@@ -212,26 +212,26 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "basic/double_core.asm"
-  INCLUDE "basic/double_exponent.asm"
-  INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/math_atn.asm"
+  INCLUDE "system/tape_system.asm"
 
   AT DECTOBIN
   JP DecimalToBinary
-  INCLUDE "basic/double_round.asm"
+  INCLUDE "basic/string_store.asm"
 
   AT RUNCMD
   JP RunStatement
-  INCLUDE "system/edit_keys.asm"
+  INCLUDE "system/list.asm"
+  INCLUDE "basic/input.asm"
   INCLUDE "basic/eval.asm"
-  INCLUDE "basic/num_text.asm"
-  INCLUDE "basic/errors.asm"
+  INCLUDE "system/edit.asm"
 
   AT INTDIV
   JP IntDiv
-  INCLUDE "basic/functions.asm"
-  INCLUDE "system/command_level.asm"
-  INCLUDE "system/program_text.asm"
+  INCLUDE "system/text_output.asm"
+  INCLUDE "basic/using_field.asm"
+  INCLUDE "basic/using_number.asm"
+  INCLUDE "basic/run_loop.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -245,9 +245,9 @@ PrintQuoted:
   INC HL
   JR PrintQuoted
 
-  INCLUDE "basic/garbage.asm"
-  INCLUDE "basic/variables.asm"
-  INCLUDE "system/cold_start.asm"
   INCLUDE "basic/str_functions.asm"
-  INCLUDE "basic/using_number.asm"
+  INCLUDE "basic/print_using.asm"
+  INCLUDE "basic/garbage.asm"
+  INCLUDE "basic/single.asm"
+  INCLUDE "basic/num_text.asm"
   AT 3000h

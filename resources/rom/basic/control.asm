@@ -1,5 +1,5 @@
-; Flow of control: GOTO, GOSUB/RETURN, IF/THEN/ELSE, ON n GOTO/GOSUB;
-; the search for a line along the links, the stack check, line numbers in
+; Flow of control: RETURN, IF/THEN/ELSE, ON n GOTO/GOSUB (GOTO and GOSUB
+; lie before the jump in run_loop.asm); the search for a line along the links, the stack check, line numbers in
 ; the text. The FOR and GOSUB entries on the stack are described in
 ; run_loop.asm.
 ;
@@ -167,21 +167,6 @@ IfStatement_string:         ; HL after its closing quote, or at the 00
   DEC HL
   JR IfStatement_scan
 
-GosubStatement:
-  CALL ReadLineNumber_digit ; (the keyword's flags still)
-GosubLineDE:
-  CALL CheckStack
-  PUSH HL
-  LD BC,(CURLINE)
-  PUSH BC
-  LD B,91h
-  PUSH BC
-  JR GotoStatement_line
-
-GotoStatement:
-  CALL ReadLineNumber
-GotoStatement_line:
-  JP GotoLineDE
 IfStatement_line:           ; NextChar has found the digit already, and
   CALL DecimalToBinary      ; a jump needs no flags after the number
   JP GotoLineDE
@@ -215,6 +200,6 @@ OnStatement_take:
   CALL SkipStatement        ; GOSUB comes back after the whole list
   LD A,B
   CP 91h
-  JR Z,GosubLineDE
-  JR GotoStatement_line
+  JP Z,GosubLineDE
+  JP GotoLineDE
 

@@ -55,18 +55,19 @@ ClearVariables_types:
   POP HL
   RET
 
-; 1EA3h: RUN [line]. In: HL after RUN, A = the character there.
-RunStatement:
-  LD DE,0
-  CALL NZ,ReadLineNumber
-  CALL ClearAll
-  LD A,D
-  OR E
-  JR NZ,GotoLineDE
-  LD HL,(TXTTAB)            ; the first line, as if one ended before it
-  DEC HL
-  JR ExecNext_nextline
-
+GotoStatement:
+  CALL ReadLineNumber
+  JR GotoLineDE
+GosubStatement:
+  CALL ReadLineNumber_digit ; (the keyword's flags still)
+; GOSUB to line DE: HL after the statement, which RETURN goes on from.
+GosubLineDE:
+  CALL CheckStack
+  PUSH HL
+  LD BC,(CURLINE)
+  PUSH BC
+  LD B,91h
+  PUSH BC                   ; on into the jump, without JP or JR
 ; Go to the line DE. In: DE. Out: -. A line after the current one is
 ; searched for from the current one on.
 GotoLineDE:
@@ -89,6 +90,18 @@ GotoLineDE_from:
   INC HL
   INC HL                    ; HL at the high byte of the number
   JR ExecLine               ; (the next line of the text falls into it)
+
+; 1EA3h: RUN [line]. In: HL after RUN, A = the character there.
+RunStatement:
+  LD DE,0
+  CALL NZ,ReadLineNumber
+  CALL ClearAll
+  LD A,D
+  OR E
+  JR NZ,GotoLineDE
+  LD HL,(TXTTAB)            ; the first line, as if one ended before it
+  DEC HL
+  JR ExecNext_nextline
 
 ; Forget the temporary string descriptors. Keeps: BC DE HL.
 FreeTemps:
@@ -197,13 +210,14 @@ ExecStatement_word:
   JP NextChar               ; to the statement with the next character
 ExecStatement_other:        ; (twice) a letter: an assignment
   CP 2 * 'A'
+ExecStatement_let:
   JP NC,LetStatement_letter
   DEC HL                    ; blanks, an empty statement, the end
   CALL NextChar
   JR Z,ExecNext
   ADD A,A
   JR C,ExecStatement_word
-  JP LetStatement_letter
+  JR ExecStatement_let      ; (NC: any other character goes to LET)
 ExecLine_trace:             ; TRON: the line's number in <>
   LD A,'<'
   CALL OutChar
@@ -212,6 +226,40 @@ ExecLine_trace:             ; TRON: the line's number in <>
   EX DE,HL
   LD A,'>'
   CALL OutChar
+  JR ExecStatement
+
+ContStatement:
+  LD HL,(CONTPTR)
+  LD A,H
+  OR L
+  JP Z,CNError
+  LD SP,(CONTSP)
+  LD DE,(CONTLINE)
+  LD (CURLINE),DE
+  LD DE,0
+  LD (CONTPTR),DE
+  LD A,(CONTREDO)           ; a statement cut short runs again
+  OR A
+  JR NZ,ExecStatement
+ContStatement_next:
+  JP ExecNext
+
+TronStatement:
+  LD A,1
+  DEFB 0FEh                 ; CP n: skips the XOR A
+TroffStatement:
+  XOR A
+  LD (TRACEON),A
+  JR ContStatement_next
+
+
+; A direct statement typed at the prompt: HL at the text in the input
+; buffer, ending with 00. It is tokenised below the stack and run there.
+DirectStatement:
+  CALL TokeniseLine
+  DEC HL
+  LD DE,0FFFFh
+  LD (CURLINE),DE
   JR ExecStatement
 
 ; HL at a character of a statement: HL to its ':' or 00 (strings skipped).
@@ -248,39 +296,6 @@ SaveCont:
   LD (CMDSP),HL
   EX DE,HL
   RET
-
-ContStatement:
-  LD HL,(CONTPTR)
-  LD A,H
-  OR L
-  JP Z,CNError
-  LD SP,(CONTSP)
-  LD DE,(CONTLINE)
-  LD (CURLINE),DE
-  LD DE,0
-  LD (CONTPTR),DE
-  LD A,(CONTREDO)           ; a statement cut short runs again
-  OR A
-  JP NZ,ExecStatement
-  JP ExecNext
-
-TronStatement:
-  LD A,1
-  DEFB 0FEh                 ; CP n: skips the XOR A
-TroffStatement:
-  XOR A
-  LD (TRACEON),A
-  JP ExecNext
-
-
-; A direct statement typed at the prompt: HL at the text in the input
-; buffer, ending with 00. It is tokenised below the stack and run there.
-DirectStatement:
-  CALL TokeniseLine
-  DEC HL
-  LD DE,0FFFFh
-  LD (CURLINE),DE
-  JP ExecStatement
 
 ; The statements from 80h to BBh. Disk keywords jump to their RAM vectors;
 ; EDIT, DELETE and AUTO are found by the command level (command_level.asm)
