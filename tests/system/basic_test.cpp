@@ -187,6 +187,19 @@ TEST_F(Basic, DirectGotoAfterAnEditFindsTheLine) {
   EXPECT_NE(screen.find(">GOTO 30\nC\nREADY"), std::string::npos) << screen;
 }
 
+// NEW leaves only the end mark, and after it the old first line's number
+// (1, below every target): a jump forward from "the first line" must see
+// that the program is empty, not take the end mark 0000 for a link, which
+// would read the ROM at 0 as a line numbered with the word at 2.
+TEST_F(Basic, JumpsInAnEmptyProgramReportAMissingLine) {
+  Run("NEW\n1 PRINT\nNEW\nCLS\n");
+  const std::string romLine = std::to_string(m.Word(2));
+  for (const std::string jump : {"GOTO ", "GOSUB ", "RUN "}) {
+    const std::string screen = Run(jump + romLine + "\n");
+    EXPECT_NE(screen.find(jump + romLine + "\n?UL ERROR\nREADY\n>"), std::string::npos) << screen;
+  }
+}
+
 // An integer product that leaves 16 bits is computed again as a single;
 // -32768 still fits.
 TEST_F(Basic, IntegerProductsBeyondSixteenBitsBecomeSingles) {

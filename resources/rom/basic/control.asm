@@ -33,7 +33,7 @@ ReturnStatement_found:
 ; Keeps: BC DE.
 FindLineByLink:
   LD HL,(TXTTAB)
-; The same from the line at HL on (a line numbered below DE, or the first).
+; The same from the line at HL on (no line before it numbered DE or more).
 FindLineFrom:
   PUSH BC
 FindLineFrom_loop:

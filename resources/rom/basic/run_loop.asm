@@ -69,7 +69,7 @@ GosubLineDE:
   LD B,91h
   PUSH BC                   ; on into the jump, without JP or JR
 ; Go to the line DE. In: DE. Out: -. A line after the current one is
-; searched for from the current one on.
+; searched for from the line after the current one on.
 GotoLineDE:
   LD HL,(LINEADDR)          ; the high byte of the current line's number
   LD A,(HL)
@@ -79,9 +79,15 @@ GotoLineDE:
   LD A,(HL)
   CP E
 GotoLineDE_high:            ; carry: the current line lies before line DE
+  DEC HL                    ; the high byte of its link
+  JR NC,GotoLineDE_first
+  LD A,(HL)
   DEC HL
-  DEC HL
-  JR C,GotoLineDE_from
+  LD L,(HL)
+  LD H,A
+  OR A                      ; no link: LINEADDR is at an empty program's
+  JR NZ,GotoLineDE_from     ; end mark, whose bytes after it are no line
+GotoLineDE_first:
   LD HL,(TXTTAB)
 GotoLineDE_from:
   CALL FindLineFrom
@@ -131,16 +137,14 @@ EndStatement:
 EndProgram:
   JP ReadyLevel
 
-; REM, ' and ELSE: the rest of the line. DATA: the rest of the statement.
+; REM, ' and ELSE: the rest of the line. DATA (by SkipStatement): the
+; rest of the statement.
 RemStatement:
   LD A,(HL)
   OR A
   JR Z,ExecNext
   INC HL
   JR RemStatement
-DataStatement:
-  CALL SkipStatement
-  JR ExecNext
 
 ; ':', ELSE or an error after a statement. It lies before ExecNext, so
 ; that the end of a line, the common case, goes on there without a jump.
@@ -255,13 +259,15 @@ TroffStatement:
 
 ; A direct statement typed at the prompt: HL at the text in the input
 ; buffer, ending with 00. It is tokenised below the stack and run there.
+; CURLINE is FFFFh already: the command level sets it before each line.
 DirectStatement:
   CALL TokeniseLine
   DEC HL
-  LD DE,0FFFFh
-  LD (CURLINE),DE
   JR ExecStatement
 
+DataStatement:
+  LD BC,ExecNext
+  PUSH BC
 ; HL at a character of a statement: HL to its ':' or 00 (strings skipped).
 ; Keeps: BC DE.
 SkipStatement:
