@@ -35,7 +35,7 @@
   AT CLS
   JP ClearScreen
   INCLUDE "basic/math_core.asm"
-  INCLUDE "basic/math_functions.asm"
+  INCLUDE "basic/double_shift_left.asm"
   AT MOTOROFF
   JP TapeMotorOff
   INCLUDE "basic/double_add_bytes.asm"
@@ -73,21 +73,20 @@
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
   JP LINEINPUTB
-  INCLUDE "basic/double_shift_left.asm"
+  INCLUDE "basic/math_functions.asm"
   AT WAITKEYKEEP            ; wait for a key keeping DE
   PUSH DE
   CALL WAITKEY
   POP DE
   RET
-  INCLUDE "system/cold_start.asm"
-  INCLUDE "basic/num_write.asm"
-  INCLUDE "system/command_level.asm"
+  INCLUDE "basic/math_log.asm"
+  INCLUDE "basic/print_using.asm"
+  INCLUDE "system/program_text.asm"
 
   AT LINEINPUTB
   JP LineInput
-  INCLUDE "system/edit_keys.asm"
-  INCLUDE "basic/double_compare.asm"
-  INCLUDE "basic/double_round.asm"
+  INCLUDE "system/edit.asm"
+  INCLUDE "basic/double_div.asm"
 
   AT SNGSUB
   JP FSub
@@ -98,13 +97,12 @@
   AT SNGMUL
   JP FMul
   INCLUDE "system/tape_commands.asm"
-  INCLUDE "system/tape_motor.asm"
+  INCLUDE "basic/negate_acc.asm"
 
   AT SNGDIV
   JP FDiv
+  INCLUDE "basic/control.asm"
   INCLUDE "basic/errors.asm"
-  INCLUDE "basic/double_read.asm"
-  INCLUDE "basic/strings.asm"
 
   AT USRARG
   JP AccToInt
@@ -118,25 +116,25 @@
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "basic/math_log.asm"
-  INCLUDE "basic/double_scale.asm"
-  INCLUDE "basic/math_series.asm"
+  INCLUDE "basic/num_write.asm"
+  INCLUDE "basic/math_cells.asm"
 
   AT INTSUB
   JP IntSub
   AT INTADD
   JP IntAdd
-  INCLUDE "basic/negate_acc.asm"
+  INCLUDE "system/tape_motor.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/double_whole.asm"
+  INCLUDE "basic/double_compare.asm"
 
   AT DBLSUB
   JP DSub
   AT DBLADD
   JP DAdd
-  INCLUDE "basic/print.asm"
-  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/double_scale.asm"
+  INCLUDE "basic/using_number.asm"
 
   AT DBLMUL
   JP DMul
@@ -144,8 +142,8 @@
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "basic/double_times_ten.asm"
   INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/double_times_ten.asm"
 
   AT ASCTONUM
   JP ReadNumber
@@ -157,20 +155,17 @@
   INCLUDE "basic/math_pi.asm"
   AT NUMTOASC
   JP NumberToAscii
-  INCLUDE "system/program_text.asm"
+  INCLUDE "basic/print.asm"
+  INCLUDE "basic/single.asm"
   INCLUDE "basic/variables.asm"
-  INCLUDE "basic/functions.asm"
-  INCLUDE "basic/math_steps.asm"
-  INCLUDE "basic/machine.asm"
   INCLUDE "basic/math_power.asm"
-  INCLUDE "basic/double_write.asm"
-  INCLUDE "basic/for_next.asm"
+  INCLUDE "basic/input.asm"
+  INCLUDE "basic/garbage.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "basic/double_exponent.asm"
-  INCLUDE "basic/double_div.asm"
-  INCLUDE "basic/math_cells.asm"
+  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/double_round.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -182,8 +177,8 @@
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "basic/control.asm"
-  INCLUDE "basic/double_whole.asm"
+  INCLUDE "basic/str_functions.asm"
+  INCLUDE "basic/double_exponent.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -194,8 +189,9 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "basic/double_mul.asm"
-  INCLUDE "system/numbers.asm"
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/math_atn.asm"
+  INCLUDE "system/text_output.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -212,8 +208,9 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "basic/math_atn.asm"
-  INCLUDE "system/tape_system.asm"
+  INCLUDE "basic/double_read.asm"
+  INCLUDE "system/numbers.asm"
+  INCLUDE "basic/math_steps.asm"
 
   AT DECTOBIN
   JP DecimalToBinary
@@ -221,17 +218,18 @@ NextChar:
 
   AT RUNCMD
   JP RunStatement
-  INCLUDE "system/list.asm"
-  INCLUDE "basic/input.asm"
   INCLUDE "basic/eval.asm"
-  INCLUDE "system/edit.asm"
+  INCLUDE "basic/functions.asm"
+  INCLUDE "system/tape_system.asm"
+  INCLUDE "basic/double_mul.asm"
 
   AT INTDIV
   JP IntDiv
-  INCLUDE "system/text_output.asm"
-  INCLUDE "basic/using_field.asm"
-  INCLUDE "basic/using_number.asm"
-  INCLUDE "basic/run_loop.asm"
+  INCLUDE "system/edit_keys.asm"
+  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/num_text.asm"
+  INCLUDE "basic/double_write.asm"
+  INCLUDE "system/list.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -245,9 +243,11 @@ PrintQuoted:
   INC HL
   JR PrintQuoted
 
-  INCLUDE "basic/str_functions.asm"
-  INCLUDE "basic/print_using.asm"
-  INCLUDE "basic/garbage.asm"
-  INCLUDE "basic/single.asm"
-  INCLUDE "basic/num_text.asm"
+  INCLUDE "basic/for_next.asm"
+  INCLUDE "basic/using_field.asm"
+  INCLUDE "basic/run_loop.asm"
+  INCLUDE "basic/strings.asm"
+  INCLUDE "system/cold_start.asm"
+  INCLUDE "basic/math_series.asm"
+  INCLUDE "system/command_level.asm"
   AT 3000h

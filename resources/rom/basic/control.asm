@@ -9,7 +9,9 @@ ReturnStatement:
   LD HL,0
   ADD HL,SP
 ReturnStatement_find:
-  CALL AtStackTop
+  LD A,(STACKTOP)           ; the low bytes settle it, but for one entry
+  CP L                      ; in 256
+  CALL Z,AtStackTop
   JP Z,RGError
   INC HL
   LD A,(HL)
@@ -53,13 +55,11 @@ FindLineFrom_loop:
   LD H,B
   LD L,C
   JR FindLineFrom_loop
-FindLineFrom_found:         ; HL at the high byte of its number
+FindLineFrom_found:         ; HL at the high byte of its number; NZ from
+  DEC HL                    ; the SBC: above line DE, Z: equal when the
+  JR NZ,FindLineFrom_at     ; low bytes are (no borrow was taken)
   LD A,(HL)
-  CP D
-  DEC HL
-  JR NZ,FindLineFrom_at
-  LD A,(HL)
-  CP E
+  XOR E                     ; (NC)
 FindLineFrom_at:
   DEC HL
   DEC HL                    ; at the line; NC, Z when it is line DE
