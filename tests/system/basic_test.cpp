@@ -234,6 +234,18 @@ TEST_F(Basic, LoopsNestWithSubroutinesAndSeveralNextVariables) {
   EXPECT_EQ(Output("10 PRINT CHR$(65);INP(255)>=0:PRINT CHR$(256)\n"), "A-1\n?FC ERROR IN 10\n");
 }
 
+// RETURN tells the stack's top by the low byte first. Eight GOSUBs (6 bytes
+// each) and thirteen FOR loops (16 each) fill 256 bytes, so RETURN starts
+// at an entry whose low byte is the top's while the high byte is not.
+TEST_F(Basic, ReturnPassesAnEntryAWholePageBelowTheTop) {
+  std::string program = "10 GOSUB 11:PRINT \"OK\":END\n";
+  for (int line = 11; line <= 17; ++line)
+    program += std::to_string(line) + " GOSUB " + std::to_string(line + 1) + ":RETURN\n";
+  program += "18 FOR A=1 TO 1";
+  for (char v = 'B'; v <= 'M'; ++v) program += std::string(":FOR ") + v + "=1 TO 1";
+  EXPECT_EQ(Output(program + ":RETURN\n"), "OK\n");
+}
+
 TEST_F(Basic, PrintZonesTabAndPosition) {
   EXPECT_EQ(Output("10 PRINT 1,\"A\",-2\n20 PRINT TAB(5);\"T\";TAB(3);\"U\";POS(0)\n"
                    "30 PRINT \"AB\";:PRINT \"CD\",:PRINT \"E\"\n"),
