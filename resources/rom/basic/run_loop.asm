@@ -173,10 +173,10 @@ ExecNext_lineend:           ; FFFFh: the end of a direct line; the high
   JR Z,EndProgram
 ExecNext_nextline:          ; HL at the 00 before a line's link
   INC HL
-  LD A,(HL)
   INC HL
-  OR (HL)
-  JR Z,EndProgram           ; the end of the program
+  LD A,(HL)                 ; a link's high byte alone: the text lies in
+  OR A                      ; RAM, from 4000h up, so only the end mark
+  JR Z,EndProgram           ; 0000 has a 00 there
   INC HL
   LD E,(HL)
   INC HL
