@@ -1,7 +1,7 @@
 ; Flow of control: RETURN, IF/THEN/ELSE, ON n GOTO/GOSUB (GOTO and GOSUB
-; lie before the jump in run_loop.asm); the search for a line along the links, the stack check, line numbers in
-; the text. The FOR and GOSUB entries on the stack are described in
-; run_loop.asm.
+; lie before the jump itself, in run_loop.asm); the search for a line along
+; the links, the stack check, line numbers in the text. The FOR and GOSUB
+; entries on the stack are described in run_loop.asm.
 ;
 ; RAM: CURLINE, STACKTOP.
 

@@ -60,7 +60,8 @@ GotoStatement:
   JR GotoLineDE
 GosubStatement:
   CALL ReadLineNumber_digit ; (the keyword's flags still)
-; GOSUB to line DE: HL after the statement, which RETURN goes on from.
+; GOSUB: the entry RETURN goes back by, then the jump. In: DE = the line,
+; HL after the statement. Out: -.
 GosubLineDE:
   CALL CheckStack
   PUSH HL
@@ -212,8 +213,8 @@ ExecStatement_word:
   LD B,A
   PUSH BC
   JP NextChar               ; to the statement with the next character
-ExecStatement_other:        ; (twice) a letter: an assignment
-  CP 2 * 'A'
+ExecStatement_other:        ; A = twice the character: a letter (or any
+  CP 2 * 'A'                ; other from 41h up) is an assignment
 ExecStatement_let:
   JP NC,LetStatement_letter
   DEC HL                    ; blanks, an empty statement, the end
