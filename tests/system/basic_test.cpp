@@ -156,10 +156,11 @@ TEST_F(Basic, ControlFlowStatements) {
                    "50 FOR I=9 TO 1 STEP -4:FOR J=1 TO 2:PRINT I*10+J;:NEXT J,I:PRINT\n"
                    "60 ON 5 GOSUB 100:IF 1 THEN IF 0 THEN PRINT 1 ELSE PRINT 2 ELSE PRINT 3\n"
                    "70 REM NOT PRINTED:PRINT 9\n"
+                   "75 IF 0 THEN IF 1 THEN PRINT 7 ELSE PRINT 8 ELSE PRINT \"F\";\n"
                    "80 PRINT \"E\" ' REMARK\n"
                    "90 END\n"
                    "100 PRINT \"S\";:RETURN\n"),
-            "SBN 91  92  51  52  11  12\n 2\nE\n");
+            "SBN 91  92  51  52  11  12\n 2\nFE\n");
 }
 
 // GOTO and GOSUB search forward from the running line when the target lies

@@ -1,34 +1,11 @@
-; Flow of control: RETURN, IF/THEN/ELSE, ON n GOTO/GOSUB (GOTO and GOSUB
-; lie before the jump itself, in run_loop.asm); the search for a line along
-; the links, the stack check, line numbers in the text. The FOR and GOSUB
-; entries on the stack are described in run_loop.asm.
+; Flow of control: IF/THEN/ELSE, ON n GOTO/GOSUB, CONT, TRON/TROFF (GOTO,
+; GOSUB and RETURN lie next to the jump and the statement loop, in
+; run_loop.asm); the search for a line along the links, the stack check,
+; line numbers in the text. The FOR and GOSUB entries on the stack are
+; described in run_loop.asm.
 ;
-; RAM: CURLINE, STACKTOP.
-
-ReturnStatement:
-  LD HL,0
-  ADD HL,SP
-ReturnStatement_find:
-  LD A,(STACKTOP)           ; the low bytes settle it, but for one entry
-  CP L                      ; in 256
-  CALL Z,AtStackTop
-  JP Z,RGError
-  INC HL
-  LD A,(HL)
-  INC HL
-  CP 91h
-  JR Z,ReturnStatement_found
-  CP 81h
-  JP NZ,RGError
-  LD DE,14
-  ADD HL,DE
-  JR ReturnStatement_find
-ReturnStatement_found:
-  LD SP,HL
-  POP DE
-  LD (CURLINE),DE
-  POP HL
-  JP ExecNext
+; RAM: CURLINE, STACKTOP, TRACEON; CONTPTR, CONTLINE, CONTSP, CONTREDO
+; (which run_loop.asm sets).
 
 ; The line DE, found along the links. In: DE. Out: HL = the first line
 ; numbered DE or more (or the end mark); Z when it is line DE, NC.
@@ -142,7 +119,7 @@ IfStatement_take:           ; HL at THEN, GOTO or ELSE
   DEC HL
   JP ExecStatement
 IfStatement_false:          ; to the ELSE of this IF, or the end of the line
-  LD C,0                    ; IFs opened on the way
+  LD C,1                    ; 1 + the IFs opened on the way
 IfStatement_scan:
   INC HL
   LD A,(HL)
@@ -156,10 +133,8 @@ IfStatement_scan:
 IfStatement_notif:
   CP 95h
   JR NZ,IfStatement_scan
-  LD A,C
-  OR A
+  DEC C                     ; an inner IF's ELSE, or this one's
   JR Z,IfStatement_take
-  DEC C
   JR IfStatement_scan
 IfStatement_string:         ; HL after its closing quote, or at the 00
   INC HL
@@ -203,3 +178,26 @@ OnStatement_take:
   JP Z,GosubLineDE
   JP GotoLineDE
 
+ContStatement:
+  LD HL,(CONTPTR)
+  LD A,H
+  OR L
+  JP Z,CNError
+  LD SP,(CONTSP)
+  LD DE,(CONTLINE)
+  LD (CURLINE),DE
+  LD DE,0
+  LD (CONTPTR),DE
+  LD A,(CONTREDO)           ; a statement cut short runs again
+  OR A
+  JP NZ,ExecStatement
+ContStatement_next:
+  JP ExecNext
+
+TronStatement:
+  LD A,1
+  DEFB 0FEh                 ; CP n: skips the XOR A
+TroffStatement:
+  XOR A
+  LD (TRACEON),A
+  JR ContStatement_next

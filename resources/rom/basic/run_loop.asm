@@ -96,7 +96,7 @@ GotoLineDE_from:
   INC HL
   INC HL
   INC HL                    ; HL at the high byte of the number
-  JR ExecLine               ; (the next line of the text falls into it)
+  JP ExecLine               ; (the next line of the text falls into it)
 
 ; 1EA3h: RUN [line]. In: HL after RUN, A = the character there.
 RunStatement:
@@ -156,6 +156,32 @@ ExecNext_other:
   JR Z,RemStatement
 ExecNext_syntax:
   JP SNError
+
+; RETURN: back to the GOSUB's line and text; FOR loops opened since are
+; dropped. It lies before ExecNext to go on there without a jump.
+ReturnStatement:
+  LD HL,0
+  ADD HL,SP
+ReturnStatement_find:
+  LD A,(STACKTOP)           ; the low bytes settle it, but for one entry
+  CP L                      ; in 256
+  CALL Z,AtStackTop
+  JP Z,RGError
+  INC HL
+  LD A,(HL)
+  INC HL
+  CP 91h
+  JR Z,ReturnStatement_found
+  CP 81h
+  JP NZ,RGError
+  LD DE,14
+  ADD HL,DE
+  JR ReturnStatement_find
+ReturnStatement_found:
+  LD SP,HL
+  POP DE
+  LD (CURLINE),DE
+  POP HL                    ; on into ExecNext
 
 ; After a statement: HL at its ':' or 00.
 ExecNext:
@@ -232,31 +258,6 @@ ExecLine_trace:             ; TRON: the line's number in <>
   LD A,'>'
   CALL OutChar
   JR ExecStatement
-
-ContStatement:
-  LD HL,(CONTPTR)
-  LD A,H
-  OR L
-  JP Z,CNError
-  LD SP,(CONTSP)
-  LD DE,(CONTLINE)
-  LD (CURLINE),DE
-  LD DE,0
-  LD (CONTPTR),DE
-  LD A,(CONTREDO)           ; a statement cut short runs again
-  OR A
-  JR NZ,ExecStatement
-ContStatement_next:
-  JP ExecNext
-
-TronStatement:
-  LD A,1
-  DEFB 0FEh                 ; CP n: skips the XOR A
-TroffStatement:
-  XOR A
-  LD (TRACEON),A
-  JR ContStatement_next
-
 
 ; A direct statement typed at the prompt: HL at the text in the input
 ; buffer, ending with 00. It is tokenised below the stack and run there.
