@@ -27,14 +27,14 @@
   INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
   INCLUDE "basic/double_copy.asm"
-  INCLUDE "basic/math_core.asm"
+  INCLUDE "system/tape_blink.asm"
 
 ; The screen, tape and input entries from 01C9h to 0384h: jumps, and three
 ; short routines that keep DE; the driver's routines (tape.inc) fill the
 ; room between them with the rest.
   AT CLS
   JP ClearScreen
-  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/math_core.asm"
   INCLUDE "basic/double_shift_left.asm"
   AT MOTOROFF
   JP TapeMotorOff
@@ -42,7 +42,7 @@
   INCLUDE "basic/number_entry.asm"
   AT MOTORON
   JP TapeMotorOn
-  INCLUDE "basic/double_swap.asm"
+  INCLUDE "basic/single_whole.asm"
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
@@ -56,10 +56,11 @@
   INCLUDE "basic/table_word.asm"
   AT FINDLEADER
   JP TapeFindLeader
-  INCLUDE "basic/double_shift_right.asm"
+  INCLUDE "basic/math_functions.asm"
   AT SYSTEMCMD
   JP SystemCommand
   INCLUDE "basic/error_trap.asm"
+  INCLUDE "basic/digit_value.asm"
   AT TAPEADDR
   JP TapeReadAddress
   INCLUDE "system/tape_find_leader.asm"
@@ -73,43 +74,42 @@
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
   JP LINEINPUTB
-  INCLUDE "basic/math_functions.asm"
+  INCLUDE "basic/double_shift_right.asm"
   AT WAITKEYKEEP            ; wait for a key keeping DE
   PUSH DE
   CALL WAITKEY
   POP DE
   RET
-  INCLUDE "basic/math_power.asm"
-  INCLUDE "basic/double_write.asm"
-  INCLUDE "system/list.asm"
-  INCLUDE "basic/double_read.asm"
+  INCLUDE "system/edit_keys.asm"
+  INCLUDE "basic/errors.asm"
+  INCLUDE "basic/strings.asm"
 
   AT LINEINPUTB
   JP LineInput
-  INCLUDE "system/edit.asm"
+  INCLUDE "system/cold_start.asm"
   INCLUDE "basic/double_div.asm"
 
   AT SNGSUB
   JP FSub
   AT SNGADD
   JP FAdd
-  INCLUDE "system/command_level.asm"
-  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/math_log.asm"
+  INCLUDE "basic/using_number.asm"
 
   AT SNGMUL
   JP FMul
-  INCLUDE "system/tape_commands.asm"
+  INCLUDE "basic/math_cells.asm"
   INCLUDE "system/tape_motor.asm"
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "basic/errors.asm"
-  INCLUDE "basic/using_field.asm"
-  INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "basic/print.asm"
+  INCLUDE "system/command_level.asm"
+  INCLUDE "basic/double_round.asm"
 
   AT USRARG
   JP AccToInt
-  INCLUDE "basic/single_whole.asm"
+  INCLUDE "basic/double_swap.asm"
 
   AT USRRET
   JP StoreInt
@@ -120,7 +120,7 @@
   AT TODBL
   JP AccToDouble
   INCLUDE "basic/num_write.asm"
-  INCLUDE "basic/math_cells.asm"
+  INCLUDE "system/tape_commands.asm"
 
   AT INTSUB
   JP IntSub
@@ -129,15 +129,15 @@
   INCLUDE "basic/negate_acc.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/double_compare.asm"
+  INCLUDE "basic/double_whole.asm"
 
   AT DBLSUB
   JP DSub
   AT DBLADD
   JP DAdd
-  INCLUDE "basic/math_steps.asm"
-  INCLUDE "basic/math_log.asm"
   INCLUDE "system/tape_system.asm"
+  INCLUDE "basic/double_mul.asm"
 
   AT DBLMUL
   JP DMul
@@ -145,30 +145,32 @@
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "system/text_output.asm"
-  INCLUDE "basic/double_compare.asm"
+  INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "basic/math_sin.asm"
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "basic/print.asm"
-  INCLUDE "basic/math_atn.asm"
-  INCLUDE "basic/double_whole.asm"
+  INCLUDE "basic/double_add.asm"
+  INCLUDE "system/tape_load.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
   INCLUDE "basic/math_pi.asm"
   AT NUMTOASC
   JP NumberToAscii
-  INCLUDE "system/tape_load.asm"
-  INCLUDE "basic/run_loop.asm"
-  INCLUDE "basic/variables.asm"
-  INCLUDE "basic/using_number.asm"
-  INCLUDE "basic/single.asm"
+  INCLUDE "basic/double_write.asm"
+  INCLUDE "basic/eval.asm"
+  INCLUDE "basic/for_next.asm"
+  INCLUDE "system/edit.asm"
+  INCLUDE "system/program_text.asm"
+  INCLUDE "basic/input.asm"
+  INCLUDE "basic/num_text.asm"
+  INCLUDE "basic/double_scale.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "basic/machine.asm"
-  INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/math_series.asm"
+  INCLUDE "basic/integer.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -192,9 +194,9 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "basic/math_series.asm"
-  INCLUDE "basic/math_sin.asm"
-  INCLUDE "basic/double_scale.asm"
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "system/text_output.asm"
+  INCLUDE "basic/math_atn.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -211,25 +213,27 @@ NextChar:
   INC A
   DEC A
   RET
+  INCLUDE "basic/double_read.asm"
   INCLUDE "system/numbers.asm"
-  INCLUDE "basic/print_using.asm"
+  INCLUDE "basic/math_steps.asm"
 
   AT DECTOBIN
   JP DecimalToBinary
-  INCLUDE "basic/double_round.asm"
+  INCLUDE "basic/string_store.asm"
 
   AT RUNCMD
   JP RunStatement
-  INCLUDE "basic/input.asm"
-  INCLUDE "basic/for_next.asm"
-  INCLUDE "basic/eval.asm"
+  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/single.asm"
+  INCLUDE "basic/math_power.asm"
+  INCLUDE "basic/garbage.asm"
+  INCLUDE "basic/print_using.asm"
 
   AT INTDIV
   JP IntDiv
-  INCLUDE "basic/functions.asm"
-  INCLUDE "basic/control.asm"
-  INCLUDE "basic/double_add.asm"
-  INCLUDE "basic/double_mul.asm"
+  INCLUDE "basic/using_field.asm"
+  INCLUDE "system/screen.asm"
+  INCLUDE "basic/run_loop.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -243,11 +247,8 @@ PrintQuoted:
   INC HL
   JR PrintQuoted
 
-  INCLUDE "system/screen.asm"
-  INCLUDE "basic/strings.asm"
-  INCLUDE "basic/num_text.asm"
-  INCLUDE "system/edit_keys.asm"
-  INCLUDE "system/program_text.asm"
-  INCLUDE "system/cold_start.asm"
-  INCLUDE "basic/garbage.asm"
+  INCLUDE "basic/control.asm"
+  INCLUDE "basic/functions.asm"
+  INCLUDE "basic/variables.asm"
+  INCLUDE "system/list.asm"
   AT 3000h

@@ -186,10 +186,11 @@ TEST_F(Basic, ControlFlowStatements) {
                    "50 FOR I=9 TO 1 STEP -4:FOR J=1 TO 2:PRINT I*10+J;:NEXT J,I:PRINT\n"
                    "60 ON 5 GOSUB 100:IF 1 THEN IF 0 THEN PRINT 1 ELSE PRINT 2 ELSE PRINT 3\n"
                    "70 REM NOT PRINTED:PRINT 9\n"
+                   "75 IF 0 THEN IF 1 THEN PRINT 7 ELSE PRINT 8 ELSE PRINT \"F\";\n"
                    "80 PRINT \"E\" ' REMARK\n"
                    "90 END\n"
                    "100 PRINT \"S\";:RETURN\n"),
-            "SBN 91  92  51  52  11  12\n 2\nE\n");
+            "SBN 91  92  51  52  11  12\n 2\nFE\n");
 }
 
 // GOTO and GOSUB search forward from the running line when the target lies
@@ -215,6 +216,19 @@ TEST_F(Basic, DirectGotoAfterAnEditFindsTheLine) {
   Run("10\n20 PRINT \"B\":END\nCLS\n");
   const std::string screen = Run("GOTO 30\n");
   EXPECT_NE(screen.find(">GOTO 30\nC\nREADY"), std::string::npos) << screen;
+}
+
+// NEW leaves only the end mark, and after it the old first line's number
+// (1, below every target): a jump forward from "the first line" must see
+// that the program is empty, not take the end mark 0000 for a link, which
+// would read the ROM at 0 as a line numbered with the word at 2.
+TEST_F(Basic, JumpsInAnEmptyProgramReportAMissingLine) {
+  Run("NEW\n1 PRINT\nNEW\nCLS\n");
+  const std::string romLine = std::to_string(m.Word(2));
+  for (const std::string jump : {"GOTO ", "GOSUB ", "RUN "}) {
+    const std::string screen = Run(jump + romLine + "\n");
+    EXPECT_NE(screen.find(jump + romLine + "\n?UL ERROR\nREADY\n>"), std::string::npos) << screen;
+  }
 }
 
 // An integer product that leaves 16 bits is computed again as a single;
@@ -274,6 +288,18 @@ TEST_F(Basic, AddressesAboveTheIntegerRange) {
   EXPECT_EQ(Output("10 POKE 40000,7:POKE 65535,9:PRINT PEEK(40000);PEEK(-25536);PEEK(65535.5)\n"
                    "20 PRINT PEEK(-40000)\n"),
             " 7  7  9\n?OV ERROR IN 20\n");
+}
+
+// RETURN tells the stack's top by the low byte first. Eight GOSUBs (6 bytes
+// each) and thirteen FOR loops (16 each) fill 256 bytes, so RETURN starts
+// at an entry whose low byte is the top's while the high byte is not.
+TEST_F(Basic, ReturnPassesAnEntryAWholePageBelowTheTop) {
+  std::string program = "10 GOSUB 11:PRINT \"OK\":END\n";
+  for (int line = 11; line <= 17; ++line)
+    program += std::to_string(line) + " GOSUB " + std::to_string(line + 1) + ":RETURN\n";
+  program += "18 FOR A=1 TO 1";
+  for (char v = 'B'; v <= 'M'; ++v) program += std::string(":FOR ") + v + "=1 TO 1";
+  EXPECT_EQ(Output(program + ":RETURN\n"), "OK\n");
 }
 
 TEST_F(Basic, PrintZonesTabAndPosition) {

@@ -1,39 +1,18 @@
-; Flow of control: GOTO, GOSUB/RETURN, IF/THEN/ELSE, ON n GOTO/GOSUB;
-; the search for a line along the links, the stack check, line numbers in
-; the text. The FOR and GOSUB entries on the stack are described in
-; run_loop.asm.
+; Flow of control: IF/THEN/ELSE, ON n GOTO/GOSUB, CONT, TRON/TROFF (GOTO,
+; GOSUB and RETURN lie next to the jump and the statement loop, in
+; run_loop.asm); the search for a line along the links, the stack check,
+; line numbers in the text. The FOR and GOSUB entries on the stack are
+; described in run_loop.asm.
 ;
-; RAM: CURLINE, STACKTOP.
-
-ReturnStatement:
-  LD HL,0
-  ADD HL,SP
-ReturnStatement_find:
-  CALL AtStackTop
-  JP Z,RGError
-  INC HL
-  LD A,(HL)
-  INC HL
-  CP 91h
-  JR Z,ReturnStatement_found
-  CP 81h
-  JP NZ,RGError
-  LD DE,14
-  ADD HL,DE
-  JR ReturnStatement_find
-ReturnStatement_found:
-  LD SP,HL
-  POP DE
-  LD (CURLINE),DE
-  POP HL
-  JP ExecNext
+; RAM: CURLINE, STACKTOP, TRACEON; CONTPTR, CONTLINE, CONTSP, CONTREDO
+; (which run_loop.asm sets).
 
 ; The line DE, found along the links. In: DE. Out: HL = the first line
 ; numbered DE or more (or the end mark); Z when it is line DE, NC.
 ; Keeps: BC DE.
 FindLineByLink:
   LD HL,(TXTTAB)
-; The same from the line at HL on (a line numbered below DE, or the first).
+; The same from the line at HL on (no line before it numbered DE or more).
 FindLineFrom:
   PUSH BC
 FindLineFrom_loop:
@@ -53,13 +32,11 @@ FindLineFrom_loop:
   LD H,B
   LD L,C
   JR FindLineFrom_loop
-FindLineFrom_found:         ; HL at the high byte of its number
+FindLineFrom_found:         ; HL at the high byte of its number; NZ from
+  DEC HL                    ; the SBC: above line DE, Z: equal when the
+  JR NZ,FindLineFrom_at     ; low bytes are (no borrow was taken)
   LD A,(HL)
-  CP D
-  DEC HL
-  JR NZ,FindLineFrom_at
-  LD A,(HL)
-  CP E
+  XOR E                     ; (NC)
 FindLineFrom_at:
   DEC HL
   DEC HL                    ; at the line; NC, Z when it is line DE
@@ -142,7 +119,7 @@ IfStatement_take:           ; HL at THEN, GOTO or ELSE
   DEC HL
   JP ExecStatement
 IfStatement_false:          ; to the ELSE of this IF, or the end of the line
-  LD C,0                    ; IFs opened on the way
+  LD C,1                    ; 1 + the IFs opened on the way
 IfStatement_scan:
   INC HL
   LD A,(HL)
@@ -156,10 +133,8 @@ IfStatement_scan:
 IfStatement_notif:
   CP 95h
   JR NZ,IfStatement_scan
-  LD A,C
-  OR A
+  DEC C                     ; an inner IF's ELSE, or this one's
   JR Z,IfStatement_take
-  DEC C
   JR IfStatement_scan
 IfStatement_string:         ; HL after its closing quote, or at the 00
   INC HL
@@ -167,21 +142,6 @@ IfStatement_string:         ; HL after its closing quote, or at the 00
   DEC HL
   JR IfStatement_scan
 
-GosubStatement:
-  CALL ReadLineNumber_digit ; (the keyword's flags still)
-GosubLineDE:
-  CALL CheckStack
-  PUSH HL
-  LD BC,(CURLINE)
-  PUSH BC
-  LD B,91h
-  PUSH BC
-  JR GotoStatement_line
-
-GotoStatement:
-  CALL ReadLineNumber
-GotoStatement_line:
-  JP GotoLineDE
 IfStatement_line:           ; NextChar has found the digit already, and
   CALL DecimalToBinary      ; a jump needs no flags after the number
   JP GotoLineDE
@@ -215,6 +175,29 @@ OnStatement_take:
   CALL SkipStatement        ; GOSUB comes back after the whole list
   LD A,B
   CP 91h
-  JR Z,GosubLineDE
-  JR GotoStatement_line
+  JP Z,GosubLineDE
+  JP GotoLineDE
 
+ContStatement:
+  LD HL,(CONTPTR)
+  LD A,H
+  OR L
+  JP Z,CNError
+  LD SP,(CONTSP)
+  LD DE,(CONTLINE)
+  LD (CURLINE),DE
+  LD DE,0
+  LD (CONTPTR),DE
+  LD A,(CONTREDO)           ; a statement cut short runs again
+  OR A
+  JP NZ,ExecStatement
+ContStatement_next:
+  JP ExecNext
+
+TronStatement:
+  LD A,1
+  DEFB 0FEh                 ; CP n: skips the XOR A
+TroffStatement:
+  XOR A
+  LD (TRACEON),A
+  JR ContStatement_next

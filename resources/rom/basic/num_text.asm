@@ -183,17 +183,6 @@ ReadUnsigned_expdone:       ; D = 0FFh negates: (E XOR 0FFh) + 1
   POP HL
   RET
 
-; In: A = a character. Out: A = its digit value and NC, or carry when it is
-; no digit (A kept then). Keeps: BC DE HL.
-DigitValue:
-  CP '9' + 1
-  CCF
-  RET C
-  CP '0'
-  RET C
-  SUB '0'
-  RET
-
 ; In: ACC single or double, A = a digit. Out: ACC = ACC * 10 + A.
 ; Keeps: nothing.
 AccTimes10PlusA:

@@ -55,6 +55,49 @@ ClearVariables_types:
   POP HL
   RET
 
+GotoStatement:
+  CALL ReadLineNumber
+  JR GotoLineDE
+GosubStatement:
+  CALL ReadLineNumber_digit ; (the keyword's flags still)
+; GOSUB: the entry RETURN goes back by, then the jump. In: DE = the line,
+; HL after the statement. Out: -.
+GosubLineDE:
+  CALL CheckStack
+  PUSH HL
+  LD BC,(CURLINE)
+  PUSH BC
+  LD B,91h
+  PUSH BC                   ; on into the jump, without JP or JR
+; Go to the line DE. In: DE. Out: -. A line after the current one is
+; searched for from the line after the current one on.
+GotoLineDE:
+  LD HL,(LINEADDR)          ; the high byte of the current line's number
+  LD A,(HL)
+  DEC HL
+  CP D
+  JR NZ,GotoLineDE_high
+  LD A,(HL)
+  CP E
+GotoLineDE_high:            ; carry: the current line lies before line DE
+  DEC HL                    ; the high byte of its link
+  JR NC,GotoLineDE_first
+  LD A,(HL)
+  DEC HL
+  LD L,(HL)
+  LD H,A
+  OR A                      ; no link: LINEADDR is at an empty program's
+  JR NZ,GotoLineDE_from     ; end mark, whose bytes after it are no line
+GotoLineDE_first:
+  LD HL,(TXTTAB)
+GotoLineDE_from:
+  CALL FindLineFrom
+  JP NZ,ULError
+  INC HL
+  INC HL
+  INC HL                    ; HL at the high byte of the number
+  JP ExecLine               ; (the next line of the text falls into it)
+
 ; 1EA3h: RUN [line]. In: HL after RUN, A = the character there.
 RunStatement:
   LD DE,0
@@ -66,29 +109,6 @@ RunStatement:
   LD HL,(TXTTAB)            ; the first line, as if one ended before it
   DEC HL
   JR ExecNext_nextline
-
-; Go to the line DE. In: DE. Out: -. A line after the current one is
-; searched for from the current one on.
-GotoLineDE:
-  LD HL,(LINEADDR)          ; the high byte of the current line's number
-  LD A,(HL)
-  DEC HL
-  CP D
-  JR NZ,GotoLineDE_high
-  LD A,(HL)
-  CP E
-GotoLineDE_high:            ; carry: the current line lies before line DE
-  DEC HL
-  DEC HL
-  JR C,GotoLineDE_from
-  LD HL,(TXTTAB)
-GotoLineDE_from:
-  CALL FindLineFrom
-  JP NZ,ULError
-  INC HL
-  INC HL
-  INC HL                    ; HL at the high byte of the number
-  JR ExecLine               ; (the next line of the text falls into it)
 
 ; Forget the temporary string descriptors. Keeps: BC DE HL.
 FreeTemps:
@@ -118,16 +138,14 @@ EndStatement:
 EndProgram:
   JP ReadyLevel
 
-; REM, ' and ELSE: the rest of the line. DATA: the rest of the statement.
+; REM, ' and ELSE: the rest of the line. DATA (by SkipStatement): the
+; rest of the statement.
 RemStatement:
   LD A,(HL)
   OR A
   JR Z,ExecNext
   INC HL
   JR RemStatement
-DataStatement:
-  CALL SkipStatement
-  JR ExecNext
 
 ; ':', ELSE or an error after a statement. It lies before ExecNext, so
 ; that the end of a line, the common case, goes on there without a jump.
@@ -138,6 +156,32 @@ ExecNext_other:
   JR Z,RemStatement
 ExecNext_syntax:
   JP SNError
+
+; RETURN: back to the GOSUB's line and text; FOR loops opened since are
+; dropped. It lies before ExecNext to go on there without a jump.
+ReturnStatement:
+  LD HL,0
+  ADD HL,SP
+ReturnStatement_find:
+  LD A,(STACKTOP)           ; the low bytes settle it, but for one entry
+  CP L                      ; in 256
+  CALL Z,AtStackTop
+  JP Z,RGError
+  INC HL
+  LD A,(HL)
+  INC HL
+  CP 91h
+  JR Z,ReturnStatement_found
+  CP 81h
+  JP NZ,RGError
+  LD DE,14
+  ADD HL,DE
+  JR ReturnStatement_find
+ReturnStatement_found:
+  LD SP,HL
+  POP DE
+  LD (CURLINE),DE
+  POP HL                    ; on into ExecNext
 
 ; After a statement: HL at its ':' or 00.
 ExecNext:
@@ -156,10 +200,10 @@ ExecNext_lineend:           ; FFFFh: the end of a direct line; the high
   JR Z,EndProgram
 ExecNext_nextline:          ; HL at the 00 before a line's link
   INC HL
-  LD A,(HL)
   INC HL
-  OR (HL)
-  JR Z,EndProgram           ; the end of the program
+  LD A,(HL)                 ; a link's high byte alone: the text lies in
+  OR A                      ; RAM, from 4000h up, so only the end mark
+  JR Z,EndProgram           ; 0000 has a 00 there
   INC HL
   LD E,(HL)
   INC HL
@@ -178,32 +222,33 @@ ExecStatement:
   CALL NZ,FreeTemps
   INC HL                    ; a keyword or a letter right here, the
   LD A,(HL)                 ; common case, needs no NextChar (it is
-  CP 'A'                    ; neither a blank nor the end)
-  JR C,ExecStatement_scan
+  ADD A,A                   ; neither a blank nor the end); a keyword
+  JR NC,ExecStatement_other ; sets the carry, A = twice its offset
 ExecStatement_word:
-  SUB 80h
-  JP C,LetStatement_letter
-  CP 0BCh - 80h
+  CP 2 * (0BCh - 80h)
   JR NC,ExecNext_syntax
-  ADD A,A                   ; DE = the entry, added in A: faster than
-  ADD A,LOW StatementTable  ; through HL, which would have to wait on
-  LD E,A                    ; the stack
-  ADC A,HIGH StatementTable
+  ADD A,LOW StatementTable  ; DE = the entry, added in A: faster than
+  LD E,A                    ; through HL, which would have to wait on
+  ADC A,HIGH StatementTable ; the stack
   SUB E
   LD D,A
-  EX DE,HL
-  LD A,(HL)
-  INC HL
-  LD H,(HL)
-  LD L,A
-  PUSH HL
-  EX DE,HL
+  LD A,(DE)                 ; the address goes through BC: no statement
+  LD C,A                    ; expects BC or DE on entry
+  INC DE
+  LD A,(DE)
+  LD B,A
+  PUSH BC
   JP NextChar               ; to the statement with the next character
-ExecStatement_scan:         ; blanks, an empty statement, the end
-  DEC HL
+ExecStatement_other:        ; A = twice the character: a letter (or any
+  CP 2 * 'A'                ; other from 41h up) is an assignment
+ExecStatement_let:
+  JP NC,LetStatement_letter
+  DEC HL                    ; blanks, an empty statement, the end
   CALL NextChar
   JR Z,ExecNext
-  JR ExecStatement_word
+  ADD A,A
+  JR C,ExecStatement_word
+  JR ExecStatement_let      ; (NC: any other character goes to LET)
 ExecLine_trace:             ; TRON: the line's number in <>
   LD A,'<'
   CALL OutChar
@@ -214,6 +259,17 @@ ExecLine_trace:             ; TRON: the line's number in <>
   CALL OutChar
   JR ExecStatement
 
+; A direct statement typed at the prompt: HL at the text in the input
+; buffer, ending with 00. It is tokenised below the stack and run there.
+; CURLINE is FFFFh already: the command level sets it before each line.
+DirectStatement:
+  CALL TokeniseLine
+  DEC HL
+  JR ExecStatement
+
+DataStatement:
+  LD BC,ExecNext
+  PUSH BC
 ; HL at a character of a statement: HL to its ':' or 00 (strings skipped).
 ; Keeps: BC DE.
 SkipStatement:
@@ -248,39 +304,6 @@ SaveCont:
   LD (CMDSP),HL
   EX DE,HL
   RET
-
-ContStatement:
-  LD HL,(CONTPTR)
-  LD A,H
-  OR L
-  JP Z,CNError
-  LD SP,(CONTSP)
-  LD DE,(CONTLINE)
-  LD (CURLINE),DE
-  LD DE,0
-  LD (CONTPTR),DE
-  LD A,(CONTREDO)           ; a statement cut short runs again
-  OR A
-  JP NZ,ExecStatement
-  JP ExecNext
-
-TronStatement:
-  LD A,1
-  DEFB 0FEh                 ; CP n: skips the XOR A
-TroffStatement:
-  XOR A
-  LD (TRACEON),A
-  JP ExecNext
-
-
-; A direct statement typed at the prompt: HL at the text in the input
-; buffer, ending with 00. It is tokenised below the stack and run there.
-DirectStatement:
-  CALL TokeniseLine
-  DEC HL
-  LD DE,0FFFFh
-  LD (CURLINE),DE
-  JP ExecStatement
 
 ; The statements from 80h to BBh. Disk keywords jump to their RAM vectors;
 ; EDIT, DELETE and AUTO are found by the command level (command_level.asm)

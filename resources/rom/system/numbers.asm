@@ -48,6 +48,13 @@ DecimalToBinary:
   PUSH BC
   EX DE,HL                  ; DE walks the text, HL holds the value: no
   LD HL,0                   ; PUSH/POP per digit
+  LD A,(DE)                 ; the first digit is the value: no product
+  SUB '0'                   ; for it
+  CP 10
+  JR NC,DecimalEnd
+  LD L,A
+DecimalNext:
+  INC DE
 DecimalDigit:
   LD A,(DE)
   SUB '0'
@@ -63,9 +70,7 @@ DecimalDigit:
   LD L,A
   JR NC,DecimalNext
   INC H
-DecimalNext:
-  INC DE
-  JR DecimalDigit
+  JR DecimalNext
 DecimalEnd:
   EX DE,HL
   LD A,(HL)
