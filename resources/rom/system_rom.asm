@@ -26,28 +26,27 @@
 
   INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
-  INCLUDE "basic/double_copy.asm"
-  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/math_functions.asm"
+  INCLUDE "basic/negate_acc.asm"
 
 ; The screen, tape and input entries from 01C9h to 0384h: jumps, and three
 ; short routines that keep DE; the driver's routines (tape.inc) fill the
 ; room between them with the rest.
   AT CLS
   JP ClearScreen
-  INCLUDE "basic/math_core.asm"
-  INCLUDE "basic/double_shift_left.asm"
+  INCLUDE "system/tape_system_pass.asm"
   AT MOTOROFF
   JP TapeMotorOff
-  INCLUDE "basic/double_add_bytes.asm"
   INCLUDE "basic/number_entry.asm"
+  INCLUDE "basic/double_add_bytes.asm"
   AT MOTORON
   JP TapeMotorOn
-  INCLUDE "basic/single_whole.asm"
+  INCLUDE "basic/direct_statement.asm"
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
   JP TapeReadByte
-  INCLUDE "system/tape_system_pass.asm"
+  INCLUDE "basic/double_copy.asm"
   AT TAPEWRITE
   JP TapeWriteByte
   INCLUDE "basic/double_convert.asm"
@@ -56,14 +55,15 @@
   INCLUDE "basic/table_word.asm"
   AT FINDLEADER
   JP TapeFindLeader
-  INCLUDE "basic/math_functions.asm"
+  INCLUDE "basic/double_shift_left.asm"
   AT SYSTEMCMD
   JP SystemCommand
-  INCLUDE "basic/error_trap.asm"
-  INCLUDE "basic/digit_value.asm"
+  INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "system/tape_find_leader.asm"
   AT TAPEADDR
   JP TapeReadAddress
-  INCLUDE "system/tape_find_leader.asm"
+  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/double_swap.asm"
   AT DISPLAYKEEP            ; display A keeping DE
   PUSH DE
   CALL DISPLAY
@@ -74,15 +74,16 @@
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
   JP LINEINPUTB
-  INCLUDE "basic/double_shift_right.asm"
+  INCLUDE "basic/math_core.asm"
+  INCLUDE "basic/digit_value.asm"
   AT WAITKEYKEEP            ; wait for a key keeping DE
   PUSH DE
   CALL WAITKEY
   POP DE
   RET
-  INCLUDE "system/edit_keys.asm"
   INCLUDE "basic/errors.asm"
-  INCLUDE "basic/strings.asm"
+  INCLUDE "basic/num_text.asm"
+  INCLUDE "basic/double_exponent.asm"
 
   AT LINEINPUTB
   JP LineInput
@@ -93,23 +94,23 @@
   JP FSub
   AT SNGADD
   JP FAdd
-  INCLUDE "basic/math_log.asm"
   INCLUDE "basic/using_number.asm"
+  INCLUDE "basic/math_log.asm"
 
   AT SNGMUL
   JP FMul
-  INCLUDE "basic/math_cells.asm"
-  INCLUDE "system/tape_motor.asm"
+  INCLUDE "basic/double_whole.asm"
+  INCLUDE "basic/double_shift_right.asm"
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "basic/print.asm"
-  INCLUDE "system/command_level.asm"
-  INCLUDE "basic/double_round.asm"
+  INCLUDE "basic/garbage.asm"
+  INCLUDE "basic/double_add.asm"
+  INCLUDE "basic/math_steps.asm"
 
   AT USRARG
   JP AccToInt
-  INCLUDE "basic/double_swap.asm"
+  INCLUDE "basic/single_whole.asm"
 
   AT USRRET
   JP StoreInt
@@ -124,20 +125,21 @@
 
   AT INTSUB
   JP IntSub
+  INCLUDE "system/text_limit.asm"
   AT INTADD
   JP IntAdd
-  INCLUDE "basic/negate_acc.asm"
+  INCLUDE "system/tape_motor.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/double_compare.asm"
-  INCLUDE "basic/double_whole.asm"
+  INCLUDE "basic/integer.asm"
 
   AT DBLSUB
   JP DSub
   AT DBLADD
   JP DAdd
-  INCLUDE "system/tape_system.asm"
-  INCLUDE "basic/double_mul.asm"
+  INCLUDE "basic/double_write.asm"
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/double_read.asm"
 
   AT DBLMUL
   JP DMul
@@ -145,32 +147,32 @@
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "basic/double_times_ten.asm"
-  INCLUDE "basic/math_sin.asm"
+  INCLUDE "system/text_output.asm"
+  INCLUDE "basic/double_compare.asm"
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "basic/double_add.asm"
-  INCLUDE "system/tape_load.asm"
+  INCLUDE "basic/math_power.asm"
+  INCLUDE "basic/error_trap.asm"
+  INCLUDE "system/numbers.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
   INCLUDE "basic/math_pi.asm"
   AT NUMTOASC
   JP NumberToAscii
-  INCLUDE "basic/double_write.asm"
-  INCLUDE "basic/eval.asm"
-  INCLUDE "basic/for_next.asm"
+  INCLUDE "basic/strings.asm"
+  INCLUDE "basic/single.asm"
+  INCLUDE "basic/using_field.asm"
   INCLUDE "system/edit.asm"
-  INCLUDE "system/program_text.asm"
-  INCLUDE "basic/input.asm"
-  INCLUDE "basic/num_text.asm"
-  INCLUDE "basic/double_scale.asm"
+  INCLUDE "basic/variables.asm"
+  INCLUDE "system/list.asm"
+  INCLUDE "basic/math_cells.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "basic/math_series.asm"
-  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/print_using.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -182,8 +184,8 @@
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "basic/str_functions.asm"
-  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "system/edit_keys.asm"
+  INCLUDE "basic/double_mul.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -194,9 +196,9 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "basic/double_core.asm"
-  INCLUDE "system/text_output.asm"
-  INCLUDE "basic/math_atn.asm"
+  INCLUDE "basic/math_series.asm"
+  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/double_scale.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -213,27 +215,25 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "basic/double_read.asm"
-  INCLUDE "system/numbers.asm"
-  INCLUDE "basic/math_steps.asm"
+  INCLUDE "basic/math_atn.asm"
+  INCLUDE "system/tape_system.asm"
 
   AT DECTOBIN
   JP DecimalToBinary
-  INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/double_round.asm"
 
   AT RUNCMD
   JP RunStatement
+  INCLUDE "basic/str_functions.asm"
+  INCLUDE "basic/for_next.asm"
+  INCLUDE "system/screen.asm"
+  INCLUDE "system/program_text.asm"
   INCLUDE "basic/machine.asm"
-  INCLUDE "basic/single.asm"
-  INCLUDE "basic/math_power.asm"
-  INCLUDE "basic/garbage.asm"
-  INCLUDE "basic/print_using.asm"
 
   AT INTDIV
   JP IntDiv
-  INCLUDE "basic/using_field.asm"
-  INCLUDE "system/screen.asm"
-  INCLUDE "basic/run_loop.asm"
+  INCLUDE "basic/control.asm"
+  INCLUDE "basic/eval.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -247,8 +247,10 @@ PrintQuoted:
   INC HL
   JR PrintQuoted
 
-  INCLUDE "basic/control.asm"
+  INCLUDE "system/command_level.asm"
+  INCLUDE "basic/input.asm"
   INCLUDE "basic/functions.asm"
-  INCLUDE "basic/variables.asm"
-  INCLUDE "system/list.asm"
+  INCLUDE "basic/run_loop.asm"
+  INCLUDE "basic/print.asm"
+  INCLUDE "system/tape_load.asm"
   AT 3000h

@@ -23,6 +23,14 @@ TEST_F(Basic, DirectStatementsRunAtThePrompt) {
   EXPECT_NE(screen.find(">PRINT 2+2\n 4\nREADY\n>A=7:PRINT A*6\n 42\nREADY\n>"), std::string::npos) << screen;
 }
 
+// A direct statement runs from the input buffer, out of the stack's way:
+// 100 nested GOSUBs (600 bytes of stack) return to it intact.
+TEST_F(Basic, DirectStatementOutlivesADeepStack) {
+  Run("NEW\n100 D=D+1:IF D<100 THEN GOSUB 100\n110 RETURN\nCLS\n");
+  const std::string screen = Run("D=0:GOSUB 100:PRINT \"DONE\";D:' A REMARK\n");
+  EXPECT_NE(screen.find("\nDONE 100\nREADY"), std::string::npos) << screen;
+}
+
 TEST_F(Basic, NumbersPrintInTheDocumentedForms) {
   EXPECT_EQ(Output("10 PRINT 0;-0;1;-1;32767;-32768;32768;.5;-.25\n"
                    "20 PRINT 1.234567;123456;1234567;1E10;1.5E10;1E-05;.01\n"

@@ -259,14 +259,6 @@ ExecLine_trace:             ; TRON: the line's number in <>
   CALL OutChar
   JR ExecStatement
 
-; A direct statement typed at the prompt: HL at the text in the input
-; buffer, ending with 00. It is tokenised below the stack and run there.
-; CURLINE is FFFFh already: the command level sets it before each line.
-DirectStatement:
-  CALL TokeniseLine
-  DEC HL
-  JR ExecStatement
-
 DataStatement:
   LD BC,ExecNext
   PUSH BC

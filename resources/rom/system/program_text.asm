@@ -90,17 +90,6 @@ TokeniseLine:
   POP HL
   RET
 
-; The program text may grow up to STACKROOM below the stack (which is the
-; bottom of string space). Out: DE = that limit. Keeps: A BC HL.
-TextLimit:
-  IF STACKROOM != 0200h
-  .ERROR TextLimit takes STACKROOM as two pages
-  ENDIF
-  LD DE,(STACKTOP)
-  DEC D
-  DEC D
-  RET
-
 ; HL = the line after the one at HL, found from its end byte.
 NextLine:
   INC HL
