@@ -3,7 +3,7 @@
 ; fit is computed again in single precision, so programs never see an
 ; integer overflow; callers look at the type flag.
 ;
-; RAM: FAC, TYPEFLAG.
+; RAM: FAC, TYPEFLAG; FSUBF (the sign of a product).
 
 ; In: HL. Out: ACC = HL as an integer. Keeps: BC DE HL.
 StoreInt:

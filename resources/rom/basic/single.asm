@@ -8,7 +8,7 @@
 ; (half up) and packs. FAdd, FMul and FDiv keep their result in registers
 ; and go in at FNormRegs.
 ;
-; RAM: FAC (4121h-4124h), FACGUARD, FSIGN, FSUBF; FMul uses AF' and B'.
+; RAM: FAC (4121h-4124h), FACGUARD, FSIGN; FMul uses AF' and B'.
 ;
 ; Label rule for all interpreter files: a routine's internal labels are its
 ; name, an underscore and a lower-case word (FAdd_sub).
@@ -153,7 +153,6 @@ FAdd_ordered:               ; the ACC has the larger exponent; A = difference
   LD A,(FAC+2)
   LD (FSIGN),A
   XOR C
-  LD (FSUBF),A
   SET 7,C
   LD H,A                    ; bit 7: subtract
   LD L,0
@@ -352,12 +351,11 @@ FDiv:
   LD A,(FAC+3)
   OR A
   JP Z,DZError
-  LD A,B
-  OR A
+  INC B
+  DEC B
   JR Z,FMul_zeroleft
-  LD A,(FAC+3)              ; B - (FAC+3) + 129, + 128 for FSetExponent:
-  CPL                       ; B + (255 - (FAC+3)) + 2
-  ADD A,B
+  CPL                       ; B - (FAC+3) + 129, + 128 for FSetExponent:
+  ADD A,B                   ; B + (255 - (FAC+3)) + 2
   LD L,A
   LD A,0
   ADC A,A
@@ -534,12 +532,10 @@ IntToSingle_shift:          ; 16-bit shifts, faster than FNorm's 32-bit ones
   ADD HL,HL
   JR NC,IntToSingle_shift   ; the leading 1 goes out
   RR H                      ; and comes back on top: 16 bits are exact,
-  RR L                      ; nothing to round
-  LD C,H
+  RR L                      ; nothing to round (the bit that leaves L is
+  LD C,H                    ; the 0 the first shift brought in)
   LD D,L
-  LD A,0
-  RRA
-  LD E,A
+  LD E,0
   JP FNorm_pack
 IntToSingle_exponent:       ; A = the exponent, then normalise (for RND)
   LD (FAC+3),A
