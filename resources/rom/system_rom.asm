@@ -26,8 +26,8 @@
 
   INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
-  INCLUDE "basic/math_core.asm"
   INCLUDE "basic/double_copy.asm"
+  INCLUDE "basic/math_core.asm"
 
 ; The screen, tape and input entries from 01C9h to 0384h: jumps, and three
 ; short routines that keep DE; the driver's routines (tape.inc) fill the
@@ -56,7 +56,7 @@
   INCLUDE "basic/table_word.asm"
   AT FINDLEADER
   JP TapeFindLeader
-  INCLUDE "basic/double_shift_right.asm"
+  INCLUDE "basic/double_shift_left.asm"
   AT SYSTEMCMD
   JP SystemCommand
   INCLUDE "basic/error_trap.asm"
@@ -73,38 +73,38 @@
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
   JP LINEINPUTB
-  INCLUDE "basic/double_shift_left.asm"
+  INCLUDE "basic/double_shift_right.asm"
   AT WAITKEYKEEP            ; wait for a key keeping DE
   PUSH DE
   CALL WAITKEY
   POP DE
   RET
-  INCLUDE "system/list.asm"
-  INCLUDE "basic/string_store.asm"
-  INCLUDE "basic/control.asm"
+  INCLUDE "system/edit_keys.asm"
+  INCLUDE "basic/math_steps.asm"
+  INCLUDE "basic/print_using.asm"
+  INCLUDE "basic/errors.asm"
 
   AT LINEINPUTB
   JP LineInput
+  INCLUDE "system/edit.asm"
   INCLUDE "basic/double_div.asm"
-  INCLUDE "system/cold_start.asm"
 
   AT SNGSUB
   JP FSub
   AT SNGADD
   JP FAdd
-  INCLUDE "basic/double_add.asm"
-  INCLUDE "basic/math_series.asm"
-  INCLUDE "basic/math_steps.asm"
+  INCLUDE "system/screen.asm"
 
   AT SNGMUL
   JP FMul
-  INCLUDE "basic/double_times_ten.asm"
   INCLUDE "system/tape_motor.asm"
+  INCLUDE "basic/double_times_ten.asm"
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "system/screen.asm"
-  INCLUDE "basic/num_write.asm"
+  INCLUDE "system/text_output.asm"
+  INCLUDE "basic/print.asm"
+  INCLUDE "basic/using_field.asm"
 
   AT USRARG
   JP AccToInt
@@ -118,8 +118,8 @@
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "basic/print_using.asm"
-  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/num_write.asm"
+  INCLUDE "system/tape_commands.asm"
 
   AT INTSUB
   JP IntSub
@@ -128,14 +128,15 @@
   INCLUDE "basic/negate_acc.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/double_whole.asm"
+  INCLUDE "basic/double_compare.asm"
 
   AT DBLSUB
   JP DSub
   AT DBLADD
   JP DAdd
-  INCLUDE "basic/double_mul.asm"
   INCLUDE "system/tape_system.asm"
+  INCLUDE "basic/double_mul.asm"
 
   AT DBLMUL
   JP DMul
@@ -144,32 +145,32 @@
   AT DBLDIV
   JP DDiv
   INCLUDE "basic/double_scale.asm"
-  INCLUDE "system/tape_commands.asm"
+  INCLUDE "basic/math_cells.asm"
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "basic/math_power.asm"
   INCLUDE "system/tape_load.asm"
+  INCLUDE "basic/double_add.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
   INCLUDE "basic/math_pi.asm"
   AT NUMTOASC
   JP NumberToAscii
-  INCLUDE "basic/strings.asm"
+  INCLUDE "basic/garbage.asm"
+  INCLUDE "basic/single.asm"
   INCLUDE "basic/num_text.asm"
-  INCLUDE "basic/eval.asm"
-  INCLUDE "basic/str_functions.asm"
-  INCLUDE "basic/using_field.asm"
-  INCLUDE "system/edit.asm"
-  INCLUDE "basic/errors.asm"
+  INCLUDE "basic/double_write.asm"
+  INCLUDE "basic/control.asm"
+  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/using_number.asm"
   INCLUDE "basic/for_next.asm"
 
   AT READYLEVEL
   JP ReadyLevel
   INCLUDE "basic/double_read.asm"
-  INCLUDE "basic/math_log.asm"
-  INCLUDE "basic/double_whole.asm"
+  INCLUDE "basic/math_series.asm"
+  INCLUDE "basic/math_atn.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -181,9 +182,8 @@
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "system/edit_keys.asm"
-  INCLUDE "system/text_output.asm"
-  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/strings.asm"
+  INCLUDE "basic/integer.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -194,10 +194,9 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "basic/double_exponent.asm"
-  INCLUDE "basic/double_compare.asm"
-  INCLUDE "basic/math_atn.asm"
-  INCLUDE "basic/math_cells.asm"
+  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/math_log.asm"
+  INCLUDE "system/numbers.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -214,8 +213,9 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "basic/machine.asm"
-  INCLUDE "system/numbers.asm"
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "basic/string_store.asm"
 
   AT DECTOBIN
   JP DecimalToBinary
@@ -223,16 +223,16 @@ NextChar:
 
   AT RUNCMD
   JP RunStatement
-  INCLUDE "basic/variables.asm"
-  INCLUDE "basic/using_number.asm"
-  INCLUDE "basic/garbage.asm"
-  INCLUDE "basic/double_write.asm"
+  INCLUDE "basic/input.asm"
+  INCLUDE "system/list.asm"
+  INCLUDE "basic/eval.asm"
+  INCLUDE "system/cold_start.asm"
 
   AT INTDIV
   JP IntDiv
-  INCLUDE "system/program_text.asm"
   INCLUDE "basic/functions.asm"
   INCLUDE "system/command_level.asm"
+  INCLUDE "system/program_text.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -246,8 +246,8 @@ PrintQuoted:
   INC HL
   JR PrintQuoted
 
-  INCLUDE "basic/print.asm"
   INCLUDE "basic/run_loop.asm"
-  INCLUDE "basic/input.asm"
-  INCLUDE "basic/single.asm"
+  INCLUDE "basic/variables.asm"
+  INCLUDE "basic/math_power.asm"
+  INCLUDE "basic/str_functions.asm"
   AT 3000h
