@@ -81,6 +81,52 @@ TEST(SingleArithmetic, DivideIsWithinOneUnitInTheLastPlace) {
       rom12k::FDiv, [](double a, double b) { return a / b; }, 4);
 }
 // The documented entries reach the same routines.
+// FCompare orders BCDE against the ACC as the host does: operands of a few
+// exponents only, so that most pairs need the signs and the mantissas, and
+// zeros (whatever their mantissa bytes), equal values and negated ones.
+TEST(SingleArithmetic, CompareOrdersLikeTheHost) {
+  RunningMachine m;
+  ASSERT_TRUE(m.Boot());
+  std::mt19937 rng(5);
+  std::uniform_int_distribution<int> byte(0, 255), exponent(0, 3);
+  const uint8_t exponents[] = {0, 0x81, 0x82, 0x8A};
+  std::vector<Single> left, right;
+  for (int i = 0; i < kCases; ++i) {
+    Single l{{uint8_t(byte(rng)), uint8_t(byte(rng)), uint8_t(byte(rng)), exponents[exponent(rng)]}};
+    Single r{{uint8_t(byte(rng)), uint8_t(byte(rng)), uint8_t(byte(rng)), exponents[exponent(rng)]}};
+    switch (i % 4) {
+      case 1:  // equal, or negated
+        r = l;
+        if (i % 8 == 1) r.bytes[2] ^= 0x80;
+        break;
+      case 2:  // the same but for the lowest byte or the top one
+        r = l;
+        r.bytes[i % 16 < 8 ? 0 : 2] += uint8_t(i % 3 ? 1 : -1);
+        break;
+    }
+    left.push_back(l);
+    right.push_back(r);
+    m.Store(kTable + 8 * i, l.bytes);
+    m.Store(kTable + 8 * i + 4, r.bytes);
+  }
+  m.Store(kCount, std::vector<uint8_t>{uint8_t(kCases), uint8_t(kCases >> 8)});
+  constexpr uint16_t kStub = 0x5100;  // CALL FCompare / LD (4121h),A / RET
+  m.Store(kStub, std::vector<uint8_t>{0xCD, uint8_t(rom12k::FCompare), uint8_t(rom12k::FCompare >> 8), 0x32,
+                                      0x21, 0x41, 0xC9});
+  m.Start(kDriver, Driver(kStub));
+  ASSERT_TRUE(m.RunUntil([&] { return m.emu.cpu.PC == kDriverEnd; }, 20000));
+  int failures = 0;
+  for (int i = 0; i < kCases && failures < 10; ++i) {
+    const double l = Value(left[i]), r = Value(right[i]);
+    const uint8_t expected = l > r ? 1 : l < r ? 0xFF : 0;
+    const uint8_t got = m.Byte(kTable + 8 * i + 4);
+    if (got != expected) {
+      ++failures;
+      ADD_FAILURE() << "case " << i << ": " << l << " against " << r << " gave " << int(got);
+    }
+  }
+}
+
 TEST(SingleArithmetic, DocumentedEntriesJumpToTheRoutines) {
   RunningMachine m;
   const struct {

@@ -467,22 +467,21 @@ FMul_zero:                  ; eight zero bits: the product moves a byte
 
 ; In: BCDE (left), ACC single (right). Out: A = 1, 0 or FFh as left is
 ; greater, equal or less (the flags do not tell it). Keeps: BC DE.
+; The exponents first: a larger one (or the other 0) is the larger
+; magnitude, whose sign then decides; most comparisons end there.
 FCompare:
-  LD HL,FAC+3               ; (pointing here for the exponents below)
-  LD A,(HL)
-  OR A
-  JR Z,FCompare_leftsign
-  LD A,B
-  OR A
-  JR Z,FCompare_rightsign
-  LD A,(FAC+2)
-  XOR C
-  JP M,FCompare_leftsign
+  LD HL,FAC+3
   LD A,B
   CP (HL)
-  JR NZ,FCompare_magnitude
+  JR C,FCompare_right       ; |left| < |right|, or left 0
+  JR NZ,FCompare_left       ; |left| > |right|, or right 0
+  OR A
+  RET Z                     ; both 0
   DEC HL
   LD A,C
+  XOR (HL)
+  JP M,FCompare_left        ; the signs differ: by the left's
+  LD A,C                    ; (the sign bits are equal)
   CP (HL)
   JR NZ,FCompare_magnitude
   DEC HL
@@ -502,20 +501,17 @@ FCompare_magnitude:         ; carry: |left| < |right|
   SBC A,A
   OR 1
   RET
-FCompare_leftsign:          ; by the sign of BCDE alone
-  LD A,B
-  OR A
-  RET Z
+FCompare_right:             ; by the sign of the ACC, reversed
+  LD A,(FAC+2)
+  CPL
+  JR FCompare_sign
+FCompare_left:              ; by the sign of BCDE
   LD A,C
 FCompare_sign:
   RLA
   SBC A,A
   OR 1
   RET
-FCompare_rightsign:         ; BCDE is 0: by the sign of the ACC, reversed
-  LD A,(FAC+2)
-  CPL
-  JR FCompare_sign
 
 ; In: HL integer. Out: ACC = HL as a single. Keeps: nothing (BC DE when
 ; H is 0).
