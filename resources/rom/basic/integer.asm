@@ -49,17 +49,7 @@ IntPairToSingle:
 ; Keeps: nothing.
 IntOverAcc:
   CALL FGetBCDE
-; In: HL integer. Out: ACC = HL as a single. Keeps: BC DE.
-IntToSingleKeep:
-  LD A,H
-  OR A
-  JP Z,IntToSingle_byte     ; 0..255, the common constants, keep them there
-  PUSH BC
-  PUSH DE
-  CALL IntToSingle
-  POP DE
-  POP BC
-  RET
+  JP IntToSingle
 
 ; In: DE, HL. Out: ACC = DE * HL. Keeps: nothing.
 IntMul:

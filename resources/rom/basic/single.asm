@@ -48,7 +48,7 @@ FNorm:
   LD BC,(FAC+2)             ; C the top byte, B the exponent
   LD A,(FACGUARD)
   LD L,A
-; The same with the mantissa in registers, so that FAdd and IntToSingle
+; The same with the mantissa in registers, so that FAdd, FMul and FDiv
 ; need not store it first: In: C D E L (L the guard byte, leading bit
 ; anywhere), B the exponent, FSIGN the sign. Out: as FNorm. Keeps: nothing.
 FNormRegs:
@@ -513,8 +513,9 @@ FCompare_sign:
   OR 1
   RET
 
-; In: HL integer. Out: ACC = HL as a single. Keeps: nothing (BC DE when
-; H is 0).
+; In: HL integer. Out: ACC = HL as a single. Keeps: BC DE (the second
+; name is for the callers that need them).
+IntToSingleKeep:
 IntToSingle:
   LD A,H
   OR A
@@ -522,17 +523,22 @@ IntToSingle:
   LD (FSIGN),A
   CALL M,NegHL              ; (the sign from the OR A above)
 UIntToSingle_store:         ; HL = the magnitude, 1..FFFFh
-  LD B,145
+  LD A,145
 IntToSingle_shift:          ; 16-bit shifts, faster than FNorm's 32-bit ones
-  DEC B
+  DEC A
   ADD HL,HL
   JR NC,IntToSingle_shift   ; the leading 1 goes out
   RR H                      ; and comes back on top: 16 bits are exact,
-  RR L                      ; nothing to round (the bit that leaves L is
-  LD C,H                    ; the 0 the first shift brought in)
-  LD D,L
-  LD E,0
-  JP FNorm_pack
+  RR L                      ; nothing to round; packed here, not by
+  LD (FAC+3),A              ; FNorm, so that BC DE stay
+  LD A,(FSIGN)
+  OR 7Fh
+  AND H
+  LD H,A
+  LD (FAC+1),HL
+  XOR A
+  LD (FAC),A
+  JP FSetSingle
 IntToSingle_exponent:       ; A = the exponent, then normalise (for RND)
   LD (FAC+3),A
   JP FNorm
@@ -554,8 +560,8 @@ IntToSingle_top:
   JR NC,IntToSingle_top     ; the leading 1 goes out; below it the rest
   SRL A                     ; a positive sign
   LD L,A                    ; H L: the exponent and the top byte, stored
-  LD (FAC+2),HL             ; from HL so that BC DE stay (IntToSingleKeep
-  LD HL,0                   ; comes here without saving them)
+  LD (FAC+2),HL             ; from HL so that BC DE stay
+  LD HL,0
   LD (FAC),HL
   JP FSetSingle
 
