@@ -127,6 +127,78 @@ TEST(SingleArithmetic, CompareOrdersLikeTheHost) {
   }
 }
 
+// IntToSingle and UIntToSingle take HL (here from the ACC's low bytes) to
+// the exact single: small values, each place of the leading 1, the ends
+// of both ranges; IntToSingle keeps BC DE, which come back in the ACC's
+// place of a second stub.
+TEST(SingleArithmetic, WholeNumbersBecomeExactSingles) {
+  std::vector<int> values;
+  for (int v = -300; v <= 300; ++v) values.push_back(v);
+  for (int bit = 8; bit < 16; ++bit)
+    for (const int d : {-1, 0, 1, 1000}) values.push_back(((1 << bit) + d) & 0xFFFF);
+  std::mt19937 rng(9);
+  while (values.size() < size_t(kCases)) values.push_back(int(rng() & 0xFFFF));
+  values.push_back(0x8000);
+  values.push_back(0xFFFF);
+  for (const bool isSigned : {true, false}) {
+    const uint16_t routine = isSigned ? rom12k::IntToSingle : rom12k::UIntToSingle;
+    RunningMachine m;
+    ASSERT_TRUE(m.Boot());
+    for (size_t i = 0; i < values.size(); ++i)
+      m.Store(kTable + 8 * i + 4, std::vector<uint8_t>{uint8_t(values[i]), uint8_t(values[i] >> 8), 0, 0});
+    m.Store(kCount, std::vector<uint8_t>{uint8_t(values.size()), uint8_t(values.size() >> 8)});
+    constexpr uint16_t kStub = 0x5100;  // LD HL,(4121h) / JP routine
+    m.Store(kStub, std::vector<uint8_t>{0x2A, 0x21, 0x41, 0xC3, uint8_t(routine), uint8_t(routine >> 8)});
+    m.Start(kDriver, Driver(kStub));
+    ASSERT_TRUE(m.RunUntil([&] { return m.emu.cpu.PC == kDriverEnd; }, 20000));
+    int failures = 0;
+    for (size_t i = 0; i < values.size() && failures < 10; ++i) {
+      const int v = isSigned ? int16_t(values[i]) : values[i] & 0xFFFF;
+      Single got;
+      for (int b = 0; b < 4; ++b) got.bytes[b] = m.Byte(kTable + 8 * i + 4 + b);
+      const Single want = NearestSingle(v);
+      if (std::vector<uint8_t>(got.bytes, got.bytes + 4) !=
+          std::vector<uint8_t>(want.bytes, want.bytes + 4)) {
+        ++failures;
+        ADD_FAILURE() << (isSigned ? "IntToSingle " : "UIntToSingle ") << v << " gave " << Value(got);
+      }
+    }
+  }
+  // BC DE kept: a stub sets them, converts, and stores them as the ACC.
+  RunningMachine m;
+  ASSERT_TRUE(m.Boot());
+  for (size_t i = 0; i < values.size(); ++i)
+    m.Store(kTable + 8 * i + 4, std::vector<uint8_t>{uint8_t(values[i]), uint8_t(values[i] >> 8), 0, 0});
+  m.Store(kCount, std::vector<uint8_t>{uint8_t(values.size()), uint8_t(values.size() >> 8)});
+  constexpr uint16_t kStub = 0x5100;
+  m.Store(kStub, std::vector<uint8_t>{0x2A,
+                                      0x21,
+                                      0x41,  // LD HL,(4121h)
+                                      0x01,
+                                      0x34,
+                                      0x12,  // LD BC,1234h
+                                      0x11,
+                                      0x78,
+                                      0x56,  // LD DE,5678h
+                                      0xCD,
+                                      uint8_t(rom12k::IntToSingle),
+                                      uint8_t(rom12k::IntToSingle >> 8),
+                                      0xED,
+                                      0x53,
+                                      0x21,
+                                      0x41,  // LD (4121h),DE
+                                      0xED,
+                                      0x43,
+                                      0x23,
+                                      0x41,  // LD (4123h),BC
+                                      0xC9});
+  m.Start(kDriver, Driver(kStub));
+  ASSERT_TRUE(m.RunUntil([&] { return m.emu.cpu.PC == kDriverEnd; }, 20000));
+  for (size_t i = 0; i < values.size(); ++i)
+    ASSERT_EQ(m.Word(kTable + 8 * i + 4) | uint32_t(m.Word(kTable + 8 * i + 6)) << 16, 0x12345678u)
+        << "BC DE after " << values[i];
+}
+
 TEST(SingleArithmetic, DocumentedEntriesJumpToTheRoutines) {
   RunningMachine m;
   const struct {
