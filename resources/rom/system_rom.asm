@@ -35,7 +35,7 @@
   AT CLS
   JP ClearScreen
   INCLUDE "system/tape_blink.asm"
-  INCLUDE "basic/math_functions.asm"
+  INCLUDE "basic/double_shift_right.asm"
   AT MOTOROFF
   JP TapeMotorOff
   INCLUDE "basic/double_add_bytes.asm"
@@ -73,38 +73,38 @@
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
   JP LINEINPUTB
-  INCLUDE "basic/double_shift_right.asm"
+  INCLUDE "basic/math_functions.asm"
   AT WAITKEYKEEP            ; wait for a key keeping DE
   PUSH DE
   CALL WAITKEY
   POP DE
   RET
-  INCLUDE "system/edit_keys.asm"
-  INCLUDE "basic/math_steps.asm"
-  INCLUDE "basic/print_using.asm"
   INCLUDE "basic/errors.asm"
+  INCLUDE "basic/strings.asm"
+  INCLUDE "system/edit_keys.asm"
 
   AT LINEINPUTB
   JP LineInput
-  INCLUDE "system/edit.asm"
-  INCLUDE "basic/double_div.asm"
+  INCLUDE "system/list.asm"
+  INCLUDE "system/text_output.asm"
 
   AT SNGSUB
   JP FSub
   AT SNGADD
   JP FAdd
-  INCLUDE "system/screen.asm"
+  INCLUDE "basic/math_steps.asm"
+  INCLUDE "basic/math_series.asm"
+  INCLUDE "basic/double_add.asm"
 
   AT SNGMUL
   JP FMul
-  INCLUDE "system/tape_motor.asm"
   INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "basic/negate_acc.asm"
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "system/text_output.asm"
-  INCLUDE "basic/print.asm"
-  INCLUDE "basic/using_field.asm"
+  INCLUDE "basic/num_write.asm"
+  INCLUDE "system/screen.asm"
 
   AT USRARG
   JP AccToInt
@@ -118,14 +118,14 @@
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "basic/num_write.asm"
-  INCLUDE "system/tape_commands.asm"
+  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/double_core.asm"
 
   AT INTSUB
   JP IntSub
   AT INTADD
   JP IntAdd
-  INCLUDE "basic/negate_acc.asm"
+  INCLUDE "system/tape_motor.asm"
   AT INTMUL
   JP IntMul
   INCLUDE "basic/double_whole.asm"
@@ -135,8 +135,8 @@
   JP DSub
   AT DBLADD
   JP DAdd
-  INCLUDE "system/tape_system.asm"
-  INCLUDE "basic/double_mul.asm"
+  INCLUDE "basic/math_power.asm"
+  INCLUDE "basic/double_write.asm"
 
   AT DBLMUL
   JP DMul
@@ -144,33 +144,32 @@
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "basic/double_scale.asm"
   INCLUDE "basic/math_cells.asm"
+  INCLUDE "basic/double_scale.asm"
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "system/tape_load.asm"
-  INCLUDE "basic/double_add.asm"
+  INCLUDE "basic/double_mul.asm"
+  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/double_read.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
   INCLUDE "basic/math_pi.asm"
   AT NUMTOASC
   JP NumberToAscii
-  INCLUDE "basic/garbage.asm"
-  INCLUDE "basic/single.asm"
-  INCLUDE "basic/num_text.asm"
-  INCLUDE "basic/double_write.asm"
-  INCLUDE "basic/control.asm"
-  INCLUDE "basic/machine.asm"
-  INCLUDE "basic/using_number.asm"
   INCLUDE "basic/for_next.asm"
+  INCLUDE "system/command_level.asm"
+  INCLUDE "basic/using_number.asm"
+  INCLUDE "basic/eval.asm"
+  INCLUDE "basic/variables.asm"
+  INCLUDE "basic/print_using.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "basic/double_read.asm"
-  INCLUDE "basic/math_series.asm"
-  INCLUDE "basic/math_atn.asm"
+  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "system/tape_commands.asm"
+  INCLUDE "basic/double_div.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -182,8 +181,8 @@
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "basic/strings.asm"
-  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/garbage.asm"
+  INCLUDE "basic/double_round.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -194,9 +193,9 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "basic/math_sin.asm"
   INCLUDE "basic/math_log.asm"
   INCLUDE "system/numbers.asm"
+  INCLUDE "basic/math_sin.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -213,26 +212,27 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "basic/double_core.asm"
-  INCLUDE "basic/double_exponent.asm"
-  INCLUDE "basic/string_store.asm"
+  INCLUDE "system/tape_system.asm"
+  INCLUDE "basic/math_atn.asm"
 
   AT DECTOBIN
   JP DecimalToBinary
-  INCLUDE "basic/double_round.asm"
+  INCLUDE "basic/string_store.asm"
 
   AT RUNCMD
   JP RunStatement
-  INCLUDE "basic/input.asm"
-  INCLUDE "system/list.asm"
-  INCLUDE "basic/eval.asm"
+  INCLUDE "basic/control.asm"
+  INCLUDE "system/edit.asm"
+  INCLUDE "basic/run_loop.asm"
   INCLUDE "system/cold_start.asm"
+  INCLUDE "basic/str_functions.asm"
 
   AT INTDIV
   JP IntDiv
-  INCLUDE "basic/functions.asm"
-  INCLUDE "system/command_level.asm"
   INCLUDE "system/program_text.asm"
+  INCLUDE "basic/input.asm"
+  INCLUDE "basic/print.asm"
+  INCLUDE "system/tape_load.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -246,8 +246,8 @@ PrintQuoted:
   INC HL
   JR PrintQuoted
 
-  INCLUDE "basic/run_loop.asm"
-  INCLUDE "basic/variables.asm"
-  INCLUDE "basic/math_power.asm"
-  INCLUDE "basic/str_functions.asm"
+  INCLUDE "basic/num_text.asm"
+  INCLUDE "basic/single.asm"
+  INCLUDE "basic/functions.asm"
+  INCLUDE "basic/using_field.asm"
   AT 3000h

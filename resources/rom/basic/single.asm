@@ -157,25 +157,19 @@ FAdd_ordered:               ; the ACC has the larger exponent; A = difference
   LD H,A                    ; bit 7: subtract
   LD L,0
   LD A,B
-FAdd_byte:                  ; 5..7 places are a byte right and 3..1 left:
-  CP 5                      ; cheaper than as many shifts right
-  JR C,FAdd_bit
+  CP 5                      ; 5..7 places are a byte right and 3..1 left:
+  JR C,FAdd_bit             ; cheaper than as many shifts right
+FAdd_byte:
   LD B,L                    ; a byte right; the byte that leaves waits in
   LD L,E                    ; B for a shift left
   LD E,D
   LD D,C
   LD C,0
   SUB 8
+  JR C,FAdd_left
+  JR Z,FAdd_aligned         ; 8 places (K+1 for K from 128 to 255 ...)
+  CP 5
   JR NC,FAdd_byte
-FAdd_left:                  ; A = -3..-1: back left, B's top bits into L
-  SLA B                     ; (C is 0 here: nothing leaves on top, and
-  RL L                      ; the result is the same as shifting right)
-  RL E
-  RL D
-  RL C
-  INC A
-  JR NZ,FAdd_left
-  JR FAdd_aligned
 FAdd_bit:
   OR A
   JR Z,FAdd_aligned
@@ -209,6 +203,15 @@ FAdd_aligned:               ; the ACC's guard byte is 0
   JP NZ,FNorm_round
 FAdd_overflow:              ; for FSetExponent too
   JP OVError
+FAdd_left:                  ; A = -3..-1: back left, B's top bits into L
+  SLA B                     ; (C is 0 here: nothing leaves on top, and
+  RL L                      ; the result is the same as shifting right)
+  RL E
+  RL D
+  RL C
+  INC A
+  JR NZ,FAdd_left
+  JR FAdd_aligned
 FAdd_sub:
   XOR A
   SUB L
