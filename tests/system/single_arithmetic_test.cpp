@@ -199,6 +199,51 @@ TEST(SingleArithmetic, WholeNumbersBecomeExactSingles) {
         << "BC DE after " << values[i];
 }
 
+// IntMul: a product that fits is an integer with the right sign, one that
+// does not (by magnitude, or only by sign, as -256 * 128 against 256 * 128)
+// the correctly rounded single.
+TEST(SingleArithmetic, IntegerProductsFitOrBecomeSingles) {
+  std::vector<std::pair<int, int>> pairs;
+  for (const int a : {0, 1, -1, 2, -2, 127, 128, -128, 181, 182, 255, 256, -256, 32767, -32768})
+    for (const int b : {0, 1, -1, 128, -128, 181, 256, -256, 32767, -32768}) pairs.push_back({a, b});
+  std::mt19937 rng(12);
+  while (pairs.size() < size_t(kCases)) {
+    const int shift = int(rng() % 16);
+    pairs.push_back({int16_t(rng()) >> shift, int16_t(rng()) >> (15 - shift)});
+  }
+  RunningMachine m;
+  ASSERT_TRUE(m.Boot());
+  for (size_t i = 0; i < pairs.size(); ++i) {
+    const int a = pairs[i].first, b = pairs[i].second;
+    m.Store(kTable + 8 * i,
+            std::vector<uint8_t>{uint8_t(a), uint8_t(a >> 8), 0, 0, uint8_t(b), uint8_t(b >> 8), 0, 0});
+  }
+  m.Store(kCount, std::vector<uint8_t>{uint8_t(pairs.size()), uint8_t(pairs.size() >> 8)});
+  constexpr uint16_t kStub = 0x5100;  // LD HL,(4121h) / JP IntMul
+  m.Store(kStub, std::vector<uint8_t>{0x2A, 0x21, 0x41, 0xC3, uint8_t(rom12k::IntMul),
+                                      uint8_t(rom12k::IntMul >> 8)});
+  m.Start(kDriver, Driver(kStub));
+  ASSERT_TRUE(m.RunUntil([&] { return m.emu.cpu.PC == kDriverEnd; }, 20000));
+  int failures = 0;
+  for (size_t i = 0; i < pairs.size() && failures < 10; ++i) {
+    const long product = long(pairs[i].first) * pairs[i].second;
+    std::vector<uint8_t> got(4), want(4);
+    for (int b = 0; b < 4; ++b) got[b] = m.Byte(kTable + 8 * i + 4 + b);
+    if (product >= -32768 && product <= 32767) {
+      got.resize(2);
+      want = {uint8_t(product), uint8_t(product >> 8)};
+    } else {
+      const Single s = NearestSingle(product);
+      want.assign(s.bytes, s.bytes + 4);
+    }
+    if (got != want) {
+      ++failures;
+      ADD_FAILURE() << pairs[i].first << " * " << pairs[i].second << " gave bytes " << int(got[0]) << " "
+                    << int(got[1]);
+    }
+  }
+}
+
 TEST(SingleArithmetic, DocumentedEntriesJumpToTheRoutines) {
   RunningMachine m;
   const struct {

@@ -3,7 +3,7 @@
 ; fit is computed again in single precision, so programs never see an
 ; integer overflow; callers look at the type flag.
 ;
-; RAM: FAC, TYPEFLAG; FSUBF (the sign of a product).
+; RAM: FAC, TYPEFLAG.
 
 ; In: HL. Out: ACC = HL as an integer. Keeps: BC DE HL.
 StoreInt:
@@ -57,18 +57,19 @@ IntMul:
   PUSH DE
   LD A,H
   XOR D
-  LD (FSUBF),A              ; bit 7: the product is negative
+  PUSH AF                   ; bit 7: the product is negative
   CALL AbsHL
   EX DE,HL
   CALL AbsHL                ; DE, HL: the magnitudes
   LD B,H
   LD C,L
   CALL MultiplyCarry        ; HL = BC * DE, carry past 16 bits
+  POP BC                    ; B: the sign (the carry stays)
   JR C,IntMul_wide
-  LD A,(FSUBF)              ; HL = the magnitude
+  LD A,B                    ; HL = the magnitude
   OR A
   CALL M,NegHL
-  LD A,(FSUBF)              ; the result's sign must be the product's,
+  LD A,B                    ; the result's sign must be the product's,
   XOR H                     ; or the magnitude was too large (0 has none)
   JP P,IntDone
   LD A,H
