@@ -35,7 +35,7 @@
   AT CLS
   JP ClearScreen
   INCLUDE "system/tape_blink.asm"
-  INCLUDE "basic/double_shift_right.asm"
+  INCLUDE "basic/math_functions.asm"
   AT MOTOROFF
   JP TapeMotorOff
   INCLUDE "basic/double_add_bytes.asm"
@@ -73,38 +73,39 @@
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
   JP LINEINPUTB
-  INCLUDE "basic/math_functions.asm"
+  INCLUDE "basic/double_shift_right.asm"
   AT WAITKEYKEEP            ; wait for a key keeping DE
   PUSH DE
   CALL WAITKEY
   POP DE
   RET
-  INCLUDE "basic/errors.asm"
+  INCLUDE "system/list.asm"
   INCLUDE "basic/strings.asm"
-  INCLUDE "system/edit_keys.asm"
+  INCLUDE "system/tape_system.asm"
 
   AT LINEINPUTB
   JP LineInput
-  INCLUDE "system/list.asm"
-  INCLUDE "system/text_output.asm"
+  INCLUDE "system/cold_start.asm"
+  INCLUDE "basic/double_div.asm"
 
   AT SNGSUB
   JP FSub
   AT SNGADD
   JP FAdd
-  INCLUDE "basic/math_steps.asm"
+  INCLUDE "basic/num_write.asm"
+  INCLUDE "basic/double_exponent.asm"
   INCLUDE "basic/math_series.asm"
-  INCLUDE "basic/double_add.asm"
 
   AT SNGMUL
   JP FMul
   INCLUDE "basic/double_times_ten.asm"
-  INCLUDE "basic/negate_acc.asm"
+  INCLUDE "system/tape_motor.asm"
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "basic/num_write.asm"
-  INCLUDE "system/screen.asm"
+  INCLUDE "basic/double_read.asm"
+  INCLUDE "system/command_level.asm"
+  INCLUDE "basic/using_field.asm"
 
   AT USRARG
   JP AccToInt
@@ -118,14 +119,14 @@
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "basic/machine.asm"
-  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/double_add.asm"
+  INCLUDE "system/numbers.asm"
 
   AT INTSUB
   JP IntSub
   AT INTADD
   JP IntAdd
-  INCLUDE "system/tape_motor.asm"
+  INCLUDE "basic/negate_acc.asm"
   AT INTMUL
   JP IntMul
   INCLUDE "basic/double_whole.asm"
@@ -135,8 +136,8 @@
   JP DSub
   AT DBLADD
   JP DAdd
-  INCLUDE "basic/math_power.asm"
   INCLUDE "basic/double_write.asm"
+  INCLUDE "basic/math_power.asm"
 
   AT DBLMUL
   JP DMul
@@ -144,32 +145,30 @@
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "basic/math_cells.asm"
+  INCLUDE "system/tape_commands.asm"
   INCLUDE "basic/double_scale.asm"
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "basic/double_mul.asm"
   INCLUDE "basic/integer.asm"
-  INCLUDE "basic/double_read.asm"
+  INCLUDE "system/edit.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
   INCLUDE "basic/math_pi.asm"
   AT NUMTOASC
   JP NumberToAscii
-  INCLUDE "basic/for_next.asm"
-  INCLUDE "system/command_level.asm"
-  INCLUDE "basic/using_number.asm"
-  INCLUDE "basic/eval.asm"
+  INCLUDE "basic/run_loop.asm"
+  INCLUDE "basic/functions.asm"
+  INCLUDE "basic/garbage.asm"
+  INCLUDE "basic/print.asm"
+  INCLUDE "system/screen.asm"
   INCLUDE "basic/variables.asm"
-  INCLUDE "basic/print_using.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "basic/double_exponent.asm"
-  INCLUDE "system/tape_commands.asm"
-  INCLUDE "basic/double_div.asm"
+  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/double_round.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -181,8 +180,8 @@
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "basic/garbage.asm"
-  INCLUDE "basic/double_round.asm"
+  INCLUDE "basic/double_mul.asm"
+  INCLUDE "system/edit_keys.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -193,9 +192,9 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "basic/math_log.asm"
-  INCLUDE "system/numbers.asm"
-  INCLUDE "basic/math_sin.asm"
+  INCLUDE "system/text_output.asm"
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/math_atn.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -212,8 +211,9 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "system/tape_system.asm"
-  INCLUDE "basic/math_atn.asm"
+  INCLUDE "basic/math_log.asm"
+  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/math_cells.asm"
 
   AT DECTOBIN
   JP DecimalToBinary
@@ -221,18 +221,18 @@ NextChar:
 
   AT RUNCMD
   JP RunStatement
-  INCLUDE "basic/control.asm"
-  INCLUDE "system/edit.asm"
-  INCLUDE "basic/run_loop.asm"
-  INCLUDE "system/cold_start.asm"
+  INCLUDE "system/tape_load.asm"
+  INCLUDE "basic/for_next.asm"
+  INCLUDE "basic/print_using.asm"
   INCLUDE "basic/str_functions.asm"
+  INCLUDE "basic/input.asm"
+  INCLUDE "basic/errors.asm"
 
   AT INTDIV
   JP IntDiv
-  INCLUDE "system/program_text.asm"
-  INCLUDE "basic/input.asm"
-  INCLUDE "basic/print.asm"
-  INCLUDE "system/tape_load.asm"
+  INCLUDE "basic/eval.asm"
+  INCLUDE "basic/math_steps.asm"
+  INCLUDE "basic/using_number.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -247,7 +247,7 @@ PrintQuoted:
   JR PrintQuoted
 
   INCLUDE "basic/num_text.asm"
+  INCLUDE "system/program_text.asm"
+  INCLUDE "basic/control.asm"
   INCLUDE "basic/single.asm"
-  INCLUDE "basic/functions.asm"
-  INCLUDE "basic/using_field.asm"
   AT 3000h

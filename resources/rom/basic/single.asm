@@ -549,6 +549,10 @@ IntToSingle_exponent:       ; A = the exponent, then normalise (for RND)
 IntToSingle_byte:           ; 0..255, the common constants: shift to the top
   OR L                      ; (A = H = 0)
   JP Z,FZero
+  DEC A                     ; 1, the commonest, at once (A = 0 is its
+  LD H,129                  ; top byte)
+  JR Z,IntToSingle_store
+  INC A
   LD H,137
   CP 16
   JR NC,IntToSingle_top
@@ -562,6 +566,7 @@ IntToSingle_top:
   ADD A,A
   JR NC,IntToSingle_top     ; the leading 1 goes out; below it the rest
   SRL A                     ; a positive sign
+IntToSingle_store:
   LD L,A                    ; H L: the exponent and the top byte, stored
   LD (FAC+2),HL             ; from HL so that BC DE stay
   LD HL,0
