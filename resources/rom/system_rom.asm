@@ -35,11 +35,11 @@
   AT CLS
   JP ClearScreen
   INCLUDE "system/tape_blink.asm"
-  INCLUDE "basic/math_functions.asm"
+  INCLUDE "basic/double_shift_right.asm"
   AT MOTOROFF
   JP TapeMotorOff
-  INCLUDE "basic/double_add_bytes.asm"
   INCLUDE "basic/number_entry.asm"
+  INCLUDE "basic/double_add_bytes.asm"
   AT MOTORON
   JP TapeMotorOn
   INCLUDE "basic/double_swap.asm"
@@ -56,7 +56,7 @@
   INCLUDE "basic/table_word.asm"
   AT FINDLEADER
   JP TapeFindLeader
-  INCLUDE "basic/double_shift_left.asm"
+  INCLUDE "basic/math_functions.asm"
   AT SYSTEMCMD
   JP SystemCommand
   INCLUDE "basic/error_trap.asm"
@@ -73,39 +73,38 @@
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
   JP LINEINPUTB
-  INCLUDE "basic/double_shift_right.asm"
+  INCLUDE "basic/double_shift_left.asm"
   AT WAITKEYKEEP            ; wait for a key keeping DE
   PUSH DE
   CALL WAITKEY
   POP DE
   RET
-  INCLUDE "system/list.asm"
-  INCLUDE "basic/strings.asm"
+  INCLUDE "basic/double_add.asm"
+  INCLUDE "basic/control.asm"
   INCLUDE "system/tape_system.asm"
 
   AT LINEINPUTB
   JP LineInput
-  INCLUDE "system/cold_start.asm"
-  INCLUDE "basic/double_div.asm"
+  INCLUDE "system/list.asm"
+  INCLUDE "basic/double_scale.asm"
 
   AT SNGSUB
   JP FSub
   AT SNGADD
   JP FAdd
-  INCLUDE "basic/num_write.asm"
-  INCLUDE "basic/double_exponent.asm"
-  INCLUDE "basic/math_series.asm"
+  INCLUDE "system/command_level.asm"
+  INCLUDE "basic/double_core.asm"
 
   AT SNGMUL
   JP FMul
-  INCLUDE "basic/double_times_ten.asm"
-  INCLUDE "system/tape_motor.asm"
+  INCLUDE "system/tape_commands.asm"
+  INCLUDE "basic/negate_acc.asm"
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "basic/double_read.asm"
-  INCLUDE "system/command_level.asm"
   INCLUDE "basic/using_field.asm"
+  INCLUDE "system/text_output.asm"
+  INCLUDE "basic/print.asm"
 
   AT USRARG
   JP AccToInt
@@ -119,18 +118,18 @@
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "basic/double_add.asm"
-  INCLUDE "system/numbers.asm"
+  INCLUDE "basic/num_write.asm"
+  INCLUDE "basic/math_cells.asm"
 
   AT INTSUB
   JP IntSub
   AT INTADD
   JP IntAdd
-  INCLUDE "basic/negate_acc.asm"
+  INCLUDE "system/tape_motor.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/double_whole.asm"
-  INCLUDE "basic/double_compare.asm"
+  INCLUDE "basic/math_atn.asm"
+  INCLUDE "basic/double_read.asm"
 
   AT DBLSUB
   JP DSub
@@ -145,13 +144,13 @@
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "system/tape_commands.asm"
-  INCLUDE "basic/double_scale.asm"
+  INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "basic/math_sin.asm"
 
   AT ASCTONUM
   JP ReadNumber
+  INCLUDE "system/cold_start.asm"
   INCLUDE "basic/integer.asm"
-  INCLUDE "system/edit.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
@@ -159,16 +158,16 @@
   AT NUMTOASC
   JP NumberToAscii
   INCLUDE "basic/run_loop.asm"
-  INCLUDE "basic/functions.asm"
   INCLUDE "basic/garbage.asm"
-  INCLUDE "basic/print.asm"
-  INCLUDE "system/screen.asm"
-  INCLUDE "basic/variables.asm"
+  INCLUDE "basic/eval.asm"
+  INCLUDE "basic/single.asm"
+  INCLUDE "basic/strings.asm"
+  INCLUDE "basic/math_steps.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "basic/machine.asm"
   INCLUDE "basic/double_round.asm"
+  INCLUDE "basic/machine.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -180,8 +179,9 @@
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "basic/double_mul.asm"
+  INCLUDE "basic/math_series.asm"
   INCLUDE "system/edit_keys.asm"
+  INCLUDE "basic/double_compare.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -192,9 +192,9 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "system/text_output.asm"
-  INCLUDE "basic/double_core.asm"
-  INCLUDE "basic/math_atn.asm"
+  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "basic/math_log.asm"
+  INCLUDE "basic/double_div.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -211,9 +211,8 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "basic/math_log.asm"
-  INCLUDE "basic/math_sin.asm"
-  INCLUDE "basic/math_cells.asm"
+  INCLUDE "system/numbers.asm"
+  INCLUDE "basic/print_using.asm"
 
   AT DECTOBIN
   JP DecimalToBinary
@@ -221,18 +220,19 @@ NextChar:
 
   AT RUNCMD
   JP RunStatement
-  INCLUDE "system/tape_load.asm"
-  INCLUDE "basic/for_next.asm"
-  INCLUDE "basic/print_using.asm"
   INCLUDE "basic/str_functions.asm"
-  INCLUDE "basic/input.asm"
+  INCLUDE "basic/functions.asm"
+  INCLUDE "basic/for_next.asm"
+  INCLUDE "basic/double_mul.asm"
   INCLUDE "basic/errors.asm"
 
   AT INTDIV
   JP IntDiv
-  INCLUDE "basic/eval.asm"
-  INCLUDE "basic/math_steps.asm"
-  INCLUDE "basic/using_number.asm"
+  INCLUDE "system/tape_load.asm"
+  INCLUDE "system/screen.asm"
+  INCLUDE "system/edit.asm"
+  INCLUDE "basic/input.asm"
+  INCLUDE "basic/double_whole.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -246,8 +246,8 @@ PrintQuoted:
   INC HL
   JR PrintQuoted
 
-  INCLUDE "basic/num_text.asm"
+  INCLUDE "basic/variables.asm"
   INCLUDE "system/program_text.asm"
-  INCLUDE "basic/control.asm"
-  INCLUDE "basic/single.asm"
+  INCLUDE "basic/num_text.asm"
+  INCLUDE "basic/using_number.asm"
   AT 3000h
