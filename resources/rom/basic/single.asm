@@ -504,8 +504,9 @@ FCompare_magnitude:         ; carry: |left| < |right|
   SBC A,A
   OR 1
   RET
-FCompare_right:             ; by the sign of the ACC, reversed
-  LD A,(FAC+2)
+FCompare_right:             ; by the sign of the ACC, reversed (HL is
+  DEC HL                    ; still at its exponent)
+  LD A,(HL)
   CPL
   JR FCompare_sign
 FCompare_left:              ; by the sign of BCDE
