@@ -26,15 +26,16 @@
 
   INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
-  INCLUDE "basic/math_functions.asm"
-  INCLUDE "basic/negate_acc.asm"
+  INCLUDE "basic/single_whole.asm"
+  INCLUDE "basic/double_copy.asm"
 
 ; The screen, tape and input entries from 01C9h to 0384h: jumps, and three
 ; short routines that keep DE; the driver's routines (tape.inc) fill the
 ; room between them with the rest.
   AT CLS
   JP ClearScreen
-  INCLUDE "system/tape_system_pass.asm"
+  INCLUDE "basic/double_swap.asm"
+  INCLUDE "basic/double_shift_left.asm"
   AT MOTOROFF
   JP TapeMotorOff
   INCLUDE "basic/number_entry.asm"
@@ -46,7 +47,7 @@
   JP TapeBlink
   AT TAPEREAD
   JP TapeReadByte
-  INCLUDE "basic/double_copy.asm"
+  INCLUDE "system/tape_system_pass.asm"
   AT TAPEWRITE
   JP TapeWriteByte
   INCLUDE "basic/double_convert.asm"
@@ -55,15 +56,14 @@
   INCLUDE "basic/table_word.asm"
   AT FINDLEADER
   JP TapeFindLeader
-  INCLUDE "basic/double_shift_left.asm"
+  INCLUDE "basic/double_shift_right.asm"
   AT SYSTEMCMD
   JP SystemCommand
-  INCLUDE "basic/double_times_ten.asm"
-  INCLUDE "system/tape_find_leader.asm"
+  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/math_sin.asm"
   AT TAPEADDR
   JP TapeReadAddress
-  INCLUDE "system/tape_blink.asm"
-  INCLUDE "basic/double_swap.asm"
+  INCLUDE "system/tape_find_leader.asm"
   AT DISPLAYKEEP            ; display A keeping DE
   PUSH DE
   CALL DISPLAY
@@ -74,43 +74,43 @@
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
   JP LINEINPUTB
-  INCLUDE "basic/math_core.asm"
-  INCLUDE "basic/digit_value.asm"
+  INCLUDE "basic/math_functions.asm"
   AT WAITKEYKEEP            ; wait for a key keeping DE
   PUSH DE
   CALL WAITKEY
   POP DE
   RET
-  INCLUDE "basic/errors.asm"
-  INCLUDE "basic/num_text.asm"
-  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "basic/using_field.asm"
+  INCLUDE "system/command_level.asm"
+  INCLUDE "system/edit_keys.asm"
 
   AT LINEINPUTB
   JP LineInput
-  INCLUDE "system/cold_start.asm"
-  INCLUDE "basic/double_div.asm"
+  INCLUDE "basic/double_add.asm"
+  INCLUDE "basic/error_trap.asm"
+  INCLUDE "basic/double_round.asm"
 
   AT SNGSUB
   JP FSub
   AT SNGADD
   JP FAdd
-  INCLUDE "basic/using_number.asm"
   INCLUDE "basic/math_log.asm"
+  INCLUDE "basic/using_number.asm"
 
   AT SNGMUL
   JP FMul
-  INCLUDE "basic/double_whole.asm"
-  INCLUDE "basic/double_shift_right.asm"
+  INCLUDE "basic/math_core.asm"
+  INCLUDE "system/text_output.asm"
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "basic/garbage.asm"
-  INCLUDE "basic/double_add.asm"
-  INCLUDE "basic/math_steps.asm"
+  INCLUDE "system/screen.asm"
+  INCLUDE "basic/num_write.asm"
 
   AT USRARG
   JP AccToInt
-  INCLUDE "basic/single_whole.asm"
+  INCLUDE "basic/sign_char.asm"
+  INCLUDE "basic/digit_value.asm"
 
   AT USRRET
   JP StoreInt
@@ -120,26 +120,27 @@
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "basic/num_write.asm"
-  INCLUDE "system/tape_commands.asm"
+  INCLUDE "basic/print_using.asm"
+  INCLUDE "basic/double_core.asm"
 
   AT INTSUB
   JP IntSub
   INCLUDE "system/text_limit.asm"
   AT INTADD
   JP IntAdd
-  INCLUDE "system/tape_motor.asm"
+  INCLUDE "basic/negate_acc.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/math_steps.asm"
+  INCLUDE "basic/math_atn.asm"
 
   AT DBLSUB
   JP DSub
   AT DBLADD
   JP DAdd
-  INCLUDE "basic/double_write.asm"
-  INCLUDE "basic/double_core.asm"
-  INCLUDE "basic/double_read.asm"
+  INCLUDE "basic/math_series.asm"
+  INCLUDE "basic/double_compare.asm"
+  INCLUDE "system/tape_system.asm"
 
   AT DBLMUL
   JP DMul
@@ -147,14 +148,13 @@
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "system/text_output.asm"
-  INCLUDE "basic/double_compare.asm"
+  INCLUDE "basic/math_cells.asm"
+  INCLUDE "basic/double_scale.asm"
 
   AT ASCTONUM
   JP ReadNumber
-  INCLUDE "basic/math_power.asm"
-  INCLUDE "basic/error_trap.asm"
-  INCLUDE "system/numbers.asm"
+  INCLUDE "basic/integer.asm"
+  INCLUDE "system/cold_start.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
@@ -162,17 +162,16 @@
   AT NUMTOASC
   JP NumberToAscii
   INCLUDE "basic/strings.asm"
-  INCLUDE "basic/single.asm"
-  INCLUDE "basic/using_field.asm"
-  INCLUDE "system/edit.asm"
+  INCLUDE "basic/functions.asm"
   INCLUDE "basic/variables.asm"
   INCLUDE "system/list.asm"
-  INCLUDE "basic/math_cells.asm"
+  INCLUDE "basic/single.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "basic/string_store.asm"
-  INCLUDE "basic/print_using.asm"
+  INCLUDE "system/tape_write.asm"
+  INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "system/tape_commands.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -180,12 +179,13 @@
   AT RELINK
   CALL RelinkLines
   JP ReadyLevel
-  INCLUDE "system/tape_write.asm"
+  INCLUDE "basic/double_whole.asm"
+  INCLUDE "system/tape_motor.asm"
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "system/edit_keys.asm"
-  INCLUDE "basic/double_mul.asm"
+  INCLUDE "system/tape_load.asm"
+  INCLUDE "basic/math_power.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -196,9 +196,8 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "basic/math_series.asm"
-  INCLUDE "basic/math_sin.asm"
-  INCLUDE "basic/double_scale.asm"
+  INCLUDE "basic/double_mul.asm"
+  INCLUDE "system/numbers.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -215,20 +214,21 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "basic/math_atn.asm"
-  INCLUDE "system/tape_system.asm"
+  INCLUDE "basic/double_read.asm"
+  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "basic/double_div.asm"
 
   AT DECTOBIN
   JP DecimalToBinary
-  INCLUDE "basic/double_round.asm"
+  INCLUDE "basic/string_store.asm"
 
   AT RUNCMD
   JP RunStatement
-  INCLUDE "basic/str_functions.asm"
   INCLUDE "basic/for_next.asm"
-  INCLUDE "system/screen.asm"
+  INCLUDE "basic/input.asm"
+  INCLUDE "basic/print.asm"
   INCLUDE "system/program_text.asm"
-  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/errors.asm"
 
   AT INTDIV
   JP IntDiv
@@ -247,10 +247,11 @@ PrintQuoted:
   INC HL
   JR PrintQuoted
 
-  INCLUDE "system/command_level.asm"
-  INCLUDE "basic/input.asm"
-  INCLUDE "basic/functions.asm"
+  INCLUDE "basic/num_text.asm"
   INCLUDE "basic/run_loop.asm"
-  INCLUDE "basic/print.asm"
-  INCLUDE "system/tape_load.asm"
+  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/str_functions.asm"
+  INCLUDE "basic/garbage.asm"
+  INCLUDE "basic/double_write.asm"
+  INCLUDE "system/edit.asm"
   AT 3000h

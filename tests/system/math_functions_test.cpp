@@ -181,6 +181,12 @@ TEST(MathFunctions, WholePowersAreExactWhereASingleHoldsThem) {
     for (int y = 1; y <= 24 && std::fabs(std::pow(double(x), y)) < 16777216.0; ++y)
       exact.push_back({NearestSingle(x), NearestSingle(y)});
   for (int y = 1; y <= 127; y += 7) exact.push_back({NearestSingle(0.5L), NearestSingle(y)});
+  // A negative base takes its sign from y's unit bit, wherever that lies
+  // in y's mantissa, or below it (from 2^24 up every whole y is even).
+  for (const long double y : {0.0L, 256.0L, 257.0L, 1001.0L, 16777214.0L, 16777215.0L, 16777216.0L,
+                              33554432.0L, std::exp2l(100), -1.0L, -2.0L, -3.0L, -16777215.0L})
+    exact.push_back({NearestSingle(-1.0L), NearestSingle(y)});
+  for (const int y : {-3, -2, 0, 5}) exact.push_back({NearestSingle(-0.5L), NearestSingle(y)});
   const auto pow = [](long double x, long double y) { return std::pow(x, y); };
   EXPECT_EQ(Check("whole powers, exact", rom12k::PowerOperator, exact, pow), 0);
 

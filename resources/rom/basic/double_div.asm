@@ -29,6 +29,12 @@ DDiv:                       ; (each way out sets the type)
   LD HL,FAC+2               ; the quotient's top byte
   LD C,1
   EXX
+  JR DDiv_step
+DDiv_next:                  ; no carry: from the RL, or the CP of an L
+  EXX                       ; above DGUARD's; the shift falls into the
+  LD HL,DWORK+1             ; next step (DWORK stays 0)
+  CALL DShiftLeft7          ; carry: the remainder passed 56 bits
+  JR C,DDiv_take            ; then the divisor surely goes in
 DDiv_step:                  ; remainder against divisor, from the top
   LD DE,DWORK+7             ; (DWORK and ARG lie within a page each)
   LD HL,ARG+6
@@ -65,10 +71,5 @@ DDiv_bit:                   ; carry = the quotient bit inverted
   LD A,L
   DEC L
   CP LOW DGUARD
-  JP Z,DNorm
-DDiv_next:                  ; no carry: from the RL, or the CP of an L
-  EXX                       ; above DGUARD's
-  LD HL,DWORK+1             ; (DWORK stays 0)
-  CALL DShiftLeft7          ; carry: the remainder passed 56 bits
-  JR C,DDiv_take            ; then the divisor surely goes in
-  JR DDiv_step
+  JR NZ,DDiv_next
+  JP DNorm

@@ -49,17 +49,7 @@ IntPairToSingle:
 ; Keeps: nothing.
 IntOverAcc:
   CALL FGetBCDE
-; In: HL integer. Out: ACC = HL as a single. Keeps: BC DE.
-IntToSingleKeep:
-  LD A,H
-  OR A
-  JP Z,IntToSingle_byte     ; 0..255, the common constants, keep them there
-  PUSH BC
-  PUSH DE
-  CALL IntToSingle
-  POP DE
-  POP BC
-  RET
+  JP IntToSingle
 
 ; In: DE, HL. Out: ACC = DE * HL. Keeps: nothing.
 IntMul:
@@ -67,18 +57,19 @@ IntMul:
   PUSH DE
   LD A,H
   XOR D
-  LD (FSUBF),A              ; bit 7: the product is negative
+  PUSH AF                   ; bit 7: the product is negative
   CALL AbsHL
   EX DE,HL
   CALL AbsHL                ; DE, HL: the magnitudes
   LD B,H
   LD C,L
   CALL MultiplyCarry        ; HL = BC * DE, carry past 16 bits
+  POP BC                    ; B: the sign (the carry stays)
   JR C,IntMul_wide
-  LD A,(FSUBF)              ; HL = the magnitude
+  LD A,B                    ; HL = the magnitude
   OR A
   CALL M,NegHL
-  LD A,(FSUBF)              ; the result's sign must be the product's,
+  LD A,B                    ; the result's sign must be the product's,
   XOR H                     ; or the magnitude was too large (0 has none)
   JP P,IntDone
   LD A,H

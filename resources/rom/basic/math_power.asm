@@ -17,11 +17,18 @@ PowerOperator:
   DEFB S_STORE+C_S, S_CALL+C_TOARG, S_CALL+C_FIX, 0
   CALL DCompare
   JR NZ,PowerOperator_x     ; A = 1 or FFh (bit 0): y has a fraction
-  CALL MathSteps            ; the ACC is y, whole: is y/2?
-  DEFB S_MUL+C_HALF, S_CALL+C_TOARG, S_CALL+C_FIX, 0
-  CALL DCompare
-  JR Z,PowerOperator_x      ; A = 0: y is even
-  LD A,80h                  ; 80h: y is odd
+  LD HL,(FAC)               ; y is whole: its unit bit is the last of its
+  LD A,(FAC+3)              ; exponent - 128 whole bits to leave the
+  SUB 128                   ; mantissa A H L on top, far cheaper than
+  LD B,A                    ; halving and truncating y (0 has exponent 0:
+  LD A,(FAC+2)              ; 128 rounds, all bits 0; from 2^24 up the
+  OR 80h                    ; unit bit lies below the mantissa: 0 too)
+PowerOperator_unit:
+  ADD HL,HL
+  RLA
+  DJNZ PowerOperator_unit
+  SBC A,A
+  AND 80h                   ; 80h: y is odd, 0: even
 PowerOperator_x:
   POP DE
   POP BC

@@ -26,20 +26,6 @@ ReadNumber:
   POP HL
   RET
 
-; In: A = a character. Out: Z for a sign ('+' or '-', as a character or
-; a token), then carry for '-'. Keeps: all but F.
-SignChar:
-  CP 0CDh
-  RET Z
-  CP '+'
-  RET Z
-  CP 0CEh
-  JR Z,SignChar_minus
-  CP '-'                    ; (the carry of no sign means nothing)
-SignChar_minus:
-  SCF
-  RET
-
 ; In: HL at digits or a point. Out: as ReadNumber. Keeps: nothing.
 ReadUnsigned:
   CALL SkipBlanks

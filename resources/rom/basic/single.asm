@@ -8,7 +8,7 @@
 ; (half up) and packs. FAdd, FMul and FDiv keep their result in registers
 ; and go in at FNormRegs.
 ;
-; RAM: FAC (4121h-4124h), FACGUARD, FSIGN, FSUBF; FMul uses AF' and B'.
+; RAM: FAC (4121h-4124h), FACGUARD, FSIGN; FMul uses AF' and B'.
 ;
 ; Label rule for all interpreter files: a routine's internal labels are its
 ; name, an underscore and a lower-case word (FAdd_sub).
@@ -48,7 +48,7 @@ FNorm:
   LD BC,(FAC+2)             ; C the top byte, B the exponent
   LD A,(FACGUARD)
   LD L,A
-; The same with the mantissa in registers, so that FAdd and IntToSingle
+; The same with the mantissa in registers, so that FAdd, FMul and FDiv
 ; need not store it first: In: C D E L (L the guard byte, leading bit
 ; anywhere), B the exponent, FSIGN the sign. Out: as FNorm. Keeps: nothing.
 FNormRegs:
@@ -153,30 +153,23 @@ FAdd_ordered:               ; the ACC has the larger exponent; A = difference
   LD A,(FAC+2)
   LD (FSIGN),A
   XOR C
-  LD (FSUBF),A
   SET 7,C
   LD H,A                    ; bit 7: subtract
   LD L,0
   LD A,B
-FAdd_byte:                  ; 5..7 places are a byte right and 3..1 left:
-  CP 5                      ; cheaper than as many shifts right
-  JR C,FAdd_bit
+  CP 5                      ; 5..7 places are a byte right and 3..1 left:
+  JR C,FAdd_bit             ; cheaper than as many shifts right
+FAdd_byte:
   LD B,L                    ; a byte right; the byte that leaves waits in
   LD L,E                    ; B for a shift left
   LD E,D
   LD D,C
   LD C,0
   SUB 8
+  JR C,FAdd_left
+  JR Z,FAdd_aligned         ; 8 places (K+1 for K from 128 to 255 ...)
+  CP 5
   JR NC,FAdd_byte
-FAdd_left:                  ; A = -3..-1: back left, B's top bits into L
-  SLA B                     ; (C is 0 here: nothing leaves on top, and
-  RL L                      ; the result is the same as shifting right)
-  RL E
-  RL D
-  RL C
-  INC A
-  JR NZ,FAdd_left
-  JR FAdd_aligned
 FAdd_bit:
   OR A
   JR Z,FAdd_aligned
@@ -210,6 +203,15 @@ FAdd_aligned:               ; the ACC's guard byte is 0
   JP NZ,FNorm_round
 FAdd_overflow:              ; for FSetExponent too
   JP OVError
+FAdd_left:                  ; A = -3..-1: back left, B's top bits into L
+  SLA B                     ; (C is 0 here: nothing leaves on top, and
+  RL L                      ; the result is the same as shifting right)
+  RL E
+  RL D
+  RL C
+  INC A
+  JR NZ,FAdd_left
+  JR FAdd_aligned
 FAdd_sub:
   XOR A
   SUB L
@@ -352,12 +354,11 @@ FDiv:
   LD A,(FAC+3)
   OR A
   JP Z,DZError
-  LD A,B
-  OR A
+  INC B
+  DEC B
   JR Z,FMul_zeroleft
-  LD A,(FAC+3)              ; B - (FAC+3) + 129, + 128 for FSetExponent:
-  CPL                       ; B + (255 - (FAC+3)) + 2
-  ADD A,B
+  CPL                       ; B - (FAC+3) + 129, + 128 for FSetExponent:
+  ADD A,B                   ; B + (255 - (FAC+3)) + 2
   LD L,A
   LD A,0
   ADC A,A
@@ -469,22 +470,21 @@ FMul_zero:                  ; eight zero bits: the product moves a byte
 
 ; In: BCDE (left), ACC single (right). Out: A = 1, 0 or FFh as left is
 ; greater, equal or less (the flags do not tell it). Keeps: BC DE.
+; The exponents first: a larger one (or the other 0) is the larger
+; magnitude, whose sign then decides; most comparisons end there.
 FCompare:
-  LD HL,FAC+3               ; (pointing here for the exponents below)
-  LD A,(HL)
-  OR A
-  JR Z,FCompare_leftsign
-  LD A,B
-  OR A
-  JR Z,FCompare_rightsign
-  LD A,(FAC+2)
-  XOR C
-  JP M,FCompare_leftsign
+  LD HL,FAC+3
   LD A,B
   CP (HL)
-  JR NZ,FCompare_magnitude
+  JR C,FCompare_right       ; |left| < |right|, or left 0
+  JR NZ,FCompare_left       ; |left| > |right|, or right 0
+  OR A
+  RET Z                     ; both 0
   DEC HL
   LD A,C
+  XOR (HL)
+  JP M,FCompare_left        ; the signs differ: by the left's
+  LD A,C                    ; (the sign bits are equal)
   CP (HL)
   JR NZ,FCompare_magnitude
   DEC HL
@@ -504,23 +504,22 @@ FCompare_magnitude:         ; carry: |left| < |right|
   SBC A,A
   OR 1
   RET
-FCompare_leftsign:          ; by the sign of BCDE alone
-  LD A,B
-  OR A
-  RET Z
+FCompare_right:             ; by the sign of the ACC, reversed (HL is
+  DEC HL                    ; still at its exponent)
+  LD A,(HL)
+  CPL
+  JR FCompare_sign
+FCompare_left:              ; by the sign of BCDE
   LD A,C
 FCompare_sign:
   RLA
   SBC A,A
   OR 1
   RET
-FCompare_rightsign:         ; BCDE is 0: by the sign of the ACC, reversed
-  LD A,(FAC+2)
-  CPL
-  JR FCompare_sign
 
-; In: HL integer. Out: ACC = HL as a single. Keeps: nothing (BC DE when
-; H is 0).
+; In: HL integer. Out: ACC = HL as a single. Keeps: BC DE (the second
+; name is for the callers that need them).
+IntToSingleKeep:
 IntToSingle:
   LD A,H
   OR A
@@ -528,19 +527,22 @@ IntToSingle:
   LD (FSIGN),A
   CALL M,NegHL              ; (the sign from the OR A above)
 UIntToSingle_store:         ; HL = the magnitude, 1..FFFFh
-  LD B,145
+  LD A,145
 IntToSingle_shift:          ; 16-bit shifts, faster than FNorm's 32-bit ones
-  DEC B
+  DEC A
   ADD HL,HL
   JR NC,IntToSingle_shift   ; the leading 1 goes out
   RR H                      ; and comes back on top: 16 bits are exact,
-  RR L                      ; nothing to round
-  LD C,H
-  LD D,L
-  LD A,0
-  RRA
-  LD E,A
-  JP FNorm_pack
+  RR L                      ; nothing to round; packed here, not by
+  LD (FAC+3),A              ; FNorm, so that BC DE stay
+  LD A,(FSIGN)
+  OR 7Fh
+  AND H
+  LD H,A
+  LD (FAC+1),HL
+  XOR A
+  LD (FAC),A
+  JP FSetSingle
 IntToSingle_exponent:       ; A = the exponent, then normalise (for RND)
   LD (FAC+3),A
   JP FNorm
@@ -548,6 +550,10 @@ IntToSingle_exponent:       ; A = the exponent, then normalise (for RND)
 IntToSingle_byte:           ; 0..255, the common constants: shift to the top
   OR L                      ; (A = H = 0)
   JP Z,FZero
+  DEC A                     ; 1, the commonest, at once (A = 0 is its
+  LD H,129                  ; top byte)
+  JR Z,IntToSingle_store
+  INC A
   LD H,137
   CP 16
   JR NC,IntToSingle_top
@@ -561,9 +567,10 @@ IntToSingle_top:
   ADD A,A
   JR NC,IntToSingle_top     ; the leading 1 goes out; below it the rest
   SRL A                     ; a positive sign
+IntToSingle_store:
   LD L,A                    ; H L: the exponent and the top byte, stored
-  LD (FAC+2),HL             ; from HL so that BC DE stay (IntToSingleKeep
-  LD HL,0                   ; comes here without saving them)
+  LD (FAC+2),HL             ; from HL so that BC DE stay
+  LD HL,0
   LD (FAC),HL
   JP FSetSingle
 
