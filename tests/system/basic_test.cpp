@@ -282,12 +282,11 @@ TEST_F(Basic, NextMatchesTheInnermostLoopByTheWholeName) {
                    "PRINT D;I;:NEXT D:PRINT D;I;S\n"
                    "20 FOR KA=1 TO 2:FOR K=3 TO 4:NEXT K:PRINT KA;K;:NEXT KA:PRINT\n"),
             " .5  0  .5  0  1  3  .5  0  .5  0  2  3  3  3 -.5\n 1  5  2  5\n");
-  EXPECT_EQ(Output("10 FOR K%=1 TO 2:NEXT K\n"), "?NF ERROR IN 10\n");
-  EXPECT_EQ(Output("10 FOR D#=1 TO 2:NEXT D\n"), "?NF ERROR IN 10\n");
-  EXPECT_EQ(Output("10 FOR KA=1 TO 2:NEXT K\n"), "?NF ERROR IN 10\n");
-  EXPECT_EQ(Output("10 FOR K=1 TO 2:DEFINT K:NEXT K\n"), "?NF ERROR IN 10\n");
+  for (const char* program :
+       {"10 FOR K%=1 TO 2:NEXT K\n", "10 FOR D#=1 TO 2:NEXT D\n", "10 FOR KA=1 TO 2:NEXT K\n",
+        "10 FOR K=1 TO 2:DEFINT K:NEXT K\n", "10 NEXT K\n"})
+    EXPECT_EQ(Output(program), "?NF ERROR IN 10\n") << program;
   EXPECT_EQ(Output("10 FOR K=1 TO 2:GOSUB 20\n20 NEXT K\n"), "?NF ERROR IN 20\n");
-  EXPECT_EQ(Output("10 NEXT K\n"), "?NF ERROR IN 10\n");
 }
 
 // An address from 32768 up is a single: its mantissa's bits are the
