@@ -377,36 +377,35 @@ GetArrayElement_index:
 MakeRoom:
   PUSH HL
   PUSH BC
+  EX DE,HL                  ; DE: the place
   LD HL,(STREND)
-  PUSH HL
+  PUSH HL                   ; the old end
   ADD HL,BC
   JR C,MultiplyDEBC_om
-  LD (SCRATCH),HL           ; the new end
-  LD DE,63
-  ADD HL,DE
+  LD B,H
+  LD C,L                    ; BC: the new end
+  LD HL,63
+  ADD HL,BC
   JR C,MultiplyDEBC_om
   SBC HL,SP                 ; no carry: SP is at most the end + 63
   JR NC,MultiplyDEBC_om
-  POP HL                    ; the old end
-  POP BC
-  POP DE                    ; HL of the caller
-  PUSH DE
-  PUSH BC
+  LD (STREND),BC
+  POP HL
+  PUSH HL
   OR A
   SBC HL,DE
+  LD D,B
+  LD E,C
+  DEC DE                    ; the new end's last byte
   LD B,H
   LD C,L                    ; bytes to move
-  LD HL,(STREND)
-  DEC HL
-  LD DE,(SCRATCH)
-  DEC DE
+  POP HL
+  DEC HL                    ; the old end's last byte
   LD A,B
   OR C
   JR Z,MakeRoom_moved
   LDDR
 MakeRoom_moved:
-  LD HL,(SCRATCH)
-  LD (STREND),HL
   POP BC
   POP HL
   RET
