@@ -347,8 +347,9 @@ TEST_F(Basic, NumbersBecomeIntegersByTheirFloor) {
                    "20 PRINT CINT(-2.5);CINT(-.5);CINT(-0!);CINT(32767.9);A%;B%;C%;M(2.9);M(-0!)\n"
                    "30 PRINT CINT(-32768.5)\n"),
             "-3 -1  0  32767 -2  2 -2  7  0\n?OV ERROR IN 30\n");
-  EXPECT_EQ(Output("10 DIM M(3):PRINT M(3.5);:PRINT M(-.5)\n"), " 0\n?BS ERROR IN 10\n");
+  EXPECT_EQ(Output("10 DIM M(3):M(1)=5:PRINT M(3.5);M(1.9#);:PRINT M(-.5)\n"), " 0  5\n?BS ERROR IN 10\n");
   EXPECT_EQ(Output("10 PRINT CINT(\"1\")\n"), "?TM ERROR IN 10\n");
+  EXPECT_EQ(Output("10 DIM M(3):PRINT M(\"1\")\n"), "?TM ERROR IN 10\n");
 }
 
 TEST_F(Basic, StringFunctionArgumentsAreChecked) {

@@ -457,9 +457,12 @@ AccToInt:
   LD A,(TYPEFLAG)
   CP 2
   JR Z,AccToInt_int
-  CP 4                      ; a positive single, the commonest: its floor
-  JR NZ,AccToInt_other      ; is the truncation, and SingleToInt keeps
-  LD A,(FAC+2)              ; BC DE
+  LD HL,StoreInt            ; the result returns through it
+  PUSH HL
+AccToInt_number:            ; A = the type, not 2: HL as AccToInt, not
+  CP 4                      ; stored (an array's subscript); a positive
+  JR NZ,AccToInt_other      ; single, the commonest: its floor is the
+  LD A,(FAC+2)              ; truncation, and SingleToInt keeps BC DE
   RLA
   JR NC,AccToInt_whole
 AccToInt_other:             ; a negative single, a double or a string (?TM)
@@ -472,8 +475,8 @@ AccToInt_other:             ; a negative single, a double or a string (?TM)
   POP BC
 AccToInt_whole:
   CALL SingleToInt
-  JP C,OVError
-  JP StoreInt
+  RET NC
+  JP OVError
 AccToInt_int:
   LD HL,(FAC)
   RET

@@ -203,7 +203,10 @@ GetArrayElement_subscript:
   PUSH BC
   CALL Eval
   EX DE,HL                  ; the text in DE: AccToInt keeps it
-  CALL AccToInt
+  LD HL,(FAC)               ; an integer as it is; else not made one
+  LD A,(TYPEFLAG)           ; in the ACC, which only HL needs
+  CP 2
+  CALL NZ,AccToInt_number
   BIT 7,H
   JP NZ,BSError
   EX DE,HL
