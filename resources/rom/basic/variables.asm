@@ -592,8 +592,8 @@ AssignAcc:
   PUSH HL
   CP 4                      ; a single, the most common, first
   JR NZ,AssignAcc_other
-  LD A,(TYPEFLAG)           ; mostly a single value too: no conversion
-  CP 4                      ; called
+  LD HL,TYPEFLAG            ; mostly a single value too: no conversion
+  CP (HL)                   ; called
   JR NZ,AssignAcc_convert
 AssignAcc_single:
   LD HL,FAC
