@@ -453,16 +453,18 @@ NumericAcc_tm:
 
 ; The ACC as an integer (CINT: the largest whole number not above it).
 ; In: ACC. Out: HL; ?OV outside -32768..32767. Keeps: BC DE.
+; AccToInt_number, for an array's subscript, which needs only HL: In: A =
+; TYPEFLAG, not 2. Out: HL as AccToInt, the ACC not made an integer.
 AccToInt:
   LD A,(TYPEFLAG)
   CP 2
   JR Z,AccToInt_int
   LD HL,StoreInt            ; the result returns through it
   PUSH HL
-AccToInt_number:            ; A = the type, not 2: HL as AccToInt, not
-  CP 4                      ; stored (an array's subscript); a positive
-  JR NZ,AccToInt_other      ; single, the commonest: its floor is the
-  LD A,(FAC+2)              ; truncation, and SingleToInt keeps BC DE
+AccToInt_number:
+  CP 4                      ; a positive single, the commonest: its floor
+  JR NZ,AccToInt_other      ; is the truncation, and SingleToInt keeps
+  LD A,(FAC+2)              ; BC DE
   RLA
   JR NC,AccToInt_whole
 AccToInt_other:             ; a negative single, a double or a string (?TM)
