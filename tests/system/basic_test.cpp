@@ -372,6 +372,19 @@ TEST_F(Basic, SharedPathsOfFunctionsAndStatements) {
             "HE|HELLO||\nBZ\n 2 -4  2.5  3 -2.5 -1  0\n 4 S 1\n");
 }
 
+// CINT, an integer variable and a subscript take the largest whole number
+// not above a single or double: a positive single is only truncated, a
+// negative one or a double goes another way, a string fails.
+TEST_F(Basic, NumbersBecomeIntegersByTheirFloor) {
+  EXPECT_EQ(Output("10 DIM M(3):M(2)=7:A%=-1.5:B%=2.99:C%=-4#/3\n"
+                   "20 PRINT CINT(-2.5);CINT(-.5);CINT(-0!);CINT(32767.9);A%;B%;C%;M(2.9);M(-0!)\n"
+                   "30 PRINT CINT(-32768.5)\n"),
+            "-3 -1  0  32767 -2  2 -2  7  0\n?OV ERROR IN 30\n");
+  EXPECT_EQ(Output("10 DIM M(3):M(1)=5:PRINT M(3.5);M(1.9#);:PRINT M(-.5)\n"), " 0  5\n?BS ERROR IN 10\n");
+  EXPECT_EQ(Output("10 PRINT CINT(\"1\")\n"), "?TM ERROR IN 10\n");
+  EXPECT_EQ(Output("10 DIM M(3):PRINT M(\"1\")\n"), "?TM ERROR IN 10\n");
+}
+
 TEST_F(Basic, StringFunctionArgumentsAreChecked) {
   EXPECT_NE(Run("CLS\nPRINT MID$(5,1)\n").find("?TM ERROR"), std::string::npos);
   EXPECT_NE(Run("CLS\nPRINT MID$(\"AB\",0)\n").find("?FC ERROR"), std::string::npos);

@@ -453,27 +453,32 @@ NumericAcc_tm:
 
 ; The ACC as an integer (CINT: the largest whole number not above it).
 ; In: ACC. Out: HL; ?OV outside -32768..32767. Keeps: BC DE.
+; AccToInt_number, for an array's subscript, which needs only HL: In: A =
+; TYPEFLAG, not 2. Out: HL as AccToInt, the ACC not made an integer.
 AccToInt:
   LD A,(TYPEFLAG)
   CP 2
   JR Z,AccToInt_int
+  LD HL,StoreInt            ; the result returns through it
+  PUSH HL
+AccToInt_number:
+  CP 4                      ; a positive single, the commonest: its floor
+  JR NZ,AccToInt_other      ; is the truncation, and SingleToInt keeps
+  LD A,(FAC+2)              ; BC DE
+  RLA
+  JR NC,AccToInt_whole
+AccToInt_other:             ; a negative single, a double or a string (?TM)
   PUSH BC
   PUSH DE
-  CP 4                      ; a single, the commonest, tested first (?TM
-  JR Z,AccToInt_single      ; leaves the two words: an error resets SP)
-  CP 3
-  JR Z,NumericAcc_tm
+  CALL AccToDouble
   CALL DInt                 ; whole first, so that rounding cannot carry
   CALL DoubleToSingle
-AccToInt_single:
-  LD A,(FAC+2)              ; for a positive value floor is truncation
-  OR A
-  CALL M,FInt
-  CALL SingleToInt
   POP DE
   POP BC
-  JP C,OVError
-  JP StoreInt
+AccToInt_whole:
+  CALL SingleToInt
+  RET NC
+  JP OVError
 AccToInt_int:
   LD HL,(FAC)
   RET

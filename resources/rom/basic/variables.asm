@@ -203,7 +203,10 @@ GetArrayElement_subscript:
   PUSH BC
   CALL Eval
   EX DE,HL                  ; the text in DE: AccToInt keeps it
-  CALL AccToInt
+  LD HL,(FAC)               ; an integer as it is; else not made one
+  LD A,(TYPEFLAG)           ; in the ACC, which only HL needs
+  CP 2
+  CALL NZ,AccToInt_number
   BIT 7,H
   JP NZ,BSError
   EX DE,HL
@@ -377,36 +380,35 @@ GetArrayElement_index:
 MakeRoom:
   PUSH HL
   PUSH BC
+  EX DE,HL                  ; DE: the place
   LD HL,(STREND)
-  PUSH HL
+  PUSH HL                   ; the old end
   ADD HL,BC
   JR C,MultiplyDEBC_om
-  LD (SCRATCH),HL           ; the new end
-  LD DE,63
-  ADD HL,DE
+  LD B,H
+  LD C,L                    ; BC: the new end
+  LD HL,63
+  ADD HL,BC
   JR C,MultiplyDEBC_om
   SBC HL,SP                 ; no carry: SP is at most the end + 63
   JR NC,MultiplyDEBC_om
-  POP HL                    ; the old end
-  POP BC
-  POP DE                    ; HL of the caller
-  PUSH DE
-  PUSH BC
+  LD (STREND),BC
+  POP HL
+  PUSH HL
   OR A
   SBC HL,DE
+  LD D,B
+  LD E,C
+  DEC DE                    ; the new end's last byte
   LD B,H
   LD C,L                    ; bytes to move
-  LD HL,(STREND)
-  DEC HL
-  LD DE,(SCRATCH)
-  DEC DE
+  POP HL
+  DEC HL                    ; the old end's last byte
   LD A,B
   OR C
   JR Z,MakeRoom_moved
   LDDR
 MakeRoom_moved:
-  LD HL,(SCRATCH)
-  LD (STREND),HL
   POP BC
   POP HL
   RET
@@ -590,8 +592,8 @@ AssignAcc:
   PUSH HL
   CP 4                      ; a single, the most common, first
   JR NZ,AssignAcc_other
-  LD A,(TYPEFLAG)           ; mostly a single value too: no conversion
-  CP 4                      ; called
+  LD HL,TYPEFLAG            ; mostly a single value too: no conversion
+  CP (HL)                   ; called
   JR NZ,AssignAcc_convert
 AssignAcc_single:
   LD HL,FAC
