@@ -31,6 +31,18 @@ TEST_F(Basic, DirectStatementOutlivesADeepStack) {
   EXPECT_NE(screen.find("\nDONE 100\nREADY"), std::string::npos) << screen;
 }
 
+// INPUT in a subroutine that a direct statement called reads its line into
+// the input buffer, where that statement runs: the rest of it (after the
+// GOSUB) must still be there when RETURN comes back to it. Disabled while
+// it fails: the long answer overwrites the statement and gives ?SN, and a
+// numeric answer such as 12345 loses the PRINT without a word.
+TEST_F(Basic, DISABLED_DirectStatementOutlivesInputInItsSubroutine) {
+  Run("NEW\n100 INPUT A$:RETURN\nCLS\n");
+  const std::string screen = Run("GOSUB 100:PRINT \"BACK \";A$\nABCDEFGHIJKLMNOPQRST\n");
+  EXPECT_NE(screen.find("? ABCDEFGHIJKLMNOPQRST\nBACK ABCDEFGHIJKLMNOPQRST\nREADY"), std::string::npos)
+      << screen;
+}
+
 TEST_F(Basic, NumbersPrintInTheDocumentedForms) {
   EXPECT_EQ(Output("10 PRINT 0;-0;1;-1;32767;-32768;32768;.5;-.25\n"
                    "20 PRINT 1.234567;123456;1234567;1E10;1.5E10;1E-05;.01\n"
@@ -295,6 +307,16 @@ TEST_F(Basic, AddressesAboveTheIntegerRange) {
   EXPECT_EQ(Output("10 POKE 40000,7:POKE 65535,9:PRINT PEEK(40000);PEEK(-25536);PEEK(65535.5)\n"
                    "20 PRINT PEEK(-40000)\n"),
             " 7  7  9\n?OV ERROR IN 20\n");
+}
+
+// The same addresses given as doubles (a double variable, a # constant,
+// CDBL): PEEK and POKE take -32768..65535 whatever the type, so 40000# is
+// the address 40000, not ?OV. Disabled while it fails: only an integer or
+// a single is taken so far, a double still gives ?OV.
+TEST_F(Basic, DISABLED_AddressesAboveTheIntegerRangeAsDoubles) {
+  EXPECT_EQ(Output("10 A#=40000:POKE A#,7:POKE 65535#,9:POKE CDBL(32768),5\n"
+                   "20 PRINT PEEK(40000);PEEK(A#);PEEK(-1);PEEK(65535.5#);PEEK(-32768);PEEK(-1#)\n"),
+            " 7  7  9  9  5  9\n");
 }
 
 // RETURN tells the stack's top by the low byte first. Eight GOSUBs (6 bytes
