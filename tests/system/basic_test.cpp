@@ -301,6 +301,19 @@ TEST_F(Basic, NextMatchesTheInnermostLoopByTheWholeName) {
   EXPECT_EQ(Output("10 FOR K=1 TO 2:GOSUB 20\n20 NEXT K\n"), "?NF ERROR IN 20\n");
 }
 
+// A loop on an array element is closed by NEXT with that element, never by
+// NEXT with the array's letter alone: that names the simple variable. What
+// the element before holds must not matter. Disabled while it fails: when
+// A(0) is 16640 (bytes 00 41h, as the name "A" of a simple variable would
+// lie), NEXT A closes the loop of A(1) and the program prints 1 2 3 END.
+TEST_F(Basic, DISABLED_NextWithALetterIgnoresALoopOnAnArrayElement) {
+  for (const char* value : {"0", "16640"})
+    EXPECT_EQ(Output(std::string("10 DEFINT A:DIM A(2):A(0)=") + value +
+                     ":FOR A(1)=1 TO 3:PRINT A(1);:NEXT A:PRINT \"END\"\n"),
+              " 1\n?NF ERROR IN 10\n")
+        << value;
+}
+
 // An address from 32768 up is a single: its mantissa's bits are the
 // address (a fraction dropped); a negative single that large is none.
 TEST_F(Basic, AddressesAboveTheIntegerRange) {
