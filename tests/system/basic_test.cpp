@@ -131,6 +131,15 @@ TEST_F(Basic, DoublePrecisionThroughout) {
             " .1428571428571429 12.3456789012\n");
 }
 
+// A double that vanishes (a quotient or product below the smallest
+// double, FIX of a negative fraction) is 0 and prints as " 0", as a
+// single does. Disabled while it fails: these print "-0" (the quotient of
+// two negatives too), though they compare equal to 0.
+TEST_F(Basic, DISABLED_VanishingDoublesPrintWithoutSign) {
+  EXPECT_EQ(Output("10 PRINT -1D-38/1D10;-1D-38/-1D10;-1D-30*1D-30;FIX(-.3#);FIX(-.3)\n"),
+            " 0  0  0  0  0\n");
+}
+
 // A product or quotient whose exponent reaches 2^128 before it is
 // normalised still fits when its mantissa is below one half.
 TEST_F(Basic, NumbersNearTheLargestDoNotOverflow) {
