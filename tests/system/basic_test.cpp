@@ -460,6 +460,14 @@ TEST_F(Basic, ReadDataRestoreAndInput) {
             "<AB><C D><>\n");
 }
 
+// A quoted DATA item may hold a colon; the statement after the DATA is
+// still tokenised and runs. Disabled while it fails: the tokeniser ends
+// the DATA at the colon inside the quotes, so the quotes pair up wrongly,
+// PRINT stays plain text and the line gives ?SN.
+TEST_F(Basic, DISABLED_QuotedDataItemHoldsAColon) {
+  EXPECT_EQ(Output("10 READ A$,B$:PRINT A$;B$\n20 DATA \"A:B\",C:PRINT \"Y\"\n"), "A:BC\nY\n");
+}
+
 TEST_F(Basic, EveryErrorCodeHasItsMessage) {
   const char* codes[] = {"NF", "SN", "RG", "OD", "FC", "OV", "OM", "UL", "BS", "DD", "/0", "ID",
                          "TM", "OS", "LS", "ST", "CN", "NR", "RW", "UE", "MO", "FD", "L3"};
