@@ -31,6 +31,18 @@ TEST_F(Basic, DirectStatementOutlivesADeepStack) {
   EXPECT_NE(screen.find("\nDONE 100\nREADY"), std::string::npos) << screen;
 }
 
+// INPUT in a subroutine that a direct statement called reads its line into
+// the input buffer, where that statement runs: the rest of it (after the
+// GOSUB) must still be there when RETURN comes back to it. Disabled while
+// it fails: the long answer overwrites the statement and gives ?SN, and a
+// numeric answer such as 12345 loses the PRINT without a word.
+TEST_F(Basic, DISABLED_DirectStatementOutlivesInputInItsSubroutine) {
+  Run("NEW\n100 INPUT A$:RETURN\nCLS\n");
+  const std::string screen = Run("GOSUB 100:PRINT \"BACK \";A$\nABCDEFGHIJKLMNOPQRST\n");
+  EXPECT_NE(screen.find("? ABCDEFGHIJKLMNOPQRST\nBACK ABCDEFGHIJKLMNOPQRST\nREADY"), std::string::npos)
+      << screen;
+}
+
 TEST_F(Basic, NumbersPrintInTheDocumentedForms) {
   EXPECT_EQ(Output("10 PRINT 0;-0;1;-1;32767;-32768;32768;.5;-.25\n"
                    "20 PRINT 1.234567;123456;1234567;1E10;1.5E10;1E-05;.01\n"
@@ -117,6 +129,15 @@ TEST_F(Basic, DoublePrecisionThroughout) {
             " 1\n"
             " 1  1.5  2\n"
             " .1428571428571429 12.3456789012\n");
+}
+
+// A double that vanishes (a quotient or product below the smallest
+// double, FIX of a negative fraction) is 0 and prints as " 0", as a
+// single does. Disabled while it fails: these print "-0" (the quotient of
+// two negatives too), though they compare equal to 0.
+TEST_F(Basic, DISABLED_VanishingDoublesPrintWithoutSign) {
+  EXPECT_EQ(Output("10 PRINT -1D-38/1D10;-1D-38/-1D10;-1D-30*1D-30;FIX(-.3#);FIX(-.3)\n"),
+            " 0  0  0  0  0\n");
 }
 
 // A product or quotient whose exponent reaches 2^128 before it is
@@ -289,12 +310,35 @@ TEST_F(Basic, NextMatchesTheInnermostLoopByTheWholeName) {
   EXPECT_EQ(Output("10 FOR K=1 TO 2:GOSUB 20\n20 NEXT K\n"), "?NF ERROR IN 20\n");
 }
 
+// A loop on an array element is closed by NEXT with that element, never by
+// NEXT with the array's letter alone: that names the simple variable. What
+// the element before holds must not matter. Disabled while it fails: when
+// A(0) is 16640 (bytes 00 41h, as the name "A" of a simple variable would
+// lie), NEXT A closes the loop of A(1) and the program prints 1 2 3 END.
+TEST_F(Basic, DISABLED_NextWithALetterIgnoresALoopOnAnArrayElement) {
+  for (const char* value : {"0", "16640"})
+    EXPECT_EQ(Output(std::string("10 DEFINT A:DIM A(2):A(0)=") + value +
+                     ":FOR A(1)=1 TO 3:PRINT A(1);:NEXT A:PRINT \"END\"\n"),
+              " 1\n?NF ERROR IN 10\n")
+        << value;
+}
+
 // An address from 32768 up is a single: its mantissa's bits are the
 // address (a fraction dropped); a negative single that large is none.
 TEST_F(Basic, AddressesAboveTheIntegerRange) {
   EXPECT_EQ(Output("10 POKE 40000,7:POKE 65535,9:PRINT PEEK(40000);PEEK(-25536);PEEK(65535.5)\n"
                    "20 PRINT PEEK(-40000)\n"),
             " 7  7  9\n?OV ERROR IN 20\n");
+}
+
+// The same addresses given as doubles (a double variable, a # constant,
+// CDBL): PEEK and POKE take -32768..65535 whatever the type, so 40000# is
+// the address 40000, not ?OV. Disabled while it fails: only an integer or
+// a single is taken so far, a double still gives ?OV.
+TEST_F(Basic, DISABLED_AddressesAboveTheIntegerRangeAsDoubles) {
+  EXPECT_EQ(Output("10 A#=40000:POKE A#,7:POKE 65535#,9:POKE CDBL(32768),5\n"
+                   "20 PRINT PEEK(40000);PEEK(A#);PEEK(-1);PEEK(65535.5#);PEEK(-32768);PEEK(-1#)\n"),
+            " 7  7  9  9  5  9\n");
 }
 
 // RETURN tells the stack's top by the low byte first. Eight GOSUBs (6 bytes
@@ -414,6 +458,14 @@ TEST_F(Basic, ReadDataRestoreAndInput) {
   // Unquoted items lose their leading and trailing blanks, not inner ones.
   EXPECT_EQ(Output("10 READ A$,B$,C$:PRINT \"<\";A$;\"><\";B$;\"><\";C$;\">\"\n20 DATA AB  , C D ,\n"),
             "<AB><C D><>\n");
+}
+
+// A quoted DATA item may hold a colon; the statement after the DATA is
+// still tokenised and runs. Disabled while it fails: the tokeniser ends
+// the DATA at the colon inside the quotes, so the quotes pair up wrongly,
+// PRINT stays plain text and the line gives ?SN.
+TEST_F(Basic, DISABLED_QuotedDataItemHoldsAColon) {
+  EXPECT_EQ(Output("10 READ A$,B$:PRINT A$;B$\n20 DATA \"A:B\",C:PRINT \"Y\"\n"), "A:BC\nY\n");
 }
 
 TEST_F(Basic, EveryErrorCodeHasItsMessage) {
