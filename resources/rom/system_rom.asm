@@ -26,7 +26,7 @@
 
   INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
-  INCLUDE "basic/single_whole.asm"
+  INCLUDE "system/tape_blink.asm"
   INCLUDE "basic/double_copy.asm"
 
 ; The screen, tape and input entries from 01C9h to 0384h: jumps, and three
@@ -38,11 +38,12 @@
   INCLUDE "basic/double_shift_left.asm"
   AT MOTOROFF
   JP TapeMotorOff
-  INCLUDE "basic/number_entry.asm"
+  INCLUDE "basic/sign_char.asm"
   INCLUDE "basic/double_add_bytes.asm"
   AT MOTORON
   JP TapeMotorOn
-  INCLUDE "basic/direct_statement.asm"
+  INCLUDE "system/text_limit.asm"
+  INCLUDE "basic/number_entry.asm"
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
@@ -53,17 +54,18 @@
   INCLUDE "basic/double_convert.asm"
   AT WRITELEADER
   JP TapeWriteLeader
-  INCLUDE "basic/table_word.asm"
+  INCLUDE "system/token_string.asm"
   AT FINDLEADER
   JP TapeFindLeader
   INCLUDE "basic/double_shift_right.asm"
   AT SYSTEMCMD
   JP SystemCommand
-  INCLUDE "system/tape_blink.asm"
-  INCLUDE "basic/math_sin.asm"
+  INCLUDE "system/tape_find_leader.asm"
+  INCLUDE "system/tape_commands.asm"
   AT TAPEADDR
   JP TapeReadAddress
-  INCLUDE "system/tape_find_leader.asm"
+  INCLUDE "basic/math_core.asm"
+  INCLUDE "basic/single_whole.asm"
   AT DISPLAYKEEP            ; display A keeping DE
   PUSH DE
   CALL DISPLAY
@@ -80,67 +82,66 @@
   CALL WAITKEY
   POP DE
   RET
-  INCLUDE "basic/using_field.asm"
-  INCLUDE "system/command_level.asm"
-  INCLUDE "system/edit_keys.asm"
+  INCLUDE "basic/double_add.asm"
+  INCLUDE "basic/using_number.asm"
+  INCLUDE "system/cold_start.asm"
 
   AT LINEINPUTB
   JP LineInput
-  INCLUDE "basic/double_add.asm"
-  INCLUDE "basic/error_trap.asm"
-  INCLUDE "basic/double_round.asm"
+  INCLUDE "basic/print_using.asm"
+  INCLUDE "basic/num_write.asm"
 
   AT SNGSUB
   JP FSub
   AT SNGADD
   JP FAdd
-  INCLUDE "basic/math_log.asm"
-  INCLUDE "basic/using_number.asm"
+  INCLUDE "system/screen.asm"
 
   AT SNGMUL
   JP FMul
-  INCLUDE "basic/math_core.asm"
-  INCLUDE "system/text_output.asm"
+  INCLUDE "basic/math_cells.asm"
+  INCLUDE "basic/negate_acc.asm"
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "system/screen.asm"
-  INCLUDE "basic/num_write.asm"
+  INCLUDE "basic/double_read.asm"
+  INCLUDE "basic/strings.asm"
+  INCLUDE "basic/errors.asm"
 
   AT USRARG
   JP AccToInt
-  INCLUDE "basic/sign_char.asm"
-  INCLUDE "basic/digit_value.asm"
+  INCLUDE "system/tape_read_byte.asm"
 
   AT USRRET
   JP StoreInt
-  INCLUDE "system/tape_read_byte.asm"
+  INCLUDE "basic/digit_value.asm"
+  INCLUDE "basic/table_word.asm"
   AT TOSNG
   JP AccToSingle
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "basic/print_using.asm"
-  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/math_log.asm"
+  INCLUDE "basic/math_series.asm"
+  INCLUDE "basic/double_scale.asm"
 
   AT INTSUB
   JP IntSub
-  INCLUDE "system/text_limit.asm"
+  INCLUDE "basic/direct_statement.asm"
   AT INTADD
   JP IntAdd
-  INCLUDE "basic/negate_acc.asm"
+  INCLUDE "system/tape_motor.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/math_steps.asm"
-  INCLUDE "basic/math_atn.asm"
+  INCLUDE "basic/double_whole.asm"
+  INCLUDE "basic/double_compare.asm"
 
   AT DBLSUB
   JP DSub
   AT DBLADD
   JP DAdd
-  INCLUDE "basic/math_series.asm"
-  INCLUDE "basic/double_compare.asm"
-  INCLUDE "system/tape_system.asm"
+  INCLUDE "basic/double_write.asm"
+  INCLUDE "basic/math_power.asm"
 
   AT DBLMUL
   JP DMul
@@ -148,30 +149,31 @@
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "basic/math_cells.asm"
-  INCLUDE "basic/double_scale.asm"
+  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/double_times_ten.asm"
 
   AT ASCTONUM
   JP ReadNumber
   INCLUDE "basic/integer.asm"
-  INCLUDE "system/cold_start.asm"
+  INCLUDE "system/edit.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
   INCLUDE "basic/math_pi.asm"
   AT NUMTOASC
   JP NumberToAscii
-  INCLUDE "basic/strings.asm"
-  INCLUDE "basic/functions.asm"
-  INCLUDE "basic/variables.asm"
+  INCLUDE "system/program_text.asm"
+  INCLUDE "basic/str_functions.asm"
   INCLUDE "system/list.asm"
-  INCLUDE "basic/single.asm"
+  INCLUDE "basic/input.asm"
+  INCLUDE "basic/functions.asm"
+  INCLUDE "basic/double_div.asm"
+  INCLUDE "basic/variables.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "system/tape_write.asm"
-  INCLUDE "basic/double_times_ten.asm"
-  INCLUDE "system/tape_commands.asm"
+  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/string_store.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -179,13 +181,12 @@
   AT RELINK
   CALL RelinkLines
   JP ReadyLevel
-  INCLUDE "basic/double_whole.asm"
-  INCLUDE "system/tape_motor.asm"
+  INCLUDE "system/tape_write.asm"
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "system/tape_load.asm"
-  INCLUDE "basic/math_power.asm"
+  INCLUDE "basic/double_mul.asm"
+  INCLUDE "system/edit_keys.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -196,8 +197,9 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "basic/double_mul.asm"
-  INCLUDE "system/numbers.asm"
+  INCLUDE "basic/error_trap.asm"
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/double_exponent.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -214,26 +216,26 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "basic/double_read.asm"
-  INCLUDE "basic/double_exponent.asm"
-  INCLUDE "basic/double_div.asm"
+  INCLUDE "basic/math_atn.asm"
+  INCLUDE "system/tape_system.asm"
 
   AT DECTOBIN
   JP DecimalToBinary
-  INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/double_round.asm"
 
   AT RUNCMD
   JP RunStatement
-  INCLUDE "basic/for_next.asm"
-  INCLUDE "basic/input.asm"
+  INCLUDE "basic/using_field.asm"
+  INCLUDE "basic/eval.asm"
+  INCLUDE "basic/math_steps.asm"
   INCLUDE "basic/print.asm"
-  INCLUDE "system/program_text.asm"
-  INCLUDE "basic/errors.asm"
+  INCLUDE "basic/control.asm"
 
   AT INTDIV
   JP IntDiv
-  INCLUDE "basic/control.asm"
-  INCLUDE "basic/eval.asm"
+  INCLUDE "basic/run_loop.asm"
+  INCLUDE "system/text_output.asm"
+  INCLUDE "basic/for_next.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -247,11 +249,10 @@ PrintQuoted:
   INC HL
   JR PrintQuoted
 
+  INCLUDE "basic/single.asm"
   INCLUDE "basic/num_text.asm"
-  INCLUDE "basic/run_loop.asm"
-  INCLUDE "basic/machine.asm"
-  INCLUDE "basic/str_functions.asm"
+  INCLUDE "system/tape_load.asm"
+  INCLUDE "system/command_level.asm"
+  INCLUDE "system/numbers.asm"
   INCLUDE "basic/garbage.asm"
-  INCLUDE "basic/double_write.asm"
-  INCLUDE "system/edit.asm"
   AT 3000h

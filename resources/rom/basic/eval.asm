@@ -523,7 +523,8 @@ EvalAddress:
   PUSH HL
   LD A,(TYPEFLAG)
   CP 4
-  JR NZ,EvalAddress_int
+  JR C,EvalAddress_int      ; an integer (a string: ?TM there)
+  CALL NZ,AccToSingle       ; a double: a whole address is exact as a single
   LD A,(FAC+3)              ; 32768..65535 as singles: 2^15 up to
   CP 144                    ; below 2^16
   JR NZ,EvalAddress_int

@@ -219,6 +219,12 @@ NextStatement_short:        ; the name C (perhaps no letter), HL after it
   JR NZ,NextStatement_back
   INC HL
   INC HL
+  LD BC,(ARYTAB)            ; and it lies below the arrays: an element
+  LD A,L                    ; (FOR A(1)=...) may have a letter and a 00
+  SUB C                     ; before it by chance
+  LD A,H
+  SBC A,B
+  JR NC,NextStatement_back
   LD A,E
 NextStatement_typed:        ; SP at the entry's step, HL = the variable,
   CP 4                      ; A = the loop's type

@@ -119,19 +119,19 @@ NumberDigits:
   LD HL,(FAC)               ; an integer has at most five digits of a single
   CALL IntToSingle
 NumberDigits_single:
-  LD HL,FAC+2
-  LD A,(HL)
-  RES 7,(HL)                ; work on |x|
   LD HL,NUMTEXT
   LD (HL),' '
-  RLA
-  JR NC,NumberDigits_spos
-  LD (HL),'-'
-NumberDigits_spos:
   LD BC,0FFh                ; 0: no digits, the first place below the point
   LD A,(FAC+3)
   OR A
-  RET Z
+  RET Z                     ; (a double that vanished may keep its sign bit)
+  LD A,(FAC+2)
+  ADD A,A
+  JR NC,NumberDigits_spos
+  LD (HL),'-'
+  SRL A                     ; work on |x|
+  LD (FAC+2),A
+NumberDigits_spos:
   LD A,(TYPEFLAG)
   LD (NUMTEXT+1),A          ; DoubleDigits writes as many digits as the type has
   CP 8

@@ -187,7 +187,8 @@ Tokenise:
   OR A
   JR Z,TokenEnd
   CP '"'
-  JR Z,TokenString
+  CALL Z,TokenString
+  JR Z,Tokenise
   CP '?'
   JR Z,TokenPrint
   CP 27h
@@ -214,6 +215,9 @@ TokenData:
   JR Z,TokenEnd
   CP ':'
   JR Z,Tokenise
+  CP '"'                    ; a quoted item may hold a ':'
+  CALL Z,TokenString
+  JR Z,TokenData
   LDI                       ; (BC counts down unused)
   JR TokenData
 TokenPower:
@@ -242,15 +246,6 @@ TokenRaw:
   OR A
   JR NZ,TokenRaw
   RET
-TokenString:                ; A = (HL)
-  LDI
-  LD A,(HL)
-  OR A
-  JR Z,TokenEnd
-  CP '"'
-  JR NZ,TokenString
-  LDI
-  JR Tokenise
 TokenEnd:
   XOR A
   LD (DE),A
