@@ -26,8 +26,8 @@
 
   INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
-  INCLUDE "system/tape_blink.asm"
   INCLUDE "basic/double_copy.asm"
+  INCLUDE "system/tape_blink.asm"
 
 ; The screen, tape and input entries from 01C9h to 0384h: jumps, and three
 ; short routines that keep DE; the driver's routines (tape.inc) fill the
@@ -38,12 +38,12 @@
   INCLUDE "basic/double_shift_left.asm"
   AT MOTOROFF
   JP TapeMotorOff
-  INCLUDE "basic/sign_char.asm"
+  INCLUDE "basic/number_entry.asm"
   INCLUDE "basic/double_add_bytes.asm"
   AT MOTORON
   JP TapeMotorOn
+  INCLUDE "basic/sign_char.asm"
   INCLUDE "system/text_limit.asm"
-  INCLUDE "basic/number_entry.asm"
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
@@ -61,7 +61,7 @@
   AT SYSTEMCMD
   JP SystemCommand
   INCLUDE "system/tape_find_leader.asm"
-  INCLUDE "system/tape_commands.asm"
+  INCLUDE "basic/double_times_ten.asm"
   AT TAPEADDR
   JP TapeReadAddress
   INCLUDE "basic/math_core.asm"
@@ -82,31 +82,33 @@
   CALL WAITKEY
   POP DE
   RET
-  INCLUDE "basic/double_add.asm"
-  INCLUDE "basic/using_number.asm"
-  INCLUDE "system/cold_start.asm"
+  INCLUDE "basic/using_field.asm"
+  INCLUDE "system/edit.asm"
+  INCLUDE "basic/num_write.asm"
 
   AT LINEINPUTB
   JP LineInput
-  INCLUDE "basic/print_using.asm"
-  INCLUDE "basic/num_write.asm"
+  INCLUDE "basic/error_trap.asm"
+  INCLUDE "system/edit_keys.asm"
+  INCLUDE "basic/double_exponent.asm"
 
   AT SNGSUB
   JP FSub
   AT SNGADD
   JP FAdd
-  INCLUDE "system/screen.asm"
+  INCLUDE "system/command_level.asm"
+  INCLUDE "basic/double_core.asm"
 
   AT SNGMUL
   JP FMul
-  INCLUDE "basic/math_cells.asm"
-  INCLUDE "basic/negate_acc.asm"
+  INCLUDE "system/tape_commands.asm"
+  INCLUDE "system/tape_motor.asm"
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "basic/double_read.asm"
-  INCLUDE "basic/strings.asm"
-  INCLUDE "basic/errors.asm"
+  INCLUDE "basic/garbage.asm"
+  INCLUDE "basic/double_add.asm"
+  INCLUDE "basic/math_steps.asm"
 
   AT USRARG
   JP AccToInt
@@ -114,34 +116,34 @@
 
   AT USRRET
   JP StoreInt
-  INCLUDE "basic/digit_value.asm"
   INCLUDE "basic/table_word.asm"
+  INCLUDE "basic/digit_value.asm"
   AT TOSNG
   JP AccToSingle
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "basic/math_log.asm"
   INCLUDE "basic/math_series.asm"
-  INCLUDE "basic/double_scale.asm"
+  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/math_log.asm"
 
   AT INTSUB
   JP IntSub
   INCLUDE "basic/direct_statement.asm"
   AT INTADD
   JP IntAdd
-  INCLUDE "system/tape_motor.asm"
+  INCLUDE "basic/negate_acc.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/double_whole.asm"
   INCLUDE "basic/double_compare.asm"
+  INCLUDE "basic/double_whole.asm"
 
   AT DBLSUB
   JP DSub
   AT DBLADD
   JP DAdd
-  INCLUDE "basic/double_write.asm"
   INCLUDE "basic/math_power.asm"
+  INCLUDE "basic/double_write.asm"
 
   AT DBLMUL
   JP DMul
@@ -149,31 +151,32 @@
 
   AT DBLDIV
   JP DDiv
-  INCLUDE "basic/math_sin.asm"
-  INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "basic/double_scale.asm"
+  INCLUDE "basic/math_cells.asm"
 
   AT ASCTONUM
   JP ReadNumber
+  INCLUDE "system/cold_start.asm"
   INCLUDE "basic/integer.asm"
-  INCLUDE "system/edit.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
   INCLUDE "basic/math_pi.asm"
   AT NUMTOASC
   JP NumberToAscii
-  INCLUDE "system/program_text.asm"
-  INCLUDE "basic/str_functions.asm"
-  INCLUDE "system/list.asm"
-  INCLUDE "basic/input.asm"
+  INCLUDE "system/screen.asm"
+  INCLUDE "basic/eval.asm"
   INCLUDE "basic/functions.asm"
-  INCLUDE "basic/double_div.asm"
-  INCLUDE "basic/variables.asm"
+  INCLUDE "basic/print.asm"
+  INCLUDE "basic/control.asm"
+  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/for_next.asm"
+  INCLUDE "basic/double_read.asm"
 
   AT READYLEVEL
   JP ReadyLevel
-  INCLUDE "basic/machine.asm"
-  INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/print_using.asm"
+  INCLUDE "basic/double_round.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -185,8 +188,8 @@
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "basic/double_mul.asm"
-  INCLUDE "system/edit_keys.asm"
+  INCLUDE "basic/double_div.asm"
+  INCLUDE "basic/using_number.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -197,9 +200,8 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "basic/error_trap.asm"
-  INCLUDE "basic/double_core.asm"
-  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "system/numbers.asm"
+  INCLUDE "basic/double_mul.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -216,26 +218,25 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "basic/math_atn.asm"
   INCLUDE "system/tape_system.asm"
+  INCLUDE "basic/math_atn.asm"
 
   AT DECTOBIN
   JP DecimalToBinary
-  INCLUDE "basic/double_round.asm"
+  INCLUDE "basic/string_store.asm"
 
   AT RUNCMD
   JP RunStatement
-  INCLUDE "basic/using_field.asm"
-  INCLUDE "basic/eval.asm"
-  INCLUDE "basic/math_steps.asm"
-  INCLUDE "basic/print.asm"
-  INCLUDE "basic/control.asm"
+  INCLUDE "basic/input.asm"
+  INCLUDE "basic/run_loop.asm"
+  INCLUDE "system/program_text.asm"
+  INCLUDE "system/text_output.asm"
+  INCLUDE "system/list.asm"
 
   AT INTDIV
   JP IntDiv
-  INCLUDE "basic/run_loop.asm"
-  INCLUDE "system/text_output.asm"
-  INCLUDE "basic/for_next.asm"
+  INCLUDE "basic/single.asm"
+  INCLUDE "basic/strings.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -249,10 +250,9 @@ PrintQuoted:
   INC HL
   JR PrintQuoted
 
-  INCLUDE "basic/single.asm"
+  INCLUDE "basic/variables.asm"
   INCLUDE "basic/num_text.asm"
   INCLUDE "system/tape_load.asm"
-  INCLUDE "system/command_level.asm"
-  INCLUDE "system/numbers.asm"
-  INCLUDE "basic/garbage.asm"
+  INCLUDE "basic/errors.asm"
+  INCLUDE "basic/str_functions.asm"
   AT 3000h

@@ -299,6 +299,14 @@ TEST_F(Basic, NextMatchesTheInnermostLoopByTheWholeName) {
   EXPECT_EQ(Output("10 FOR K=1 TO 2:GOSUB 20\n20 NEXT K\n"), "?NF ERROR IN 20\n");
 }
 
+// NEXT adds the step while the loop's limit lies just above the stack: a
+// sum of exactly 0 must not disturb the limit's low bytes, which decide
+// whether 1.99998 is still within 1.99999.
+TEST_F(Basic, NextReachesALimitAfterASumOfZero) {
+  EXPECT_EQ(Output("10 FOR I=-1.99998 TO 1.99999 STEP 1.99998:PRINT I;:NEXT:PRINT \"E\"\n"),
+            "-1.99998  0  1.99998 E\n");
+}
+
 // A loop on an array element is closed by NEXT with that element, never by
 // NEXT with the array's letter alone: that names the simple variable. What
 // the element before holds must not matter: A(0) = 16640 puts the bytes

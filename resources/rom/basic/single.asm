@@ -115,13 +115,15 @@ FSetSingle:
   LD (TYPEFLAG),A
   RET
 
-; In: -. Out: ACC = single 0. Keeps: BC DE HL.
+; In: -. Out: ACC = single 0. Keeps: BC DE HL. Uses no stack: FAdd
+; comes here, and NEXT keeps its loop's entry just above the stack while
+; FAdd runs.
 FZero:
-  PUSH HL
-  LD HL,0
-  LD (FAC),HL
-  LD (FAC+2),HL
-  POP HL
+  XOR A
+  LD (FAC),A
+  LD (FAC+1),A
+  LD (FAC+2),A
+  LD (FAC+3),A
   JR FSetSingle
 
 ; In: BCDE, ACC single. Out: ACC = BCDE - ACC. Keeps: nothing.
@@ -129,7 +131,8 @@ FSub:
   CALL FNeg
 ; In: BCDE, ACC single. Out: ACC = BCDE + ACC. Keeps: nothing.
 ; The sum is formed in registers (C D E, the guard byte in L) and handed
-; to FNorm's register entry.
+; to FNorm's register entry. Pushes nothing (nor do FNorm and FZero after
+; it): NEXT keeps its loop's entry just above the stack during the call.
 FAdd:
   LD A,B
   OR A
@@ -470,6 +473,7 @@ FMul_zero:                  ; eight zero bits: the product moves a byte
 
 ; In: BCDE (left), ACC single (right). Out: A = 1, 0 or FFh as left is
 ; greater, equal or less (the flags do not tell it). Keeps: BC DE.
+; Pushes nothing, for NEXT as FAdd.
 ; The exponents first: a larger one (or the other 0) is the larger
 ; magnitude, whose sign then decides; most comparisons end there.
 FCompare:
