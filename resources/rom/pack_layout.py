@@ -14,15 +14,10 @@ It assembles the layout with pasmo once with an AT that never fails, reads
 each file's size and each gap's room from the symbols, then places the files
 largest first, each into the gap with the least room that still holds it
 (files already in a gap that holds them stay there unless --repack). When
-that leaves a file out, the files above 300 (then 500, 1000) bytes stay
-where they are and the others are tried in orders shaken a little more each
-round. When that fails too, the gaps are filled smallest first, each with
-the set of files that leaves the least room (a subset sum), the files taken
-in shuffled orders. The variant with the longest banner (SERIES=1) is
-measured. A file that jumps
+that leaves a file out, a complete search fills the gaps one by one. The
+variant with the longest banner (SERIES=1) is measured. A file that jumps
 with JR into another file may need a JP after a move: the assembler says so.
 """
-import random
 import re
 import subprocess
 import sys
@@ -33,7 +28,9 @@ HERE = Path(__file__).resolve().parent
 LAYOUT = HERE / "system_rom.asm"
 # Files that hold fixed entry points or must follow the restart vectors.
 FIXED = {"system/vectors.asm", "system/fixed_entries.asm", "system/keyboard.asm",
-         "system/type_and_syntax.asm", "system/line_input.asm"}
+         "system/type_and_syntax.asm", "system/line_input.asm",
+         "system/decimal_input.asm", "basic/double_div.asm", "basic/num_text.asm",
+         "basic/number_entry.asm", "system/command_level.asm"}
 END_ADDRESS = 0x3000
 
 
@@ -150,53 +147,44 @@ def place(names, free, placed, sizes):
     return True
 
 
-def search(segments, sizes, rooms, limit):
-    """Files above limit bytes stay in their gaps; the others are placed in
-    many orders. None when none fits them all."""
-    free = list(rooms)
-    placed = [[] for _ in segments]
-    loose = []
-    for i, seg in enumerate(segments):
-        for name in seg["moving"]:
-            if sizes[name] > limit:
-                free[i] -= sizes[name]
-                placed[i].append(name)
-            else:
-                loose.append(name)
-    if min(free) < 0:
+def exact(sizes, rooms):
+    """Bin completion: the gaps are filled one at a time, smallest first,
+    each with a set of the files left whose room unused keeps within the
+    spare room; a state that failed once is not tried again. Complete: None
+    only when no packing exists."""
+    order = sorted(range(len(rooms)), key=lambda i: rooms[i])
+    failed = set()
+
+    def fillings(left, room, least, start=0, chosen=(), total=0):
+        if total >= least:
+            yield chosen, total
+        for j in range(start, len(left)):
+            size = sizes[left[j]]
+            # Of files of one size, take them in order: the same set once.
+            if j > start and sizes[left[j - 1]] == size:
+                continue
+            if total + size <= room:
+                yield from fillings(left, room, least, j + 1, chosen + (left[j],), total + size)
+
+    def go(b, left, spare):
+        if not left:
+            return {}
+        if b == len(order) or (b, left, spare) in failed:
+            return None
+        room = rooms[order[b]]
+        options = sorted(fillings(left, room, room - spare), key=lambda o: -o[1])
+        for chosen, total in options:
+            rest = tuple(n for n in left if n not in chosen)
+            result = go(b + 1, rest, spare - (room - total))
+            if result is not None:
+                result[order[b]] = list(chosen)
+                return result
+        failed.add((b, left, spare))
         return None
-    # Largest first into the gap with the least room, in orders shaken a
-    # little more each round, until one fits them all.
-    rng = random.Random(1)
-    for trial in range(100_000):
-        shake = 1 + trial / 20_000
-        order = sorted(loose, key=lambda n: -sizes[n] * rng.uniform(1 / shake, shake))
-        trial_free, trial_placed = list(free), [list(p) for p in placed]
-        if place(order, trial_free, trial_placed, sizes):
-            return trial_placed
-    return None
 
-
-def fill(sizes, rooms):
-    """The smallest gap first takes the files that fill it best, then the
-    next. None when files are left over in every order tried."""
-    for seed in range(200):
-        rng = random.Random(seed)
-        remaining = list(sizes)
-        rng.shuffle(remaining)
-        placed = [[] for _ in rooms]
-        for i in sorted(range(len(rooms)), key=lambda i: rooms[i]):
-            best = {0: []}              # sum -> the files that make it
-            for name in remaining:
-                for total, names in list(best.items()):
-                    if total + sizes[name] <= rooms[i] and total + sizes[name] not in best:
-                        best[total + sizes[name]] = names + [name]
-            placed[i] = best[max(best)]
-            for name in placed[i]:
-                remaining.remove(name)
-        if not remaining:
-            return placed
-    return None
+    names = tuple(sorted(sizes, key=lambda n: -sizes[n]))
+    result = go(0, names, sum(rooms) - sum(sizes.values()))
+    return None if result is None else [result.get(i, []) for i in range(len(rooms))]
 
 
 def pack(segments, sizes, rooms, repack):
@@ -222,16 +210,14 @@ def pack(segments, sizes, rooms, repack):
                 if name not in segments[i]["moving"]:
                     print(f"move {name} ({sizes[name]} bytes) to the gap after {segments[i]['at'] or 'ORG'}")
         return placed, free
-    # Largest first did not do: keep the large files where they are and
-    # search the places of the others; at last fill the gaps one by one.
-    for limit in (300, 500, 1000, None):
-        result = search(segments, sizes, rooms, limit) if limit else fill(sizes, rooms)
-        if result:
-            for i, names in enumerate(result):
-                for name in names:
-                    if name not in segments[i]["moving"]:
-                        print(f"move {name} ({sizes[name]} bytes) to the gap after {segments[i]['at'] or 'ORG'}")
-            return result, [rooms[i] - sum(sizes[n] for n in result[i]) for i in range(len(rooms))]
+    # Largest first did not do: search all placements.
+    result = exact(sizes, rooms)
+    if result:
+        for i, names in enumerate(result):
+            for name in names:
+                if name not in segments[i]["moving"]:
+                    print(f"move {name} ({sizes[name]} bytes) to the gap after {segments[i]['at'] or 'ORG'}")
+        return result, [rooms[i] - sum(sizes[n] for n in result[i]) for i in range(len(rooms))]
     sys.exit(f"no packing found; {sum(rooms) - sum(sizes.values())} bytes of room to spare in all")
 
 

@@ -26,24 +26,23 @@
 
   INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
-  INCLUDE "basic/double_copy.asm"
-  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "basic/table_word.asm"
 
 ; The screen, tape and input entries from 01C9h to 0384h: jumps, and three
 ; short routines that keep DE; the driver's routines (tape.inc) fill the
 ; room between them with the rest.
   AT CLS
   JP ClearScreen
-  INCLUDE "basic/double_swap.asm"
-  INCLUDE "basic/double_shift_left.asm"
+  INCLUDE "basic/double_copy.asm"
+  INCLUDE "basic/direct_statement.asm"
   AT MOTOROFF
   JP TapeMotorOff
-  INCLUDE "basic/number_entry.asm"
+  INCLUDE "basic/sign_char.asm"
   INCLUDE "basic/double_add_bytes.asm"
   AT MOTORON
   JP TapeMotorOn
-  INCLUDE "basic/sign_char.asm"
-  INCLUDE "system/text_limit.asm"
+  INCLUDE "basic/double_swap.asm"
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
@@ -57,15 +56,14 @@
   INCLUDE "system/token_string.asm"
   AT FINDLEADER
   JP TapeFindLeader
-  INCLUDE "basic/double_shift_right.asm"
+  INCLUDE "basic/double_shift_left.asm"
   AT SYSTEMCMD
   JP SystemCommand
-  INCLUDE "system/tape_find_leader.asm"
-  INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "basic/error_trap.asm"
+  INCLUDE "basic/digit_value.asm"
   AT TAPEADDR
   JP TapeReadAddress
-  INCLUDE "basic/math_core.asm"
-  INCLUDE "basic/single_whole.asm"
+  INCLUDE "system/tape_find_leader.asm"
   AT DISPLAYKEEP            ; display A keeping DE
   PUSH DE
   CALL DISPLAY
@@ -82,101 +80,98 @@
   CALL WAITKEY
   POP DE
   RET
-  INCLUDE "basic/using_field.asm"
   INCLUDE "system/edit.asm"
-  INCLUDE "basic/num_write.asm"
+  INCLUDE "system/cold_start.asm"
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "system/text_output.asm"
 
   AT LINEINPUTB
   JP LineInput
-  INCLUDE "basic/error_trap.asm"
-  INCLUDE "system/edit_keys.asm"
-  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "system/list.asm"
+  INCLUDE "basic/double_scale.asm"
 
   AT SNGSUB
   JP FSub
   AT SNGADD
   JP FAdd
-  INCLUDE "system/command_level.asm"
-  INCLUDE "basic/double_core.asm"
+  INCLUDE "system/tape_load.asm"
+  INCLUDE "basic/math_log.asm"
+  INCLUDE "system/tape_commands.asm"
 
   AT SNGMUL
   JP FMul
-  INCLUDE "system/tape_commands.asm"
-  INCLUDE "system/tape_motor.asm"
+  INCLUDE "system/tape_write.asm"
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "basic/garbage.asm"
-  INCLUDE "basic/double_add.asm"
-  INCLUDE "basic/math_steps.asm"
+  INCLUDE "basic/str_functions.asm"
+  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/math_cells.asm"
 
   AT USRARG
   JP AccToInt
-  INCLUDE "system/tape_read_byte.asm"
+  INCLUDE "basic/single_whole.asm"
 
   AT USRRET
   JP StoreInt
-  INCLUDE "basic/table_word.asm"
-  INCLUDE "basic/digit_value.asm"
+  INCLUDE "system/tape_read_byte.asm"
   AT TOSNG
   JP AccToSingle
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   JP AccToDouble
-  INCLUDE "basic/math_series.asm"
-  INCLUDE "basic/math_sin.asm"
-  INCLUDE "basic/math_log.asm"
+  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/double_read.asm"
+  INCLUDE "basic/double_compare.asm"
 
   AT INTSUB
   JP IntSub
-  INCLUDE "basic/direct_statement.asm"
+  INCLUDE "system/text_limit.asm"
   AT INTADD
   JP IntAdd
-  INCLUDE "basic/negate_acc.asm"
+  INCLUDE "system/tape_motor.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/double_compare.asm"
-  INCLUDE "basic/double_whole.asm"
+  INCLUDE "basic/math_steps.asm"
+  INCLUDE "basic/math_atn.asm"
 
   AT DBLSUB
   JP DSub
   AT DBLADD
   JP DAdd
-  INCLUDE "basic/math_power.asm"
-  INCLUDE "basic/double_write.asm"
+  INCLUDE "basic/using_number.asm"
+  INCLUDE "basic/math_sin.asm"
 
   AT DBLMUL
   JP DMul
   INCLUDE "basic/using_digits.asm"
 
   AT DBLDIV
-  JP DDiv
-  INCLUDE "basic/double_scale.asm"
-  INCLUDE "basic/math_cells.asm"
+  INCLUDE "basic/double_div.asm"
+  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/math_core.asm"
 
   AT ASCTONUM
-  JP ReadNumber
-  INCLUDE "system/cold_start.asm"
-  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/num_text.asm"
 
   AT PRINTHLDEC
   JP PrintHLDecimal
   INCLUDE "basic/math_pi.asm"
   AT NUMTOASC
-  JP NumberToAscii
-  INCLUDE "system/screen.asm"
-  INCLUDE "basic/eval.asm"
+  INCLUDE "basic/number_entry.asm"
   INCLUDE "basic/functions.asm"
-  INCLUDE "basic/print.asm"
-  INCLUDE "basic/control.asm"
-  INCLUDE "basic/machine.asm"
   INCLUDE "basic/for_next.asm"
-  INCLUDE "basic/double_read.asm"
+  INCLUDE "system/program_text.asm"
+  INCLUDE "system/screen.asm"
+  INCLUDE "basic/control.asm"
+  INCLUDE "basic/errors.asm"
+  INCLUDE "basic/math_power.asm"
+  INCLUDE "basic/double_add.asm"
+  INCLUDE "basic/double_mul.asm"
+  INCLUDE "basic/double_write.asm"
 
   AT READYLEVEL
-  JP ReadyLevel
-  INCLUDE "basic/print_using.asm"
-  INCLUDE "basic/double_round.asm"
+  INCLUDE "system/command_level.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -184,12 +179,13 @@
   AT RELINK
   CALL RelinkLines
   JP ReadyLevel
-  INCLUDE "system/tape_write.asm"
+  INCLUDE "basic/double_whole.asm"
+  INCLUDE "basic/negate_acc.asm"
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "basic/double_div.asm"
-  INCLUDE "basic/using_number.asm"
+  INCLUDE "basic/garbage.asm"
+  INCLUDE "basic/string_store.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -200,8 +196,8 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
+  INCLUDE "system/edit_keys.asm"
   INCLUDE "system/numbers.asm"
-  INCLUDE "basic/double_mul.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -218,20 +214,20 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "system/tape_system.asm"
-  INCLUDE "basic/math_atn.asm"
+  INCLUDE "basic/math_series.asm"
+  INCLUDE "basic/double_round.asm"
+  INCLUDE "basic/double_times_ten.asm"
 
   AT DECTOBIN
-  JP DecimalToBinary
-  INCLUDE "basic/string_store.asm"
+  INCLUDE "system/decimal_input.asm"
+  INCLUDE "basic/double_shift_right.asm"
 
   AT RUNCMD
   JP RunStatement
+  INCLUDE "basic/variables.asm"
   INCLUDE "basic/input.asm"
-  INCLUDE "basic/run_loop.asm"
-  INCLUDE "system/program_text.asm"
-  INCLUDE "system/text_output.asm"
-  INCLUDE "system/list.asm"
+  INCLUDE "basic/num_write.asm"
+  INCLUDE "basic/print_using.asm"
 
   AT INTDIV
   JP IntDiv
@@ -250,9 +246,9 @@ PrintQuoted:
   INC HL
   JR PrintQuoted
 
-  INCLUDE "basic/variables.asm"
-  INCLUDE "basic/num_text.asm"
-  INCLUDE "system/tape_load.asm"
-  INCLUDE "basic/errors.asm"
-  INCLUDE "basic/str_functions.asm"
+  INCLUDE "basic/eval.asm"
+  INCLUDE "basic/run_loop.asm"
+  INCLUDE "basic/using_field.asm"
+  INCLUDE "basic/print.asm"
+  INCLUDE "system/tape_system.asm"
   AT 3000h

@@ -244,7 +244,8 @@ TEST(SingleArithmetic, IntegerProductsFitOrBecomeSingles) {
   }
 }
 
-TEST(SingleArithmetic, DocumentedEntriesJumpToTheRoutines) {
+// Each entry jumps to its routine, or the routine begins there.
+TEST(SingleArithmetic, DocumentedEntriesLeadToTheRoutines) {
   RunningMachine m;
   const struct {
     uint16_t entry, routine;
@@ -253,6 +254,7 @@ TEST(SingleArithmetic, DocumentedEntriesJumpToTheRoutines) {
                  {0x0BC7, rom12k::IntSub}, {0x0BD2, rom12k::IntAdd},    {0x0BF2, rom12k::IntMul},
                  {0x2490, rom12k::IntDiv}, {0x0E6C, rom12k::ReadNumber}};
   for (const auto& e : entries) {
+    if (e.entry == e.routine) continue;
     EXPECT_EQ(m.Byte(e.entry), 0xC3) << std::hex << e.entry;
     EXPECT_EQ(m.Word(e.entry + 1), e.routine) << std::hex << e.entry;
   }

@@ -1,4 +1,4 @@
-; Decimal numbers: output of HL, input of a digit string.
+; Decimal output: HL as an unsigned number, and the division by 10 under it.
 
 ; 0FAFh: display HL as an unsigned decimal number. Keeps all registers.
 PrintHLDecimal:
@@ -39,40 +39,5 @@ Divide10Step:
   INC L
 Divide10Next:
   DJNZ Divide10Step
-  POP BC
-  RET
-
-; 1E5Ah: DE = the decimal number at HL (modulo 65536); HL is left at the
-; first byte that is not a digit, which is also returned in A. Keeps: BC.
-DecimalToBinary:
-  PUSH BC
-  EX DE,HL                  ; DE walks the text, HL holds the value: no
-  LD HL,0                   ; PUSH/POP per digit
-  LD A,(DE)                 ; the first digit is the value: no product
-  SUB '0'                   ; for it
-  CP 10
-  JR NC,DecimalEnd
-  LD L,A
-DecimalNext:
-  INC DE
-DecimalDigit:
-  LD A,(DE)
-  SUB '0'
-  CP 10
-  JR NC,DecimalEnd
-  LD B,H
-  LD C,L
-  ADD HL,HL
-  ADD HL,HL
-  ADD HL,BC
-  ADD HL,HL
-  ADD A,L
-  LD L,A
-  JR NC,DecimalNext
-  INC H
-  JR DecimalNext
-DecimalEnd:
-  EX DE,HL
-  LD A,(HL)
   POP BC
   RET
