@@ -30,7 +30,8 @@ LAYOUT = HERE / "system_rom.asm"
 FIXED = {"system/vectors.asm", "system/fixed_entries.asm", "system/keyboard.asm",
          "system/type_and_syntax.asm", "system/line_input.asm",
          "system/decimal_input.asm", "basic/double_div.asm", "basic/num_text.asm",
-         "basic/number_entry.asm", "system/command_level.asm"}
+         "basic/number_entry.asm", "system/command_level.asm", "basic/single_add.asm",
+         "basic/double_convert.asm", "basic/int_div.asm"}
 END_ADDRESS = 0x3000
 
 

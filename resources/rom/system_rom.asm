@@ -50,7 +50,7 @@
   INCLUDE "system/tape_system_pass.asm"
   AT TAPEWRITE
   JP TapeWriteByte
-  INCLUDE "basic/double_convert.asm"
+  INCLUDE "system/tape_write_leader.asm"
   AT WRITELEADER
   JP TapeWriteLeader
   INCLUDE "system/token_string.asm"
@@ -60,7 +60,6 @@
   AT SYSTEMCMD
   JP SystemCommand
   INCLUDE "basic/error_trap.asm"
-  INCLUDE "basic/digit_value.asm"
   AT TAPEADDR
   JP TapeReadAddress
   INCLUDE "system/tape_find_leader.asm"
@@ -69,7 +68,7 @@
   CALL DISPLAY
   POP DE
   RET
-  INCLUDE "system/tape_write_leader.asm"
+  INCLUDE "system/tape_motor.asm"
   AT INPUTTOBUF             ; a line into the buffer at (40A7h), carry on BREAK
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
@@ -80,10 +79,10 @@
   CALL WAITKEY
   POP DE
   RET
-  INCLUDE "system/edit.asm"
-  INCLUDE "system/cold_start.asm"
+  INCLUDE "basic/control.asm"
+  INCLUDE "basic/math_power.asm"
   INCLUDE "basic/double_core.asm"
-  INCLUDE "system/text_output.asm"
+  INCLUDE "basic/double_round.asm"
 
   AT LINEINPUTB
   JP LineInput
@@ -91,11 +90,11 @@
   INCLUDE "basic/double_scale.asm"
 
   AT SNGSUB
-  JP FSub
-  AT SNGADD
-  JP FAdd
-  INCLUDE "system/tape_load.asm"
-  INCLUDE "basic/math_log.asm"
+  INCLUDE "basic/single_add.asm"
+  IF FAdd != SNGADD
+  .ERROR FSub must fall into FAdd at its entry
+  ENDIF
+  INCLUDE "basic/math_steps.asm"
   INCLUDE "system/tape_commands.asm"
 
   AT SNGMUL
@@ -106,7 +105,7 @@
   JP FDiv
   INCLUDE "basic/str_functions.asm"
   INCLUDE "basic/machine.asm"
-  INCLUDE "basic/math_cells.asm"
+  INCLUDE "basic/double_times_ten.asm"
 
   AT USRARG
   JP AccToInt
@@ -119,20 +118,19 @@
   JP AccToSingle
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
-  JP AccToDouble
-  INCLUDE "basic/integer.asm"
-  INCLUDE "basic/double_read.asm"
-  INCLUDE "basic/double_compare.asm"
+  INCLUDE "basic/double_convert.asm"
+  INCLUDE "basic/double_write.asm"
+  INCLUDE "system/text_output.asm"
 
   AT INTSUB
   JP IntSub
   INCLUDE "system/text_limit.asm"
   AT INTADD
   JP IntAdd
-  INCLUDE "system/tape_motor.asm"
+  INCLUDE "basic/negate_acc.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/math_steps.asm"
+  INCLUDE "basic/double_read.asm"
   INCLUDE "basic/math_atn.asm"
 
   AT DBLSUB
@@ -159,16 +157,17 @@
   INCLUDE "basic/math_pi.asm"
   AT NUMTOASC
   INCLUDE "basic/number_entry.asm"
-  INCLUDE "basic/functions.asm"
   INCLUDE "basic/for_next.asm"
   INCLUDE "system/program_text.asm"
   INCLUDE "system/screen.asm"
-  INCLUDE "basic/control.asm"
+  INCLUDE "basic/garbage.asm"
+  INCLUDE "system/edit.asm"
+  INCLUDE "system/cold_start.asm"
   INCLUDE "basic/errors.asm"
-  INCLUDE "basic/math_power.asm"
+  INCLUDE "basic/print.asm"
   INCLUDE "basic/double_add.asm"
-  INCLUDE "basic/double_mul.asm"
-  INCLUDE "basic/double_write.asm"
+  INCLUDE "system/tape_system.asm"
+  INCLUDE "basic/print_using.asm"
 
   AT READYLEVEL
   INCLUDE "system/command_level.asm"
@@ -179,13 +178,14 @@
   AT RELINK
   CALL RelinkLines
   JP ReadyLevel
-  INCLUDE "basic/double_whole.asm"
-  INCLUDE "basic/negate_acc.asm"
+  INCLUDE "basic/math_log.asm"
+  INCLUDE "basic/digit_value.asm"
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "basic/garbage.asm"
-  INCLUDE "basic/string_store.asm"
+  INCLUDE "system/tape_load.asm"
+  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/double_compare.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -215,8 +215,8 @@ NextChar:
   DEC A
   RET
   INCLUDE "basic/math_series.asm"
-  INCLUDE "basic/double_round.asm"
-  INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/math_cells.asm"
 
   AT DECTOBIN
   INCLUDE "system/decimal_input.asm"
@@ -224,15 +224,16 @@ NextChar:
 
   AT RUNCMD
   JP RunStatement
-  INCLUDE "basic/variables.asm"
-  INCLUDE "basic/input.asm"
-  INCLUDE "basic/num_write.asm"
-  INCLUDE "basic/print_using.asm"
+  INCLUDE "basic/eval.asm"
+  INCLUDE "basic/run_loop.asm"
+  INCLUDE "basic/strings.asm"
 
   AT INTDIV
-  JP IntDiv
+  INCLUDE "basic/int_div.asm"
   INCLUDE "basic/single.asm"
-  INCLUDE "basic/strings.asm"
+  INCLUDE "basic/num_write.asm"
+  INCLUDE "basic/double_mul.asm"
+  INCLUDE "basic/double_whole.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -246,9 +247,8 @@ PrintQuoted:
   INC HL
   JR PrintQuoted
 
-  INCLUDE "basic/eval.asm"
-  INCLUDE "basic/run_loop.asm"
+  INCLUDE "basic/variables.asm"
+  INCLUDE "basic/functions.asm"
+  INCLUDE "basic/input.asm"
   INCLUDE "basic/using_field.asm"
-  INCLUDE "basic/print.asm"
-  INCLUDE "system/tape_system.asm"
   AT 3000h

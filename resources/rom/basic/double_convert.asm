@@ -2,19 +2,17 @@
 ;
 ; RAM: DFAC, FSIGN, TYPEFLAG.
 
+; 0ADBh, CDBL. In: ACC a number. Out: ACC as a double. Keeps: -.
+AccToDouble:
+  RST 20h                   ; no carry for a double
+  RET NC
+  CALL AccToSingle
 ; In: ACC single. Out: the same value as a double. Keeps: BC DE.
 SingleToDouble:
   LD HL,0
   LD (DFAC),HL
   LD (DFAC+2),HL
   JP DSetDouble
-
-; 0ADBh, CDBL. In: ACC a number. Out: ACC as a double. Keeps: -.
-AccToDouble:
-  RST 20h                   ; no carry for a double
-  RET NC
-  CALL AccToSingle
-  JR SingleToDouble
 
 ; In: ACC double. Out: ACC rounded to a single; ?OV when it rounds past
 ; the largest single. Keeps: nothing.

@@ -1,16 +1,48 @@
 ; Integer arithmetic: 16-bit two's complement values in the ACC (4121h,
 ; low byte first) with type 2. A sum, difference or product that does not
 ; fit is computed again in single precision, so programs never see an
-; integer overflow; callers look at the type flag.
+; integer overflow; callers look at the type flag. IntMul comes first: it
+; begins at its entry, 0BF2h (IntDiv is in int_div.asm).
 ;
 ; RAM: FAC, TYPEFLAG.
 
+; In: DE, HL. Out: ACC = DE * HL. Keeps: nothing.
+IntMul:
+  PUSH HL
+  PUSH DE
+  LD A,H
+  XOR D
+  PUSH AF                   ; bit 7: the product is negative
+  CALL AbsHL
+  EX DE,HL
+  CALL AbsHL                ; DE, HL: the magnitudes
+  LD B,H
+  LD C,L
+  CALL MultiplyCarry        ; HL = BC * DE, carry past 16 bits
+  POP BC                    ; B: the sign (the carry stays)
+  JR C,IntMul_wide
+  LD A,B                    ; HL = the magnitude
+  OR A
+  CALL M,NegHL
+  LD A,B                    ; the result's sign must be the product's,
+  XOR H                     ; or the magnitude was too large (0 has none)
+  JP P,IntDone
+  LD A,H
+  OR L
+  JR NZ,IntMul_wide
+; The integer result HL of IntAdd, IntSub or IntMul, the operands dropped.
+IntDone:
+  POP DE
+  POP DE
 ; In: HL. Out: ACC = HL as an integer. Keeps: BC DE HL.
 StoreInt:
   LD (FAC),HL
   LD A,2
   LD (TYPEFLAG),A
   RET
+IntMul_wide:
+  LD BC,FMul
+  JR IntWide
 
 ; In: DE, HL. Out: ACC = DE + HL. Keeps: nothing.
 IntAdd:
@@ -50,44 +82,6 @@ IntPairToSingle:
 IntOverAcc:
   CALL FGetBCDE
   JP IntToSingle
-
-; In: DE, HL. Out: ACC = DE * HL. Keeps: nothing.
-IntMul:
-  PUSH HL
-  PUSH DE
-  LD A,H
-  XOR D
-  PUSH AF                   ; bit 7: the product is negative
-  CALL AbsHL
-  EX DE,HL
-  CALL AbsHL                ; DE, HL: the magnitudes
-  LD B,H
-  LD C,L
-  CALL MultiplyCarry        ; HL = BC * DE, carry past 16 bits
-  POP BC                    ; B: the sign (the carry stays)
-  JR C,IntMul_wide
-  LD A,B                    ; HL = the magnitude
-  OR A
-  CALL M,NegHL
-  LD A,B                    ; the result's sign must be the product's,
-  XOR H                     ; or the magnitude was too large (0 has none)
-  JP P,IntDone
-  LD A,H
-  OR L
-  JR NZ,IntMul_wide
-; The integer result HL of IntAdd, IntSub or IntMul, the operands dropped.
-IntDone:
-  POP DE
-  POP DE
-  JR StoreInt
-IntMul_wide:
-  LD BC,FMul
-  JR IntWide
-
-; In: DE, HL. Out: ACC = DE / HL as a single. Keeps: nothing.
-IntDiv:
-  CALL IntPairToSingle
-  JP FDiv
 
 ; In: HL. Out: HL = |HL| (8000h stays). Keeps: BC DE.
 AbsHL:
