@@ -27,30 +27,29 @@
   INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
   INCLUDE "basic/double_exponent.asm"
-  INCLUDE "basic/table_word.asm"
+  INCLUDE "system/tape_read_address.asm"
 
 ; The screen, tape and input entries from 01C9h to 0384h: jumps, and three
 ; short routines that keep DE; the driver's routines (tape.inc) fill the
 ; room between them with the rest.
   AT CLS
   JP ClearScreen
-  INCLUDE "basic/double_copy.asm"
-  INCLUDE "basic/direct_statement.asm"
+  INCLUDE "system/tape_system_pass.asm"
   AT MOTOROFF
-  JP TapeMotorOff
-  INCLUDE "basic/sign_char.asm"
-  INCLUDE "basic/double_add_bytes.asm"
+  INCLUDE "system/tape_motor_off.asm"
+  INCLUDE "basic/digit_value.asm"
   AT MOTORON
-  JP TapeMotorOn
-  INCLUDE "basic/double_swap.asm"
+  INCLUDE "system/tape_motor_on.asm"
+  INCLUDE "basic/table_word.asm"
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
   JP TapeReadByte
-  INCLUDE "system/tape_system_pass.asm"
+  INCLUDE "basic/double_copy.asm"
   AT TAPEWRITE
   JP TapeWriteByte
-  INCLUDE "system/tape_write_leader.asm"
+  INCLUDE "basic/double_shift_right.asm"
+  INCLUDE "system/text_limit.asm"
   AT WRITELEADER
   JP TapeWriteLeader
   INCLUDE "system/token_string.asm"
@@ -68,34 +67,36 @@
   CALL DISPLAY
   POP DE
   RET
-  INCLUDE "system/tape_motor.asm"
+  INCLUDE "basic/single_whole.asm"
+  INCLUDE "basic/sign_char.asm"
   AT INPUTTOBUF             ; a line into the buffer at (40A7h), carry on BREAK
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
   JP LINEINPUTB
-  INCLUDE "basic/math_functions.asm"
+  INCLUDE "basic/double_swap.asm"
+  INCLUDE "basic/double_add_bytes.asm"
   AT WAITKEYKEEP            ; wait for a key keeping DE
   PUSH DE
   CALL WAITKEY
   POP DE
   RET
-  INCLUDE "basic/control.asm"
   INCLUDE "basic/math_power.asm"
-  INCLUDE "basic/double_core.asm"
-  INCLUDE "basic/double_round.asm"
+  INCLUDE "system/tape_system.asm"
+  INCLUDE "basic/double_mul.asm"
+  INCLUDE "basic/print_using.asm"
 
   AT LINEINPUTB
   JP LineInput
   INCLUDE "system/list.asm"
-  INCLUDE "basic/double_scale.asm"
+  INCLUDE "basic/math_sin.asm"
 
   AT SNGSUB
   INCLUDE "basic/single_add.asm"
   IF FAdd != SNGADD
   .ERROR FSub must fall into FAdd at its entry
   ENDIF
-  INCLUDE "basic/math_steps.asm"
-  INCLUDE "system/tape_commands.asm"
+  INCLUDE "basic/math_log.asm"
+  INCLUDE "system/numbers.asm"
 
   AT SNGMUL
   JP FMul
@@ -103,13 +104,14 @@
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "basic/str_functions.asm"
+  INCLUDE "system/edit_keys.asm"
   INCLUDE "basic/machine.asm"
-  INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/double_compare.asm"
 
   AT USRARG
   JP AccToInt
-  INCLUDE "basic/single_whole.asm"
+  INCLUDE "basic/acc_to_single.asm"
 
   AT USRRET
   JP StoreInt
@@ -124,13 +126,13 @@
 
   AT INTSUB
   JP IntSub
-  INCLUDE "system/text_limit.asm"
+  INCLUDE "basic/direct_statement.asm"
   AT INTADD
   JP IntAdd
   INCLUDE "basic/negate_acc.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/double_read.asm"
+  INCLUDE "basic/math_steps.asm"
   INCLUDE "basic/math_atn.asm"
 
   AT DBLSUB
@@ -138,7 +140,7 @@
   AT DBLADD
   JP DAdd
   INCLUDE "basic/using_number.asm"
-  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/double_scale.asm"
 
   AT DBLMUL
   JP DMul
@@ -157,17 +159,14 @@
   INCLUDE "basic/math_pi.asm"
   AT NUMTOASC
   INCLUDE "basic/number_entry.asm"
+  INCLUDE "basic/eval.asm"
   INCLUDE "basic/for_next.asm"
   INCLUDE "system/program_text.asm"
-  INCLUDE "system/screen.asm"
-  INCLUDE "basic/garbage.asm"
+  INCLUDE "basic/input.asm"
   INCLUDE "system/edit.asm"
   INCLUDE "system/cold_start.asm"
-  INCLUDE "basic/errors.asm"
-  INCLUDE "basic/print.asm"
+  INCLUDE "basic/num_write.asm"
   INCLUDE "basic/double_add.asm"
-  INCLUDE "system/tape_system.asm"
-  INCLUDE "basic/print_using.asm"
 
   AT READYLEVEL
   INCLUDE "system/command_level.asm"
@@ -178,14 +177,14 @@
   AT RELINK
   CALL RelinkLines
   JP ReadyLevel
-  INCLUDE "basic/math_log.asm"
-  INCLUDE "basic/digit_value.asm"
+  INCLUDE "basic/double_round.asm"
+  INCLUDE "system/tape_write_leader.asm"
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "system/tape_load.asm"
-  INCLUDE "basic/integer.asm"
-  INCLUDE "basic/double_compare.asm"
+  INCLUDE "basic/using_field.asm"
+  INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "basic/math_cells.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -196,8 +195,9 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "system/edit_keys.asm"
-  INCLUDE "system/numbers.asm"
+  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/double_read.asm"
+  INCLUDE "basic/double_whole.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -216,24 +216,24 @@ NextChar:
   RET
   INCLUDE "basic/math_series.asm"
   INCLUDE "basic/string_store.asm"
-  INCLUDE "basic/math_cells.asm"
+  INCLUDE "system/tape_commands.asm"
 
   AT DECTOBIN
   INCLUDE "system/decimal_input.asm"
-  INCLUDE "basic/double_shift_right.asm"
+  INCLUDE "basic/math_functions.asm"
 
   AT RUNCMD
   JP RunStatement
-  INCLUDE "basic/eval.asm"
-  INCLUDE "basic/run_loop.asm"
+  INCLUDE "basic/variables.asm"
+  INCLUDE "basic/garbage.asm"
   INCLUDE "basic/strings.asm"
+  INCLUDE "system/tape_load.asm"
 
   AT INTDIV
   INCLUDE "basic/int_div.asm"
-  INCLUDE "basic/single.asm"
-  INCLUDE "basic/num_write.asm"
-  INCLUDE "basic/double_mul.asm"
-  INCLUDE "basic/double_whole.asm"
+  INCLUDE "basic/functions.asm"
+  INCLUDE "system/screen.asm"
+  INCLUDE "basic/str_functions.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -247,8 +247,9 @@ PrintQuoted:
   INC HL
   JR PrintQuoted
 
-  INCLUDE "basic/variables.asm"
-  INCLUDE "basic/functions.asm"
-  INCLUDE "basic/input.asm"
-  INCLUDE "basic/using_field.asm"
+  INCLUDE "basic/single.asm"
+  INCLUDE "basic/run_loop.asm"
+  INCLUDE "basic/control.asm"
+  INCLUDE "basic/errors.asm"
+  INCLUDE "basic/print.asm"
   AT 3000h

@@ -49,15 +49,20 @@ TEST_F(Basic, DeleteRefusesAnEmptyRange) {
             "READY\n>DELETE\n?FC ERROR\nREADY\n>LIST\n10 A=1\n20 B=2\n30 C=3\n40 D=4\n50 E=5\nREADY\n>");
 }
 
-// A line number past 65535 is a syntax error wherever it is read: taken
-// modulo 65536 it would name another line (70010 is 4474).
-TEST_F(Basic, LineNumbersPast65535AreRefused) {
+// A number past 65535 is a syntax error wherever a line number is read:
+// taken modulo 65536 it would name another line (70010 is 4474). A line
+// typed from 65530 on is refused too: 65535 stands for a direct statement.
+TEST_F(Basic, LineNumbersPast65529AreRefused) {
   Run("NEW\n4474 A=1\n4464 B=2\nCLS\n70010 C=3\n600000 D=4\nGOTO 70010\n");
   EXPECT_EQ(Shown(m.Screen()),
             "READY\n>70010 C=3\n?SN ERROR\nREADY\n>600000 D=4\n?SN ERROR\nREADY\n>GOTO 70010\n?SN ERROR\n"
             "READY\n>");
-  Run("CLS\nLIST 69946\nLIST\n");
-  EXPECT_EQ(Shown(m.Screen()), "READY\n>LIST 69946\n?SN ERROR\nREADY\n>LIST\n4464 B=2\n4474 A=1\nREADY\n>");
+  Run("CLS\nLIST 69946\n65535 E=5\n65530 E=5\n");
+  EXPECT_EQ(Shown(m.Screen()),
+            "READY\n>LIST 69946\n?SN ERROR\nREADY\n>65535 E=5\n?SN ERROR\nREADY\n>65530 E=5\n?SN ERROR\n"
+            "READY\n>");
+  Run("CLS\n65529 E=6\nLIST\n");
+  EXPECT_EQ(Shown(m.Screen()), "READY\n>65529 E=6\n>LIST\n4464 B=2\n4474 A=1\n65529 E=6\nREADY\n>");
 }
 
 // The program's variables go with a change of the program, as they do when

@@ -483,18 +483,6 @@ AccToInt_int:
   LD HL,(FAC)
   RET
 
-; The ACC as a single. Keeps: nothing.
-AccToSingle:
-  LD A,(TYPEFLAG)
-  CP 3
-  JR Z,NumericAcc_tm
-  CP 8
-  JP Z,DoubleToSingle
-  CP 2
-  RET NZ
-  LD HL,(FAC)
-  JP IntToSingle
-
 ; An expression that must be 0..255. Out: A = it, HL and flags as Eval.
 EvalByte:
   CALL Eval

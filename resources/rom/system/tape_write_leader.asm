@@ -1,4 +1,4 @@
-; Writing a leader, and reading a two-byte address from tape.
+; Writing a leader.
 
 ; 0287h: motor on, 255 zero bytes of leader, then the sync byte A5h.
 TapeWriteLeader:
@@ -14,12 +14,4 @@ LeaderLoop:
   CALL TapeWriteByte
   POP BC
   POP AF
-  RET
-
-; 0314h: HL = an address from tape, low byte first.
-TapeReadAddress:
-  CALL TapeReadByte
-  LD L,A
-  CALL TapeReadByte
-  LD H,A
   RET

@@ -1,0 +1,9 @@
+; A two-byte address from tape.
+
+; 0314h: HL = an address from tape, low byte first.
+TapeReadAddress:
+  CALL TapeReadByte
+  LD L,A
+  CALL TapeReadByte
+  LD H,A
+  RET
