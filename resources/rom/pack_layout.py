@@ -32,7 +32,7 @@ FIXED = {"system/vectors.asm", "system/fixed_entries.asm", "system/keyboard.asm"
          "system/decimal_input.asm", "basic/double_div.asm", "basic/num_text.asm",
          "basic/number_entry.asm", "system/command_level.asm", "basic/single_add.asm",
          "basic/double_convert.asm", "basic/int_div.asm", "system/tape_motor_off.asm",
-         "system/tape_motor_on.asm"}
+         "system/tape_motor_on.asm", "system/clear_screen.asm"}
 END_ADDRESS = 0x3000
 
 

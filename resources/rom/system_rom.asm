@@ -27,38 +27,40 @@
   INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
   INCLUDE "basic/double_exponent.asm"
-  INCLUDE "system/tape_read_address.asm"
+  INCLUDE "basic/double_add_bytes.asm"
 
 ; The screen, tape and input entries from 01C9h to 0384h: jumps, and three
 ; short routines that keep DE; the driver's routines (tape.inc) fill the
 ; room between them with the rest.
   AT CLS
-  JP ClearScreen
-  INCLUDE "system/tape_system_pass.asm"
+  INCLUDE "system/clear_screen.asm"
+  INCLUDE "system/tape_read_byte.asm"
   AT MOTOROFF
   INCLUDE "system/tape_motor_off.asm"
-  INCLUDE "basic/digit_value.asm"
+  INCLUDE "basic/table_word.asm"
   AT MOTORON
   INCLUDE "system/tape_motor_on.asm"
-  INCLUDE "basic/table_word.asm"
+  INCLUDE "basic/digit_value.asm"
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
   JP TapeReadByte
   INCLUDE "basic/double_copy.asm"
+  INCLUDE "basic/direct_statement.asm"
   AT TAPEWRITE
   JP TapeWriteByte
-  INCLUDE "basic/double_shift_right.asm"
-  INCLUDE "system/text_limit.asm"
+  INCLUDE "basic/double_swap.asm"
+  INCLUDE "basic/sign_char.asm"
   AT WRITELEADER
   JP TapeWriteLeader
   INCLUDE "system/token_string.asm"
   AT FINDLEADER
   JP TapeFindLeader
-  INCLUDE "basic/double_shift_left.asm"
+  INCLUDE "basic/double_shift_right.asm"
   AT SYSTEMCMD
   JP SystemCommand
-  INCLUDE "basic/error_trap.asm"
+  INCLUDE "basic/cont_tron.asm"
+  INCLUDE "system/numbers.asm"
   AT TAPEADDR
   JP TapeReadAddress
   INCLUDE "system/tape_find_leader.asm"
@@ -67,36 +69,34 @@
   CALL DISPLAY
   POP DE
   RET
-  INCLUDE "basic/single_whole.asm"
-  INCLUDE "basic/sign_char.asm"
+  INCLUDE "system/tape_write_leader.asm"
+  INCLUDE "system/tape_read_address.asm"
   AT INPUTTOBUF             ; a line into the buffer at (40A7h), carry on BREAK
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
   JP LINEINPUTB
-  INCLUDE "basic/double_swap.asm"
-  INCLUDE "basic/double_add_bytes.asm"
+  INCLUDE "basic/math_functions.asm"
   AT WAITKEYKEEP            ; wait for a key keeping DE
   PUSH DE
   CALL WAITKEY
   POP DE
   RET
-  INCLUDE "basic/math_power.asm"
-  INCLUDE "system/tape_system.asm"
-  INCLUDE "basic/double_mul.asm"
-  INCLUDE "basic/print_using.asm"
+  INCLUDE "basic/for_next.asm"
+  INCLUDE "basic/math_series.asm"
+  INCLUDE "basic/double_round.asm"
 
   AT LINEINPUTB
   JP LineInput
-  INCLUDE "system/list.asm"
-  INCLUDE "basic/math_sin.asm"
+  INCLUDE "system/screen.asm"
+  INCLUDE "basic/string_args.asm"
 
   AT SNGSUB
   INCLUDE "basic/single_add.asm"
   IF FAdd != SNGADD
   .ERROR FSub must fall into FAdd at its entry
   ENDIF
-  INCLUDE "basic/math_log.asm"
-  INCLUDE "system/numbers.asm"
+  INCLUDE "basic/math_steps.asm"
+  INCLUDE "basic/double_times_ten.asm"
 
   AT SNGMUL
   JP FMul
@@ -104,10 +104,8 @@
 
   AT SNGDIV
   JP FDiv
-  INCLUDE "system/edit_keys.asm"
-  INCLUDE "basic/machine.asm"
-  INCLUDE "basic/double_core.asm"
-  INCLUDE "basic/double_compare.asm"
+  INCLUDE "basic/garbage.asm"
+  INCLUDE "basic/control.asm"
 
   AT USRARG
   JP AccToInt
@@ -115,32 +113,32 @@
 
   AT USRRET
   JP StoreInt
-  INCLUDE "system/tape_read_byte.asm"
+  INCLUDE "basic/single_whole.asm"
   AT TOSNG
   JP AccToSingle
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   INCLUDE "basic/double_convert.asm"
-  INCLUDE "basic/double_write.asm"
-  INCLUDE "system/text_output.asm"
+  INCLUDE "basic/eval_types.asm"
+  INCLUDE "basic/math_cells.asm"
 
   AT INTSUB
   JP IntSub
-  INCLUDE "basic/direct_statement.asm"
+  INCLUDE "system/text_limit.asm"
   AT INTADD
   JP IntAdd
   INCLUDE "basic/negate_acc.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/math_steps.asm"
-  INCLUDE "basic/math_atn.asm"
+  INCLUDE "basic/read_statement.asm"
+  INCLUDE "system/tape_system_pass.asm"
 
   AT DBLSUB
   JP DSub
   AT DBLADD
   JP DAdd
-  INCLUDE "basic/using_number.asm"
-  INCLUDE "basic/double_scale.asm"
+  INCLUDE "system/program_text.asm"
+  INCLUDE "system/text_output.asm"
 
   AT DBLMUL
   JP DMul
@@ -159,14 +157,22 @@
   INCLUDE "basic/math_pi.asm"
   AT NUMTOASC
   INCLUDE "basic/number_entry.asm"
-  INCLUDE "basic/eval.asm"
-  INCLUDE "basic/for_next.asm"
-  INCLUDE "system/program_text.asm"
-  INCLUDE "basic/input.asm"
   INCLUDE "system/edit.asm"
   INCLUDE "system/cold_start.asm"
+  INCLUDE "basic/using_field.asm"
+  INCLUDE "basic/single.asm"
+  INCLUDE "basic/strings.asm"
+  INCLUDE "basic/print.asm"
+  INCLUDE "basic/let_dim.asm"
   INCLUDE "basic/num_write.asm"
+  INCLUDE "system/tape_load.asm"
+  INCLUDE "basic/math_power.asm"
   INCLUDE "basic/double_add.asm"
+  INCLUDE "system/tokenise.asm"
+  INCLUDE "basic/machine.asm"
+  INCLUDE "basic/double_write.asm"
+  INCLUDE "basic/math_log.asm"
+  INCLUDE "basic/double_scale.asm"
 
   AT READYLEVEL
   INCLUDE "system/command_level.asm"
@@ -177,14 +183,12 @@
   AT RELINK
   CALL RelinkLines
   JP ReadyLevel
-  INCLUDE "basic/double_round.asm"
-  INCLUDE "system/tape_write_leader.asm"
+  INCLUDE "basic/error_trap.asm"
 
   AT NEWCMD
   JP NewCommand
-  INCLUDE "basic/using_field.asm"
-  INCLUDE "basic/double_times_ten.asm"
-  INCLUDE "basic/math_cells.asm"
+  INCLUDE "system/edit_keys.asm"
+  INCLUDE "basic/double_mul.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -214,26 +218,28 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "basic/math_series.asm"
-  INCLUDE "basic/string_store.asm"
-  INCLUDE "system/tape_commands.asm"
+  INCLUDE "system/tape_system.asm"
+  INCLUDE "basic/math_atn.asm"
 
   AT DECTOBIN
   INCLUDE "system/decimal_input.asm"
-  INCLUDE "basic/math_functions.asm"
+  INCLUDE "basic/double_shift_left.asm"
 
   AT RUNCMD
   JP RunStatement
   INCLUDE "basic/variables.asm"
-  INCLUDE "basic/garbage.asm"
-  INCLUDE "basic/strings.asm"
-  INCLUDE "system/tape_load.asm"
+  INCLUDE "basic/eval.asm"
+  INCLUDE "basic/operators.asm"
+  INCLUDE "system/list.asm"
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/random.asm"
 
   AT INTDIV
   INCLUDE "basic/int_div.asm"
+  INCLUDE "basic/run_loop.asm"
   INCLUDE "basic/functions.asm"
-  INCLUDE "system/screen.asm"
-  INCLUDE "basic/str_functions.asm"
+  INCLUDE "basic/double_compare.asm"
+  INCLUDE "system/tape_commands.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -247,9 +253,14 @@ PrintQuoted:
   INC HL
   JR PrintQuoted
 
-  INCLUDE "basic/single.asm"
-  INCLUDE "basic/run_loop.asm"
-  INCLUDE "basic/control.asm"
+  INCLUDE "basic/str_functions.asm"
+  INCLUDE "basic/single_mul_div.asm"
+  INCLUDE "basic/variable_store.asm"
+  INCLUDE "basic/using_number.asm"
+  INCLUDE "basic/input.asm"
+  INCLUDE "basic/single_compare.asm"
   INCLUDE "basic/errors.asm"
-  INCLUDE "basic/print.asm"
+  INCLUDE "basic/print_using.asm"
+  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/string_store.asm"
   AT 3000h

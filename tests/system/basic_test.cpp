@@ -573,6 +573,33 @@ TEST_F(Basic, DeepExpressionEndsWithOutOfMemory) {
   EXPECT_EQ(Output("10 DIM A%((MEM-300)/2)\n20 PRINT " + deep + "\n"), "?OM ERROR IN 20\n");
 }
 
+// Unary minus, parentheses, array subscripts and function arguments nest
+// without a binary operator between them; each level checks the stack, so
+// the arrays below it stay whole.
+TEST_F(Basic, NestingOfEveryKindEndsWithOutOfMemory) {
+  const auto repeat = [](const std::string& text, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i) out += text;
+    return out;
+  };
+  EXPECT_EQ(Output("10 N=INT((FRE(0)-400)/4):DIM A(N),B(1):FOR I=N-100 TO N:A(I)=7:NEXT:ON ERROR GOTO 100\n"
+                   "30 Y=" +
+                   repeat("-", 200) +
+                   "X\n"
+                   "40 Y=" +
+                   repeat("(", 110) + "X" + repeat(")", 110) +
+                   "\n"
+                   "50 Y=" +
+                   repeat("B(", 100) + "1" + repeat(")", 100) +
+                   "\n"
+                   "60 Y=" +
+                   repeat("ABS(", 40) + "X" + repeat(")", 40) +
+                   "\n"
+                   "70 S=0:FOR I=N-100 TO N:S=S+A(I):NEXT:PRINT S:END\n"
+                   "100 PRINT ERR/2+1;ERL:RESUME NEXT\n"),
+            " 7  30\n 7  40\n 7  50\n 7  60\n 707\n");
+}
+
 TEST_F(Basic, ArraysOfAnySizeUpToTheMemoryLimit) {
   EXPECT_EQ(Output("10 DIM A(2,3),B$(2):A(2,3)=5:A(1,2)=7:B$(2)=\"Z\":C(10)=1\n"
                    "20 PRINT A(2,3);A(1,2);A(0,0);B$(2);C(10)\n30 DIM D(20000)\n"),
