@@ -32,7 +32,9 @@ FIXED = {"system/vectors.asm", "system/fixed_entries.asm", "system/keyboard.asm"
          "system/decimal_input.asm", "basic/double_div.asm", "basic/num_text.asm",
          "basic/number_entry.asm", "system/command_level.asm", "basic/single_add.asm",
          "basic/double_convert.asm", "basic/int_div.asm", "system/tape_motor_off.asm",
-         "system/tape_motor_on.asm", "system/clear_screen.asm"}
+         "system/tape_motor_on.asm", "system/clear_screen.asm",
+         "basic/single_mul.asm", "basic/single_div.asm", "system/new_command.asm",
+         "basic/double_add.asm"}
 END_ADDRESS = 0x3000
 
 
@@ -97,7 +99,8 @@ def lenient_source(head, segments):
 def measure(head, segments):
     lenient = (HERE / "fixed_address.inc").read_text().replace(
         "  .ERROR Code has grown past a fixed entry address\n  ENDIF\n  DEFS addr - $, 0FFh",
-        "  ELSE\n  DEFS addr - $, 0FFh\n  ENDIF")
+        "  ELSE\n  DEFS addr - $, 0FFh\n  ENDIF").replace(
+        "  .ERROR A routine that is fallen into is not at its fixed entry address\n", "")
     source, marks = lenient_source(head, segments)
     with tempfile.TemporaryDirectory() as tmp:
         inc = HERE / "lenient_at.inc"

@@ -26,8 +26,8 @@
 
   INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
-  INCLUDE "basic/double_exponent.asm"
-  INCLUDE "basic/double_add_bytes.asm"
+  INCLUDE "basic/double_copy.asm"
+  INCLUDE "basic/single_whole.asm"
 
 ; The screen, tape and input entries from 01C9h to 0384h: jumps, and three
 ; short routines that keep DE; the driver's routines (tape.inc) fill the
@@ -37,20 +37,18 @@
   INCLUDE "system/tape_read_byte.asm"
   AT MOTOROFF
   INCLUDE "system/tape_motor_off.asm"
-  INCLUDE "basic/table_word.asm"
+  INCLUDE "basic/digit_value.asm"
   AT MOTORON
   INCLUDE "system/tape_motor_on.asm"
-  INCLUDE "basic/digit_value.asm"
+  INCLUDE "basic/table_word.asm"
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
   JP TapeReadByte
-  INCLUDE "basic/double_copy.asm"
-  INCLUDE "basic/direct_statement.asm"
+  INCLUDE "system/tape_system_pass.asm"
   AT TAPEWRITE
   JP TapeWriteByte
-  INCLUDE "basic/double_swap.asm"
-  INCLUDE "basic/sign_char.asm"
+  INCLUDE "basic/double_shift_left.asm"
   AT WRITELEADER
   JP TapeWriteLeader
   INCLUDE "system/token_string.asm"
@@ -59,8 +57,8 @@
   INCLUDE "basic/double_shift_right.asm"
   AT SYSTEMCMD
   JP SystemCommand
+  INCLUDE "basic/double_exponent.asm"
   INCLUDE "basic/cont_tron.asm"
-  INCLUDE "system/numbers.asm"
   AT TAPEADDR
   JP TapeReadAddress
   INCLUDE "system/tape_find_leader.asm"
@@ -69,8 +67,7 @@
   CALL DISPLAY
   POP DE
   RET
-  INCLUDE "system/tape_write_leader.asm"
-  INCLUDE "system/tape_read_address.asm"
+  INCLUDE "basic/acc_to_single.asm"
   AT INPUTTOBUF             ; a line into the buffer at (40A7h), carry on BREAK
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
@@ -83,62 +80,60 @@
   RET
   INCLUDE "basic/for_next.asm"
   INCLUDE "basic/math_series.asm"
-  INCLUDE "basic/double_round.asm"
+  INCLUDE "basic/string_store.asm"
 
   AT LINEINPUTB
   JP LineInput
-  INCLUDE "system/screen.asm"
-  INCLUDE "basic/string_args.asm"
+  INCLUDE "system/list.asm"
+  INCLUDE "basic/double_scale.asm"
 
   AT SNGSUB
   INCLUDE "basic/single_add.asm"
-  IF FAdd != SNGADD
-  .ERROR FSub must fall into FAdd at its entry
-  ENDIF
-  INCLUDE "basic/math_steps.asm"
-  INCLUDE "basic/double_times_ten.asm"
+  ENTRYAT FAdd, SNGADD
+  INCLUDE "basic/math_log.asm"
+  INCLUDE "system/numbers.asm"
 
   AT SNGMUL
-  JP FMul
-  INCLUDE "system/tape_write.asm"
+  INCLUDE "basic/single_mul.asm"
 
   AT SNGDIV
-  JP FDiv
-  INCLUDE "basic/garbage.asm"
-  INCLUDE "basic/control.asm"
+  INCLUDE "basic/single_div.asm"
+  INCLUDE "basic/using_number.asm"
+  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/double_round.asm"
 
   AT USRARG
   JP AccToInt
-  INCLUDE "basic/acc_to_single.asm"
+  INCLUDE "basic/sign_char.asm"
+  INCLUDE "basic/double_add_bytes.asm"
 
   AT USRRET
   JP StoreInt
-  INCLUDE "basic/single_whole.asm"
+  INCLUDE "basic/double_swap.asm"
   AT TOSNG
   JP AccToSingle
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   INCLUDE "basic/double_convert.asm"
   INCLUDE "basic/eval_types.asm"
-  INCLUDE "basic/math_cells.asm"
+  INCLUDE "basic/double_times_ten.asm"
 
   AT INTSUB
   JP IntSub
-  INCLUDE "system/text_limit.asm"
+  INCLUDE "basic/direct_statement.asm"
   AT INTADD
   JP IntAdd
   INCLUDE "basic/negate_acc.asm"
   AT INTMUL
   JP IntMul
-  INCLUDE "basic/read_statement.asm"
-  INCLUDE "system/tape_system_pass.asm"
+  INCLUDE "basic/math_steps.asm"
+  INCLUDE "basic/math_atn.asm"
 
   AT DBLSUB
-  JP DSub
-  AT DBLADD
-  JP DAdd
-  INCLUDE "system/program_text.asm"
-  INCLUDE "system/text_output.asm"
+  INCLUDE "basic/double_add.asm"
+  ENTRYAT DAdd, DBLADD
+  INCLUDE "system/tape_write.asm"
+  INCLUDE "basic/double_read.asm"
 
   AT DBLMUL
   JP DMul
@@ -146,8 +141,7 @@
 
   AT DBLDIV
   INCLUDE "basic/double_div.asm"
-  INCLUDE "system/tape_blink.asm"
-  INCLUDE "basic/math_core.asm"
+  INCLUDE "system/tape_write_leader.asm"
 
   AT ASCTONUM
   INCLUDE "basic/num_text.asm"
@@ -157,25 +151,27 @@
   INCLUDE "basic/math_pi.asm"
   AT NUMTOASC
   INCLUDE "basic/number_entry.asm"
+  INCLUDE "basic/control.asm"
   INCLUDE "system/edit.asm"
   INCLUDE "system/cold_start.asm"
   INCLUDE "basic/using_field.asm"
   INCLUDE "basic/single.asm"
   INCLUDE "basic/strings.asm"
-  INCLUDE "basic/print.asm"
   INCLUDE "basic/let_dim.asm"
-  INCLUDE "basic/num_write.asm"
+  INCLUDE "system/edit_keys.asm"
   INCLUDE "system/tape_load.asm"
-  INCLUDE "basic/math_power.asm"
-  INCLUDE "basic/double_add.asm"
-  INCLUDE "system/tokenise.asm"
+  INCLUDE "system/tape_system.asm"
   INCLUDE "basic/machine.asm"
+  INCLUDE "basic/print_using.asm"
   INCLUDE "basic/double_write.asm"
-  INCLUDE "basic/math_log.asm"
-  INCLUDE "basic/double_scale.asm"
+  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/error_trap.asm"
+  INCLUDE "basic/math_cells.asm"
+  INCLUDE "system/tape_commands.asm"
 
   AT READYLEVEL
   INCLUDE "system/command_level.asm"
+  INCLUDE "system/text_limit.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -183,12 +179,14 @@
   AT RELINK
   CALL RelinkLines
   JP ReadyLevel
-  INCLUDE "basic/error_trap.asm"
+  INCLUDE "basic/string_args.asm"
+  INCLUDE "basic/single_mul_byte.asm"
+  INCLUDE "basic/math_core.asm"
 
   AT NEWCMD
-  JP NewCommand
-  INCLUDE "system/edit_keys.asm"
-  INCLUDE "basic/double_mul.asm"
+  INCLUDE "system/new_command.asm"
+  INCLUDE "basic/operators.asm"
+  INCLUDE "system/text_output.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -199,9 +197,8 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "basic/integer.asm"
-  INCLUDE "basic/double_read.asm"
-  INCLUDE "basic/double_whole.asm"
+  INCLUDE "basic/double_mul.asm"
+  INCLUDE "basic/read_statement.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -218,28 +215,28 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "system/tape_system.asm"
-  INCLUDE "basic/math_atn.asm"
+  INCLUDE "system/tokenise.asm"
+  INCLUDE "basic/double_compare.asm"
 
   AT DECTOBIN
   INCLUDE "system/decimal_input.asm"
-  INCLUDE "basic/double_shift_left.asm"
+  INCLUDE "system/tape_blink.asm"
+  INCLUDE "system/tape_read_address.asm"
 
   AT RUNCMD
   JP RunStatement
   INCLUDE "basic/variables.asm"
-  INCLUDE "basic/eval.asm"
-  INCLUDE "basic/operators.asm"
-  INCLUDE "system/list.asm"
-  INCLUDE "basic/double_core.asm"
-  INCLUDE "basic/random.asm"
+  INCLUDE "basic/functions.asm"
+  INCLUDE "system/screen.asm"
+  INCLUDE "basic/errors.asm"
+  INCLUDE "basic/math_power.asm"
 
   AT INTDIV
   INCLUDE "basic/int_div.asm"
   INCLUDE "basic/run_loop.asm"
-  INCLUDE "basic/functions.asm"
-  INCLUDE "basic/double_compare.asm"
-  INCLUDE "system/tape_commands.asm"
+  INCLUDE "basic/eval.asm"
+  INCLUDE "basic/random.asm"
+  INCLUDE "basic/double_whole.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -253,14 +250,13 @@ PrintQuoted:
   INC HL
   JR PrintQuoted
 
+  INCLUDE "basic/garbage.asm"
   INCLUDE "basic/str_functions.asm"
-  INCLUDE "basic/single_mul_div.asm"
   INCLUDE "basic/variable_store.asm"
-  INCLUDE "basic/using_number.asm"
+  INCLUDE "system/program_text.asm"
   INCLUDE "basic/input.asm"
   INCLUDE "basic/single_compare.asm"
-  INCLUDE "basic/errors.asm"
-  INCLUDE "basic/print_using.asm"
-  INCLUDE "basic/math_sin.asm"
-  INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/print.asm"
+  INCLUDE "basic/num_write.asm"
+  INCLUDE "basic/double_core.asm"
   AT 3000h

@@ -7,7 +7,7 @@
 ; at FNormRegs) and its sign in FSIGN; FNorm rounds on those eight bits
 ; (half up) and packs. FAdd, FMul and FDiv keep their result in registers
 ; and go in at FNormRegs. FSub and FAdd are in single_add.asm, FMul and
-; FDiv in single_mul_div.asm, FCompare and the integer conversions in
+; FDiv in single_mul.asm and single_div.asm, FCompare and the integer conversions in
 ; single_compare.asm.
 ;
 ; RAM: FAC (4121h-4124h), FACGUARD, FSIGN; FMul uses AF' and B'.

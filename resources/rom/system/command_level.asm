@@ -116,9 +116,6 @@ CommandTable:
   DEFW 3000h                ; the monitor in the second ROM
   DEFB 0
 
-NewCommand:
-  CALL DoNew
-  JP ReadyLevel
 
 ; READY on a line of its own. In: -. Out: -. Keeps: -.
 PrintReady:
