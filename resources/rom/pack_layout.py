@@ -34,7 +34,9 @@ FIXED = {"system/vectors.asm", "system/fixed_entries.asm", "system/keyboard.asm"
          "basic/double_convert.asm", "basic/int_div.asm", "system/tape_motor_off.asm",
          "system/tape_motor_on.asm", "system/clear_screen.asm",
          "basic/single_mul.asm", "basic/single_div.asm", "system/new_command.asm",
-         "basic/double_add.asm"}
+         "basic/double_add.asm",
+         "system/tape_read_byte.asm", "system/tape_write_byte.asm",
+         "basic/int_add.asm", "basic/integer.asm"}
 END_ADDRESS = 0x3000
 
 

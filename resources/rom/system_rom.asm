@@ -26,39 +26,39 @@
 
   INCLUDE "system/type_and_syntax.asm"
   INCLUDE "system/line_input.asm"
-  INCLUDE "basic/double_copy.asm"
-  INCLUDE "basic/single_whole.asm"
+  INCLUDE "basic/double_exponent.asm"
 
 ; The screen, tape and input entries from 01C9h to 0384h: jumps, and three
 ; short routines that keep DE; the driver's routines (tape.inc) fill the
 ; room between them with the rest.
   AT CLS
   INCLUDE "system/clear_screen.asm"
-  INCLUDE "system/tape_read_byte.asm"
+  INCLUDE "basic/double_add_bytes.asm"
+  INCLUDE "system/tape_read_address.asm"
   AT MOTOROFF
   INCLUDE "system/tape_motor_off.asm"
-  INCLUDE "basic/digit_value.asm"
+  INCLUDE "basic/table_word.asm"
   AT MOTORON
   INCLUDE "system/tape_motor_on.asm"
-  INCLUDE "basic/table_word.asm"
+  INCLUDE "basic/digit_value.asm"
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
-  JP TapeReadByte
-  INCLUDE "system/tape_system_pass.asm"
+  INCLUDE "system/tape_read_byte.asm"
+  INCLUDE "basic/math_functions.asm"
   AT TAPEWRITE
-  JP TapeWriteByte
-  INCLUDE "basic/double_shift_left.asm"
+  INCLUDE "system/tape_write_byte.asm"
+  INCLUDE "basic/single_whole.asm"
   AT WRITELEADER
   JP TapeWriteLeader
   INCLUDE "system/token_string.asm"
   AT FINDLEADER
   JP TapeFindLeader
-  INCLUDE "basic/double_shift_right.asm"
+  INCLUDE "basic/double_shift_left.asm"
   AT SYSTEMCMD
   JP SystemCommand
-  INCLUDE "basic/double_exponent.asm"
-  INCLUDE "basic/cont_tron.asm"
+  INCLUDE "basic/math_atn.asm"
+  INCLUDE "basic/single_mul_byte.asm"
   AT TAPEADDR
   JP TapeReadAddress
   INCLUDE "system/tape_find_leader.asm"
@@ -67,12 +67,13 @@
   CALL DISPLAY
   POP DE
   RET
-  INCLUDE "basic/acc_to_single.asm"
+  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/sign_char.asm"
   AT INPUTTOBUF             ; a line into the buffer at (40A7h), carry on BREAK
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
   JP LINEINPUTB
-  INCLUDE "basic/math_functions.asm"
+  INCLUDE "system/tape_write_leader.asm"
   AT WAITKEYKEEP            ; wait for a key keeping DE
   PUSH DE
   CALL WAITKEY
@@ -84,8 +85,8 @@
 
   AT LINEINPUTB
   JP LineInput
-  INCLUDE "system/list.asm"
-  INCLUDE "basic/double_scale.asm"
+  INCLUDE "system/screen.asm"
+  INCLUDE "basic/string_args.asm"
 
   AT SNGSUB
   INCLUDE "basic/single_add.asm"
@@ -98,18 +99,17 @@
 
   AT SNGDIV
   INCLUDE "basic/single_div.asm"
-  INCLUDE "basic/using_number.asm"
-  INCLUDE "basic/math_sin.asm"
-  INCLUDE "basic/double_round.asm"
+  INCLUDE "basic/variable_store.asm"
+  INCLUDE "system/tape_write.asm"
+  INCLUDE "basic/math_cells.asm"
 
   AT USRARG
   JP AccToInt
-  INCLUDE "basic/sign_char.asm"
-  INCLUDE "basic/double_add_bytes.asm"
+  INCLUDE "basic/acc_to_single.asm"
 
   AT USRRET
   JP StoreInt
-  INCLUDE "basic/double_swap.asm"
+  INCLUDE "basic/math_core.asm"
   AT TOSNG
   JP AccToSingle
   INCLUDE "system/tape_read_bit.asm"
@@ -122,18 +122,17 @@
   JP IntSub
   INCLUDE "basic/direct_statement.asm"
   AT INTADD
-  JP IntAdd
-  INCLUDE "basic/negate_acc.asm"
+  INCLUDE "basic/int_add.asm"
+  INCLUDE "basic/double_swap.asm"
   AT INTMUL
-  JP IntMul
-  INCLUDE "basic/math_steps.asm"
-  INCLUDE "basic/math_atn.asm"
+  INCLUDE "basic/integer.asm"
+  INCLUDE "basic/double_copy.asm"
 
   AT DBLSUB
   INCLUDE "basic/double_add.asm"
   ENTRYAT DAdd, DBLADD
-  INCLUDE "system/tape_write.asm"
-  INCLUDE "basic/double_read.asm"
+  INCLUDE "basic/error_trap.asm"
+  INCLUDE "basic/math_steps.asm"
 
   AT DBLMUL
   JP DMul
@@ -141,7 +140,7 @@
 
   AT DBLDIV
   INCLUDE "basic/double_div.asm"
-  INCLUDE "system/tape_write_leader.asm"
+  INCLUDE "basic/negate_acc.asm"
 
   AT ASCTONUM
   INCLUDE "basic/num_text.asm"
@@ -157,17 +156,15 @@
   INCLUDE "basic/using_field.asm"
   INCLUDE "basic/single.asm"
   INCLUDE "basic/strings.asm"
-  INCLUDE "basic/let_dim.asm"
+  INCLUDE "basic/print.asm"
   INCLUDE "system/edit_keys.asm"
+  INCLUDE "basic/num_write.asm"
   INCLUDE "system/tape_load.asm"
   INCLUDE "system/tape_system.asm"
   INCLUDE "basic/machine.asm"
   INCLUDE "basic/print_using.asm"
   INCLUDE "basic/double_write.asm"
-  INCLUDE "basic/integer.asm"
-  INCLUDE "basic/error_trap.asm"
-  INCLUDE "basic/math_cells.asm"
-  INCLUDE "system/tape_commands.asm"
+  INCLUDE "basic/double_core.asm"
 
   AT READYLEVEL
   INCLUDE "system/command_level.asm"
@@ -179,9 +176,8 @@
   AT RELINK
   CALL RelinkLines
   JP ReadyLevel
-  INCLUDE "basic/string_args.asm"
-  INCLUDE "basic/single_mul_byte.asm"
-  INCLUDE "basic/math_core.asm"
+  INCLUDE "basic/cont_tron.asm"
+  INCLUDE "system/tape_system_pass.asm"
 
   AT NEWCMD
   INCLUDE "system/new_command.asm"
@@ -220,16 +216,17 @@ NextChar:
 
   AT DECTOBIN
   INCLUDE "system/decimal_input.asm"
-  INCLUDE "system/tape_blink.asm"
-  INCLUDE "system/tape_read_address.asm"
+  INCLUDE "basic/double_shift_right.asm"
 
   AT RUNCMD
   JP RunStatement
   INCLUDE "basic/variables.asm"
   INCLUDE "basic/functions.asm"
-  INCLUDE "system/screen.asm"
+  INCLUDE "basic/str_functions.asm"
   INCLUDE "basic/errors.asm"
-  INCLUDE "basic/math_power.asm"
+  INCLUDE "basic/double_round.asm"
+  INCLUDE "basic/double_read.asm"
+  INCLUDE "system/tape_commands.asm"
 
   AT INTDIV
   INCLUDE "basic/int_div.asm"
@@ -251,12 +248,13 @@ PrintQuoted:
   JR PrintQuoted
 
   INCLUDE "basic/garbage.asm"
-  INCLUDE "basic/str_functions.asm"
-  INCLUDE "basic/variable_store.asm"
+  INCLUDE "system/list.asm"
   INCLUDE "system/program_text.asm"
+  INCLUDE "basic/using_number.asm"
   INCLUDE "basic/input.asm"
   INCLUDE "basic/single_compare.asm"
-  INCLUDE "basic/print.asm"
-  INCLUDE "basic/num_write.asm"
-  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/let_dim.asm"
+  INCLUDE "basic/math_power.asm"
+  INCLUDE "basic/double_scale.asm"
+  INCLUDE "basic/math_sin.asm"
   AT 3000h

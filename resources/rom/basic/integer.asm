@@ -2,7 +2,8 @@
 ; low byte first) with type 2. A sum, difference or product that does not
 ; fit is computed again in single precision, so programs never see an
 ; integer overflow; callers look at the type flag. IntMul comes first: it
-; begins at its entry, 0BF2h (IntDiv is in int_div.asm).
+; begins at its entry, 0BF2h (IntAdd is in int_add.asm, IntDiv in
+; int_div.asm).
 ;
 ; RAM: FAC, TYPEFLAG.
 
@@ -42,16 +43,6 @@ StoreInt:
   RET
 IntMul_wide:
   LD BC,FMul
-  JR IntWide
-
-; In: DE, HL. Out: ACC = DE + HL. Keeps: nothing.
-IntAdd:
-  PUSH HL
-  PUSH DE
-  OR A
-  ADC HL,DE
-  JP PO,IntDone
-  LD BC,FAdd
   JR IntWide
 
 ; In: DE, HL. Out: ACC = DE - HL. Keeps: nothing.

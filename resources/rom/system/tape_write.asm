@@ -1,20 +1,4 @@
-; Writing bytes to tape (tape.inc describes the signal).
-
-; 0264h: write A. All registers kept.
-TapeWriteByte:
-  PUSH AF
-  PUSH BC
-  PUSH DE
-  LD C,A
-  LD B,8
-WriteBitLoop:
-  RLC C
-  CALL TapeWriteBit
-  DJNZ WriteBitLoop
-  POP DE
-  POP BC
-  POP AF
-  RET
+; Writing bits to tape (tape.inc describes the signal).
 
 ; One bit cell; carry = the bit. Uses A, D, E.
 TapeWriteBit:
