@@ -78,8 +78,8 @@ void AddMachineOptions(OptionTable& table) {
                return true;
              }});
   table.Add({"--type", "TEXT",
-             "type TEXT on the keyboard, 6 frames a key; \\n is NEW LINE, \\b BREAK, \\c CLEAR; "
-             "lower case letters are typed with SHIFT",
+             "type TEXT on the keyboard, 6 frames a key; \\n is NEW LINE, \\b BREAK, \\c CLEAR, ^ the "
+             "up arrow (the power sign); lower case letters are typed with SHIFT",
              Phase::Action,
              [](std::string_view text) -> std::optional<std::string> {
                auto keys = KeysForText(text);

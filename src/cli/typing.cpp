@@ -11,6 +11,7 @@ constexpr MatrixKey kShift{7, 0x01};
 constexpr MatrixKey kNewLine{6, 0x01};
 constexpr MatrixKey kClear{6, 0x02};
 constexpr MatrixKey kBreak{6, 0x04};
+constexpr MatrixKey kUpArrow{6, 0x08};
 constexpr MatrixKey kSpace{6, 0x80};
 
 MatrixKey Bit(int row, int column) { return MatrixKey{row, static_cast<uint8_t>(1 << column)}; }
@@ -21,6 +22,8 @@ std::optional<KeyChord> ChordFor(char c) {
   if (c == '@') return KeyChord{Bit(0, 0), false};
   if (c >= '0' && c <= '9') return KeyChord{Bit(4 + (c - '0') / 8, (c - '0') % 8), false};
   if (c == ' ') return KeyChord{kSpace, false};
+  // The up arrow key gives the power sign (5Bh, shown as an arrow).
+  if (c == '^') return KeyChord{kUpArrow, false};
   // Row 5 from column 2: the sign keys, and with SHIFT the signs above them;
   // row 4 with SHIFT: the signs above 1-7, then row 5 for ( and ).
   static constexpr char kSigns[] = ":;,-./";

@@ -85,6 +85,14 @@ TEST(Cli, TypedKeysReachTheBuiltInCommandPrompt) {
   EXPECT_NE(r.out.find("ABC, 1+2=3?"), std::string::npos) << r.out;
 }
 
+// '^' is typed with the up arrow key, whose code (5Bh, shown here as '[')
+// BASIC takes for the power sign.
+TEST(Cli, CaretTypesThePowerSign) {
+  const Result r = RunCli("--until READY --type 'PRINT 2^3\\n' --frames 50 --screen");
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_NE(r.out.find("PRINT 2[3\n 8\n"), std::string::npos) << r.out;
+}
+
 TEST(Cli, TypeFileTypesAnyTextFileAndCountsWhatHasNoKey) {
   const fs::path file = quillor::testing::ProcessTempFolder("cli_type_file") / "listing.txt";
   std::ofstream(file, std::ios::binary) << "10 REM\tUNIX \xC3\xA9\n20 END\r\nLIST\n";
