@@ -1,7 +1,7 @@
 ; Comparison of singles, and 16-bit integers to and from singles
 ; (single.asm describes the format).
 ;
-; RAM: FAC, FSIGN, TYPEFLAG.
+; RAM: FAC, FSIGN.
 
 ; In: BCDE (left), ACC single (right). Out: A = 1, 0 or FFh as left is
 ; greater, equal or less (the flags do not tell it). Keeps: BC DE.

@@ -2,7 +2,7 @@
 ; the products of an array's sizes, and an array's creation (variables.asm
 ; describes the layout).
 ;
-; RAM: VARTAB, ARYTAB, STREND; CLEAR sets STRSPACE, STACKTOP and MEMTOP.
+; RAM: VARTAB, STREND; CLEAR sets STRSPACE, STACKTOP and MEMTOP.
 
 ; Open BC bytes at HL (which lies at or below (40FDh)): what lies from HL to
 ; (40FDh) moves up, (40FDh) grows. ?OM when the stack comes too near.

@@ -1,4 +1,6 @@
 ; Decimal input: a digit string to a 16-bit number.
+;
+; RAM: none.
 
 ; 1E5Ah: DE = the decimal number at HL; HL is left at the first byte that
 ; is not a digit, which is also returned in A. A number past 65535 is ?SN:

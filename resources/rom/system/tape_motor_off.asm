@@ -1,4 +1,6 @@
 ; The cassette motor off (port FF bit 2, through its shadow at 403Dh).
+;
+; RAM: PORTFF.
 
 ; 01F8h.
 TapeMotorOff:

@@ -1,5 +1,7 @@
 ; The cassette motor on (port FF bit 2, through its shadow at 403Dh;
 ; tape_motor_off.asm stores it).
+;
+; RAM: PORTFF, TAPEBREAK (cleared: a new read may begin).
 
 ; 0212h; A = cassette number (one recorder).
 TapeMotorOn:

@@ -1,4 +1,6 @@
 ; A two-byte address from tape.
+;
+; RAM: none of its own.
 
 ; 0314h: HL = an address from tape, low byte first.
 TapeReadAddress:

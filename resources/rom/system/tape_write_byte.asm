@@ -1,4 +1,6 @@
 ; Writing a byte to tape, a bit cell at a time (tape_write.asm).
+;
+; RAM: none of its own.
 
 ; 0264h: write A. All registers kept.
 TapeWriteByte:
