@@ -600,6 +600,35 @@ TEST_F(Basic, NestingOfEveryKindEndsWithOutOfMemory) {
             " 7  30\n 7  40\n 7  50\n 7  60\n 707\n");
 }
 
+// Each subscript of an element waits on the stack until the last is read,
+// so an element of many dimensions needs more room than the one check at
+// its '(' makes sure of: with a few bytes to spare, the last array (Z)
+// must stay whole, or the reference ends with ?OM.
+TEST_F(Basic, DISABLED_ManySubscriptsNearFullMemoryKeepTheArrays) {
+  std::string zeros = "0";
+  for (int i = 1; i < 40; ++i) zeros += ",0";
+  for (int spare = 49; spare <= 69; spare += 4) {
+    ASSERT_EQ(
+        Output("10 DIM B(" + zeros + ")\n20 M=0:X=0:M=INT(MEM/4)-" + std::to_string(spare) +
+               "/4-10:DIM A(M):DIM Z(3):Z(3)=7:ON ERROR GOTO 40\n30 X=B(" + zeros + ")\n40 PRINT Z(3)\n"),
+        " 7\n")
+        << spare;
+  }
+}
+
+// A direct statement is tokenised into the room below the stack: nesting
+// as deep as a program line allows must not run into its own text (it
+// gave ?SN, the stack having overwritten the rest of the statement).
+TEST_F(Basic, DISABLED_DirectStatementsNestAsDeepAsProgramLines) {
+  Run("NEW\n10 IF D<90 THEN D=D+1:GOSUB 10\n20 RETURN\nCLS\n");
+  const std::string back = Run("D=0:GOSUB 10:PRINT \"BACK\";D\n");
+  EXPECT_NE(back.find(";D\nBACK 90\nREADY\n>"), std::string::npos) << back;
+  Run("CLS\n");
+  const std::string deep = std::string(64, '(') + "1" + std::string(64, ')');
+  const std::string screen = Run("PRINT " + deep + "\n");
+  EXPECT_NE(screen.find(")\n 1\nREADY\n>"), std::string::npos) << screen;
+}
+
 TEST_F(Basic, ArraysOfAnySizeUpToTheMemoryLimit) {
   EXPECT_EQ(Output("10 DIM A(2,3),B$(2):A(2,3)=5:A(1,2)=7:B$(2)=\"Z\":C(10)=1\n"
                    "20 PRINT A(2,3);A(1,2);A(0,0);B$(2);C(10)\n30 DIM D(20000)\n"),

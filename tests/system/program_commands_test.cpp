@@ -97,6 +97,16 @@ TEST_F(Basic, AutoStartsAtTenAndStopsAtTheLastLineNumber) {
   EXPECT_EQ(Shown(m.Screen()), "READY\n>AUTO 10,0\n?FC ERROR\nREADY\n>");
 }
 
+// AUTO may not start past 65529 either: a line it offered there would be
+// stored although none can be typed, and line 65535 then runs as a direct
+// statement (INPUT in it is ?ID, its errors name no line).
+TEST_F(Basic, DISABLED_AutoRefusesToStartPastTheLastLineNumber) {
+  Run("NEW\nCLS\nAUTO 65535\nINPUT A\n");
+  Run("AUTO 65530\nB=1\n");
+  Run("LIST\n");
+  EXPECT_EQ(Listing(m.Screen()), "READY\n>");
+}
+
 // The line editor: each case edits the same line with one-key commands and
 // shows the screen line they leave and the line stored.
 const std::string kLine = "10 PRINT \"HELLO WORLD\":A=1";
