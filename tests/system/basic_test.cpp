@@ -643,6 +643,18 @@ TEST_F(Basic, DISABLED_ClearInADirectStatementKeepsTheRestOfIt) {
   EXPECT_NE(strings.find("\nOK 255\nREADY\n>"), std::string::npos) << strings;
 }
 
+// Arrays may reach to within a few dozen bytes of the stack; a direct
+// statement typed then must not be tokenised over their elements (a PRINT
+// typed changed several of the 151 sevens).
+TEST_F(Basic, DISABLED_DirectStatementsLeaveArraysNearTheStackWhole) {
+  EXPECT_EQ(Output("10 N=INT(MEM/4)-40:DIM A(N):FOR I=N-150 TO N:A(I)=7:NEXT\n"
+                   "20 S=0:FOR I=N-150 TO N:S=S+A(I):NEXT:PRINT S:END\n"),
+            " 1057\n");
+  Run("CLS\n");
+  const std::string screen = Run("PRINT \"ANY DIRECT STATEMENT\"\nGOTO 20\n");
+  EXPECT_NE(screen.find(">GOTO 20\n 1057\nREADY\n>"), std::string::npos) << screen;
+}
+
 TEST_F(Basic, ArraysOfAnySizeUpToTheMemoryLimit) {
   EXPECT_EQ(Output("10 DIM A(2,3),B$(2):A(2,3)=5:A(1,2)=7:B$(2)=\"Z\":C(10)=1\n"
                    "20 PRINT A(2,3);A(1,2);A(0,0);B$(2);C(10)\n30 DIM D(20000)\n"),
