@@ -666,6 +666,17 @@ TEST_F(Basic, DISABLED_StringsWaitingOnTheLeftKeepTheirText) {
   EXPECT_TRUE(out == "ABCD\nXBCD\nABCAAB\n" || out.rfind("?ST ERROR IN 10\n", 0) == 0) << out;
 }
 
+// An error caught by ON ERROR GOTO inside a FOR loop or a subroutine must
+// leave their entries on the stack, so that NEXT and RETURN after RESUME
+// NEXT carry on (the trap emptied the stack: NEXT was ?NF, RETURN ?RG, and
+// the trap caught those too).
+TEST_F(Basic, DISABLED_TrappedErrorsKeepLoopsAndSubroutines) {
+  EXPECT_EQ(Output("10 ON ERROR GOTO 100\n"
+                   "20 FOR I=1 TO 3:PRINT 10/(I-2);:NEXT:PRINT \"DONE\":GOSUB 50:PRINT \"BACK\":END\n"
+                   "50 X=1/0:PRINT \"SUB\";:RETURN\n100 PRINT \"DIV\";:RESUME NEXT\n"),
+            "-10 DIV 10 DONE\nDIVSUBBACK\n");
+}
+
 TEST_F(Basic, ArraysOfAnySizeUpToTheMemoryLimit) {
   EXPECT_EQ(Output("10 DIM A(2,3),B$(2):A(2,3)=5:A(1,2)=7:B$(2)=\"Z\":C(10)=1\n"
                    "20 PRINT A(2,3);A(1,2);A(0,0);B$(2);C(10)\n30 DIM D(20000)\n"),
