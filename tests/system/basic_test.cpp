@@ -731,6 +731,21 @@ TEST_F(Basic, DISABLED_CollectionKeepsPartsThatStartInsideAString) {
             " 40\nABCDEFGHIJ FGHIJ BCD\n");
 }
 
+// Every literal and string result takes a temporary descriptor; one still
+// waiting as an operand must not be taken for a later result (the ring of
+// four was reused: "CDBCD", "BCDEBCDEY", "AACDAC").
+TEST_F(Basic, DISABLED_WaitingStringOperandsKeepTheirValues) {
+  EXPECT_EQ(Output("10 PRINT \"A\"+(\"B\"+(\"C\"+\"D\"))\n20 PRINT \"X\"+MID$(\"ABC\"+\"DEF\",2,4)+\"Y\"\n"
+                   "30 A$=\"A\":PRINT A$+LEFT$(A$+\"B\"+LEFT$(A$+\"C\"+\"D\",3),5)\n"),
+            "ABCD\nXBCDEY\nAABACD\n");
+}
+
+// The string operands of a chain of + are free once added: 13 terms need
+// 12 + 13 bytes at most, not the 90 of all the partial sums.
+TEST_F(Basic, DISABLED_ChainOfConcatenationsFitsTheDefaultStringSpace) {
+  EXPECT_EQ(Output("10 A$=\"A\":PRINT A$+A$+A$+A$+A$+A$+A$+A$+A$+A$+A$+A$+A$\n"), "AAAAAAAAAAAAA\n");
+}
+
 // A trapped error resumes inside its loop and its subroutine: the FOR and
 // GOSUB entries must outlive the jump to the trap (RESUME NEXT met ?NF and
 // ?RG).
