@@ -25,8 +25,7 @@
   INCLUDE "system/keyboard.asm"
 
   INCLUDE "system/type_and_syntax.asm"
-  INCLUDE "system/line_input.asm"
-  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "basic/double_mul.asm"
 
 ; The screen, tape and input entries from 01C9h to 0384h: jumps, and three
 ; short routines that keep DE; the driver's routines (tape.inc) fill the
@@ -45,7 +44,7 @@
   JP TapeBlink
   AT TAPEREAD
   INCLUDE "system/tape_read_byte.asm"
-  INCLUDE "basic/math_functions.asm"
+  INCLUDE "basic/double_shift_left.asm"
   AT TAPEWRITE
   INCLUDE "system/tape_write_byte.asm"
   INCLUDE "basic/single_whole.asm"
@@ -54,11 +53,11 @@
   INCLUDE "system/token_string.asm"
   AT FINDLEADER
   JP TapeFindLeader
-  INCLUDE "basic/double_shift_left.asm"
+  INCLUDE "basic/double_shift_right.asm"
   AT SYSTEMCMD
   JP SystemCommand
-  INCLUDE "basic/math_atn.asm"
-  INCLUDE "basic/single_mul_byte.asm"
+  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "basic/cont_tron.asm"
   AT TAPEADDR
   JP TapeReadAddress
   INCLUDE "system/tape_find_leader.asm"
@@ -68,7 +67,7 @@
   POP DE
   RET
   INCLUDE "system/tape_blink.asm"
-  INCLUDE "basic/sign_char.asm"
+  INCLUDE "basic/direct_statement.asm"
   AT INPUTTOBUF             ; a line into the buffer at (40A7h), carry on BREAK
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
@@ -84,9 +83,9 @@
   INCLUDE "basic/string_store.asm"
 
   AT LINEINPUTB
-  JP LineInput
-  INCLUDE "system/screen.asm"
-  INCLUDE "basic/string_args.asm"
+  INCLUDE "system/line_input.asm"
+  INCLUDE "system/tape_load.asm"
+  INCLUDE "basic/math_steps.asm"
 
   AT SNGSUB
   INCLUDE "basic/single_add.asm"
@@ -120,19 +119,19 @@
 
   AT INTSUB
   JP IntSub
-  INCLUDE "basic/direct_statement.asm"
+  INCLUDE "system/text_limit.asm"
   AT INTADD
   INCLUDE "basic/int_add.asm"
   INCLUDE "basic/double_swap.asm"
   AT INTMUL
   INCLUDE "basic/integer.asm"
-  INCLUDE "basic/double_copy.asm"
+  INCLUDE "basic/string_args.asm"
 
   AT DBLSUB
   INCLUDE "basic/double_add.asm"
   ENTRYAT DAdd, DBLADD
   INCLUDE "basic/error_trap.asm"
-  INCLUDE "basic/math_steps.asm"
+  INCLUDE "basic/double_read.asm"
 
   AT DBLMUL
   JP DMul
@@ -140,7 +139,7 @@
 
   AT DBLDIV
   INCLUDE "basic/double_div.asm"
-  INCLUDE "basic/negate_acc.asm"
+  INCLUDE "system/input_line.asm"
 
   AT ASCTONUM
   INCLUDE "basic/num_text.asm"
@@ -150,7 +149,7 @@
   INCLUDE "basic/math_pi.asm"
   AT NUMTOASC
   INCLUDE "basic/number_entry.asm"
-  INCLUDE "basic/control.asm"
+  INCLUDE "basic/using_number.asm"
   INCLUDE "system/edit.asm"
   INCLUDE "system/cold_start.asm"
   INCLUDE "basic/using_field.asm"
@@ -158,17 +157,17 @@
   INCLUDE "basic/strings.asm"
   INCLUDE "basic/print.asm"
   INCLUDE "system/edit_keys.asm"
+  INCLUDE "basic/let_dim.asm"
   INCLUDE "basic/num_write.asm"
-  INCLUDE "system/tape_load.asm"
-  INCLUDE "system/tape_system.asm"
+  INCLUDE "basic/math_power.asm"
+  INCLUDE "system/tokenise.asm"
   INCLUDE "basic/machine.asm"
-  INCLUDE "basic/print_using.asm"
   INCLUDE "basic/double_write.asm"
-  INCLUDE "basic/double_core.asm"
+  INCLUDE "system/tape_commands.asm"
 
   AT READYLEVEL
   INCLUDE "system/command_level.asm"
-  INCLUDE "system/text_limit.asm"
+  INCLUDE "basic/negate_acc.asm"
 
 ; Rebuild the links of the program's lines from the line at DE, then go to
 ; the command level (used after a program is put into memory from
@@ -176,8 +175,9 @@
   AT RELINK
   CALL RelinkLines
   JP ReadyLevel
-  INCLUDE "basic/cont_tron.asm"
   INCLUDE "system/tape_system_pass.asm"
+  INCLUDE "basic/single_mul_byte.asm"
+  INCLUDE "basic/sign_char.asm"
 
   AT NEWCMD
   INCLUDE "system/new_command.asm"
@@ -193,8 +193,9 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "basic/double_mul.asm"
-  INCLUDE "basic/read_statement.asm"
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/double_round.asm"
+  INCLUDE "basic/double_compare.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -211,29 +212,29 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "system/tokenise.asm"
-  INCLUDE "basic/double_compare.asm"
+  INCLUDE "system/tape_system.asm"
+  INCLUDE "basic/math_atn.asm"
 
   AT DECTOBIN
   INCLUDE "system/decimal_input.asm"
-  INCLUDE "basic/double_shift_right.asm"
+  INCLUDE "basic/math_functions.asm"
 
   AT RUNCMD
   JP RunStatement
   INCLUDE "basic/variables.asm"
   INCLUDE "basic/functions.asm"
-  INCLUDE "basic/str_functions.asm"
-  INCLUDE "basic/errors.asm"
-  INCLUDE "basic/double_round.asm"
-  INCLUDE "basic/double_read.asm"
-  INCLUDE "system/tape_commands.asm"
+  INCLUDE "basic/eval.asm"
+  INCLUDE "basic/print_using.asm"
+  INCLUDE "basic/random.asm"
+  INCLUDE "basic/double_whole.asm"
 
   AT INTDIV
   INCLUDE "basic/int_div.asm"
   INCLUDE "basic/run_loop.asm"
-  INCLUDE "basic/eval.asm"
-  INCLUDE "basic/random.asm"
-  INCLUDE "basic/double_whole.asm"
+  INCLUDE "system/screen.asm"
+  INCLUDE "basic/read_statement.asm"
+  INCLUDE "basic/double_scale.asm"
+  INCLUDE "basic/math_sin.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -248,13 +249,12 @@ PrintQuoted:
   JR PrintQuoted
 
   INCLUDE "basic/garbage.asm"
+  INCLUDE "basic/str_functions.asm"
   INCLUDE "system/list.asm"
   INCLUDE "system/program_text.asm"
-  INCLUDE "basic/using_number.asm"
   INCLUDE "basic/input.asm"
   INCLUDE "basic/single_compare.asm"
-  INCLUDE "basic/let_dim.asm"
-  INCLUDE "basic/math_power.asm"
-  INCLUDE "basic/double_scale.asm"
-  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/control.asm"
+  INCLUDE "basic/errors.asm"
+  INCLUDE "basic/double_copy.asm"
   AT 3000h

@@ -604,7 +604,7 @@ TEST_F(Basic, NestingOfEveryKindEndsWithOutOfMemory) {
 // so an element of many dimensions needs more room than the one check at
 // its '(' makes sure of: with a few bytes to spare, the last array (Z)
 // must stay whole, or the reference ends with ?OM.
-TEST_F(Basic, DISABLED_ManySubscriptsNearFullMemoryKeepTheArrays) {
+TEST_F(Basic, ManySubscriptsNearFullMemoryKeepTheArrays) {
   std::string zeros = "0";
   for (int i = 1; i < 40; ++i) zeros += ",0";
   for (int spare = 49; spare <= 69; spare += 4) {
@@ -619,7 +619,7 @@ TEST_F(Basic, DISABLED_ManySubscriptsNearFullMemoryKeepTheArrays) {
 // A direct statement is tokenised into the room below the stack: nesting
 // as deep as a program line allows must not run into its own text (it
 // gave ?SN, the stack having overwritten the rest of the statement).
-TEST_F(Basic, DISABLED_DirectStatementsNestAsDeepAsProgramLines) {
+TEST_F(Basic, DirectStatementsNestAsDeepAsProgramLines) {
   Run("NEW\n10 IF D<90 THEN D=D+1:GOSUB 10\n20 RETURN\nCLS\n");
   const std::string back = Run("D=0:GOSUB 10:PRINT \"BACK\";D\n");
   EXPECT_NE(back.find(";D\nBACK 90\nREADY\n>"), std::string::npos) << back;
@@ -633,7 +633,7 @@ TEST_F(Basic, DISABLED_DirectStatementsNestAsDeepAsProgramLines) {
 // of the statement, tokenised below the old stack, must still run as typed
 // (string space grown by 450 bytes put the new stack onto it, and the
 // literal printed with the stack's bytes in its tail).
-TEST_F(Basic, DISABLED_ClearInADirectStatementKeepsTheRestOfIt) {
+TEST_F(Basic, ClearInADirectStatementKeepsTheRestOfIt) {
   Run("CLEAR 50\nCLS\n");
   const std::string screen = Run("CLEAR 500:PRINT \"ABCDEFGHIJKLMNOPQRSTUVWXYZ\"\n");
   EXPECT_NE(screen.find("\"\nABCDEFGHIJKLMNOPQRSTUVWXYZ\nREADY\n>"), std::string::npos) << screen;
@@ -646,7 +646,7 @@ TEST_F(Basic, DISABLED_ClearInADirectStatementKeepsTheRestOfIt) {
 // Arrays may reach to within a few dozen bytes of the stack; a direct
 // statement typed then must not be tokenised over their elements (a PRINT
 // typed changed several of the 151 sevens).
-TEST_F(Basic, DISABLED_DirectStatementsLeaveArraysNearTheStackWhole) {
+TEST_F(Basic, DirectStatementsLeaveArraysNearTheStackWhole) {
   EXPECT_EQ(Output("10 N=INT(MEM/4)-40:DIM A(N):FOR I=N-150 TO N:A(I)=7:NEXT\n"
                    "20 S=0:FOR I=N-150 TO N:S=S+A(I):NEXT:PRINT S:END\n"),
             " 1057\n");

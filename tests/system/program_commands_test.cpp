@@ -97,11 +97,12 @@ TEST_F(Basic, AutoStartsAtTenAndStopsAtTheLastLineNumber) {
   EXPECT_EQ(Shown(m.Screen()), "READY\n>AUTO 10,0\n?FC ERROR\nREADY\n>");
 }
 
-// AUTO may not start past 65529 either: a line it offered there would be
-// stored although none can be typed, and line 65535 then runs as a direct
-// statement (INPUT in it is ?ID, its errors name no line).
-TEST_F(Basic, DISABLED_AutoRefusesToStartPastTheLastLineNumber) {
+// AUTO may not store past 65529 either: a line it offered there is ?SN as
+// a typed one is (stored, line 65535 would run as a direct statement: INPUT
+// in it is ?ID, its errors name no line).
+TEST_F(Basic, AutoRefusesToStorePastTheLastLineNumber) {
   Run("NEW\nCLS\nAUTO 65535\nINPUT A\n");
+  EXPECT_EQ(Shown(m.Screen()), "READY\n>AUTO 65535\n65535 INPUT A\n?SN ERROR\nREADY\n>");
   Run("AUTO 65530\nB=1\n");
   Run("LIST\n");
   EXPECT_EQ(Listing(m.Screen()), "READY\n>");

@@ -28,7 +28,7 @@ InputStatement_noprompt:
   LD HL,QuestionText
 InputStatement_ask:
   CALL PrintString
-  CALL ReadInputLine
+  CALL InputLine
   JR NC,InputStatement_var
   LD A,1                    ; BREAK: CONT asks again
   LD (CONTREDO),A

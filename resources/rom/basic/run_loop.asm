@@ -22,6 +22,8 @@ ClearAll:
   LD SP,(STACKTOP)
   LD (CMDSP),SP
   PUSH BC
+  LD BC,INBUF               ; INPUT reads at the buffer's start again
+  LD (DIRECTEND),BC
 ClearVariables:
   PUSH HL
   LD HL,(VARTAB)

@@ -106,10 +106,14 @@ UsingField_measured:
   PUSH DE
   PUSH BC
   LD C,4
-UsingField_caret:
+UsingField_caret:           ; the up arrow as the keyboard types it (5Bh),
+  CALL UsingTake            ; or '^' from a host's text
+  DEFB 5Bh
+  JR Z,UsingField_arrow
   CALL UsingTake
   DEFB '^'
   JR NZ,UsingField_nocaret
+UsingField_arrow:
   DEC C
   JR NZ,UsingField_caret
   SET 6,L

@@ -193,7 +193,6 @@ GetVar_typed:               ; D = the type; HL after the name
 ; An array element: HL at '(', name in B (first) and C (second), D its
 ; type, DIMFLAG set by DIM. Out: as GetVar.
 GetArrayElement:
-  CALL CheckStack           ; a subscript may hold an array (A(A(A(...))))
   LD A,(DIMFLAG)
   LD E,A
   PUSH BC
@@ -201,7 +200,8 @@ GetArrayElement:
   XOR A
   LD (DIMFLAG),A
   LD C,A                    ; subscripts read
-GetArrayElement_subscript:
+GetArrayElement_subscript:  ; each subscript waits on the stack, and one
+  CALL CheckStack           ; may hold an array (A(A(A(...))))
   INC HL
   PUSH BC
   CALL Eval

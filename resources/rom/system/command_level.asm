@@ -36,24 +36,6 @@ CommandLoop:
   PUSH DE
   RET                       ; to the command, HL after its name
 
-; A line from the keyboard into the input buffer, ended with 00.
-; Out: carry on BREAK; else HL at its first non-blank character, A = it.
-; Keeps: C.
-ReadInputLine:
-  LD HL,INBUF
-  LD B,INBUFLEN - 1
-  CALL LINEINPUTB
-  RET C
-  LD E,B
-  LD D,0
-  PUSH HL                   ; (LINEINPUTB keeps HL)
-  ADD HL,DE
-  LD (HL),D
-  POP HL
-  CALL SkipBlanks
-  OR A                      ; carry clear: SkipBlanks sets it at an empty
-  RET                       ; line's end, which is no BREAK
-
 ; Look the word at HL up in the table at DE (entries: the name, its last
 ; letter with bit 7 set, then the address; the table ends with 00).
 ; Letters match in either case. On a match: carry set, DE = the command's

@@ -61,13 +61,14 @@ RelinkEnd:
 ; A line typed with a number in front: HL at the number.
 EnterProgramLine:
   CALL DecimalToBinary
+; The same with its number in DE and HL at the text after it (AUTO and
+; EDIT come here too).
+StoreProgramLine:
   PUSH HL                   ; 65530..65535 are no line numbers: 65535
   LD HL,6                   ; stands for a direct statement
   ADD HL,DE
   POP HL
   JP C,SNError
-; The same with its number in DE and HL at the text after it.
-StoreProgramLine:
   LD (CURLINE),DE
   CALL SkipBlanks
   CALL TokeniseLine         ; HL = the tokenised text, DE after its 00
