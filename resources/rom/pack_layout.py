@@ -217,8 +217,24 @@ def pack(segments, sizes, rooms, repack):
                 if name not in segments[i]["moving"]:
                     print(f"move {name} ({sizes[name]} bytes) to the gap after {segments[i]['at'] or 'ORG'}")
         return placed, free
-    # Largest first did not do: search all placements.
-    result = exact(sizes, rooms)
+    # Largest first did not do: search the placements of the smaller files
+    # with the larger ones kept where they are (the search of every
+    # placement grows too fast with many large files), then of all.
+    result = None
+    for limit in (150, 300, None):
+        pinned = {n: i for i, seg in enumerate(segments) for n in seg["moving"]
+                  if limit is not None and sizes[n] > limit}
+        free = list(rooms)
+        for n, i in pinned.items():
+            free[i] -= sizes[n]
+        if min(free) < 0:
+            continue
+        loose = {n: sizes[n] for n in sizes if n not in pinned}
+        result = exact(loose, free)
+        if result:
+            for n, i in pinned.items():
+                result[i].append(n)
+            break
     if result:
         for i, names in enumerate(result):
             for name in names:

@@ -36,15 +36,15 @@
   INCLUDE "system/tape_read_address.asm"
   AT MOTOROFF
   INCLUDE "system/tape_motor_off.asm"
-  INCLUDE "basic/table_word.asm"
+  INCLUDE "basic/digit_value.asm"
   AT MOTORON
   INCLUDE "system/tape_motor_on.asm"
-  INCLUDE "basic/digit_value.asm"
+  INCLUDE "basic/table_word.asm"
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
   INCLUDE "system/tape_read_byte.asm"
-  INCLUDE "basic/double_shift_left.asm"
+  INCLUDE "basic/math_functions.asm"
   AT TAPEWRITE
   INCLUDE "system/tape_write_byte.asm"
   INCLUDE "basic/single_whole.asm"
@@ -53,11 +53,10 @@
   INCLUDE "system/token_string.asm"
   AT FINDLEADER
   JP TapeFindLeader
-  INCLUDE "basic/double_shift_right.asm"
+  INCLUDE "basic/double_shift_left.asm"
   AT SYSTEMCMD
   JP SystemCommand
-  INCLUDE "basic/double_exponent.asm"
-  INCLUDE "basic/cont_tron.asm"
+  INCLUDE "system/line_store.asm"
   AT TAPEADDR
   JP TapeReadAddress
   INCLUDE "system/tape_find_leader.asm"
@@ -66,7 +65,7 @@
   CALL DISPLAY
   POP DE
   RET
-  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/math_core.asm"
   INCLUDE "basic/direct_statement.asm"
   AT INPUTTOBUF             ; a line into the buffer at (40A7h), carry on BREAK
   LD HL,(INBUFPTR)
@@ -78,29 +77,28 @@
   CALL WAITKEY
   POP DE
   RET
+  INCLUDE "basic/read_statement.asm"
+  INCLUDE "system/tape_write.asm"
   INCLUDE "basic/for_next.asm"
-  INCLUDE "basic/math_series.asm"
-  INCLUDE "basic/string_store.asm"
 
   AT LINEINPUTB
   INCLUDE "system/line_input.asm"
+  INCLUDE "basic/using_digits.asm"
   INCLUDE "system/tape_load.asm"
-  INCLUDE "basic/math_steps.asm"
 
   AT SNGSUB
   INCLUDE "basic/single_add.asm"
   ENTRYAT FAdd, SNGADD
-  INCLUDE "basic/math_log.asm"
-  INCLUDE "system/numbers.asm"
+  INCLUDE "system/list.asm"
 
   AT SNGMUL
   INCLUDE "basic/single_mul.asm"
 
   AT SNGDIV
   INCLUDE "basic/single_div.asm"
+  INCLUDE "basic/input_item.asm"
+  INCLUDE "basic/single_mul_byte.asm"
   INCLUDE "basic/variable_store.asm"
-  INCLUDE "system/tape_write.asm"
-  INCLUDE "basic/math_cells.asm"
 
   AT USRARG
   JP AccToInt
@@ -108,14 +106,14 @@
 
   AT USRRET
   JP StoreInt
-  INCLUDE "basic/math_core.asm"
+  INCLUDE "system/tape_blink.asm"
   AT TOSNG
   JP AccToSingle
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   INCLUDE "basic/double_convert.asm"
   INCLUDE "basic/eval_types.asm"
-  INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "basic/math_cells.asm"
 
   AT INTSUB
   JP IntSub
@@ -130,12 +128,13 @@
   AT DBLSUB
   INCLUDE "basic/double_add.asm"
   ENTRYAT DAdd, DBLADD
-  INCLUDE "basic/error_trap.asm"
-  INCLUDE "basic/double_read.asm"
+  INCLUDE "basic/control.asm"
+  INCLUDE "basic/double_exponent.asm"
 
   AT DBLMUL
   JP DMul
-  INCLUDE "basic/using_digits.asm"
+  INCLUDE "basic/single_compare.asm"
+  INCLUDE "basic/sign_char.asm"
 
   AT DBLDIV
   INCLUDE "basic/double_div.asm"
@@ -149,6 +148,12 @@
   INCLUDE "basic/math_pi.asm"
   AT NUMTOASC
   INCLUDE "basic/number_entry.asm"
+  INCLUDE "basic/print_using.asm"
+  INCLUDE "basic/input.asm"
+  INCLUDE "system/program_text.asm"
+  INCLUDE "basic/if_on.asm"
+  INCLUDE "system/list_text.asm"
+  INCLUDE "basic/double_copy.asm"
   INCLUDE "basic/using_number.asm"
   INCLUDE "system/edit.asm"
   INCLUDE "system/cold_start.asm"
@@ -156,15 +161,9 @@
   INCLUDE "basic/single.asm"
   INCLUDE "basic/strings.asm"
   INCLUDE "basic/print.asm"
-  INCLUDE "system/edit_keys.asm"
-  INCLUDE "system/edit_commands.asm"
   INCLUDE "basic/let_dim.asm"
   INCLUDE "basic/num_write.asm"
   INCLUDE "basic/math_power.asm"
-  INCLUDE "system/tokenise.asm"
-  INCLUDE "basic/machine.asm"
-  INCLUDE "basic/double_write.asm"
-  INCLUDE "system/tape_commands.asm"
 
   AT READYLEVEL
   INCLUDE "system/command_level.asm"
@@ -176,14 +175,13 @@
   AT RELINK
   CALL RelinkLines
   JP ReadyLevel
+  INCLUDE "system/screen.asm"
   INCLUDE "system/tape_system_pass.asm"
-  INCLUDE "basic/single_mul_byte.asm"
-  INCLUDE "basic/sign_char.asm"
 
   AT NEWCMD
   INCLUDE "system/new_command.asm"
-  INCLUDE "basic/operators.asm"
   INCLUDE "system/text_output.asm"
+  INCLUDE "basic/operators.asm"
 
 ; RST 18: compare HL with DE: Z if equal, C if HL < DE. A is used.
   AT CPHLDE
@@ -194,9 +192,9 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "basic/double_core.asm"
-  INCLUDE "basic/double_round.asm"
-  INCLUDE "basic/double_compare.asm"
+  INCLUDE "basic/double_write.asm"
+  INCLUDE "basic/cont_tron.asm"
+  INCLUDE "system/numbers.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -213,32 +211,31 @@ NextChar:
   INC A
   DEC A
   RET
-  INCLUDE "system/tape_system.asm"
   INCLUDE "basic/math_atn.asm"
+  INCLUDE "system/tape_system.asm"
 
   AT DECTOBIN
   INCLUDE "system/decimal_input.asm"
-  INCLUDE "basic/math_functions.asm"
+  INCLUDE "basic/double_shift_right.asm"
 
   AT RUNCMD
   JP RunStatement
+  INCLUDE "system/tokenise.asm"
+  INCLUDE "basic/double_whole.asm"
+  INCLUDE "basic/double_times_ten.asm"
   INCLUDE "basic/variables.asm"
   INCLUDE "basic/functions.asm"
   INCLUDE "basic/machine_functions.asm"
   INCLUDE "basic/eval.asm"
   INCLUDE "basic/operand.asm"
-  INCLUDE "basic/print_using.asm"
-  INCLUDE "basic/random.asm"
-  INCLUDE "basic/double_whole.asm"
 
   AT INTDIV
   INCLUDE "basic/int_div.asm"
-  INCLUDE "basic/run_loop.asm"
-  INCLUDE "system/screen.asm"
-  INCLUDE "system/video_codes.asm"
-  INCLUDE "basic/read_statement.asm"
+  INCLUDE "basic/machine.asm"
   INCLUDE "basic/double_scale.asm"
-  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/run_loop.asm"
+  INCLUDE "system/video_codes.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -252,18 +249,20 @@ PrintQuoted:
   INC HL
   JR PrintQuoted
 
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/error_trap.asm"
+  INCLUDE "basic/math_series.asm"
+  INCLUDE "basic/math_log.asm"
+  INCLUDE "basic/random.asm"
+  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/double_round.asm"
+  INCLUDE "basic/math_steps.asm"
+  INCLUDE "basic/double_read.asm"
+  INCLUDE "system/edit_keys.asm"
+  INCLUDE "basic/double_compare.asm"
+  INCLUDE "system/tape_commands.asm"
   INCLUDE "basic/garbage.asm"
   INCLUDE "basic/str_functions.asm"
-  INCLUDE "system/list.asm"
-  INCLUDE "system/list_text.asm"
-  INCLUDE "system/program_text.asm"
-  INCLUDE "system/line_store.asm"
-  INCLUDE "basic/input.asm"
-  INCLUDE "basic/input_item.asm"
-  INCLUDE "basic/single_compare.asm"
   INCLUDE "basic/int_to_single.asm"
-  INCLUDE "basic/control.asm"
-  INCLUDE "basic/if_on.asm"
   INCLUDE "basic/errors.asm"
-  INCLUDE "basic/double_copy.asm"
   AT 3000h

@@ -114,3 +114,20 @@ EvalPrec_apply:
 EvalPrec_done:
   POP AF
   RET C
+; In: HL at the character after an operand or a number. Out: HL
+; at the first non-blank character from there, A = it, flags as NextChar.
+; Keeps: BC DE.
+CharFlags:
+  LD A,(HL)                 ; a keyword, ':' or the end of the line after
+  CP ':'                    ; an operand is settled here without NextChar:
+  RET NC                    ; NC, Z for ':' only, as NextChar
+  OR A
+  RET Z                     ; 00: Z, NC
+  CP ' '                    ; ')' ',' ';' and the like: NC, NZ; a digit
+  JR Z,CharFlags_next       ; C (not '0', for which NextChar's NZ is
+  CP '0'                    ; wanted)
+  CCF
+  RET NZ
+CharFlags_next:             ; blanks, '0': NextChar from HL on
+  DEC HL
+  JP NextChar

@@ -4,24 +4,6 @@
 ;
 ; RAM: VARTYPE, TYPEFLAG, FAC.
 
-; In: HL at the character after an operand or a number. Out: HL
-; at the first non-blank character from there, A = it, flags as NextChar.
-; Keeps: BC DE.
-CharFlags:
-  LD A,(HL)                 ; a keyword, ':' or the end of the line after
-  CP ':'                    ; an operand is settled here without NextChar:
-  RET NC                    ; NC, Z for ':' only, as NextChar
-  OR A
-  RET Z                     ; 00: Z, NC
-  CP ' '                    ; ')' ',' ';' and the like: NC, NZ; a digit
-  JR Z,CharFlags_next       ; C (not '0', for which NextChar's NZ is
-  CP '0'                    ; wanted)
-  CCF
-  RET NZ
-CharFlags_next:             ; blanks, '0': NextChar from HL on
-  DEC HL
-  JP NextChar
-
 ; Blanks, a digit, '.', '"', '(' or the end at the operand: NextChar
 ; passes the blanks; a letter or keyword after them goes round once more.
 Operand_scan:
@@ -82,7 +64,7 @@ Operand_digit:              ; a digit right here needs no NextChar either
   DEC HL
 Operand_number:
   CALL ReadDigits
-  JR CharFlags
+  JP CharFlags
 Operand_token:              ; a keyword: out of the way of the variables
   CALL CheckStack           ; (unary operators and functions nest, as do
   LD A,(HL)                 ; parentheses and arrays: each nesting checks)

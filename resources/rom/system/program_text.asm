@@ -71,7 +71,10 @@ StoreProgramLine:
   JP C,SNError
   LD (CURLINE),DE
   CALL SkipBlanks
-  CALL TokeniseLine         ; HL = the tokenised text, DE after its 00
+  CALL TextLimit            ; tokenised into the room kept below the stack
+  PUSH DE
+  CALL Tokenise
+  POP HL                    ; HL = the tokenised text, DE after its 00
   EX DE,HL
   SBC HL,DE                 ; (the tokeniser leaves no carry)
   PUSH HL                   ; its length, 00 included
@@ -86,15 +89,6 @@ StoreProgramLine:
   CALL NZ,InsertLine        ; (only a number: the line is deleted)
   CALL RelinkProgram
   JP CommandLoop
-
-; Tokenise the text at HL into the room kept below the stack.
-; Out: HL = the tokenised text, DE after its 00. Keeps: -.
-TokeniseLine:
-  CALL TextLimit
-  PUSH DE
-  CALL Tokenise
-  POP HL
-  RET
 
 ; HL = the line after the one at HL, found from its end byte.
 NextLine:

@@ -21,7 +21,7 @@ CloadCommand_name:
   LD C,(HL)
 CloadSearch:
   CALL FINDLEADER
-  JP C,TapeBroken
+  JR C,TapeBroken
   LD B,3
 CloadHeader:
   CALL TapeByte
