@@ -36,15 +36,15 @@
   INCLUDE "system/tape_read_address.asm"
   AT MOTOROFF
   INCLUDE "system/tape_motor_off.asm"
-  INCLUDE "basic/digit_value.asm"
+  INCLUDE "basic/table_word.asm"
   AT MOTORON
   INCLUDE "system/tape_motor_on.asm"
-  INCLUDE "basic/table_word.asm"
+  INCLUDE "basic/digit_value.asm"
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
   INCLUDE "system/tape_read_byte.asm"
-  INCLUDE "basic/math_functions.asm"
+  INCLUDE "basic/double_shift_right.asm"
   AT TAPEWRITE
   INCLUDE "system/tape_write_byte.asm"
   INCLUDE "basic/single_whole.asm"
@@ -53,7 +53,7 @@
   INCLUDE "system/token_string.asm"
   AT FINDLEADER
   JP TapeFindLeader
-  INCLUDE "basic/double_shift_left.asm"
+  INCLUDE "basic/math_functions.asm"
   AT SYSTEMCMD
   JP SystemCommand
   INCLUDE "system/line_store.asm"
@@ -65,7 +65,7 @@
   CALL DISPLAY
   POP DE
   RET
-  INCLUDE "basic/math_core.asm"
+  INCLUDE "system/tape_blink.asm"
   INCLUDE "basic/direct_statement.asm"
   AT INPUTTOBUF             ; a line into the buffer at (40A7h), carry on BREAK
   LD HL,(INBUFPTR)
@@ -77,8 +77,8 @@
   CALL WAITKEY
   POP DE
   RET
-  INCLUDE "basic/read_statement.asm"
-  INCLUDE "system/tape_write.asm"
+  INCLUDE "basic/math_log.asm"
+  INCLUDE "basic/double_scale.asm"
   INCLUDE "basic/for_next.asm"
 
   AT LINEINPUTB
@@ -96,8 +96,8 @@
 
   AT SNGDIV
   INCLUDE "basic/single_div.asm"
-  INCLUDE "basic/input_item.asm"
-  INCLUDE "basic/single_mul_byte.asm"
+  INCLUDE "basic/math_series.asm"
+  INCLUDE "basic/double_exponent.asm"
   INCLUDE "basic/variable_store.asm"
 
   AT USRARG
@@ -106,7 +106,7 @@
 
   AT USRRET
   JP StoreInt
-  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/math_core.asm"
   AT TOSNG
   JP AccToSingle
   INCLUDE "system/tape_read_bit.asm"
@@ -128,8 +128,9 @@
   AT DBLSUB
   INCLUDE "basic/double_add.asm"
   ENTRYAT DAdd, DBLADD
-  INCLUDE "basic/control.asm"
-  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "system/tape_write.asm"
+  INCLUDE "system/numbers.asm"
+  INCLUDE "basic/single_mul_byte.asm"
 
   AT DBLMUL
   JP DMul
@@ -148,12 +149,13 @@
   INCLUDE "basic/math_pi.asm"
   AT NUMTOASC
   INCLUDE "basic/number_entry.asm"
-  INCLUDE "basic/print_using.asm"
+  INCLUDE "system/tokenise.asm"
   INCLUDE "basic/input.asm"
-  INCLUDE "system/program_text.asm"
   INCLUDE "basic/if_on.asm"
-  INCLUDE "system/list_text.asm"
-  INCLUDE "basic/double_copy.asm"
+  INCLUDE "basic/error_trap.asm"
+  INCLUDE "basic/double_compare.asm"
+  INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "system/tape_commands.asm"
   INCLUDE "basic/using_number.asm"
   INCLUDE "system/edit.asm"
   INCLUDE "system/cold_start.asm"
@@ -192,9 +194,9 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "basic/double_write.asm"
-  INCLUDE "basic/cont_tron.asm"
-  INCLUDE "system/numbers.asm"
+  INCLUDE "system/program_text.asm"
+  INCLUDE "basic/double_whole.asm"
+  INCLUDE "basic/double_copy.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -216,13 +218,12 @@ NextChar:
 
   AT DECTOBIN
   INCLUDE "system/decimal_input.asm"
-  INCLUDE "basic/double_shift_right.asm"
+  INCLUDE "basic/double_shift_left.asm"
 
   AT RUNCMD
   JP RunStatement
-  INCLUDE "system/tokenise.asm"
-  INCLUDE "basic/double_whole.asm"
-  INCLUDE "basic/double_times_ten.asm"
+  INCLUDE "basic/print_using.asm"
+  INCLUDE "basic/machine.asm"
   INCLUDE "basic/variables.asm"
   INCLUDE "basic/functions.asm"
   INCLUDE "basic/machine_functions.asm"
@@ -231,9 +232,9 @@ NextChar:
 
   AT INTDIV
   INCLUDE "basic/int_div.asm"
-  INCLUDE "basic/machine.asm"
-  INCLUDE "basic/double_scale.asm"
-  INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/double_write.asm"
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/cont_tron.asm"
   INCLUDE "basic/run_loop.asm"
   INCLUDE "system/video_codes.asm"
 
@@ -249,18 +250,17 @@ PrintQuoted:
   INC HL
   JR PrintQuoted
 
-  INCLUDE "basic/double_core.asm"
-  INCLUDE "basic/error_trap.asm"
-  INCLUDE "basic/math_series.asm"
-  INCLUDE "basic/math_log.asm"
+  INCLUDE "system/list_text.asm"
+  INCLUDE "basic/control.asm"
+  INCLUDE "basic/input_item.asm"
+  INCLUDE "basic/read_statement.asm"
   INCLUDE "basic/random.asm"
   INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/string_store.asm"
   INCLUDE "basic/double_round.asm"
   INCLUDE "basic/math_steps.asm"
   INCLUDE "basic/double_read.asm"
   INCLUDE "system/edit_keys.asm"
-  INCLUDE "basic/double_compare.asm"
-  INCLUDE "system/tape_commands.asm"
   INCLUDE "basic/garbage.asm"
   INCLUDE "basic/str_functions.asm"
   INCLUDE "basic/int_to_single.asm"

@@ -1,54 +1,71 @@
 ; Garbage collection of string space: the strings still referred to (by
 ; simple variables, string arrays and the temporary descriptors) move to
-; the top of string space, highest first; what lies below them is free.
-; Descriptors that share a start move together (the longest counts).
+; the top of string space, the one that ends highest first; what lies below
+; them is free. LEFT$, RIGHT$ and MID$ give strings that share text, and a
+; part may outlive the string it was taken from, so texts overlap in any
+; way. The bytes above GCLIMIT (up to the last one moved) have all gone up
+; by STRNEXT - GCLIMIT; a string that reaches above GCLIMIT moves only its
+; bytes below it, by that same distance, to join them, and one below a gap
+; moves whole. Every descriptor that starts in the bytes moved follows
+; them, so shared text stays shared and every string whole.
 ;
-; RAM: GCTOP, GCLIMIT, GCOLD, GCFOUND, GCNEW, GCVISIT, GCLEN, STRNEXT.
+; RAM: GCLIMIT, GCFOUND, GCOLD, GCNEW, GCVISIT, STRNEXT (the top of the
+; bytes still to move to, during a collection).
 
-; Compact string space. Keeps: BC DE HL.
+; Compact string space. Out: STRNEXT = the highest free byte. Keeps: BC DE
+; HL.
 CollectGarbage:
   PUSH HL
   PUSH DE
   PUSH BC
   LD HL,(MEMTOP)
-  LD (GCTOP),HL             ; where the next kept string ends
-  LD (GCLIMIT),HL           ; strings up to here are still to be moved
+  LD (STRNEXT),HL
+  LD (GCLIMIT),HL           ; strings starting up to here are still to move
 CollectGarbage_round:
   LD HL,0
   LD (GCFOUND),HL
   LD HL,CollectGarbage_highest
   CALL ForEachDescriptor
-  LD HL,(GCFOUND)
+  LD HL,(GCFOUND)           ; the highest last byte of a string to move
   LD A,H
   OR L
   JR Z,CollectGarbage_done
-  ; move the string (length GCLEN) to end at GCTOP
-  LD (GCOLD),HL
-  DEC HL
-  LD (GCLIMIT),HL
-  INC HL
-  LD A,(GCLEN)
+  LD DE,(GCLIMIT)
+  RST 18h
+  JR C,CollectGarbage_move  ; a gap above it: the whole string moves
+  EX DE,HL                  ; its bytes above GCLIMIT have moved already
+CollectGarbage_move:        ; GCOLD..HL to end at STRNEXT
+  LD DE,(GCOLD)
+  LD A,L
+  SUB E
   LD C,A
-  LD B,0
-  ADD HL,BC
-  DEC HL                    ; its last byte
-  LD DE,(GCTOP)
-  LDDR
-  LD (GCTOP),DE             ; below the moved string
-  INC DE
-  LD (GCNEW),DE
+  LD A,H
+  SBC A,D
+  LD B,A
+  INC BC
+  LD DE,(STRNEXT)
+  LDDR                      ; up or in place: never over a byte still to move
+  LD (GCLIMIT),HL           ; below the string found
+  EX DE,HL
+  PUSH HL
+  SBC HL,DE                 ; (no carry) how far the bytes moved
+  JR Z,CollectGarbage_placed ; not at all: no descriptor changes
+  LD (GCNEW),HL
   LD HL,CollectGarbage_update
   CALL ForEachDescriptor
+CollectGarbage_placed:
+  POP HL
+  LD (STRNEXT),HL
   JR CollectGarbage_round
 CollectGarbage_done:
-  LD HL,(GCTOP)
-  LD (STRNEXT),HL
   POP BC
   POP DE
   POP HL
   RET
-; For each descriptor at HL: remember the highest string below GCLIMIT
-; that lies in string space.
+; For each descriptor at HL: of the strings in string space that start
+; at or below GCLIMIT, remember the one that ends highest (its last byte
+; in GCFOUND, its start in GCOLD). Any of equal ends will do: the others
+; reach into its text and follow.
 CollectGarbage_highest:
   LD A,(HL)
   OR A
@@ -65,38 +82,42 @@ CollectGarbage_highest:
   LD DE,(GCLIMIT)
   EX DE,HL
   RST 18h
-  EX DE,HL
-  RET C                     ; above the limit: done already
+  RET C                     ; above the limit: moved already
+  LD B,0
+  LD H,D
+  LD L,E
+  ADD HL,BC
+  DEC HL                    ; its last byte (FFFFh at the top of 64K)
+  PUSH DE
   LD DE,(GCFOUND)
   RST 18h
+  POP DE
   RET C
-  JR NZ,CollectGarbage_higher
-  LD A,(GCLEN)              ; the same start: the longer one counts
-  CP C
-  RET NC
-CollectGarbage_higher:
   LD (GCFOUND),HL
-  LD A,C
-  LD (GCLEN),A
+  LD (GCOLD),DE
   RET
-; For each descriptor at HL: the moved string's new address.
+; For each descriptor at HL: a string that starts in the bytes just moved
+; (above GCLIMIT, up to the old STRNEXT) moves by GCNEW with them.
 CollectGarbage_update:
-  LD A,(HL)
-  OR A
-  RET Z
   INC HL
   LD E,(HL)
   INC HL
   LD D,(HL)
-  PUSH HL
-  LD HL,(GCOLD)
+  LD B,H
+  LD C,L
+  LD HL,(GCLIMIT)
   RST 18h
-  POP HL
-  RET NZ
-  LD DE,(GCNEW)
-  LD (HL),D
-  DEC HL
-  LD (HL),E
+  RET NC                    ; not moved yet, or not in string space
+  LD HL,(STRNEXT)
+  RST 18h
+  RET C                     ; moved in an earlier round, or above MEMTOP
+  LD HL,(GCNEW)
+  ADD HL,DE
+  LD A,H
+  LD (BC),A
+  DEC BC
+  LD A,L
+  LD (BC),A
   RET
 
 ; Call the routine at HL with HL at every string descriptor: PRINT USING's

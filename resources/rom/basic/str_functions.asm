@@ -1,7 +1,8 @@
 ; String functions: LEN ASC CHR$ STR$ STRING$ INKEY$ VAL LEFT$ RIGHT$
 ; MID$. Entered like the numeric ones (functions.asm). LEFT$, RIGHT$ and
-; MID$ give a descriptor on the same text; the collection of garbage keeps
-; such a part alive as a string of its own.
+; MID$ give a descriptor on the same text; the collection of garbage moves
+; such a part with the text it lies in, and keeps it alone when that
+; string is gone.
 ;
 ; RAM: SCRATCH+7 (a one-character string), INKEYLAST.
 
