@@ -32,19 +32,18 @@
 ; room between them with the rest.
   AT CLS
   INCLUDE "system/clear_screen.asm"
-  INCLUDE "basic/double_add_bytes.asm"
-  INCLUDE "system/tape_read_address.asm"
+  INCLUDE "basic/direct_statement.asm"
   AT MOTOROFF
   INCLUDE "system/tape_motor_off.asm"
-  INCLUDE "basic/table_word.asm"
+  INCLUDE "basic/digit_value.asm"
   AT MOTORON
   INCLUDE "system/tape_motor_on.asm"
-  INCLUDE "basic/digit_value.asm"
+  INCLUDE "basic/table_word.asm"
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
   INCLUDE "system/tape_read_byte.asm"
-  INCLUDE "basic/double_shift_right.asm"
+  INCLUDE "basic/double_shift_left.asm"
   AT TAPEWRITE
   INCLUDE "system/tape_write_byte.asm"
   INCLUDE "basic/single_whole.asm"
@@ -53,7 +52,7 @@
   INCLUDE "system/token_string.asm"
   AT FINDLEADER
   JP TapeFindLeader
-  INCLUDE "basic/math_functions.asm"
+  INCLUDE "basic/double_shift_right.asm"
   AT SYSTEMCMD
   JP SystemCommand
   INCLUDE "system/line_store.asm"
@@ -66,7 +65,7 @@
   POP DE
   RET
   INCLUDE "system/tape_blink.asm"
-  INCLUDE "basic/direct_statement.asm"
+  INCLUDE "basic/sign_char.asm"
   AT INPUTTOBUF             ; a line into the buffer at (40A7h), carry on BREAK
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
@@ -77,8 +76,8 @@
   CALL WAITKEY
   POP DE
   RET
-  INCLUDE "basic/math_log.asm"
-  INCLUDE "basic/double_scale.asm"
+  INCLUDE "basic/read_statement.asm"
+  INCLUDE "system/tape_write.asm"
   INCLUDE "basic/for_next.asm"
 
   AT LINEINPUTB
@@ -96,8 +95,8 @@
 
   AT SNGDIV
   INCLUDE "basic/single_div.asm"
-  INCLUDE "basic/math_series.asm"
-  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "basic/input_item.asm"
+  INCLUDE "basic/single_mul_byte.asm"
   INCLUDE "basic/variable_store.asm"
 
   AT USRARG
@@ -106,14 +105,15 @@
 
   AT USRRET
   JP StoreInt
-  INCLUDE "basic/math_core.asm"
+  INCLUDE "basic/double_add_bytes.asm"
+  INCLUDE "system/tape_read_address.asm"
   AT TOSNG
   JP AccToSingle
   INCLUDE "system/tape_read_bit.asm"
   AT TODBL
   INCLUDE "basic/double_convert.asm"
   INCLUDE "basic/eval_types.asm"
-  INCLUDE "basic/math_cells.asm"
+  INCLUDE "basic/double_times_ten.asm"
 
   AT INTSUB
   JP IntSub
@@ -128,14 +128,13 @@
   AT DBLSUB
   INCLUDE "basic/double_add.asm"
   ENTRYAT DAdd, DBLADD
-  INCLUDE "system/tape_write.asm"
-  INCLUDE "system/numbers.asm"
-  INCLUDE "basic/single_mul_byte.asm"
+  INCLUDE "basic/double_scale.asm"
+  INCLUDE "basic/math_cells.asm"
+  INCLUDE "basic/math_core.asm"
 
   AT DBLMUL
   JP DMul
-  INCLUDE "basic/single_compare.asm"
-  INCLUDE "basic/sign_char.asm"
+  INCLUDE "basic/math_steps.asm"
 
   AT DBLDIV
   INCLUDE "basic/double_div.asm"
@@ -149,13 +148,12 @@
   INCLUDE "basic/math_pi.asm"
   AT NUMTOASC
   INCLUDE "basic/number_entry.asm"
-  INCLUDE "system/tokenise.asm"
+  INCLUDE "basic/machine.asm"
   INCLUDE "basic/input.asm"
+  INCLUDE "system/program_text.asm"
   INCLUDE "basic/if_on.asm"
-  INCLUDE "basic/error_trap.asm"
-  INCLUDE "basic/double_compare.asm"
-  INCLUDE "basic/double_times_ten.asm"
-  INCLUDE "system/tape_commands.asm"
+  INCLUDE "system/list_text.asm"
+  INCLUDE "basic/double_copy.asm"
   INCLUDE "basic/using_number.asm"
   INCLUDE "system/edit.asm"
   INCLUDE "system/cold_start.asm"
@@ -194,9 +192,9 @@ CompareHLDE:
   LD A,L
   SUB E
   RET
-  INCLUDE "system/program_text.asm"
-  INCLUDE "basic/double_whole.asm"
-  INCLUDE "basic/double_copy.asm"
+  INCLUDE "basic/double_write.asm"
+  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "system/numbers.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
 ; digit, Z at the end of a statement (00 or ':').
@@ -218,12 +216,13 @@ NextChar:
 
   AT DECTOBIN
   INCLUDE "system/decimal_input.asm"
-  INCLUDE "basic/double_shift_left.asm"
+  INCLUDE "basic/math_functions.asm"
 
   AT RUNCMD
   JP RunStatement
-  INCLUDE "basic/print_using.asm"
-  INCLUDE "basic/machine.asm"
+  INCLUDE "system/tokenise.asm"
+  INCLUDE "basic/double_whole.asm"
+  INCLUDE "system/tape_commands.asm"
   INCLUDE "basic/variables.asm"
   INCLUDE "basic/functions.asm"
   INCLUDE "basic/machine_functions.asm"
@@ -232,9 +231,9 @@ NextChar:
 
   AT INTDIV
   INCLUDE "basic/int_div.asm"
-  INCLUDE "basic/double_write.asm"
-  INCLUDE "basic/double_core.asm"
-  INCLUDE "basic/cont_tron.asm"
+  INCLUDE "basic/print_using.asm"
+  INCLUDE "basic/control.asm"
+  INCLUDE "basic/single_compare.asm"
   INCLUDE "basic/run_loop.asm"
   INCLUDE "system/video_codes.asm"
 
@@ -250,16 +249,17 @@ PrintQuoted:
   INC HL
   JR PrintQuoted
 
-  INCLUDE "system/list_text.asm"
-  INCLUDE "basic/control.asm"
-  INCLUDE "basic/input_item.asm"
-  INCLUDE "basic/read_statement.asm"
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/error_trap.asm"
+  INCLUDE "basic/math_series.asm"
+  INCLUDE "basic/math_log.asm"
   INCLUDE "basic/random.asm"
   INCLUDE "basic/math_sin.asm"
   INCLUDE "basic/string_store.asm"
   INCLUDE "basic/double_round.asm"
-  INCLUDE "basic/math_steps.asm"
   INCLUDE "basic/double_read.asm"
+  INCLUDE "basic/double_compare.asm"
+  INCLUDE "basic/cont_tron.asm"
   INCLUDE "system/edit_keys.asm"
   INCLUDE "basic/garbage.asm"
   INCLUDE "basic/str_functions.asm"

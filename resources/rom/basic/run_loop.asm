@@ -193,14 +193,9 @@ ExecNext:
   LD A,(HL)
   OR A
   JR NZ,ExecNext_other
-ExecNext_lineend:           ; FFFFh: the end of a direct line; the high
-  LD A,(CURLINE+1)          ; byte alone settles it for lines below 65280
-  INC A
-  JR NZ,ExecNext_nextline
-  LD A,(CURLINE)
-  INC A
-  JR Z,EndProgram
-ExecNext_nextline:          ; HL at the 00 before a line's link
+ExecNext_nextline:          ; HL at the 00 before a line's link (a direct
+                            ; statement's 00 is followed by a byte and the
+                            ; 00 of an end mark: direct_statement.asm)
   INC HL
   INC HL
   LD A,(HL)                 ; a link's high byte alone: the text lies in
