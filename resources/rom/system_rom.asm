@@ -45,7 +45,7 @@
   JP TapeBlink
   AT TAPEREAD
   INCLUDE "system/tape_read_byte.asm"
-  INCLUDE "basic/math_functions.asm"
+  INCLUDE "basic/double_shift_left.asm"
   AT TAPEWRITE
   INCLUDE "system/tape_write_byte.asm"
   INCLUDE "basic/single_whole.asm"
@@ -54,7 +54,7 @@
   INCLUDE "system/token_string.asm"
   AT FINDLEADER
   JP TapeFindLeader
-  INCLUDE "basic/double_shift_left.asm"
+  INCLUDE "basic/double_shift_right.asm"
   AT SYSTEMCMD
   JP SystemCommand
   INCLUDE "basic/math_atn.asm"
@@ -81,7 +81,7 @@
   RET
   INCLUDE "basic/for_next.asm"
   INCLUDE "basic/math_series.asm"
-  INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/double_round.asm"
 
   AT LINEINPUTB
   JP LineInput
@@ -101,7 +101,7 @@
   INCLUDE "basic/single_div.asm"
   INCLUDE "basic/variable_store.asm"
   INCLUDE "system/tape_write.asm"
-  INCLUDE "basic/math_cells.asm"
+  INCLUDE "system/tape_commands.asm"
 
   AT USRARG
   JP AccToInt
@@ -132,7 +132,7 @@
   INCLUDE "basic/double_add.asm"
   ENTRYAT DAdd, DBLADD
   INCLUDE "basic/error_trap.asm"
-  INCLUDE "basic/math_steps.asm"
+  INCLUDE "basic/string_store.asm"
 
   AT DBLMUL
   JP DMul
@@ -150,21 +150,24 @@
   INCLUDE "basic/math_pi.asm"
   AT NUMTOASC
   INCLUDE "basic/number_entry.asm"
-  INCLUDE "basic/control.asm"
-  INCLUDE "system/edit.asm"
+  INCLUDE "basic/errors.asm"
   INCLUDE "system/cold_start.asm"
+  INCLUDE "basic/strings.asm"
   INCLUDE "basic/using_field.asm"
   INCLUDE "basic/single.asm"
-  INCLUDE "basic/strings.asm"
   INCLUDE "basic/print.asm"
   INCLUDE "system/edit_keys.asm"
+  INCLUDE "basic/let_dim.asm"
   INCLUDE "basic/num_write.asm"
-  INCLUDE "system/tape_load.asm"
   INCLUDE "system/tape_system.asm"
   INCLUDE "basic/machine.asm"
-  INCLUDE "basic/print_using.asm"
   INCLUDE "basic/double_write.asm"
   INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/random.asm"
+  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/double_scale.asm"
+  INCLUDE "basic/double_read.asm"
+  INCLUDE "basic/math_cells.asm"
 
   AT READYLEVEL
   INCLUDE "system/command_level.asm"
@@ -216,24 +219,21 @@ NextChar:
 
   AT DECTOBIN
   INCLUDE "system/decimal_input.asm"
-  INCLUDE "basic/double_shift_right.asm"
+  INCLUDE "basic/math_functions.asm"
 
   AT RUNCMD
   JP RunStatement
   INCLUDE "basic/variables.asm"
   INCLUDE "basic/functions.asm"
-  INCLUDE "basic/str_functions.asm"
-  INCLUDE "basic/errors.asm"
-  INCLUDE "basic/double_round.asm"
-  INCLUDE "basic/double_read.asm"
-  INCLUDE "system/tape_commands.asm"
+  INCLUDE "basic/garbage.asm"
+  INCLUDE "system/program_text.asm"
+  INCLUDE "system/tape_load.asm"
 
   AT INTDIV
   INCLUDE "basic/int_div.asm"
   INCLUDE "basic/run_loop.asm"
   INCLUDE "basic/eval.asm"
-  INCLUDE "basic/random.asm"
-  INCLUDE "basic/double_whole.asm"
+  INCLUDE "basic/print_using.asm"
 
 ; Display the text at HL up to a 00 byte or a quote; HL ends at it.
   AT PRINTSTR
@@ -247,14 +247,14 @@ PrintQuoted:
   INC HL
   JR PrintQuoted
 
-  INCLUDE "basic/garbage.asm"
+  INCLUDE "basic/str_functions.asm"
   INCLUDE "system/list.asm"
-  INCLUDE "system/program_text.asm"
   INCLUDE "basic/using_number.asm"
   INCLUDE "basic/input.asm"
   INCLUDE "basic/single_compare.asm"
-  INCLUDE "basic/let_dim.asm"
+  INCLUDE "basic/control.asm"
+  INCLUDE "system/edit.asm"
   INCLUDE "basic/math_power.asm"
-  INCLUDE "basic/double_scale.asm"
-  INCLUDE "basic/math_sin.asm"
+  INCLUDE "basic/math_steps.asm"
+  INCLUDE "basic/double_whole.asm"
   AT 3000h
