@@ -35,15 +35,15 @@
   INCLUDE "basic/direct_statement.asm"
   AT MOTOROFF
   INCLUDE "system/tape_motor_off.asm"
-  INCLUDE "basic/digit_value.asm"
+  INCLUDE "basic/table_word.asm"
   AT MOTORON
   INCLUDE "system/tape_motor_on.asm"
-  INCLUDE "basic/table_word.asm"
+  INCLUDE "basic/digit_value.asm"
   AT BLINK
   JP TapeBlink
   AT TAPEREAD
   INCLUDE "system/tape_read_byte.asm"
-  INCLUDE "basic/double_shift_left.asm"
+  INCLUDE "basic/math_functions.asm"
   AT TAPEWRITE
   INCLUDE "system/tape_write_byte.asm"
   INCLUDE "basic/single_whole.asm"
@@ -52,7 +52,7 @@
   INCLUDE "system/token_string.asm"
   AT FINDLEADER
   JP TapeFindLeader
-  INCLUDE "basic/double_shift_right.asm"
+  INCLUDE "basic/double_shift_left.asm"
   AT SYSTEMCMD
   JP SystemCommand
   INCLUDE "system/line_store.asm"
@@ -64,8 +64,7 @@
   CALL DISPLAY
   POP DE
   RET
-  INCLUDE "system/tape_blink.asm"
-  INCLUDE "basic/sign_char.asm"
+  INCLUDE "system/input_line.asm"
   AT INPUTTOBUF             ; a line into the buffer at (40A7h), carry on BREAK
   LD HL,(INBUFPTR)
   LD B,INBUFLEN
@@ -128,17 +127,18 @@
   AT DBLSUB
   INCLUDE "basic/double_add.asm"
   ENTRYAT DAdd, DBLADD
-  INCLUDE "basic/double_scale.asm"
-  INCLUDE "basic/math_cells.asm"
-  INCLUDE "basic/math_core.asm"
+  INCLUDE "basic/control.asm"
+  INCLUDE "basic/double_exponent.asm"
 
   AT DBLMUL
   JP DMul
-  INCLUDE "basic/math_steps.asm"
+  INCLUDE "basic/single_compare.asm"
+  INCLUDE "basic/sign_char.asm"
 
   AT DBLDIV
   INCLUDE "basic/double_div.asm"
-  INCLUDE "system/input_line.asm"
+  INCLUDE "system/tape_blink.asm"
+  INCLUDE "basic/math_core.asm"
 
   AT ASCTONUM
   INCLUDE "basic/num_text.asm"
@@ -149,11 +149,12 @@
   AT NUMTOASC
   INCLUDE "basic/number_entry.asm"
   INCLUDE "basic/machine.asm"
-  INCLUDE "basic/input.asm"
+  INCLUDE "basic/print_using.asm"
   INCLUDE "system/program_text.asm"
-  INCLUDE "basic/if_on.asm"
-  INCLUDE "system/list_text.asm"
-  INCLUDE "basic/double_copy.asm"
+  INCLUDE "basic/double_scale.asm"
+  INCLUDE "basic/math_steps.asm"
+  INCLUDE "basic/string_store.asm"
+  INCLUDE "basic/math_cells.asm"
   INCLUDE "basic/using_number.asm"
   INCLUDE "system/edit.asm"
   INCLUDE "system/cold_start.asm"
@@ -193,7 +194,7 @@ CompareHLDE:
   SUB E
   RET
   INCLUDE "basic/double_write.asm"
-  INCLUDE "basic/double_exponent.asm"
+  INCLUDE "basic/cont_tron.asm"
   INCLUDE "system/numbers.asm"
 
 ; RST 10: A = the next non-blank character after HL, HL at it. Carry for a
@@ -216,13 +217,13 @@ NextChar:
 
   AT DECTOBIN
   INCLUDE "system/decimal_input.asm"
-  INCLUDE "basic/math_functions.asm"
+  INCLUDE "basic/double_shift_right.asm"
 
   AT RUNCMD
   JP RunStatement
   INCLUDE "system/tokenise.asm"
-  INCLUDE "basic/double_whole.asm"
-  INCLUDE "system/tape_commands.asm"
+  INCLUDE "basic/math_series.asm"
+  INCLUDE "basic/double_copy.asm"
   INCLUDE "basic/variables.asm"
   INCLUDE "basic/functions.asm"
   INCLUDE "basic/machine_functions.asm"
@@ -231,9 +232,9 @@ NextChar:
 
   AT INTDIV
   INCLUDE "basic/int_div.asm"
-  INCLUDE "basic/print_using.asm"
-  INCLUDE "basic/control.asm"
-  INCLUDE "basic/single_compare.asm"
+  INCLUDE "basic/input.asm"
+  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/double_compare.asm"
   INCLUDE "basic/run_loop.asm"
   INCLUDE "system/video_codes.asm"
 
@@ -249,17 +250,16 @@ PrintQuoted:
   INC HL
   JR PrintQuoted
 
-  INCLUDE "basic/double_core.asm"
+  INCLUDE "basic/if_on.asm"
+  INCLUDE "system/list_text.asm"
   INCLUDE "basic/error_trap.asm"
-  INCLUDE "basic/math_series.asm"
   INCLUDE "basic/math_log.asm"
   INCLUDE "basic/random.asm"
   INCLUDE "basic/math_sin.asm"
-  INCLUDE "basic/string_store.asm"
   INCLUDE "basic/double_round.asm"
   INCLUDE "basic/double_read.asm"
-  INCLUDE "basic/double_compare.asm"
-  INCLUDE "basic/cont_tron.asm"
+  INCLUDE "basic/double_whole.asm"
+  INCLUDE "system/tape_commands.asm"
   INCLUDE "system/edit_keys.asm"
   INCLUDE "basic/garbage.asm"
   INCLUDE "basic/str_functions.asm"

@@ -34,6 +34,8 @@ OSError: LD E,14
   DEFB 01h
 LSError: LD E,15
   DEFB 01h
+STError: LD E,16
+  DEFB 01h
 CNError: LD E,17
   DEFB 01h
 RWError: LD E,19

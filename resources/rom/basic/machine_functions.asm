@@ -49,6 +49,7 @@ FreFunction:
   PUSH HL
   RST 20h
   JR NZ,FreFunction_memory
+  CALL PopStringDescriptor  ; its temporary is free again
   CALL CollectGarbage
   LD HL,(STRNEXT)
   LD DE,(STRSPACE)

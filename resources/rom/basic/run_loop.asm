@@ -52,6 +52,17 @@ ClearVariables_types:
   LD L,A
   LD (ERRTRAP),HL
   LD (CONTPTR),HL
+  POP HL                    ; on into FreeTemps
+; Forget the temporary string descriptors: all are free, and the collection
+; keeps none of their strings. Keeps: BC DE HL.
+FreeTemps:
+  XOR A
+  LD (TEMPUSED),A
+  LD (TEMPDESC),A
+  LD (TEMPDESC+3),A
+  LD (TEMPDESC+6),A
+  LD (TEMPDESC+9),A
+  PUSH HL
   LD HL,TEMPDESC
   LD (TEMPNEXT),HL
   POP HL
@@ -111,16 +122,6 @@ RunStatement:
   LD HL,(TXTTAB)            ; the first line, as if one ended before it
   DEC HL
   JR ExecNext_nextline
-
-; Forget the temporary string descriptors. Keeps: BC DE HL.
-FreeTemps:
-  XOR A
-  LD (TEMPUSED),A
-  LD (TEMPDESC),A
-  LD (TEMPDESC+3),A
-  LD (TEMPDESC+6),A
-  LD (TEMPDESC+9),A
-  RET
 
 StopStatement:              ; as BREAK between statements
 BreakKey:

@@ -147,14 +147,16 @@ MidFunction_some:
 MidFunction_len:
   LD A,B
 MidFunction_take:           ; A = the offset, C = the length, DE = descriptor
+  LD B,A
+  CALL ReleaseTemp          ; the part may take the argument's place
+  LD A,B
   LD B,C
   EX DE,HL
   INC HL
-  LD E,(HL)
+  ADD A,(HL)
+  LD E,A
   INC HL
   LD D,(HL)
-  ADD A,E
-  LD E,A
   JR NC,SubstringMade
   INC D
 SubstringMade:              ; B bytes at DE, the text pointer on the stack

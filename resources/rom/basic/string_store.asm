@@ -7,34 +7,29 @@
 ; Assign the string in the ACC to the variable at DE. Keeps: -.
 StoreString:
   PUSH DE
-  CALL PopStringDescriptor  ; B, HL = text, DE = its descriptor
-  PUSH DE
+  CALL PopStringDescriptor  ; B, HL = text
   LD DE,(STRSPACE)          ; a string in string space is shared: strings
   RST 18h                   ; never change, and the collection moves
-  JR NC,StoreString_share   ; shared ones together
+  JR NC,StoreString_set     ; shared ones together
   LD DE,(TXTTAB)            ; a literal in the program text is not copied
   RST 18h
   JR C,StoreString_copy
   LD DE,(VARTAB)
   RST 18h
-  JR NC,StoreString_copy
-StoreString_share:
-  POP DE
-  JR StoreString_set
-StoreString_copy:
-  POP DE
-  LD A,B
-  OR A
+  JR C,StoreString_set
+StoreString_copy:           ; text outside string space: the collection
+  LD A,B                    ; that AllocString may start leaves it where
+  OR A                      ; it is
   JR Z,StoreString_set
-  CALL AllocString          ; the collection may move the text: copy after
-  PUSH DE                   ; (AllocString keeps DE, the descriptor)
-  PUSH HL
   EX DE,HL
-  CALL StringCopy
+  CALL AllocString          ; (keeps BC DE)
+  PUSH HL
+  PUSH BC
+  EX DE,HL
+  LD C,B
+  CALL CopyBytes
+  POP BC
   POP HL
-  POP DE
-  LD A,(DE)
-  LD B,A
 StoreString_set:            ; B, HL: the string to refer to
   POP DE
   EX DE,HL

@@ -6,14 +6,19 @@
 ; value is its descriptor. Literals assigned to a variable point into the
 ; program text; other strings are copied into string space, which lies from
 ; (40A0h) to (40B1h) and fills downward: (40D6h) is its highest free byte.
-; Results in an expression use a ring of four temporary descriptors.
+; Results in an expression take temporary descriptors, four of them, used
+; as a stack: TEMPNEXT is the first free one. A temporary is free again as
+; soon as its string is used (as an operand, an argument, a value printed
+; or assigned), and with it every later one: an expression uses strings in
+; the reverse order of their making, so a later one is used up by then.
+; A fifth one still needed is ?ST.
 ; Assignment copies only text that lies outside the program and string
 ; space (typed input, a direct statement's literals, number text).
 ; When string space is full, the strings still referred to (by simple
 ; variables, string arrays and the temporaries) are moved to its top,
 ; highest first, and the rest is free again.
 ;
-; RAM: STRNEXT, TEMPDESC..TEMPDESCEND, TEMPNEXT.
+; RAM: STRNEXT, TEMPDESC..TEMPDESCEND, TEMPNEXT, TEMPUSED.
 
 ; A literal: HL at '"'. Out: ACC = it (type 3), HL at the next non-blank
 ; character after it, A = it.
@@ -47,31 +52,28 @@ QuotedText_scan:
   JR QuotedText_scan
 
 ; A temporary descriptor for B bytes at DE becomes the ACC (type 3).
-; Out: HL = the descriptor. Keeps: BC DE.
+; ?ST when all four are in use. Out: -. Keeps: BC DE.
 MakeTemp:
   LD HL,(TEMPNEXT)
-  PUSH HL
+  LD A,L
+  CP LOW TEMPDESCEND
+  JP Z,STError
+  LD (FAC),HL
   LD (HL),B
   INC HL
   LD (HL),E
   INC HL
   LD (HL),D
   INC HL
-  LD A,L
-  CP LOW TEMPDESCEND
-  JR NZ,MakeTemp_next
-  LD HL,TEMPDESC
-MakeTemp_next:
   LD (TEMPNEXT),HL
-  POP HL
-  LD (FAC),HL
   LD A,3
   LD (TYPEFLAG),A
-  LD (TEMPUSED),A           ; not 0: freed after the statement
+  LD (TEMPUSED),A           ; not 0: all are forgotten after the statement
   RET
 
-; The string in the ACC: Out: B = its length, HL = its text, DE = its
-; descriptor. Keeps: C.
+; The string in the ACC, used up: its temporary is free again (its text
+; stays until a string is made). Out: B = its length, HL = its text, DE =
+; its descriptor. Keeps: C.
 PopStringDescriptor:
   LD HL,(FAC)
   LD D,H
@@ -81,7 +83,16 @@ PopStringDescriptor:
   LD A,(HL)
   INC HL
   LD H,(HL)
-  LD L,A
+  LD L,A                    ; on into ReleaseTemp
+; The descriptor at DE is used up: when it is a temporary, it and the ones
+; made after it are free again (the collection still sees their strings
+; until they are made anew). Page 41h holds no other descriptor.
+; Keeps: BC DE HL.
+ReleaseTemp:
+  LD A,D
+  CP HIGH TEMPDESC
+  RET NZ
+  LD (TEMPNEXT),DE
   RET
 
 ; Room for A bytes in string space. Out: HL = their address. ?OS when
@@ -118,14 +129,18 @@ AllocString_try:            ; C bytes: carry when they do not fit
 StringOperator:
   RST 20h
   JP NZ,TMError
-  LD A,L
+  LD C,L
+  PUSH DE
+  CALL PopStringDescriptor  ; B, HL: right
+  POP DE
+  CALL ReleaseTemp          ; the left one, made before it (both stay
+  LD A,C                    ; whole until the result is made)
   CP 8
   JR NC,StringOperator_compare
   OR A
   JP NZ,TMError
-  LD HL,(FAC)               ; concatenation: DE left, HL right
-  LD A,(DE)
-  ADD A,(HL)
+  LD A,(DE)                 ; concatenation: DE left, B right's length
+  ADD A,B
   JP C,LSError
   LD B,A
   CALL AllocString          ; (keeps BC DE; the collection moves the
@@ -140,9 +155,6 @@ StringOperator:
   JP MakeTemp
 StringOperator_compare:
   PUSH AF                   ; the relation mask, for CompareResult
-  PUSH DE
-  CALL PopStringDescriptor  ; B, HL: right
-  POP DE
   EX DE,HL
   LD C,(HL)                 ; C, HL: left
   INC HL
