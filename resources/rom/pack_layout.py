@@ -13,7 +13,8 @@ gap, run this from resources/rom:
 It assembles the layout with pasmo once with an AT that never fails, reads
 each file's size and each gap's room from the symbols, then places the files
 largest first, each into the gap with the least room that still holds it
-(files already in a gap that holds them stay there unless --repack). When
+(files already in a gap that holds them stay there unless --repack). It
+refuses files whose last instruction may go on into the next file. When
 that leaves a file out, a complete search fills the gaps one by one. The
 variant with the longest banner (SERIES=1) is measured. A file that jumps
 with JR into another file may need a JP after a move: the assembler says so.
@@ -246,9 +247,27 @@ def pack(segments, sizes, rooms, repack):
 
 
 
+def falls_out(name):
+    """True when a file's last instruction may go on into whatever follows
+    it (a conditional RET or jump, or plain code): such a file must not be
+    moved away from its neighbour. Data and unconditional jumps end a file
+    safely."""
+    last = ""
+    for line in (HERE / name).read_text().splitlines():
+        code = line.split(";")[0].strip()
+        if code and not re.fullmatch(r"[A-Za-z_][A-Za-z0-9_]*:", code) and code not in ("ENDIF", "ELSE"):
+            last = code
+    if re.match(r"(DEFB|DEFW|DEFS|DEFM)\b", last, re.I):
+        return False
+    return not re.fullmatch(r"(RET|JP\s+\(HL\)|(JP|JR)\s+[A-Za-z_][A-Za-z0-9_]*)", last, re.I)
+
+
 def main():
     lines = LAYOUT.read_text().splitlines()
     head, segments = parse(lines)
+    loose = [n for seg in segments for n in seg["moving"] if falls_out(n)]
+    if loose:
+        sys.exit("these files end where the next one would go on: " + ", ".join(loose))
     sizes, rooms = measure(head, segments)
     placed, free = pack(segments, sizes, rooms, "--repack" in sys.argv)
     for seg, room, left in zip(segments, rooms, free):

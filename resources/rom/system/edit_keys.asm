@@ -19,7 +19,9 @@ EDITKEYCOUNT EQU 14
 
 EditKeyNames:               ; the last first (see EditKeys)
   DEFB "KSCDHXILAQE",0Dh,08h," "
-EditOffsets:                ; from EditBase, in the order of the names' index
+; Byte offsets from EditBase, in the order of the names' index: every
+; command must stay in this file, after EditBase and within 255 bytes.
+EditOffsets:
   DEFB EditRight - EditBase, EditLeft - EditBase, EditEnter - EditBase
   DEFB EditEnd - EditBase, EditQuit - EditBase, EditAgain - EditBase
   DEFB EditList - EditBase, EditInsert - EditBase, EditExtend - EditBase
